@@ -1,0 +1,18 @@
+include(GoogleTest)
+
+# qm530_add_test(NAME SOURCES ... LIBS ... [QT])
+# One test executable per group; every test case becomes its own ctest entry.
+function(qm530_add_test name)
+    cmake_parse_arguments(T "QT" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    target_compile_definitions(${name} PRIVATE
+        QM530_BIN_DIR="${QM530_BIN_DIR}"
+        QM530_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+    set(env "QM530_BIN_DIR=${QM530_BIN_DIR}")
+    if(T_QT)
+        list(APPEND env "QT_QPA_PLATFORM=offscreen")
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "${env}")
+endfunction()

@@ -1,0 +1,1 @@
+// The INI store; see ini_file.h.

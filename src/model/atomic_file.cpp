@@ -1,0 +1,105 @@
+#include "model/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace qm530 {
+
+namespace {
+
+std::string ErrnoText(int err) { return std::strerror(err); }
+
+std::string DirectoryOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string BaseNameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool WriteAll(int fd, const std::string& data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+Status WriteFileAtomically(const std::string& path, const std::string& data) {
+    const std::string dir = DirectoryOf(path);
+    std::string tmpl = dir + "/." + BaseNameOf(path) + ".tmpXXXXXX";
+    std::vector<char> name(tmpl.begin(), tmpl.end());
+    name.push_back('\0');
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) {
+        return Status::Fail(path + ": cannot create a temporary file in " + dir + ": " +
+                            ErrnoText(errno));
+    }
+    const std::string tmp(name.data());
+
+    struct stat old {};
+    mode_t mode = 0666;
+    if (::stat(path.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+
+    auto fail = [&](const std::string& what) {
+        const int err = errno;
+        ::close(fd);
+        ::unlink(tmp.c_str());
+        return Status::Fail(path + ": " + what + ": " + ErrnoText(err));
+    };
+    if (::fchmod(fd, mode) != 0) return fail("cannot set permissions");
+    if (!WriteAll(fd, data)) return fail("write error");
+    if (::fsync(fd) != 0) return fail("cannot flush to disk");
+    if (::close(fd) != 0) {
+        const int err = errno;
+        ::unlink(tmp.c_str());
+        return Status::Fail(path + ": write error: " + ErrnoText(err));
+    }
+    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(tmp.c_str());
+        return Status::Fail(path + ": cannot replace the file: " + ErrnoText(err));
+    }
+    const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
+    return Status::Ok();
+}
+
+Status ReadWholeFile(const std::string& path, std::string& data) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return Status::Fail(path + ": cannot open the file for reading");
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad()) return Status::Fail(path + ": read error");
+    data = buffer.str();
+    return Status::Ok();
+}
+
+}  // namespace qm530

@@ -1,0 +1,81 @@
+#include "model/cell_commit.h"
+
+#include "model/messages.h"
+#include "model/numbers.h"
+#include "model/tones.h"
+
+namespace qm530 {
+
+namespace {
+
+struct Checked {
+    std::string text;  // "%3.5f" of the typed value
+    int messageId = 0;
+};
+
+Checked CheckFrequency(const std::string& typed, const BandLimits& band) {
+    const double v = CAtof(typed);
+    Checked c;
+    c.text = CFormat("%3.5f", v);
+    const int f = ScaleToInt(v, 100000.0);
+    if (f < band.low || f > band.high) {
+        c.messageId = msg::kOutOfRange;
+    } else if (!OnChannelRaster(f)) {
+        c.messageId = msg::kStepError;
+    }
+    return c;
+}
+
+}  // namespace
+
+CommitOutcome CommitCellText(ChannelTable& table, int row, int column, const std::string& text,
+                             const BandLimits& band, UiLanguage lang) {
+    const std::string oldRx = table.Cell(row, col::kRx);
+    const std::string oldTx = table.Cell(row, col::kTx);
+    CommitOutcome out;
+
+    if (column == col::kRx) {
+        if (text.empty()) {
+            table.ClearRow(row);
+            return out;
+        }
+        const Checked c = CheckFrequency(text, band);
+        if (c.messageId != 0) {
+            table.ClearRow(row);
+            out.messageId = c.messageId;
+            return out;
+        }
+        table.SetCell(row, col::kRx, c.text);
+        if (oldRx.empty()) {
+            table.SetCell(row, col::kDecode, NoToneText().In(lang));
+            table.SetCell(row, col::kEncode, NoToneText().In(lang));
+            table.SetCell(row, col::kPower, words::kHigh.In(lang));
+            table.SetCell(row, col::kScanAdd, words::kNo.In(lang));
+            table.SetCell(row, col::kBusyLock, words::kOff.In(lang));
+            table.SetCell(row, col::kBandwidth, words::kWide.In(lang));
+        }
+        return out;
+    }
+
+    if (column == col::kTx) {
+        if (text.empty()) {
+            table.SetCell(row, col::kTx, {});
+            return out;
+        }
+        const Checked c = CheckFrequency(text, band);
+        if (c.messageId != 0) {
+            table.SetCell(row, col::kTx, {});
+            out.messageId = c.messageId;
+            return out;
+        }
+        // A Tx frequency is not kept on a row without an Rx frequency.
+        table.SetCell(row, col::kTx, oldRx.empty() ? std::string() : c.text);
+        return out;
+    }
+
+    // Nothing can be set on an empty row.
+    table.SetCell(row, column, oldRx.empty() && oldTx.empty() ? std::string() : text);
+    return out;
+}
+
+}  // namespace qm530

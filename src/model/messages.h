@@ -1,0 +1,23 @@
+#pragma once
+
+#include "model/language.h"
+
+namespace qm530 {
+
+// Ids of the string-table messages. The desktop program shows the texts of
+// its language pack under these ids; everything else uses MessageText.
+namespace msg {
+constexpr int kOutOfRange = 61448;
+constexpr int kCommError = 61451;
+constexpr int kClearAll = 61452;
+constexpr int kPortOpenFailed = 61453;
+constexpr int kProgramInterrupt = 61454;
+constexpr int kStepError = 61456;
+constexpr int kCaution = 61458;
+constexpr int kAppTitle = 57344;
+}  // namespace msg
+
+// The text of a string-table message in the language; nullptr for an unknown id.
+const char* MessageText(int id, UiLanguage lang = UiLanguage::English);
+
+}  // namespace qm530

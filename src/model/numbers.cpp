@@ -1,0 +1,121 @@
+#include "model/numbers.h"
+
+#include <locale.h>
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace qm530 {
+
+namespace {
+
+locale_t CLocale() {
+    static const locale_t loc = ::newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return loc;
+}
+
+// A finite double rounded to 15 significant digits: value = mantissa * 10^exponent.
+struct Decimal15 {
+    bool negative = false;
+    unsigned long long mantissa = 0;  // at most 15 digits
+    int exponent = 0;
+};
+
+Decimal15 ToDecimal15(double x) {
+    Decimal15 d;
+    if (x == 0.0 || !std::isfinite(x)) return d;
+    char buf[64];
+    // d.dddddddddddddde±xx: 15 significant digits, correctly rounded.
+    std::snprintf(buf, sizeof buf, "%.14e", x);
+    const char* p = buf;
+    if (*p == '-') {
+        d.negative = true;
+        ++p;
+    }
+    unsigned long long m = 0;
+    int digits = 0;
+    for (; *p && *p != 'e'; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            m = m * 10 + static_cast<unsigned>(*p - '0');
+            ++digits;
+        }
+    }
+    const int e10 = (*p == 'e') ? std::atoi(p + 1) : 0;
+    d.mantissa = m;
+    d.exponent = e10 - (digits - 1);
+    // Drop trailing zeros to keep the numbers small.
+    while (d.mantissa != 0 && d.mantissa % 10 == 0) {
+        d.mantissa /= 10;
+        ++d.exponent;
+    }
+    return d;
+}
+
+__extension__ typedef unsigned __int128 U128;
+
+std::string U128ToString(U128 v) {
+    if (v == 0) return "0";
+    std::string s;
+    while (v != 0) {
+        s.insert(s.begin(), static_cast<char>('0' + static_cast<int>(v % 10)));
+        v /= 10;
+    }
+    return s;
+}
+
+}  // namespace
+
+double CAtof(std::string_view text) {
+    const std::string s(text);
+    return ::strtod_l(s.c_str(), nullptr, CLocale());
+}
+
+int CAtoi(std::string_view text) {
+    const std::string s(text);
+    const long v = ::strtol_l(s.c_str(), nullptr, 10, CLocale());
+    if (v > INT_MAX) return INT_MAX;
+    if (v < INT_MIN) return INT_MIN;
+    return static_cast<int>(v);
+}
+
+double DecimalScale(double x, double factor) {
+    if (!std::isfinite(x) || !std::isfinite(factor)) return x * factor;
+    const Decimal15 a = ToDecimal15(x);
+    const Decimal15 b = ToDecimal15(factor);
+    if (a.mantissa == 0 || b.mantissa == 0) return 0.0;
+    const U128 product = static_cast<U128>(a.mantissa) * static_cast<U128>(b.mantissa);
+    const int exponent = a.exponent + b.exponent;
+    // strtod rounds correctly; the text has no radix character, so the
+    // locale cannot change how it is read.
+    std::string text = U128ToString(product) + "e" + std::to_string(exponent);
+    const double magnitude = ::strtod_l(text.c_str(), nullptr, CLocale());
+    return (a.negative != b.negative) ? -magnitude : magnitude;
+}
+
+int ScaleToInt(double x, double factor) {
+    const double v = std::trunc(DecimalScale(x, factor));
+    if (std::isnan(v)) return 0;
+    if (v >= static_cast<double>(INT_MAX)) return INT_MAX;
+    if (v <= static_cast<double>(INT_MIN)) return INT_MIN;
+    return static_cast<int>(v);
+}
+
+std::string CFormat(const char* format, double value) {
+    const locale_t old = ::uselocale(CLocale());
+    char buf[512];
+    std::snprintf(buf, sizeof buf, format, value);
+    ::uselocale(old);
+    return buf;
+}
+
+std::string CFormatInt(const char* format, int value) {
+    char buf[128];
+    std::snprintf(buf, sizeof buf, format, value);
+    return buf;
+}
+
+}  // namespace qm530
