@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "model/cell_commit.h"
+#include "model/messages.h"
+
+namespace qm530 {
+namespace {
+
+const BandLimits kVhf = BandLimitsOfText("130 - 160MHz");
+
+class CellCommit : public ::testing::Test {
+protected:
+    CommitOutcome Commit(int row, int column, const std::string& text,
+                         UiLanguage lang = UiLanguage::English) {
+        return CommitCellText(table, row, column, text, kVhf, lang);
+    }
+    ChannelTable table;
+};
+
+TEST_F(CellCommit, RxOnAnEmptyRowCreatesAChannelWithDefaults) {
+    EXPECT_FALSE(Commit(1, 1, "145.125").rejected());
+    const char* expected[] = {"", "145.12500", "", "None", "None", "High", "No", "Off", "Wide"};
+    for (int c = 1; c <= 8; ++c) EXPECT_EQ(table.Cell(1, c), expected[c]) << c;
+
+    EXPECT_FALSE(Commit(2, 1, "145.125", UiLanguage::Chinese).rejected());
+    EXPECT_EQ(table.Cell(2, 3), "无");
+    EXPECT_EQ(table.Cell(2, 5), "高");
+    EXPECT_EQ(table.Cell(2, 6), "无");
+    EXPECT_EQ(table.Cell(2, 7), "关");
+    EXPECT_EQ(table.Cell(2, 8), "宽");
+}
+
+TEST_F(CellCommit, RxChangeOnAnExistingChannelKeepsItsSettings) {
+    Commit(1, 1, "145.125");
+    Commit(1, 5, "Low");
+    EXPECT_FALSE(Commit(1, 1, "145.1250004").rejected());
+    EXPECT_EQ(table.Cell(1, 1), "145.12500");
+    EXPECT_EQ(table.Cell(1, 5), "Low");
+}
+
+TEST_F(CellCommit, RxRejectionsEmptyTheWholeRow) {
+    Commit(1, 1, "145.125");
+    EXPECT_EQ(Commit(1, 1, "145.1234").messageId, msg::kStepError);
+    for (int c = 1; c <= 8; ++c) EXPECT_EQ(table.Cell(1, c), "");
+    Commit(1, 1, "145.125");
+    EXPECT_EQ(Commit(1, 1, "170").messageId, msg::kOutOfRange);
+    EXPECT_EQ(table.Cell(1, 5), "");
+    EXPECT_EQ(Commit(1, 1, "abc").messageId, msg::kOutOfRange);
+    EXPECT_EQ(Commit(1, 1, "-145").messageId, msg::kOutOfRange);
+}
+
+TEST_F(CellCommit, BandIsInclusiveAndRasterAcceptsBothSteps) {
+    EXPECT_FALSE(Commit(1, 1, "130").rejected());
+    EXPECT_FALSE(Commit(1, 1, "160").rejected());
+    EXPECT_EQ(Commit(1, 1, "160.005").messageId, msg::kOutOfRange);
+    EXPECT_FALSE(Commit(1, 1, "145.00625").rejected());
+    EXPECT_EQ(Commit(1, 1, "145.0025").messageId, msg::kStepError);
+    EXPECT_FALSE(Commit(1, 1, "136.0125").rejected());
+    EXPECT_EQ(table.Cell(1, 1), "136.01250");
+}
+
+TEST_F(CellCommit, ClearingRxDeletesTheChannel) {
+    Commit(1, 1, "145.125");
+    Commit(1, 2, "146");
+    EXPECT_FALSE(Commit(1, 1, "").rejected());
+    for (int c = 1; c <= 8; ++c) EXPECT_EQ(table.Cell(1, c), "");
+}
+
+TEST_F(CellCommit, TxRules) {
+    // Without Rx the Tx value is validated but not kept.
+    EXPECT_FALSE(Commit(1, 2, "146").rejected());
+    EXPECT_EQ(table.Cell(1, 2), "");
+    EXPECT_EQ(Commit(1, 2, "170").messageId, msg::kOutOfRange);
+
+    Commit(1, 1, "145.125");
+    EXPECT_FALSE(Commit(1, 2, "146").rejected());
+    EXPECT_EQ(table.Cell(1, 2), "146.00000");
+    // A bad Tx empties only the Tx cell.
+    EXPECT_EQ(Commit(1, 2, "146.0001").messageId, msg::kStepError);
+    EXPECT_EQ(table.Cell(1, 2), "");
+    EXPECT_EQ(table.Cell(1, 1), "145.12500");
+    EXPECT_EQ(table.Cell(1, 5), "High");
+    Commit(1, 2, "146");
+    EXPECT_FALSE(Commit(1, 2, "").rejected());
+    EXPECT_EQ(table.Cell(1, 2), "");
+    EXPECT_EQ(table.Cell(1, 1), "145.12500");
+}
+
+TEST_F(CellCommit, ListValuesOnAnEmptyRowStayEmpty) {
+    EXPECT_FALSE(Commit(3, 5, "Low").rejected());
+    EXPECT_EQ(table.Cell(3, 5), "");
+    Commit(3, 1, "145.125");
+    Commit(3, 4, "D023N");
+    EXPECT_EQ(table.Cell(3, 4), "D023N");
+}
+
+TEST(BandText, LimitsAndLists) {
+    EXPECT_EQ(BandLimitsOfText("130 - 160MHz"), (BandLimits{13000000, 16000000}));
+    EXPECT_EQ(BandLimitsOfText("136.5 - 174MHz"), (BandLimits{13600000, 17400000}));
+    EXPECT_EQ(BandLimitsOfText("400MHz"), (BandLimits{40000000, 40000000}));
+    EXPECT_EQ(BandLimitsOfText(""), (BandLimits{0, 0}));
+    EXPECT_EQ(BandLimitsOfText("99999999999 - 1"), (BandLimits{2147400000, 100000}));
+    EXPECT_EQ(SplitBandList("130 - 160MHz|400 - 470MHz"),
+              (std::vector<std::string>{"130 - 160MHz", "400 - 470MHz"}));
+    EXPECT_EQ(SplitBandList(""), (std::vector<std::string>{""}));
+    EXPECT_EQ(SplitBandList("a|"), (std::vector<std::string>{"a", ""}));
+}
+
+}  // namespace
+}  // namespace qm530

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "model/atomic_file.h"
+#include "model/radio_image.h"
+
+namespace qm530 {
+namespace {
+
+std::string TempDir() {
+    char tmpl[] = "/tmp/qm530-image-XXXXXX";
+    return ::mkdtemp(tmpl);
+}
+
+void WriteBytes(const std::string& path, const std::string& data) {
+    std::ofstream(path, std::ios::binary) << data;
+}
+
+TEST(DefaultImage, MatchesTheRowsOfANewDocument) {
+    const RadioImage img = RadioImage::Default();
+    const std::uint8_t row0[16] = {0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                   0x00, 0x03, 0x01, 0x00, 0x02, 0x00, 0x24, 0x11};
+    const std::uint8_t row13[16] = {0x04, 0x09, 0xFF, 0xFF, 0x04, 0x01, 0x01, 0xFF,
+                                    0xFF, 0xFF, 0x05, 0x02, 0xFF, 0xFF, 0xFF, 0xFF};
+    const std::uint8_t row16[16] = {0x00, 0x11, 0x09, 0x15, 0xFF, 0x30, 0x00, 0x30,
+                                    0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    const std::uint8_t row1b[8] = {0x50, 0x33, 0x32, 0x30, 0x37, 0x33, 0xF0, 0x01};
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(img[i], row0[i]) << i;
+        EXPECT_EQ(img[0x130 + i], row13[i]) << i;
+        EXPECT_EQ(img[0x160 + i], row16[i]) << i;
+    }
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(img[0x1B8 + i], row1b[i]);
+    EXPECT_EQ(img[0x12F], 0x01);
+    EXPECT_EQ(img[0x17E], 0x00);
+    EXPECT_EQ(img[0x17F], 0x00);
+    EXPECT_EQ(img[0x3F1], 0x00);
+    EXPECT_EQ(img[0x3F2], 0x18);
+    EXPECT_EQ(img[0x3D2], 0xFF);
+    EXPECT_EQ(img[0x3D3], 0xFF);
+
+    int notFF = 0;
+    for (std::uint8_t b : img.bytes) notFF += b != 0xFF;
+    // 39 addresses are set; 0x161, 0x163 etc. hold values other than 0xFF.
+    EXPECT_EQ(notFF, kDefaultImageEntries);
+}
+
+TEST(DatFile, SaveWritesExactly1024BytesAndLoadsBack) {
+    const std::string dir = TempDir();
+    const std::string path = dir + "/a.dat";
+    RadioImage img = RadioImage::Default();
+    img[0x3FF] = 0x42;
+    ASSERT_TRUE(SaveDatFile(path, img));
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_size, 1024);
+    RadioImage back = RadioImage::Blank();
+    ASSERT_TRUE(LoadDatFile(path, back));
+    EXPECT_EQ(back, img);
+}
+
+TEST(DatFile, ShortFileFailsAndChangesNothing) {
+    const std::string dir = TempDir();
+    const std::string path = dir + "/short.dat";
+    WriteBytes(path, std::string(1023, '\x11'));
+    RadioImage img = RadioImage::Default();
+    const Status s = LoadDatFile(path, img);
+    EXPECT_FALSE(s);
+    EXPECT_NE(s.detail().find("1023"), std::string::npos);
+    EXPECT_EQ(img, RadioImage::Default());
+    EXPECT_FALSE(LoadDatFile(dir + "/missing.dat", img));
+    EXPECT_EQ(img, RadioImage::Default());
+}
+
+TEST(DatFile, LongerFileLoadsItsFirst1024Bytes) {
+    const std::string dir = TempDir();
+    const std::string path = dir + "/long.dat";
+    std::string data(1024, '\x22');
+    data += std::string(100, '\x33');
+    WriteBytes(path, data);
+    RadioImage img;
+    ASSERT_TRUE(LoadDatFile(path, img));
+    for (std::uint8_t b : img.bytes) ASSERT_EQ(b, 0x22);
+}
+
+TEST(DatFile, FailedSaveKeepsTheOldFileWhole) {
+    const std::string dir = TempDir();
+    const std::string path = dir + "/keep.dat";
+    ASSERT_TRUE(SaveDatFile(path, RadioImage::Default()));
+    ASSERT_EQ(::chmod(dir.c_str(), 0555), 0);
+    const bool root = ::geteuid() == 0;  // root may write anyway
+    const Status s = SaveDatFile(path, RadioImage::Blank());
+    ::chmod(dir.c_str(), 0755);
+    if (!root) {
+        EXPECT_FALSE(s);
+    }
+    RadioImage back;
+    ASSERT_TRUE(LoadDatFile(path, back));
+    if (!root) {
+        EXPECT_EQ(back, RadioImage::Default());
+    }
+}
+
+TEST(AtomicFile, ReplacesContentKeepsModeAndLeavesNoTemporaryFiles) {
+    const std::string dir = TempDir();
+    const std::string path = dir + "/f.txt";
+    WriteBytes(path, std::string(5000, 'x'));
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_TRUE(WriteFileAtomically(path, "short"));
+    std::string data;
+    ASSERT_TRUE(ReadWholeFile(path, data));
+    EXPECT_EQ(data, "short");
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    const std::string cmd = "test $(ls -A " + dir + " | wc -l) -eq 1";
+    EXPECT_EQ(std::system(cmd.c_str()), 0);
+    EXPECT_FALSE(WriteFileAtomically(dir + "/no/such/dir/f", "x"));
+}
+
+}  // namespace
+}  // namespace qm530

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+
+#include "model/numbers.h"
+
+namespace qm530 {
+namespace {
+
+TEST(DecimalScale, TypedFractionsScaleExactly) {
+    // The plain double product is just below the integer.
+    EXPECT_EQ(static_cast<int>(CAtof("136.0125") * 100000.0), 13601249);
+    EXPECT_EQ(ScaleToInt(CAtof("136.0125"), 100000.0), 13601250);
+    EXPECT_EQ(ScaleToInt(CAtof("145.125"), 100000.0), 14512500);
+    EXPECT_EQ(ScaleToInt(CAtof("438.00625"), 100000.0), 43800625);
+    EXPECT_EQ(ScaleToInt(CAtof("145.1250004"), 100000.0), 14512500);
+    EXPECT_EQ(ScaleToInt(CAtof("67.0"), 10.0), 670);
+    EXPECT_EQ(ScaleToInt(CAtof("254.1"), 10.0), 2541);
+    EXPECT_EQ(ScaleToInt(0.9, 20.0), 18);
+    EXPECT_EQ(ScaleToInt(1.5 - 0.45, 20.0), 21);
+    EXPECT_EQ(ScaleToInt(-1.25, 100000.0), -125000);
+    EXPECT_EQ(DecimalScale(0.0, 100000.0), 0.0);
+}
+
+TEST(DecimalScale, EveryFiveDecimalFrequencyOnTheRasterScalesExactly) {
+    // Every 6.25 kHz and 5 kHz step from 130 to 175 MHz typed as text.
+    for (int units = 13000000; units <= 17500000; units += 125) {
+        if (units % 500 != 0 && units % 625 != 0) continue;
+        const std::string text = CFormat("%.5f", units / 100000.0);
+        ASSERT_EQ(ScaleToInt(CAtof(text), 100000.0), units) << text;
+    }
+}
+
+TEST(CNumbers, AtofAndAtoiFollowTheCLibraryRules) {
+    EXPECT_EQ(CAtof("  145.5MHz"), 145.5);
+    EXPECT_EQ(CAtof("None"), 0.0);
+    EXPECT_EQ(CAtof(""), 0.0);
+    EXPECT_EQ(CAtof("QT/DQT"), 0.0);
+    EXPECT_EQ(CAtof("-3.5x"), -3.5);
+    EXPECT_EQ(CAtoi(" 12ab"), 12);
+    EXPECT_EQ(CAtoi("x12"), 0);
+    EXPECT_EQ(CAtoi("99999999999"), 2147483647);
+}
+
+TEST(CNumbers, IgnoreACommaDecimalLocale) {
+    const char* old = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = old ? old : "C";
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr &&
+        std::setlocale(LC_ALL, "fr_FR.UTF-8") == nullptr) {
+        GTEST_SKIP() << "no comma locale installed";
+    }
+    EXPECT_EQ(CAtof("145.125"), 145.125);
+    EXPECT_EQ(CFormat("%3.5f", 145.125), "145.12500");
+    EXPECT_EQ(ScaleToInt(CAtof("136.0125"), 100000.0), 13601250);
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+}  // namespace
+}  // namespace qm530
