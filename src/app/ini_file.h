@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qm530 {
@@ -18,7 +19,10 @@ public:
 
     // Builds the full path from the program's directory and loads it.
     bool Open(const std::string& fileName, bool autoSave, bool noCase, bool backupOnSave);
-    // Loads a file; a missing file is created empty.
+    // Loads a file; a missing file is created empty. A directory or a path
+    // that cannot be opened fails with the store left empty. A read error
+    // fails too, but keeps the lines read before it for look-ups; such an
+    // incomplete store is never written back over the file.
     bool Load(const std::string& fullPath, bool autoSave, bool noCase, bool backupOnSave);
 
     std::string GetValue(const std::string& section, const std::string& key,
@@ -36,6 +40,8 @@ public:
     static void SplitList(const std::string& text, char separator, std::vector<std::string>& items);
 
     // Writes the store back when Modified; returns the backup name (empty when none was made).
+    // The file is replaced atomically where the directory allows it, else
+    // rewritten in place and cut to the new length. Lines end with '\n'.
     std::string Save(bool backup);
     void Clear();
 
@@ -45,6 +51,8 @@ public:
     bool AutoSave() const { return autoSave_; }
     bool BackupOnSave() const { return backupOnSave_; }
     int GrowBy() const { return growBy_; }
+    // True after a load that stopped at a read error, until Clear.
+    bool LoadIncomplete() const { return loadIncomplete_; }
 
 private:
     struct Entry {
@@ -60,6 +68,9 @@ private:
     Section* FindSection(const std::string& name);
     bool Same(const std::string& a, const std::string& b) const;
     std::string ChooseBackupName() const;
+    bool ReadInto(int fd);
+    void ParseLine(std::string_view rawLine);
+    std::string Serialise() const;
 
     std::vector<Section> sections_;
     std::string filePath_;
@@ -69,6 +80,7 @@ private:
     bool autoSave_ = false;
     bool backupOnSave_ = false;
     bool modified_ = false;
+    bool loadIncomplete_ = false;
 };
 
 // The directory of the running program file, ending with '/'.

@@ -30,7 +30,8 @@ public:
     bool operator==(const ChannelTable&) const = default;
 
 private:
-    std::array<std::array<std::string, kTableCols>, kTableRows> cells_{};
+    // No "{}" initializer: clang 14 crashes on it, and the strings start empty anyway.
+    std::array<std::array<std::string, kTableCols>, kTableRows> cells_;
 };
 
 // Called at the end of ImageToGrid to bring the model and band bytes in step

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <map>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "model/language.h"
+
+namespace qm530::cli {
+
+// Exit codes shared by every command.
+namespace exitcode {
+constexpr int kOk = 0;
+constexpr int kFailed = 1;  // the operation failed or a value was refused
+constexpr int kUsage = 2;   // unknown command, option or missing argument
+}  // namespace exitcode
+
+struct OptionSpec {
+    const char* name;  // "--lang"
+    bool takesValue;
+};
+
+// The parsed command line of one command: positional arguments in order,
+// options with values, and flags.
+class Args {
+public:
+    // Parses argv[first..]; fails with a message for unknown options or a
+    // missing option value. "--help" is always accepted as a flag.
+    bool Parse(const std::vector<std::string>& argv, const std::vector<OptionSpec>& specs,
+               std::string& error);
+
+    const std::vector<std::string>& Positional() const { return positional_; }
+    bool Has(const std::string& name) const;
+    std::string Value(const std::string& name, const std::string& fallback = {}) const;
+    bool Help() const { return Has("--help"); }
+
+private:
+    std::vector<std::string> positional_;
+    std::map<std::string, std::string> values_;
+    std::set<std::string> flags_;
+};
+
+// Reads --lang (en or zh, default en). Fails for any other value.
+bool LanguageOption(const Args& args, UiLanguage& lang, std::string& error);
+
+// Writes "qm530: <text>" to the error stream.
+void PrintError(std::ostream& err, const std::string& text);
+
+}  // namespace qm530::cli

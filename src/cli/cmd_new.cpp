@@ -1,0 +1,27 @@
+#include "cli/command_util.h"
+#include "cli/commands_list.h"
+
+namespace qm530::cli {
+
+namespace {
+
+int RunNew(Context& ctx) {
+    Args args;
+    int code = 0;
+    if (!PrepareArgs(ctx, "new", {}, 1, 1, args, code)) return code;
+    const std::string& path = args.Positional()[0];
+    if (!SaveImageOrReport(ctx, path, RadioImage::Default())) return exitcode::kFailed;
+    return exitcode::kOk;
+}
+
+}  // namespace
+
+Command NewCommand() {
+    return {"new", "write the default image of a new radio configuration",
+            "Usage: qm530 new OUT.dat\n"
+            "Writes the 1024-byte default image (all channels empty) to OUT.dat,\n"
+            "replacing the file when it exists.\n",
+            RunNew};
+}
+
+}  // namespace qm530::cli

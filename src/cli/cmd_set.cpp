@@ -1,0 +1,168 @@
+#include <algorithm>
+
+#include "cli/command_util.h"
+#include "cli/commands_list.h"
+#include "model/cell_commit.h"
+#include "model/channel_table.h"
+#include "model/messages.h"
+#include "model/tones.h"
+#include "settings/product_catalog.h"
+
+namespace qm530::cli {
+
+namespace {
+
+struct FieldName {
+    const char* name;
+    int column;
+};
+
+constexpr FieldName kFields[] = {
+    {"rx", col::kRx},        {"tx", col::kTx},         {"dec", col::kDecode},
+    {"enc", col::kEncode},   {"power", col::kPower},   {"scan", col::kScanAdd},
+    {"busy", col::kBusyLock}, {"bw", col::kBandwidth},
+};
+
+int ColumnOfField(const std::string& name) {
+    for (const FieldName& f : kFields) {
+        if (name == f.name) return f.column;
+    }
+    return -1;
+}
+
+bool IsToneText(const std::string& text) {
+    for (UiLanguage lang : {UiLanguage::English, UiLanguage::Chinese}) {
+        const auto table = FillToneTable(lang);
+        if (std::find(table.begin(), table.end(), text) != table.end()) return true;
+    }
+    return false;
+}
+
+// Checks that a list column value is one the grid's drop-down list holds.
+bool AcceptedByList(const std::string& field, int column, const std::string& value,
+                    std::string& error) {
+    if (column == col::kDecode || column == col::kEncode) {
+        if (IsToneText(value)) return true;
+        error = field + ": '" + value +
+                "' is not in the tone list; use None (无), a CTCSS tone from 67.0 to 254.1 "
+                "or a DCS code such as D023N or D023I (see 'qm530 tones')";
+        return false;
+    }
+    const ColumnWords words = ListWordsForColumn(column);
+    std::string accepted;
+    for (int i = 0; i < words.count; ++i) {
+        if (words.items[i].Matches(value)) return true;
+    }
+    for (int i = 0; i < words.count; ++i) accepted += std::string(i ? ", " : "") + words.items[i].en;
+    for (int i = 0; i < words.count; ++i) {
+        if (std::string(words.items[i].zh) != words.items[i].en) accepted += std::string(", ") + words.items[i].zh;
+    }
+    error = field + ": '" + value + "' is not one of: " + accepted;
+    return false;
+}
+
+bool StrictChannel(const std::string& text, int& channel) {
+    if (text.empty() || text.size() > 2) return false;
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
+    channel = std::stoi(text);
+    return channel >= 1 && channel <= kChannelCount;
+}
+
+bool BandOf(Context& ctx, const Args& args, const RadioImage& image, BandLimits& band) {
+    if (args.Has("--band")) {
+        band = BandLimitsOfText(args.Value("--band"));
+        return true;
+    }
+    CIniFile ini;
+    if (!LoadIniOrReport(ctx, args, ini)) return false;
+    const ModelAndBand mb = ModelAndBandOf(ini, image);
+    band = mb.modelKnown ? BandLimitsOfText(mb.band) : kRecordLimits;
+    return true;
+}
+
+int RunSet(Context& ctx) {
+    Args args;
+    int code = 0;
+    if (!PrepareArgs(ctx, "set", {{"--band", true}, {"--lang", true}, {"--ini", true}}, 3, 100, args,
+                     code)) {
+        return code;
+    }
+    UiLanguage lang{};
+    std::string error;
+    if (!LanguageOption(args, lang, error)) {
+        PrintError(ctx.err, "set: " + error);
+        return exitcode::kUsage;
+    }
+    const auto& pos = args.Positional();
+    const std::string& path = pos[0];
+    int channel = 0;
+    if (!StrictChannel(pos[1], channel)) {
+        PrintError(ctx.err, "set: bad channel number '" + pos[1] + "' (1 to 16)");
+        return exitcode::kUsage;
+    }
+    struct Edit {
+        std::string field;
+        int column;
+        std::string value;
+    };
+    std::vector<Edit> edits;
+    for (std::size_t i = 2; i < pos.size(); ++i) {
+        const auto eq = pos[i].find('=');
+        const std::string field = pos[i].substr(0, eq);
+        const int column = eq == std::string::npos ? -1 : ColumnOfField(field);
+        if (column < 0) {
+            PrintError(ctx.err, "set: unknown field in '" + pos[i] +
+                                    "'; fields are rx, tx, dec, enc, power, scan, busy, bw");
+            return exitcode::kUsage;
+        }
+        edits.push_back({field, column, pos[i].substr(eq + 1)});
+    }
+
+    RadioImage image;
+    if (!LoadImageOrReport(ctx, path, image)) return exitcode::kFailed;
+    BandLimits band;
+    if (!BandOf(ctx, args, image, band)) return exitcode::kFailed;
+
+    ChannelTable table;
+    table.WriteLabels(lang);
+    ImageToGrid(image, table, lang);
+    for (const Edit& e : edits) {
+        const bool listColumn = e.column != col::kRx && e.column != col::kTx;
+        if (listColumn && !AcceptedByList(e.field, e.column, e.value, error)) {
+            PrintError(ctx.err, "set: " + error);
+            return exitcode::kFailed;
+        }
+        const CommitOutcome outcome = CommitCellText(table, channel, e.column, e.value, band, lang);
+        if (outcome.rejected()) {
+            PrintError(ctx.err, "set: " + e.field + "=" + e.value + ": " +
+                                    MessageText(outcome.messageId, lang));
+            return exitcode::kFailed;
+        }
+    }
+    GridToImage(table, image);
+    return SaveImageOrReport(ctx, path, image) ? exitcode::kOk : exitcode::kFailed;
+}
+
+}  // namespace
+
+Command SetCommand() {
+    return {"set", "edit one channel of an image with the grid's rules",
+            "Usage: qm530 set FILE.dat CHANNEL FIELD=TEXT [FIELD=TEXT ...]\n"
+            "                 [--band \"LOW - HIGHMHz\"] [--lang en|zh] [--ini PATH]\n"
+            "Edits channel CHANNEL (1 to 16) field by field in the order given, with the\n"
+            "same rules as the channel grid, then saves the file.\n"
+            "Fields:\n"
+            "  rx, tx     frequency in MHz (rx= deletes the channel, tx= clears Tx)\n"
+            "  dec, enc   tone: None, a CTCSS tone (67.0) or a DCS code (D023N, D023I)\n"
+            "  power      High or Low        scan  Yes or No\n"
+            "  busy       Off, Carrier or QT/DQT\n"
+            "  bw         Wide or Narrow     (the Chinese words are accepted too)\n"
+            "A new channel (rx on an empty row) gets None, None, High, No, Off, Wide.\n"
+            "Frequencies must lie in the band and on the 5 kHz or 6.25 kHz raster. The band\n"
+            "comes from --band, else from the image's model and band in Program.ini\n"
+            "(--ini, default the one beside the program), else anything from 0 to 1000 MHz.\n"
+            "A refused value prints the reason, exits 1 and leaves the file untouched.\n",
+            RunSet};
+}
+
+}  // namespace qm530::cli

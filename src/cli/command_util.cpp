@@ -1,0 +1,95 @@
+#include "cli/command_util.h"
+
+#include <sys/stat.h>
+
+namespace qm530::cli {
+
+namespace {
+
+const Command* FindCommand(const char* name) {
+    for (const Command& c : Commands()) {
+        if (std::string(c.name) == name) return &c;
+    }
+    return nullptr;
+}
+
+bool IsRegularFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+}  // namespace
+
+bool PrepareArgs(Context& ctx, const char* commandName, const std::vector<OptionSpec>& specs,
+                 std::size_t minPositional, std::size_t maxPositional, Args& args, int& exitCode) {
+    const Command* cmd = FindCommand(commandName);
+    const std::string usage = cmd ? cmd->usage : "";
+    std::string error;
+    if (!args.Parse(ctx.args, specs, error)) {
+        PrintError(ctx.err, commandName + std::string(": ") + error);
+        ctx.err << usage;
+        exitCode = exitcode::kUsage;
+        return false;
+    }
+    if (args.Help()) {
+        ctx.out << usage;
+        exitCode = exitcode::kOk;
+        return false;
+    }
+    const std::size_t n = args.Positional().size();
+    if (n < minPositional || n > maxPositional) {
+        PrintError(ctx.err, commandName + std::string(": ") +
+                                (n < minPositional ? "missing argument" : "too many arguments"));
+        ctx.err << usage;
+        exitCode = exitcode::kUsage;
+        return false;
+    }
+    return true;
+}
+
+bool LoadImageOrReport(Context& ctx, const std::string& path, RadioImage& image) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        PrintError(ctx.err, path + ": no such file");
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        PrintError(ctx.err, path + ": not a regular file");
+        return false;
+    }
+    const Status s = LoadDatFile(path, image);
+    if (!s) {
+        PrintError(ctx.err, s.detail());
+        return false;
+    }
+    return true;
+}
+
+bool SaveImageOrReport(Context& ctx, const std::string& path, const RadioImage& image) {
+    const Status s = SaveDatFile(path, image);
+    if (!s) {
+        PrintError(ctx.err, s.detail());
+        return false;
+    }
+    return true;
+}
+
+bool LoadIniOrReport(Context& ctx, const Args& args, CIniFile& ini) {
+    std::string path = args.Value("--ini");
+    const bool explicitPath = !path.empty();
+    if (!explicitPath) path = ExeDir() + "Program.ini";
+    if (!IsRegularFile(path)) {
+        if (explicitPath) {
+            PrintError(ctx.err, path + ": no such settings file");
+            return false;
+        }
+        return true;  // no Program.ini: no models known
+    }
+    if (!ini.Load(path, false, true, false)) {
+        PrintError(ctx.err, path + ": cannot read the settings file");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace qm530::cli

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "cli/command.h"
+
+// One function per command; each lives in cmd_<name>.cpp.
+namespace qm530::cli {
+
+Command NewCommand();
+Command ChannelsCommand();
+Command SetCommand();
+Command InfoCommand();
+Command TonesCommand();
+#ifdef QM530_HAVE_PRINT
+Command PrintCommand();  // needs Qt
+#endif
+
+}  // namespace qm530::cli

@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include "cli_runner.h"
+#include "model/channel_table.h"
+#include "model/radio_image.h"
+
+namespace qm530 {
+namespace {
+
+using test::RunQm530;
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = test::MakeTempDir();
+        file = dir + "/radio.dat";
+        ini = dir + "/Program.ini";
+        std::ofstream(ini) << "[Setup]\nType1=QM-520\nField1=130 - 160MHz|400 - 470MHz\n";
+    }
+    RadioImage Load() {
+        RadioImage img;
+        EXPECT_TRUE(LoadDatFile(file, img));
+        return img;
+    }
+    std::string dir, file, ini;
+};
+
+TEST_F(Cli, UsageAndHelp) {
+    EXPECT_EQ(RunQm530({}).exitCode, 2);
+    const auto help = RunQm530({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* c : {"new", "channels", "set", "info"}) {
+        EXPECT_NE(help.out.find(c), std::string::npos) << c;
+        const auto h = RunQm530({c, "--help"});
+        EXPECT_EQ(h.exitCode, 0) << c;
+        EXPECT_NE(h.out.find("Usage: qm530 "), std::string::npos) << c;
+    }
+    const auto bad = RunQm530({"frobnicate"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_NE(bad.err.find("unknown command"), std::string::npos);
+    EXPECT_NE(bad.err.find("Usage:"), std::string::npos);
+    EXPECT_EQ(RunQm530({"channels", file, "--bogus"}).exitCode, 2);
+    EXPECT_EQ(RunQm530({"channels", file, "--lang", "fr"}).exitCode, 2);
+}
+
+TEST_F(Cli, NewWritesTheDefaultImage) {
+    ASSERT_EQ(RunQm530({"new", file}).exitCode, 0);
+    EXPECT_EQ(Load(), RadioImage::Default());
+    const auto r = RunQm530({"new", dir + "/missing/dir/x.dat"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("missing/dir/x.dat"), std::string::npos);
+}
+
+TEST_F(Cli, ChannelsPrintsTheGridInBothLanguagesAndCsv) {
+    ASSERT_EQ(RunQm530({"new", file}).exitCode, 0);
+    ASSERT_EQ(RunQm530({"set", file, "2", "rx=145.125", "dec=67.0", "--ini", ini}).exitCode, 0);
+
+    const auto table = RunQm530({"channels", file});
+    ASSERT_EQ(table.exitCode, 0);
+    EXPECT_EQ(table.out.rfind("CH  ", 0), 0u) << table.out;
+    EXPECT_NE(table.out.find("Rx Frequency"), std::string::npos);
+    EXPECT_NE(table.out.find(" 2  145.12500"), std::string::npos) << table.out;
+
+    const auto csv = RunQm530({"channels", file, "--csv", "--lang", "zh"});
+    ASSERT_EQ(csv.exitCode, 0);
+    std::istringstream lines(csv.out);
+    std::string line;
+    std::vector<std::string> all;
+    while (std::getline(lines, line)) all.push_back(line);
+    ASSERT_EQ(all.size(), 17u);
+    EXPECT_EQ(all[0], "信道,接收频率,发射频率,QT/DQT解码,QT/DQT编码,功率,扫描添加,繁忙锁定,宽/窄\r");
+    EXPECT_EQ(all[1], "1,,,,,,,,\r");
+    EXPECT_EQ(all[2], "2,145.12500,,67.0,无,高,无,关,宽\r");
+    EXPECT_EQ(all[16], "16,,,,,,,,\r");
+}
+
+TEST_F(Cli, SetFollowsTheGridRulesInOrder) {
+    ASSERT_EQ(RunQm530({"new", file}).exitCode, 0);
+    // power before rx on an empty row is dropped, then rx creates the channel.
+    ASSERT_EQ(RunQm530({"set", file, "16", "power=Low", "rx=438.00625", "tx=439", "bw=窄",
+                        "busy=Carrier", "scan=Yes", "enc=D023I", "--band", "400 - 470MHz"})
+                  .exitCode,
+              0);
+    RadioImage img = Load();
+    ChannelTable t;
+    ImageToGrid(img, t, UiLanguage::English);
+    EXPECT_EQ(t.Cell(16, 1), "438.00625");
+    EXPECT_EQ(t.Cell(16, 2), "439.00000");
+    EXPECT_EQ(t.Cell(16, 4), "D023I");
+    EXPECT_EQ(t.Cell(16, 5), "High");
+    EXPECT_EQ(t.Cell(16, 6), "Yes");
+    EXPECT_EQ(t.Cell(16, 7), "Carrier");
+    EXPECT_EQ(t.Cell(16, 8), "Narrow");
+
+    ASSERT_EQ(RunQm530({"set", file, "16", "rx=", "--band", "400 - 470MHz"}).exitCode, 0);
+    img = Load();
+    ImageToGrid(img, t, UiLanguage::English);
+    EXPECT_FALSE(t.IsProgrammed(16));
+}
+
+TEST_F(Cli, SetRefusalsLeaveTheFileUntouched) {
+    ASSERT_EQ(RunQm530({"new", file}).exitCode, 0);
+    RadioImage img = Load();
+    img[0x3D2] = 0;  // QM-520, 130 - 160MHz
+    img[0x3D3] = 0;
+    ASSERT_TRUE(SaveDatFile(file, img));
+    ASSERT_EQ(RunQm530({"set", file, "1", "rx=145", "--ini", ini}).exitCode, 0);
+    const std::string before = test::ReadFileText(file);
+
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        const char* text;
+    } cases[] = {
+        {{"1", "rx=170"}, 1, "Out of range,please input again."},
+        {{"1", "rx=145.1234"}, 1, "Error data Value, please input according the step value(6.25K/5k)."},
+        {{"1", "tx=145.0001"}, 1, "step value"},
+        {{"1", "power=Medium"}, 1, "power: 'Medium' is not one of: High, Low, 高, 低"},
+        {{"1", "dec=66.6"}, 1, "dec: '66.6' is not in the tone list"},
+        {{"1", "busy="}, 1, "busy"},
+        {{"0", "rx=145"}, 2, "bad channel number '0'"},
+        {{"17", "rx=145"}, 2, "bad channel number"},
+        {{"x", "rx=145"}, 2, "bad channel number"},
+        {{"1", "volume=3"}, 2, "unknown field"},
+        {{"1", "rx"}, 2, "unknown field"},
+        // the second edit fails: the first is not saved either
+        {{"1", "tx=146", "rx=999"}, 1, "Out of range"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"set", file};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        args.insert(args.end(), {"--ini", ini});
+        const auto r = RunQm530(args);
+        EXPECT_EQ(r.exitCode, c.code) << c.args[1];
+        EXPECT_NE(r.err.find(c.text), std::string::npos) << r.err;
+        EXPECT_TRUE(test::ReadFileText(file) == before) << c.args[1];
+    }
+    const auto zh = RunQm530({"set", file, "1", "rx=170", "--ini", ini, "--lang", "zh"});
+    EXPECT_NE(zh.err.find("超出范围"), std::string::npos);
+}
+
+TEST_F(Cli, SetTakesTheBandFromTheImageModelOrTheRecordLimits) {
+    ASSERT_EQ(RunQm530({"new", file}).exitCode, 0);
+    // The new image's model byte is 0xFF: no model known, any frequency below 1000 MHz.
+    EXPECT_EQ(RunQm530({"set", file, "1", "rx=999.995", "--ini", ini}).exitCode, 0);
+    EXPECT_EQ(RunQm530({"set", file, "1", "rx=1000", "--ini", ini}).exitCode, 1);
+    RadioImage img = Load();
+    img[0x3D2] = 0;
+    img[0x3D3] = 1;  // QM-520, 400 - 470MHz
+    ASSERT_TRUE(SaveDatFile(file, img));
+    EXPECT_EQ(RunQm530({"set", file, "1", "rx=145", "--ini", ini}).exitCode, 1);
+    EXPECT_EQ(RunQm530({"set", file, "1", "rx=440", "--ini", ini}).exitCode, 0);
+    img[0x3D3] = 7;  // past the list: the last band
+    ASSERT_TRUE(SaveDatFile(file, img));
+    EXPECT_EQ(RunQm530({"set", file, "1", "rx=450", "--ini", ini}).exitCode, 0);
+    EXPECT_EQ(RunQm530({"set", file, "1", "rx=450", "--ini", dir + "/nope.ini"}).exitCode, 1);
+}
+
+TEST_F(Cli, InfoAndErrorsNameTheFile) {
+    ASSERT_EQ(RunQm530({"new", file}).exitCode, 0);
+    ASSERT_EQ(RunQm530({"set", file, "3", "rx=145", "--ini", ini}).exitCode, 0);
+    RadioImage img = Load();
+    img[0x3D2] = 0;
+    img[0x3D3] = 1;
+    ASSERT_TRUE(SaveDatFile(file, img));
+    const auto info = RunQm530({"info", file, "--hex", "--ini", ini});
+    ASSERT_EQ(info.exitCode, 0);
+    EXPECT_NE(info.out.find("0x00  QM-520"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("0x01  400 - 470MHz"), std::string::npos);
+    EXPECT_NE(info.out.find("Programmed channels: 1"), std::string::npos);
+    EXPECT_NE(info.out.find("000: 00 00 00 FF"), std::string::npos);
+    EXPECT_NE(info.out.find("3F0: FF 00 18 FF"), std::string::npos);
+
+    const std::string shortFile = dir + "/short.dat";
+    std::ofstream(shortFile) << "abc";
+    for (const std::string cmd : {"info", "channels"}) {
+        const auto r = RunQm530({cmd, shortFile});
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_NE(r.err.find(shortFile), std::string::npos);
+        EXPECT_NE(r.err.find("1024"), std::string::npos);
+        const auto m = RunQm530({cmd, dir + "/none.dat"});
+        EXPECT_EQ(m.exitCode, 1);
+        EXPECT_NE(m.err.find("none.dat: no such file"), std::string::npos);
+    }
+    EXPECT_TRUE(test::ReadFileText(shortFile) == "abc");
+}
+
+}  // namespace
+}  // namespace qm530
