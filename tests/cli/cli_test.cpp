@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cli_runner.h"
 #include "model/channel_table.h"
 #include "model/radio_image.h"
@@ -17,6 +19,7 @@ protected:
         ini = dir + "/Program.ini";
         std::ofstream(ini) << "[Setup]\nType1=QM-520\nField1=130 - 160MHz|400 - 470MHz\n";
     }
+    void TearDown() override { std::filesystem::remove_all(dir); }
     RadioImage Load() {
         RadioImage img;
         EXPECT_TRUE(LoadDatFile(file, img));

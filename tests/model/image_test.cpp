@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -11,10 +12,19 @@
 namespace qm530 {
 namespace {
 
-std::string TempDir() {
-    char tmpl[] = "/tmp/qm530-image-XXXXXX";
-    return ::mkdtemp(tmpl);
-}
+// A scratch directory removed again at the end of the test.
+class ScratchDir {
+public:
+    ScratchDir() {
+        char tmpl[] = "/tmp/qm530-image-XXXXXX";
+        path_ = ::mkdtemp(tmpl);
+    }
+    ~ScratchDir() { std::filesystem::remove_all(path_); }
+    operator std::string() const { return path_; }
+
+private:
+    std::string path_;
+};
 
 void WriteBytes(const std::string& path, const std::string& data) {
     std::ofstream(path, std::ios::binary) << data;
@@ -50,7 +60,8 @@ TEST(DefaultImage, MatchesTheRowsOfANewDocument) {
 }
 
 TEST(DatFile, SaveWritesExactly1024BytesAndLoadsBack) {
-    const std::string dir = TempDir();
+    const ScratchDir scratch;
+    const std::string dir = scratch;
     const std::string path = dir + "/a.dat";
     RadioImage img = RadioImage::Default();
     img[0x3FF] = 0x42;
@@ -64,7 +75,8 @@ TEST(DatFile, SaveWritesExactly1024BytesAndLoadsBack) {
 }
 
 TEST(DatFile, ShortFileFailsAndChangesNothing) {
-    const std::string dir = TempDir();
+    const ScratchDir scratch;
+    const std::string dir = scratch;
     const std::string path = dir + "/short.dat";
     WriteBytes(path, std::string(1023, '\x11'));
     RadioImage img = RadioImage::Default();
@@ -77,7 +89,8 @@ TEST(DatFile, ShortFileFailsAndChangesNothing) {
 }
 
 TEST(DatFile, LongerFileLoadsItsFirst1024Bytes) {
-    const std::string dir = TempDir();
+    const ScratchDir scratch;
+    const std::string dir = scratch;
     const std::string path = dir + "/long.dat";
     std::string data(1024, '\x22');
     data += std::string(100, '\x33');
@@ -88,7 +101,8 @@ TEST(DatFile, LongerFileLoadsItsFirst1024Bytes) {
 }
 
 TEST(DatFile, FailedSaveKeepsTheOldFileWhole) {
-    const std::string dir = TempDir();
+    const ScratchDir scratch;
+    const std::string dir = scratch;
     const std::string path = dir + "/keep.dat";
     ASSERT_TRUE(SaveDatFile(path, RadioImage::Default()));
     ASSERT_EQ(::chmod(dir.c_str(), 0555), 0);
@@ -106,7 +120,8 @@ TEST(DatFile, FailedSaveKeepsTheOldFileWhole) {
 }
 
 TEST(AtomicFile, ReplacesContentKeepsModeAndLeavesNoTemporaryFiles) {
-    const std::string dir = TempDir();
+    const ScratchDir scratch;
+    const std::string dir = scratch;
     const std::string path = dir + "/f.txt";
     WriteBytes(path, std::string(5000, 'x'));
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
