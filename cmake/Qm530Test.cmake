@@ -10,9 +10,11 @@ function(qm530_add_test name)
     target_compile_definitions(${name} PRIVATE
         QM530_BIN_DIR="${QM530_BIN_DIR}"
         QM530_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-    set(env "QM530_BIN_DIR=${QM530_BIN_DIR}")
+    # The program folder reaches the tests as the QM530_BIN_DIR definition above.
     if(T_QT)
-        list(APPEND env "QT_QPA_PLATFORM=offscreen")
+        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+            PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    else()
+        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
     endif()
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "${env}")
 endfunction()

@@ -1,0 +1,93 @@
+#include "cli/command_util.h"
+#include "cli/commands_list.h"
+#include "cli/settings_names.h"
+#include "model/numbers.h"
+
+namespace qm530::cli {
+
+namespace {
+
+// A JSON string literal; UTF-8 text passes through as it is.
+std::string JsonQuote(const std::string& s) {
+    std::string out = "\"";
+    for (const char c : s) {
+        const auto u = static_cast<unsigned char>(c);
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                if (u < 0x20 || u == 0x7F) {
+                    out += CFormatInt("\\u%04x", u);
+                } else {
+                    out += c;
+                }
+        }
+    }
+    return out + "\"";
+}
+
+int RunOptions(Context& ctx) {
+    Args args;
+    int code = 0;
+    if (!PrepareArgs(ctx, "options", {{"--lang", true}, {"--json", false}}, 1, 1, args, code)) {
+        return code;
+    }
+    UiLanguage lang{};
+    std::string error;
+    if (!LanguageOption(args, lang, error)) {
+        PrintError(ctx.err, "options: " + error);
+        return exitcode::kUsage;
+    }
+    RadioImage image;
+    if (!LoadImageOrReport(ctx, args.Positional()[0], image)) return exitcode::kFailed;
+
+    const SettingsSession session(image, lang);
+    const bool json = args.Has("--json");
+    if (json) ctx.out << "{\n";
+    const auto& names = SettingsSession::Names();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string value = session.Shown(names[i]);
+        if (json) {
+            ctx.out << "  " << JsonQuote(names[i]) << ": " << JsonQuote(value)
+                    << (i + 1 < names.size() ? ",\n" : "\n");
+        } else {
+            ctx.out << names[i] << '=' << value << '\n';
+        }
+    }
+    if (json) ctx.out << "}\n";
+    return exitcode::kOk;
+}
+
+}  // namespace
+
+Command OptionsCommand() {
+    return {"options", "show the radio-wide settings of an image",
+            "Usage: qm530 options FILE.dat [--lang en|zh] [--json]\n"
+            "Prints the settings of the Optional Features, Scan Information and Side Key\n"
+            "dialogs as NAME=VALUE lines, each value as the dialog shows it: a list item,\n"
+            "the text of an edit field, on/off for a check box; empty where the dialog\n"
+            "shows no selection or an empty field. The names, in this order:\n"
+            "  tot tot-prealert squelch voice vox-gain vox-delay beep battery-saver\n"
+            "  squelch-tune call-tone priority priority-channel look-back-a look-back-b\n"
+            "  revert dropout-delay tx-dwell side-key-1 side-key-2\n"
+            "The lines can be given back to 'qm530 option' one argument each (values may\n"
+            "contain blanks, such as 'priority-channel= 5' or 'revert=Priority+Talk back').\n"
+            "  --lang en|zh  language of the list texts (default en)\n"
+            "  --json        print one JSON object with the same names and values\n",
+            RunOptions};
+}
+
+}  // namespace qm530::cli

@@ -1,0 +1,295 @@
+#include "cli/settings_names.h"
+
+#include <algorithm>
+
+#include "model/numbers.h"
+#include "settings/dialog_number.h"
+
+namespace qm530::cli {
+
+namespace {
+
+enum class Kind { Feature, Check, Priority, Revert, Edit, SideKey };
+
+struct Entry {
+    const char* name;
+    Kind kind;
+    int which;  // FeatureList, ScanField, check box (0 beep, 1 battery saver) or side key (1, 2)
+};
+
+constexpr int kBeep = 0;
+constexpr int kBatterySaver = 1;
+
+constexpr Entry kEntries[] = {
+    {"tot", Kind::Feature, static_cast<int>(FeatureList::TimeOutTimer)},
+    {"tot-prealert", Kind::Feature, static_cast<int>(FeatureList::TotPreAlert)},
+    {"squelch", Kind::Feature, static_cast<int>(FeatureList::SquelchLevel)},
+    {"voice", Kind::Feature, static_cast<int>(FeatureList::Voice)},
+    {"vox-gain", Kind::Feature, static_cast<int>(FeatureList::VoxGain)},
+    {"vox-delay", Kind::Feature, static_cast<int>(FeatureList::VoxDelay)},
+    {"beep", Kind::Check, kBeep},
+    {"battery-saver", Kind::Check, kBatterySaver},
+    {"squelch-tune", Kind::Feature, static_cast<int>(FeatureList::SquelchTune)},
+    {"call-tone", Kind::Feature, static_cast<int>(FeatureList::CallTone)},
+    {"priority", Kind::Priority, 0},
+    {"priority-channel", Kind::Edit, static_cast<int>(ScanField::PriorityChannel)},
+    {"look-back-a", Kind::Edit, static_cast<int>(ScanField::LookBackA)},
+    {"look-back-b", Kind::Edit, static_cast<int>(ScanField::LookBackB)},
+    {"revert", Kind::Revert, 0},
+    {"dropout-delay", Kind::Edit, static_cast<int>(ScanField::DropoutDelay)},
+    {"tx-dwell", Kind::Edit, static_cast<int>(ScanField::TxDwell)},
+    {"side-key-1", Kind::SideKey, 1},
+    {"side-key-2", Kind::SideKey, 2},
+};
+
+const Entry* Find(const std::string& name) {
+    for (const Entry& e : kEntries) {
+        if (name == e.name) return &e;
+    }
+    return nullptr;
+}
+
+UiLanguage Other(UiLanguage lang) {
+    return lang == UiLanguage::English ? UiLanguage::Chinese : UiLanguage::English;
+}
+
+// "a, b, c, ..., z" for long lists, then the words that differ in the
+// other language.
+std::string Accepted(const std::vector<std::string>& items,
+                     const std::vector<std::string>& others) {
+    std::string text;
+    const std::size_t n = items.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (n > 12 && i == 3) {
+            text += ", ...";
+            i = n - 2;
+            continue;
+        }
+        text += (i ? ", " : "") + items[i];
+    }
+    std::string alternatives;
+    for (std::size_t i = 0; i < others.size() && i < n; ++i) {
+        if (others[i] != items[i]) alternatives += (alternatives.empty() ? "" : ", ") + others[i];
+    }
+    if (!alternatives.empty()) text += " (or " + alternatives + ")";
+    return text;
+}
+
+// The position of `value` in a list shown in either language; -1 if none.
+int PositionIn(const std::vector<std::string>& items, const std::vector<std::string>& others,
+               const std::string& value) {
+    for (const auto* list : {&items, &others}) {
+        const auto it = std::find(list->begin(), list->end(), value);
+        if (it != list->end()) return static_cast<int>(it - list->begin());
+    }
+    return -1;
+}
+
+// Picks an item of a drop-down list. An empty value keeps a list that
+// shows no selection as it is (a list cannot be emptied by the user).
+bool PickItem(const std::string& name, const std::vector<std::string>& items,
+              const std::vector<std::string>& others, int current, const std::string& value,
+              int& position, std::string& error) {
+    if (value.empty() && current < 0) {
+        position = current;
+        return true;
+    }
+    position = PositionIn(items, others, value);
+    if (position >= 0) return true;
+    error = name + ": '" + value + "' is not one of: " + Accepted(items, others);
+    return false;
+}
+
+bool IsDigits(const std::string& s) {
+    return !s.empty() &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string Trim(const std::string& s) {
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+std::string ProgrammedChannels(const RadioImage& image) {
+    std::string list;
+    for (int n = 1; n <= 16; ++n) {
+        if (IsProgrammedChannel(image, n)) list += (list.empty() ? "" : ", ") + std::to_string(n);
+    }
+    return list.empty() ? "none (the image has no programmed channel)" : list;
+}
+
+}  // namespace
+
+SettingsSession::SettingsSession(const RadioImage& image, UiLanguage lang)
+    : lang_(lang), features_(LoadOptionalFeatures(image)), scan_(lang), keys_(LoadSideKeys(image)) {
+    scan_.Load(image);
+}
+
+const std::vector<std::string>& SettingsSession::Names() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> v;
+        for (const Entry& e : kEntries) v.emplace_back(e.name);
+        return v;
+    }();
+    return names;
+}
+
+bool SettingsSession::IsName(const std::string& name) {
+    return Find(name) != nullptr;
+}
+
+std::string SettingsSession::Shown(const std::string& name) const {
+    const Entry* e = Find(name);
+    if (e == nullptr) return {};
+    const ScanInfoForm& scan = scan_.form();
+    switch (e->kind) {
+        case Kind::Feature: {
+            const auto list = static_cast<FeatureList>(e->which);
+            return FeatureListText(list, features_[list], lang_);
+        }
+        case Kind::Check:
+            return (e->which == kBeep ? features_.beep : features_.batterySaver) ? "on" : "off";
+        case Kind::Priority:
+            return scan.priority >= 0
+                       ? PriorityItems(lang_)[static_cast<std::size_t>(scan.priority)]
+                       : std::string();
+        case Kind::Revert:
+            return scan.revert >= 0 && scan.revert < static_cast<int>(scan.revertItems.size())
+                       ? scan.revertItems[static_cast<std::size_t>(scan.revert)]
+                       : std::string();
+        case Kind::Edit:
+            return scan.Text(static_cast<ScanField>(e->which));
+        case Kind::SideKey:
+            return SideKeyItems(
+                lang_)[static_cast<std::size_t>(e->which == 1 ? keys_.key1 : keys_.key2)];
+    }
+    return {};
+}
+
+bool SettingsSession::Set(const std::string& name, const std::string& value, std::string& error) {
+    const Entry* e = Find(name);
+    if (e == nullptr) {
+        error = "unknown setting '" + name + "'";
+        return false;
+    }
+    int position = -1;
+    switch (e->kind) {
+        case Kind::Feature: {
+            const auto list = static_cast<FeatureList>(e->which);
+            if (!PickItem(name, FeatureListItems(list, lang_), FeatureListItems(list, Other(lang_)),
+                          features_[list], value, position, error)) {
+                return false;
+            }
+            features_[list] = position;
+            featuresTouched_ = true;
+            return true;
+        }
+        case Kind::Check: {
+            if (value != "on" && value != "off") {
+                error = name + ": '" + value + "' is not one of: on, off";
+                return false;
+            }
+            (e->which == kBeep ? features_.beep : features_.batterySaver) = value == "on";
+            featuresTouched_ = true;
+            return true;
+        }
+        case Kind::SideKey: {
+            int& key = e->which == 1 ? keys_.key1 : keys_.key2;
+            if (!PickItem(name, SideKeyItems(lang_), SideKeyItems(Other(lang_)), key, value,
+                          position, error)) {
+                return false;
+            }
+            key = position;
+            keysTouched_ = true;
+            return true;
+        }
+        case Kind::Priority: {
+            ScanInfoForm& form = scan_.form();
+            if (!PickItem(name, PriorityItems(lang_), PriorityItems(Other(lang_)), form.priority,
+                          value, position, error)) {
+                return false;
+            }
+            // Picking the item already shown changes nothing.
+            if (position != form.priority) scan_.SelectPriority(position);
+            scanTouched_ = true;
+            return true;
+        }
+        case Kind::Revert: {
+            ScanInfoForm& form = scan_.form();
+            if (!PickItem(name, form.revertItems, RevertItems(form.priority, Other(lang_)),
+                          form.revert, value, position, error)) {
+                error += " (the choices depend on priority)";
+                return false;
+            }
+            form.revert = position;
+            scanTouched_ = true;
+            return true;
+        }
+        case Kind::Edit:
+            break;
+    }
+
+    ScanInfoForm& form = scan_.form();
+    const auto field = static_cast<ScanField>(e->which);
+    scanTouched_ = true;
+    if (field == ScanField::PriorityChannel) {
+        if (!form.priorityChannelEnabled) {
+            if (!Trim(value).empty()) {
+                error = name + " can only be set with priority=Fixed; it stays empty";
+                return false;
+            }
+            return true;
+        }
+        if (value.size() > 2) {
+            error =
+                name + ": '" + value + "' is too long; the field holds a channel number 1 to 16";
+            return false;
+        }
+        form.priorityChannel = value;
+        return true;
+    }
+
+    const bool lookBack = field == ScanField::LookBackA || field == ScanField::LookBackB;
+    const std::string accepted =
+        lookBack ? "numbers from 0.5 to 5 (put onto steps of 0.05, others brought into range)"
+                 : "whole numbers from 0 to 300 (larger ones become 300)";
+    double x = 0.0;
+    int v = 0;
+    const bool isNumber =
+        lookBack ? ReadDialogDouble(value, x) : IsDigits(value) && ReadDialogInt(value, v);
+    if (!isNumber) {
+        error = name + ": '" + value + "' is not accepted; use " + accepted;
+        return false;
+    }
+    if (lookBack && !form.lookBackEnabled) {
+        // A disabled edit keeps its text; giving the same time again is fine.
+        if (FormatDialogDouble(ClampLookBack(x)) != form.Text(field)) {
+            error = name + " can only be changed with priority=Fixed; it stays " + form.Text(field);
+            return false;
+        }
+        return true;
+    }
+    form.Text(field) = value;
+    scan_.LeaveField(field);
+    return true;
+}
+
+bool SettingsSession::Store(RadioImage& image, std::string& error) {
+    RadioImage result = image;
+    if (featuresTouched_) StoreOptionalFeatures(features_, result);
+    if (keysTouched_) StoreSideKeys(keys_, result);
+    if (scanTouched_) {
+        const ScanOutcome out = scan_.Ok(result);
+        if (out.refused) {
+            const std::string shown = Trim(scan_.form().priorityChannel);
+            error = "priority-channel: '" + shown + "' is refused (" + out.RefusalMessage(lang_) +
+                    "); with priority=Fixed use a programmed channel: " + ProgrammedChannels(image);
+            return false;
+        }
+    }
+    image = result;
+    return true;
+}
+
+}  // namespace qm530::cli

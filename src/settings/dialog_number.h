@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qm530 {
+
+// How a dialog's number edits exchange their text with numbers: blanks
+// (space, tab) may surround the number, anything else makes the text
+// "not a number" and the read fails. The value is parsed in the C locale.
+//   double: [sign] digits [. digits] | [sign] . digits, optional exponent
+//   int:    [sign] digits, within the int range
+bool ReadDialogDouble(std::string_view text, double& value);
+bool ReadDialogInt(std::string_view text, int& value);
+
+// The text a dialog shows for a double: the shortest of 15 significant
+// digits ("%.15g"), so 0.9 shows "0.9", 0.95 "0.95" and 5.0 "5".
+std::string FormatDialogDouble(double value);
+
+// The framework's prompts when a read fails.
+const char* EnterNumberPrompt(bool integer, bool chinese);
+
+}  // namespace qm530
