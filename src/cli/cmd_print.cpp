@@ -1,0 +1,100 @@
+#include <QGuiApplication>
+#include <memory>
+
+#include "cli/command_util.h"
+#include "cli/commands_list.h"
+#include "editor/print_renderer.h"
+
+namespace qm530::cli {
+
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// A command-line run has no use for Qt's note that XDG_RUNTIME_DIR is unset.
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.contains(QLatin1String("XDG_RUNTIME_DIR"))) return;
+    if (previousHandler != nullptr) previousHandler(type, context, message);
+}
+
+// Fonts and painting need a QGuiApplication; without a display the
+// "offscreen" platform does, unless the caller chose a platform.
+class GuiForPrinting {
+public:
+    GuiForPrinting() {
+        if (QGuiApplication::instance() != nullptr) return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        previousHandler = qInstallMessageHandler(QuietHandler);
+        app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    }
+    ~GuiForPrinting() {
+        app_.reset();
+        if (previousHandler != nullptr) qInstallMessageHandler(previousHandler);
+    }
+    GuiForPrinting(const GuiForPrinting&) = delete;
+    GuiForPrinting& operator=(const GuiForPrinting&) = delete;
+
+private:
+    int argc_ = 1;
+    char name_[6] = "qm530";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QGuiApplication> app_;
+};
+
+std::string BaseName(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+int RunPrint(Context& ctx) {
+    Args args;
+    int code = 0;
+    if (!PrepareArgs(ctx, "print", {{"--pdf", true}, {"--lang", true}, {"--ini", true}}, 1, 1, args,
+                     code)) {
+        return code;
+    }
+    const std::string out = args.Value("--pdf");
+    if (out.empty()) {
+        PrintError(ctx.err, "print: --pdf OUT.pdf is required");
+        return exitcode::kUsage;
+    }
+    print::PrintData data;
+    std::string error;
+    if (!LanguageOption(args, data.lang, error)) {
+        PrintError(ctx.err, "print: " + error);
+        return exitcode::kUsage;
+    }
+    const std::string& path = args.Positional()[0];
+    if (!LoadImageOrReport(ctx, path, data.image)) return exitcode::kFailed;
+    CIniFile ini;
+    if (!LoadIniOrReport(ctx, args, ini)) return exitcode::kFailed;
+    const char* section = data.lang == UiLanguage::Chinese ? "Chinese" : "English";
+    data.owner = ini.GetValue(section, "Copyrights Owner", "");
+    data.grid.WriteLabels(data.lang);
+    ImageToGrid(data.image, data.grid, data.lang);
+
+    GuiForPrinting gui;
+    const Status s = print::WritePdfFile(out, data, BaseName(path));
+    if (!s) {
+        PrintError(ctx.err, s.detail());
+        return exitcode::kFailed;
+    }
+    return exitcode::kOk;
+}
+
+}  // namespace
+
+Command PrintCommand() {
+    return {"print", "print an image's options and channels into a PDF",
+            "Usage: qm530 print FILE.dat --pdf OUT.pdf [--lang en|zh] [--ini PATH]\n"
+            "Writes the printout of FILE.dat as a PDF on A4 pages: an options page, then\n"
+            "one page per seven programmed channels. Needs no display.\n"
+            "  --pdf OUT.pdf  the PDF to write (replaced as a whole, or left untouched\n"
+            "                 when anything fails)\n"
+            "  --lang en|zh   language of the labels (default en)\n"
+            "  --ini PATH     settings file whose \"Copyrights Owner\" of the language's\n"
+            "                 section is printed in the footer (default: beside the program)\n",
+            RunPrint};
+}
+
+}  // namespace qm530::cli
