@@ -13,6 +13,12 @@ const std::vector<Command>& Commands() {
         SetCommand(),
         InfoCommand(),
         TonesCommand(),
+        OptionsCommand(),
+        OptionCommand(),
+        ReadCommand(),
+        WriteCommand(),
+        VerifyCommand(),
+        SimulateCommand(),
 #ifdef QM530_HAVE_PRINT
         PrintCommand(),
 #endif

@@ -10,6 +10,12 @@ Command ChannelsCommand();
 Command SetCommand();
 Command InfoCommand();
 Command TonesCommand();
+Command OptionsCommand();
+Command OptionCommand();
+Command ReadCommand();
+Command WriteCommand();
+Command VerifyCommand();
+Command SimulateCommand();
 #ifdef QM530_HAVE_PRINT
 Command PrintCommand();  // needs Qt
 #endif

@@ -1,0 +1,163 @@
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <memory>
+#include <mutex>
+
+#include "cli/command_util.h"
+#include "cli/commands_list.h"
+#include "sim/virtual_radio.h"
+
+namespace qm530::cli {
+
+namespace {
+
+// Points `link` at `target`, replacing an older symbolic link in one step.
+// Anything else at `link` stays as it is.
+bool MakeLink(const std::string& link, const std::string& target, std::string& error) {
+    struct stat st {};
+    if (::lstat(link.c_str(), &st) == 0 && !S_ISLNK(st.st_mode)) {
+        error = link + " exists and is not a symbolic link";
+        return false;
+    }
+    const std::string temporary = link + ".tmp" + std::to_string(::getpid());
+    ::unlink(temporary.c_str());
+    if (::symlink(target.c_str(), temporary.c_str()) != 0 || ::rename(temporary.c_str(), link.c_str()) != 0) {
+        error = link + ": " + std::strerror(errno);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+void RemoveLink(const std::string& link, const std::string& target) {
+    char buffer[PATH_MAX];
+    const ssize_t n = ::readlink(link.c_str(), buffer, sizeof buffer - 1);
+    if (n > 0 && std::string(buffer, static_cast<std::size_t>(n)) == target) ::unlink(link.c_str());
+}
+
+// Blocks SIGINT and SIGTERM for as long as it lives, in this thread and in
+// the threads it starts, so that the main thread can wait for them.
+class BlockedStopSignals {
+public:
+    BlockedStopSignals() {
+        sigemptyset(&set_);
+        sigaddset(&set_, SIGINT);
+        sigaddset(&set_, SIGTERM);
+        ::pthread_sigmask(SIG_BLOCK, &set_, &old_);
+    }
+    ~BlockedStopSignals() {
+        // Leave nothing pending behind.
+        timespec zero{};
+        while (::sigtimedwait(&set_, nullptr, &zero) > 0) {
+        }
+        ::pthread_sigmask(SIG_SETMASK, &old_, nullptr);
+    }
+    // True when a stop signal came within `ms` milliseconds.
+    bool Wait(int ms) {
+        timespec ts{};
+        ts.tv_sec = ms / 1000;
+        ts.tv_nsec = static_cast<long>(ms % 1000) * 1000000L;
+        return ::sigtimedwait(&set_, nullptr, &ts) > 0;
+    }
+
+private:
+    sigset_t set_{};
+    sigset_t old_{};
+};
+
+int RunSimulate(Context& ctx) {
+    Args args;
+    int code = 0;
+    if (!PrepareArgs(ctx, "simulate",
+                     {{"--image", true}, {"--save", true}, {"--link", true}, {"--no-pace", false}, {"--fault", true}},
+                     0, 0, args, code)) {
+        return code;
+    }
+    sim::RadioOptions options;
+    if (args.Has("--image") && !LoadImageOrReport(ctx, args.Value("--image"), options.memory)) {
+        return exitcode::kFailed;
+    }
+    const Status faultParsed = sim::ParseFault(args.Value("--fault", "none"), options.fault);
+    if (!faultParsed) {
+        PrintError(ctx.err, "simulate: " + faultParsed.detail());
+        return exitcode::kUsage;
+    }
+    options.pace = !args.Has("--no-pace");
+    auto outputLock = std::make_shared<std::mutex>();
+    const std::string savePath = args.Value("--save");
+    if (!savePath.empty()) {
+        std::ostream& err = ctx.err;
+        options.onMemoryStored = [savePath, outputLock, &err](const RadioImage& memory) {
+            const Status saved = SaveDatFile(savePath, memory);
+            if (!saved) {
+                std::lock_guard<std::mutex> lock(*outputLock);
+                PrintError(err, "simulate: " + saved.detail());
+            }
+        };
+    }
+    const std::string linkPath = args.Value("--link");
+
+    BlockedStopSignals signals;
+    std::string device;
+    for (;;) {
+        sim::VirtualRadio radio(options);
+        const Status started = radio.Start();
+        if (!started) {
+            PrintError(ctx.err, "simulate: " + started.detail());
+            return exitcode::kFailed;
+        }
+        device = radio.DevicePath();
+        {
+            std::lock_guard<std::mutex> lock(*outputLock);
+            ctx.out << device << std::endl;
+        }
+        std::string error;
+        if (!linkPath.empty() && !MakeLink(linkPath, device, error)) {
+            PrintError(ctx.err, "simulate: " + error);
+            return exitcode::kFailed;
+        }
+        {
+            std::lock_guard<std::mutex> lock(*outputLock);
+            ctx.err << "Virtual radio on " << device << (linkPath.empty() ? "" : " (" + linkPath + ")")
+                    << (options.pace ? ", 9600 bit/s" : ", unpaced") << ", fault "
+                    << sim::FaultText(options.fault) << ". Ctrl-C ends it.\n";
+            ctx.err.flush();
+        }
+        bool stop = false;
+        while (!(stop = signals.Wait(100)) && !radio.HungUp()) {
+        }
+        radio.Stop();
+        options.memory = radio.Memory();
+        if (stop) break;
+        std::lock_guard<std::mutex> lock(*outputLock);
+        ctx.err << "The line hung up; the radio comes back on a new device.\n";
+    }
+    if (!linkPath.empty()) RemoveLink(linkPath, device);
+    return exitcode::kOk;
+}
+
+}  // namespace
+
+Command SimulateCommand() {
+    static const std::string usage = std::string(
+        "Usage: qm530 simulate [--image FILE.dat] [--save FILE.dat] [--link PATH]\n"
+        "                      [--no-pace] [--fault KIND[:N]]\n"
+        "Runs a virtual radio on a pseudo-terminal until Ctrl-C or SIGTERM. The first\n"
+        "line of output is its device path, for --port of read, write and verify.\n"
+        "  --image FILE  the radio's memory at the start (default: a new image)\n"
+        "  --save FILE   store the memory in FILE after every completed write (and\n"
+        "                when a program closes the port after writing part of it)\n"
+        "  --link PATH   also make PATH a symbolic link to the device\n"
+        "  --no-pace     answer blocks at once instead of at the speed of a 9600 bit/s\n"
+        "                line (the handshake keeps the line's timing)\n"
+        "  --fault KIND  misbehave:\n") + sim::kFaultHelp +
+        "After a hang-up the radio comes back on a new device, printed as a new line.\n";
+    return {"simulate", "run a virtual radio on a pseudo-terminal", usage.c_str(), RunSimulate};
+}
+
+}  // namespace qm530::cli

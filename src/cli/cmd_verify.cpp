@@ -1,0 +1,34 @@
+#include "cli/clone_common.h"
+#include "cli/clone_host.h"
+#include "cli/command_util.h"
+#include "cli/commands_list.h"
+
+namespace qm530::cli {
+
+namespace {
+
+int RunVerify(Context& ctx) {
+    Args args;
+    int code = 0;
+    if (!PrepareArgs(ctx, "verify", kCloneOptions, 1, 1, args, code)) return code;
+    ClonePort port;
+    if (!PrepareClonePort(ctx, args, port, code)) return code;
+    const std::string& inPath = args.Positional()[0];
+    RadioImage image;
+    if (!LoadImageOrReport(ctx, inPath, image)) return exitcode::kFailed;
+    CancelOnSignals cancel;
+    return VerifyRadio(ctx, port, image, inPath);
+}
+
+}  // namespace
+
+Command VerifyCommand() {
+    static const std::string usage = std::string(
+        "Usage: qm530 verify --port PORT IN.dat [--retries N] [--ini PATH]\n"
+        "Reads the radio and compares it with IN.dat at every address that a write\n"
+        "carries and a read returns (0x000-0x32F, 0x340-0x3BF, 0x3D0-0x3EF). Prints\n"
+        "each differing address with the file's and the radio's value.\n") + kCloneHelp;
+    return {"verify", "compare a radio with a .dat file", usage.c_str(), RunVerify};
+}
+
+}  // namespace qm530::cli

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "link/serial_port.h"
+
+namespace qm530::link {
+
+// SerialPort on a POSIX terminal device (termios). Exclusive access holds
+// twice: TIOCEXCL keeps other users from opening the device, and an
+// advisory flock keeps out other programs even when they run as root.
+class PosixSerialPort : public SerialPort {
+public:
+    explicit PosixSerialPort(PortTimeouts timeouts = {});
+    ~PosixSerialPort() override;
+    PosixSerialPort(const PosixSerialPort&) = delete;
+    PosixSerialPort& operator=(const PosixSerialPort&) = delete;
+
+    Status Open(const std::string& device) override;
+    Status Configure() override;
+    ReadResult Read(std::size_t n) override;
+    Status Write(std::span<const std::uint8_t> bytes) override;
+    void Purge(PurgeKind kind) override;
+    void Close() override;
+    bool IsOpen() const override { return fd_ >= 0; }
+
+    const std::string& Device() const { return device_; }
+
+private:
+    int fd_ = -1;
+    std::string device_;
+    PortTimeouts timeouts_;
+};
+
+// The reason an open failed, for the user: a missing device, a device held
+// by another program, or a permission problem naming the device's group.
+std::string OpenFailureReason(const std::string& device, int error);
+
+// True when the device exists and can be opened exclusively right now.
+bool PortAvailable(const std::string& device);
+
+}  // namespace qm530::link

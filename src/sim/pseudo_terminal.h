@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "model/status.h"
+
+namespace qm530::sim {
+
+// A pseudo-terminal pair with both sides in raw mode. This object holds the
+// master side; the slave side is a device path any program can open like a
+// serial port.
+class PseudoTerminal {
+public:
+    PseudoTerminal() = default;
+    ~PseudoTerminal();
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    Status Open();
+    // Closing the master hangs up whoever has the slave open.
+    void Close();
+
+    int MasterFd() const { return master_; }
+    const std::string& SlavePath() const { return slavePath_; }
+
+private:
+    int master_ = -1;
+    std::string slavePath_;
+};
+
+}  // namespace qm530::sim
