@@ -1,0 +1,16 @@
+# Fails when a translation file holds an unfinished or empty translation.
+# Usage: cmake -DTS_FILE=<file.ts> -P check_ts.cmake
+file(READ "${TS_FILE}" ts)
+string(REGEX MATCHALL "<translation[^>]*>[^<]*</translation>|<translation[^>]*/>" translations "${ts}")
+set(bad 0)
+foreach(t IN LISTS translations)
+    if(t MATCHES "type=\"(vanished|obsolete)\"")
+        continue()
+    endif()
+    if(t MATCHES "type=\"unfinished\"" OR t MATCHES "<translation>[ \t\r\n]*</translation>" OR t MATCHES "/>$")
+        math(EXPR bad "${bad} + 1")
+    endif()
+endforeach()
+if(bad GREATER 0)
+    message(FATAL_ERROR "${TS_FILE}: ${bad} unfinished translation(s). Translate them (Qt Linguist or by hand) and remove type=\"unfinished\".")
+endif()

@@ -1,0 +1,39 @@
+#include "app/child_frame.h"
+
+#include <QCloseEvent>
+
+#include "app/app_context.h"
+#include "app/main_frame.h"
+#include "app/program_doc.h"
+#include "editor/program_view.h"
+
+namespace qm530 {
+
+CChildFrame::CChildFrame(AppContext& ctx, std::unique_ptr<CProgramDoc> doc, QWidget* parent)
+    : QMdiSubWindow(parent), ctx_(ctx), doc_(std::move(doc)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    view_ = new CProgramView(doc_.get(), ctx, this);
+    setWidget(view_);
+    setWindowTitle(QString::fromStdString(doc_->Title()));
+}
+
+CChildFrame::~CChildFrame() {
+    // The view refers to the document: it goes first.
+    delete view_;
+    view_ = nullptr;
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    if (destroying_) {
+        QMdiSubWindow::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    if (ctx_.mainFrame) {
+        ctx_.mainFrame->HideDocumentWindow(this);
+    } else {
+        hide();
+    }
+}
+
+}  // namespace qm530

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QMdiSubWindow>
+#include <memory>
+
+namespace qm530 {
+
+struct AppContext;
+class CProgramDoc;
+class CProgramView;
+
+// A document window: owns its document and its view. Its close box (and
+// File > Close) only hides it; it is destroyed by File > New or at the end
+// of the run.
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    CChildFrame(AppContext& ctx, std::unique_ptr<CProgramDoc> doc, QWidget* parent = nullptr);
+    ~CChildFrame() override;
+
+    CProgramDoc* GetDocument() const { return doc_.get(); }
+    CProgramView* GetView() const { return view_; }
+    // Lets the next close request really close (and delete) the window.
+    void AllowDestroy() { destroying_ = true; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    AppContext& ctx_;
+    std::unique_ptr<CProgramDoc> doc_;
+    CProgramView* view_ = nullptr;
+    bool destroying_ = false;
+};
+
+}  // namespace qm530

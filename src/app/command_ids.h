@@ -1,0 +1,78 @@
+#pragma once
+
+// Command ids of the menus, the toolbar and the accelerators. The help
+// topics of the commands carry the same numbers.
+namespace qm530::cmd {
+
+// Program menu and the view's commands.
+constexpr int kRead = 32773;
+constexpr int kWrite = 32774;
+constexpr int kComSetup = 32777;
+constexpr int kControlBar = 32780;
+constexpr int kScanInfo = 32782;
+constexpr int kSideKey = 32783;
+constexpr int kProductInfo = 32786;
+constexpr int kChannelInfo = 32787;
+constexpr int kOptionalFeatures = 32788;
+constexpr int kLanguage = 32799;
+
+// File menu.
+constexpr int kFileNew = 57600;
+constexpr int kFileOpen = 57601;
+constexpr int kFileClose = 57602;
+constexpr int kFileSave = 57603;
+constexpr int kFileSaveAs = 57604;
+constexpr int kFilePageSetup = 57605;
+constexpr int kFilePrintSetup = 57606;
+constexpr int kFilePrint = 57607;
+constexpr int kFilePrintDirect = 57608;
+constexpr int kFilePrintPreview = 57609;
+
+// Application.
+constexpr int kAppAbout = 57664;
+constexpr int kAppExit = 57665;
+constexpr int kHelp = 57670;
+constexpr int kNextPane = 57680;      // F6
+constexpr int kPrevPane = 57681;      // Shift+F6
+
+// View menu.
+constexpr int kViewToolbar = 59392;
+constexpr int kViewStatusBar = 59393;
+
+}  // namespace qm530::cmd
+
+namespace qm530::ctl {
+
+// Controls that can hold the keyboard focus and have a help topic.
+constexpr int kOk = 1;
+constexpr int kCancel = 2;
+// Channel view.
+constexpr int kGrid = 1000;
+constexpr int kRxEdit = 2127;
+constexpr int kTxEdit = 2128;
+constexpr int kDecodeToneList = 2132;
+constexpr int kEncodeToneList = 2133;
+constexpr int kPowerList = 1129;
+constexpr int kScanAddList = 1134;
+constexpr int kBusyLockList = 1139;
+constexpr int kBandwidthList = 1128;
+// Product Information.
+constexpr int kTypeList = 1013;
+constexpr int kFrequencyList = 1014;
+// Optional Features.
+constexpr int kTimeOutTimer = 1118;
+constexpr int kTotPreAlert = 1130;
+constexpr int kSquelchLevel = 1116;
+constexpr int kVoiceAnnunciation = 1117;
+constexpr int kVoxGainLevel = 1121;
+constexpr int kVoxDelayTime = 1123;
+constexpr int kBeep = 1016;
+constexpr int kBatterySaver = 1005;
+constexpr int kSquelchTune = 1119;   // hidden
+constexpr int kCallTone = 1120;      // hidden
+// Password.
+constexpr int kPasswordEdit = 1009;
+// Navigation tree.
+constexpr int kNavigationTree = 1032;
+
+}  // namespace qm530::ctl

@@ -1,0 +1,142 @@
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <map>
+#include <memory>
+#include <string>
+
+class QAction;
+class QDockWidget;
+class QLabel;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+class QToolBar;
+
+namespace qm530 {
+
+struct AppContext;
+class CChildFrame;
+class CMdiClientWnd;
+class CNavigationBar;
+class CProgramDoc;
+class CProgramView;
+
+// The main window: an MDI frame with menus, toolbar, status bar and the
+// navigation bar docked at the left. It owns the document windows and the
+// document life cycle (New, Open, Save, Save As, Close).
+//
+// The active document window is the one most recently created, opened or
+// activated by the user. Hiding it (File > Close, its close box, Open of
+// another file) does not make another window active, so the commands keep
+// going to it and Edit > Channel Information brings it back.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(AppContext& ctx, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Builds toolbar, status bar, navigation bar, menus and workspace.
+    // False when a part could not be made; the program then ends.
+    bool Create();
+
+    AppContext& Context() const { return ctx_; }
+
+    // Documents.
+    CChildFrame* ActiveDocumentWindow() const;
+    CProgramView* ActiveView() const;
+    CProgramDoc* ActiveDocument() const;
+    QList<CChildFrame*> DocumentWindows() const;
+    // A new document with the default image, without asking.
+    bool NewDocument();
+    // Opens a .dat file in a new document window; tells the user and
+    // creates nothing when the file cannot be opened.
+    bool OpenDocumentFile(const QString& path);
+
+    // Commands of the menus and the toolbar.
+    void OnFileNew();
+    void OnFileOpen();
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    void OnFileClose();
+    void OnFilePrintSetup();
+    void OnChannelInfo();
+    void OnControlBar();
+    void OnAppAbout();
+
+    // The settings dialogs on the active document (filled by later issues).
+    void ShowProductInfo();
+    void ShowOptionalFeatures();
+    void ShowSideKey();
+    // Whether the dialog of command 32786, 32788 or 32783 exists yet.
+    static bool IsSettingsDialogBuilt(int commandId);
+
+    // The caption: WindowTitle only, never a document name.
+    void SetWindowTitleText(const std::string& title);
+    // Enables the commands and picks the menu for the current state.
+    void UpdateCommandUI();
+    // Help requests reaching the main window.
+    void WinHelp(int contextNumber);
+
+    QAction* Action(int commandId) const;
+    CNavigationBar* NavigationBar() const { return navigationBar_; }
+    QDockWidget* NavigationDock() const { return navigationDock_; }
+    CMdiClientWnd* Workspace() const { return workspace_; }
+    QToolBar* ToolBar() const { return toolBar_; }
+    QLabel* MessagePane() const { return messagePane_; }
+    // True while the document menu (File, Edit, Program, View, Setup, Help)
+    // is shown, false for the short menu (File, View, Help).
+    bool DocumentMenuShown() const;
+    // The top-level menus shown now, in order.
+    QList<QMenu*> ShownMenus() const;
+    QPrinter& Printer();
+
+    // Destroys a document window with its view and document (New, end of run).
+    void DestroyDocumentWindow(CChildFrame* frame);
+    // Hides a document window (its close box, File > Close, Open of another
+    // file); it stays the active document window.
+    void HideDocumentWindow(CChildFrame* frame);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    bool CreateNavigationBar();
+    QAction* AddAction(int id, const QString& text, const QString& prompt);
+    void RouteToView(int commandId);
+    CChildFrame* AddDocumentWindow(std::unique_ptr<CProgramDoc> doc);
+    void OnSubWindowActivated(QMdiSubWindow* window);
+    void OnNavigationItem(int itemIndex);
+    void MoveFocusToPane(int step);
+    QString OpenFailureText(const QString& path) const;
+
+    AppContext& ctx_;
+    CMdiClientWnd* workspace_ = nullptr;
+    CNavigationBar* navigationBar_ = nullptr;
+    QDockWidget* navigationDock_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* messagePane_ = nullptr;
+    QList<QLabel*> indicators_;
+    std::map<int, QAction*> actions_;
+    QMenu* fileShort_ = nullptr;
+    QMenu* fileDoc_ = nullptr;
+    QMenu* edit_ = nullptr;
+    QMenu* program_ = nullptr;
+    QMenu* view_ = nullptr;
+    QMenu* setup_ = nullptr;
+    QMenu* helpDoc_ = nullptr;
+    QMenu* helpShort_ = nullptr;
+    QPointer<CChildFrame> active_;
+    bool hiding_ = false;
+    std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace qm530

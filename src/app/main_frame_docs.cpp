@@ -1,0 +1,189 @@
+// The document life cycle of the main frame: New, Open, Save, Save As,
+// Close and bringing a hidden document window back.
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/app_context.h"
+#include "app/child_frame.h"
+#include "app/command_ids.h"
+#include "app/ini_file.h"
+#include "app/main_frame.h"
+#include "app/mdi_client.h"
+#include "app/program_doc.h"
+#include "app/string_table.h"
+#include "app/ui_services.h"
+#include "editor/program_view.h"
+#include "model/messages.h"
+
+namespace qm530 {
+
+namespace {
+
+QString Caption(const AppContext& ctx) { return QString::fromStdString(ctx.ApplicationName); }
+
+}  // namespace
+
+CChildFrame* CMainFrame::ActiveDocumentWindow() const { return active_.data(); }
+
+CProgramView* CMainFrame::ActiveView() const {
+    return active_ ? active_->GetView() : nullptr;
+}
+
+CProgramDoc* CMainFrame::ActiveDocument() const {
+    return active_ ? active_->GetDocument() : nullptr;
+}
+
+QList<CChildFrame*> CMainFrame::DocumentWindows() const {
+    QList<CChildFrame*> frames;
+    if (!workspace_) return frames;
+    for (QMdiSubWindow* window : workspace_->subWindowList()) {
+        if (auto* frame = qobject_cast<CChildFrame*>(window)) frames.push_back(frame);
+    }
+    return frames;
+}
+
+void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
+    if (hiding_) return;
+    if (auto* frame = qobject_cast<CChildFrame*>(window); frame && frame->isVisible()) active_ = frame;
+    UpdateCommandUI();
+}
+
+CChildFrame* CMainFrame::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
+    auto* frame = new CChildFrame(ctx_, std::move(doc));
+    workspace_->addSubWindow(frame);
+    frame->setGeometry(0, 0, 1600, 1200);
+    active_ = frame;
+    frame->GetView()->OnInitialUpdate();
+    frame->show();
+    workspace_->setActiveSubWindow(frame);
+    active_ = frame;
+    UpdateCommandUI();
+    return frame;
+}
+
+void CMainFrame::HideDocumentWindow(CChildFrame* frame) {
+    if (!frame) return;
+    hiding_ = true;
+    frame->hide();
+    // The workspace may have made another window active: that one becomes
+    // the active document window only when the user activates it.
+    if (workspace_->activeSubWindow() != nullptr && workspace_->activeSubWindow() != frame) {
+        workspace_->setActiveSubWindow(nullptr);
+    }
+    hiding_ = false;
+    UpdateCommandUI();
+}
+
+void CMainFrame::DestroyDocumentWindow(CChildFrame* frame) {
+    if (!frame) return;
+    hiding_ = true;
+    workspace_->removeSubWindow(frame);
+    delete frame;
+    hiding_ = false;
+    UpdateCommandUI();
+}
+
+bool CMainFrame::NewDocument() {
+    auto doc = std::make_unique<CProgramDoc>();
+    if (!doc->OnNewDocument(ctx_.theIni, ctx_.UiLanguage)) return false;
+    ctx_.ImageIsDefault = true;
+    AddDocumentWindow(std::move(doc));
+    return true;
+}
+
+void CMainFrame::OnFileNew() {
+    if (CChildFrame* frame = ActiveDocumentWindow()) {
+        const MsgResult answer = ctx_.services.MessageBox(
+            this, StringTable(msg::kClearAll), Caption(ctx_), MsgButtons::OkCancel, MsgIcon::Exclamation);
+        if (answer != MsgResult::Ok) return;
+        DestroyDocumentWindow(frame);
+    }
+    NewDocument();
+}
+
+QString CMainFrame::OpenFailureText(const QString& path) const {
+    const QString shown = QDir::toNativeSeparators(path);
+    const char* why = "";
+    switch (DiagnoseOpenFailure(path.toStdString())) {
+    case OpenFailure::Missing: why = ctx_.Pick("The file does not exist.", "文件不存在。"); break;
+    case OpenFailure::NotAFile: why = ctx_.Pick("This is not a file.", "这不是一个文件。"); break;
+    case OpenFailure::Unreadable:
+        why = ctx_.Pick("The file cannot be read.", "文件无法读取。");
+        break;
+    case OpenFailure::TooShort:
+        why = ctx_.Pick("The file is shorter than 1024 bytes and holds no radio data.",
+                        "文件短于 1024 字节，不含对讲机数据。");
+        break;
+    case OpenFailure::Other:
+        why = ctx_.Pick("The file could not be read.", "读取文件时出错。");
+        break;
+    }
+    return QString::fromUtf8(ctx_.Pick("Cannot open the file\n%1\n%2", "无法打开文件\n%1\n%2"))
+        .arg(shown, QString::fromUtf8(why));
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path) {
+    auto doc = std::make_unique<CProgramDoc>();
+    if (!doc->OnOpenDocument(path.toStdString())) {
+        ctx_.services.MessageBox(this, OpenFailureText(path), Caption(ctx_), MsgButtons::Ok,
+                                 MsgIcon::Exclamation);
+        return false;
+    }
+    // The window that was active is asked to close, which hides it.
+    if (CChildFrame* previous = ActiveDocumentWindow()) HideDocumentWindow(previous);
+    ctx_.ImageIsDefault = false;
+    AddDocumentWindow(std::move(doc));
+    return true;
+}
+
+void CMainFrame::OnFileOpen() {
+    const QString path = ctx_.services.GetOpenFileName(this, tr("Open"));
+    if (!path.isEmpty()) OpenDocumentFile(path);
+}
+
+void CMainFrame::OnFileClose() { HideDocumentWindow(ActiveDocumentWindow()); }
+
+void CMainFrame::OnChannelInfo() {
+    CChildFrame* frame = ActiveDocumentWindow();
+    if (!frame) return;
+    frame->showNormal();
+    workspace_->setActiveSubWindow(frame);
+    active_ = frame;
+    UpdateCommandUI();
+}
+
+namespace {
+
+bool SaveTo(AppContext& ctx, CMainFrame& frame, CChildFrame& window, const QString& path) {
+    window.GetView()->GridToImage();
+    const Status status = window.GetDocument()->OnSaveDocument(path.toStdString());
+    if (!status) {
+        const QString text =
+            QString::fromUtf8(ctx.Pick("Cannot save the file\n%1", "无法保存文件\n%1"))
+                .arg(QDir::toNativeSeparators(path));
+        ctx.services.MessageBox(&frame, text, Caption(ctx), MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    window.setWindowTitle(QString::fromStdString(window.GetDocument()->Title()));
+    return true;
+}
+
+}  // namespace
+
+bool CMainFrame::OnFileSave() {
+    CChildFrame* window = ActiveDocumentWindow();
+    if (!window) return false;
+    if (!window->GetDocument()->CanSaveInPlace()) return OnFileSaveAs();
+    return SaveTo(ctx_, *this, *window, QString::fromStdString(window->GetDocument()->PathName()));
+}
+
+bool CMainFrame::OnFileSaveAs() {
+    CChildFrame* window = ActiveDocumentWindow();
+    if (!window) return false;
+    const QString proposed = QString::fromStdString(window->GetDocument()->PathName());
+    const QString path = ctx_.services.GetSaveFileName(this, tr("Save As"), proposed);
+    if (path.isEmpty()) return false;
+    return SaveTo(ctx_, *this, *window, path);
+}
+
+}  // namespace qm530

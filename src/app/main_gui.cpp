@@ -1,0 +1,25 @@
+// qm530-cps: the desktop programming tool.
+#include <QApplication>
+#include <QStringList>
+
+#include "app/app_context.h"
+#include "app/ini_file.h"
+#include "app/program_app.h"
+#include "app/settings_registry.h"
+#include "app/ui_services.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // Program.ini is written back (when a setting changed) as theIni goes,
+    // after the event loop has ended.
+    qm530::CIniFile theIni(4);
+    qm530::QtUiServices services;
+    qm530::AppContext ctx(theIni, services, std::make_unique<qm530::CSettingsRegistry>(theIni));
+    ctx.ExeDir = qm530::ExeDir();
+
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    qm530::CProgramApp app(ctx);
+    if (!qm530::RunStartUp(app, arguments)) return app.ExitCode();
+    return QApplication::exec();
+}

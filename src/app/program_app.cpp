@@ -1,0 +1,120 @@
+#include "app/program_app.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QIcon>
+#include <QImageReader>
+#include <QMenu>
+
+#include "app/app_context.h"
+#include "app/command_ids.h"
+#include "app/ini_file.h"
+#include "app/main_frame.h"
+#include "app/string_table.h"
+#include "app/ui_services.h"
+#include "model/messages.h"
+#include "model/numbers.h"
+#include "settings/password_dlg.h"
+
+namespace qm530 {
+
+namespace {
+
+constexpr int kExitFailure = 1;
+
+// title.ico at its own size; a null icon when it cannot be read.
+QIcon TitleIcon(const std::string& exeDir) {
+    const QImage image = QImageReader(QString::fromStdString(exeDir + "title.ico")).read();
+    return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+}
+
+}  // namespace
+
+CProgramApp::CProgramApp(AppContext& ctx) : ctx_(ctx) {}
+
+CProgramApp::~CProgramApp() {
+    mainFrame_.reset();
+    pack_.Unload();
+}
+
+bool CProgramApp::InitInstance(const QStringList& arguments) {
+    // 1. Program.ini from the program's directory; a missing file is created.
+    ctx_.theIni.Load(ctx_.ExeDir + "Program.ini", true, true, false);
+
+    // 2-3. The language, fixed for the run, and the help pages with it.
+    ctx_.LanguageName = ctx_.theIni.GetValue("Setup", "Language", "");
+    ctx_.UiLanguage = ctx_.LanguageName == "Chinese" ? UiLanguage::Chinese : UiLanguage::English;
+    ctx_.help.SelectHelpFile(ctx_.Chinese());
+    ctx_.help.SetHelpRoot(ctx_.ExeDir);
+
+    // 4-5. The language pack; without it the program cannot show anything.
+    if (!pack_.Load(QString::fromStdString(ctx_.ExeDir + ctx_.LanguageName + ".rcc"))) {
+        ctx_.services.MessageBox(nullptr,
+                                 QString::fromUtf8(ctx_.Pick("Load language DLL fail", "加载语言链接库失败")),
+                                 QString::fromUtf8(MessageText(msg::kAppTitle, ctx_.UiLanguage)),
+                                 MsgButtons::Ok, MsgIcon::None);
+        exitCode_ = kExitFailure;
+        return false;
+    }
+
+    // Until step 16 names it, the program is called by the pack's title.
+    ctx_.ApplicationName = StringTable(msg::kAppTitle).toStdString();
+
+    // 6. The access code.
+    {
+        CPasswordDlg password(ctx_);
+        const int result = ctx_.services.ExecDialog(password);
+        if (result != QDialog::Accepted || !password.Accepted) {
+            exitCode_ = 0;
+            return false;
+        }
+    }
+
+    // 12. The main frame.
+    mainFrame_ = std::make_unique<CMainFrame>(ctx_);
+    ctx_.mainFrame = mainFrame_.get();
+    ctx_.help.SetOwner(mainFrame_.get());
+    if (!mainFrame_->Create()) {
+        ctx_.mainFrame = nullptr;
+        mainFrame_.reset();
+        exitCode_ = kExitFailure;
+        return false;
+    }
+
+    // 13. The command line: a file to open, else a new document.
+    const bool opened = arguments.isEmpty() ? mainFrame_->NewDocument()
+                                            : mainFrame_->OpenDocumentFile(arguments.constFirst());
+    if (!opened) {
+        ctx_.mainFrame = nullptr;
+        mainFrame_.reset();
+        exitCode_ = kExitFailure;
+        return false;
+    }
+
+    // 14-15. Shown maximized, with title.ico as its icon.
+    mainFrame_->showMaximized();
+    mainFrame_->setWindowIcon(TitleIcon(ctx_.ExeDir));
+
+    // 16. Message boxes without a caption of their own show this name.
+    ctx_.ApplicationName = ctx_.LanguageValue("Company");
+
+    // 17. The About item of the document menu takes About Title.
+    if (QAction* about = mainFrame_->Action(cmd::kAppAbout)) {
+        about->setText(QString::fromStdString(ctx_.LanguageValue("About Title")));
+    }
+
+    // 18. ShowLang 0 (or not a number) removes the Language command.
+    if (CAtoi(ctx_.theIni.GetValue("Setup", "ShowLang", "")) == 0) {
+        if (QAction* language = mainFrame_->Action(cmd::kLanguage)) {
+            for (QMenu* menu : mainFrame_->findChildren<QMenu*>()) menu->removeAction(language);
+            language->setEnabled(false);
+            language->setVisible(false);
+        }
+    }
+    mainFrame_->UpdateCommandUI();
+    return true;
+}
+
+bool RunStartUp(CProgramApp& app, const QStringList& arguments) { return app.InitInstance(arguments); }
+
+}  // namespace qm530

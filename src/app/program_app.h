@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+#include "app/language_pack.h"
+
+namespace qm530 {
+
+struct AppContext;
+class CMainFrame;
+
+// The application object: runs the start-up of the program once and keeps
+// what it made (language pack, main frame) for the rest of the run.
+class CProgramApp {
+public:
+    explicit CProgramApp(AppContext& ctx);
+    ~CProgramApp();
+    CProgramApp(const CProgramApp&) = delete;
+    CProgramApp& operator=(const CProgramApp&) = delete;
+
+    // The start-up steps, in order. `arguments` are the command-line
+    // arguments after the program name. False: the program ends with
+    // ExitCode() and without a main window.
+    bool InitInstance(const QStringList& arguments);
+
+    CMainFrame* MainFrame() const { return mainFrame_.get(); }
+    int ExitCode() const { return exitCode_; }
+
+private:
+    AppContext& ctx_;
+    CLanguagePack pack_;
+    std::unique_ptr<CMainFrame> mainFrame_;
+    int exitCode_ = 0;
+};
+
+// Start-up as main runs it: InitInstance, then the caller enters the event
+// loop when this returns true.
+bool RunStartUp(CProgramApp& app, const QStringList& arguments);
+
+}  // namespace qm530

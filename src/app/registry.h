@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace qm530 {
+
+// The user's remembered choices: 4-byte numbers under a key named after
+// AppName of section Setup ("com", "Type", "Field"). Readers take a preset
+// that stays when the value is missing or cannot be read.
+class CRegistry {
+public:
+    virtual ~CRegistry() = default;
+    virtual std::uint32_t ReadDword(const std::string& name, std::uint32_t preset) const = 0;
+    virtual void WriteDword(const std::string& name, std::uint32_t value) = 0;
+};
+
+// A registry held in memory, for code and tests that run without Qt.
+class CMemoryRegistry : public CRegistry {
+public:
+    std::uint32_t ReadDword(const std::string& name, std::uint32_t preset) const override {
+        const auto it = values_.find(name);
+        return it == values_.end() ? preset : it->second;
+    }
+    void WriteDword(const std::string& name, std::uint32_t value) override { values_[name] = value; }
+    bool Has(const std::string& name) const { return values_.count(name) != 0; }
+
+private:
+    std::map<std::string, std::uint32_t> values_;
+};
+
+}  // namespace qm530

@@ -1,0 +1,199 @@
+// The document life cycle in the main frame: New, Open, Close, Save, and
+// the caption policy.
+#include <QFile>
+#include <QMdiArea>
+#include <QMenu>
+
+#include "app/child_frame.h"
+#include "app/command_ids.h"
+#include "app/mdi_client.h"
+#include "app/program_doc.h"
+#include "app/ui_services.h"
+#include "editor/program_view.h"
+#include "gui_fixture.h"
+#include "model/messages.h"
+#include "model/radio_image.h"
+
+namespace qm530::test {
+namespace {
+
+class Documents : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(h.Start()); }
+    CMainFrame& frame() { return *h.Frame(); }
+    Harness h{ProgramIni("English")};
+};
+
+TEST_F(Documents, NewAsksBeforeReplacingTheActiveWindow) {
+    CChildFrame* first = frame().ActiveDocumentWindow();
+    frame().ActiveDocument()->Image[0x20] = 0x12;
+    h.ctx.ImageIsDefault = false;
+
+    h.services.boxAnswers.push_back(MsgResult::Cancel);
+    frame().Action(cmd::kFileNew)->trigger();
+    ASSERT_EQ(h.services.boxes.size(), 1u);
+    EXPECT_EQ(h.services.boxes[0].text, QStringLiteral("All data will be Cleared!"));
+    EXPECT_EQ(h.services.boxes[0].caption, QStringLiteral("QM530 Programming Tool"));
+    EXPECT_EQ(h.services.boxes[0].buttons, MsgButtons::OkCancel);
+    EXPECT_EQ(frame().ActiveDocumentWindow(), first);
+    EXPECT_EQ(frame().ActiveDocument()->Image[0x20], 0x12);
+    EXPECT_FALSE(h.ctx.ImageIsDefault);
+
+    h.services.boxAnswers.push_back(MsgResult::Ok);
+    frame().OnFileNew();
+    ASSERT_EQ(frame().DocumentWindows().size(), 1);
+    EXPECT_NE(frame().ActiveDocumentWindow(), nullptr);
+    EXPECT_EQ(frame().ActiveDocument()->Image, RadioImage::Default());
+    EXPECT_TRUE(h.ctx.ImageIsDefault);
+}
+
+TEST_F(Documents, OpenHidesThePreviouslyActiveWindowAndClearsImageIsDefault) {
+    CChildFrame* first = frame().ActiveDocumentWindow();
+    h.services.openAnswers.push_back(WriteDat(h.dir.File(QStringLiteral("a.dat")), 1030));
+    frame().Action(cmd::kFileOpen)->trigger();
+    ASSERT_EQ(frame().DocumentWindows().size(), 2);
+    EXPECT_FALSE(first->isVisible());
+    CChildFrame* second = frame().ActiveDocumentWindow();
+    EXPECT_NE(second, first);
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_FALSE(h.ctx.ImageIsDefault);
+    EXPECT_EQ(second->windowTitle(), QStringLiteral("a.dat"));
+
+    // A third file hides the second; the first stays hidden.
+    frame().OpenDocumentFile(WriteDat(h.dir.File(QStringLiteral("b.dat")), 1024));
+    EXPECT_FALSE(second->isVisible());
+    EXPECT_FALSE(first->isVisible());
+    EXPECT_EQ(frame().DocumentWindows().size(), 3);
+}
+
+TEST_F(Documents, FailedOpenNamesTheFileAndCreatesNothing) {
+    h.ctx.ImageIsDefault = true;
+    const QString missing = h.dir.File(QStringLiteral("missing.dat"));
+    const QString shortFile = WriteDat(h.dir.File(QStringLiteral("short.dat")), 100);
+    for (const QString& path : {missing, shortFile}) {
+        EXPECT_FALSE(frame().OpenDocumentFile(path));
+        EXPECT_TRUE(h.services.boxes.back().text.contains(path));
+    }
+    EXPECT_TRUE(h.services.boxes[0].text.contains(QStringLiteral("does not exist")));
+    EXPECT_EQ(frame().DocumentWindows().size(), 1);
+    EXPECT_TRUE(frame().ActiveDocumentWindow()->isVisible());
+    EXPECT_TRUE(h.ctx.ImageIsDefault);
+}
+
+TEST_F(Documents, CloseAndCloseBoxOnlyHideAndChannelInformationShowsAgain) {
+    CChildFrame* window = frame().ActiveDocumentWindow();
+    window->GetDocument()->Image[0x30] = 0x42;
+    frame().Action(cmd::kFileClose)->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(frame().ActiveDocumentWindow(), window);
+    EXPECT_TRUE(frame().DocumentMenuShown());
+    EXPECT_TRUE(frame().Action(cmd::kChannelInfo)->isEnabled());
+
+    frame().Action(cmd::kChannelInfo)->trigger();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->GetDocument()->Image[0x30], 0x42);
+
+    window->close();  // the close box
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(frame().DocumentWindows().size(), 1);
+    frame().OnChannelInfo();
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(Documents, SaveOfANewDocumentProposesAppNameThenSavesInPlace) {
+    const QString target = h.dir.File(QStringLiteral("saved"));
+    h.services.saveAnswers.push_back(target);
+    frame().Action(cmd::kFileSave)->trigger();
+    ASSERT_EQ(h.services.saveProposals.size(), 1u);
+    EXPECT_EQ(h.services.saveProposals[0], QStringLiteral("QM530Test"));
+    QFile saved(target + QStringLiteral(".dat"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.size(), 1024);
+    saved.close();
+    EXPECT_EQ(frame().ActiveDocument()->PathName(), (target + ".dat").toStdString());
+
+    // The path now names a writable file: no dialog the second time.
+    frame().ActiveDocument()->Image[0x3C0] = 0x5A;
+    EXPECT_TRUE(frame().OnFileSave());
+    EXPECT_EQ(h.services.saveProposals.size(), 1u);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(static_cast<unsigned char>(saved.readAll().at(0x3C0)), 0x5A);
+}
+
+TEST_F(Documents, SaveOfAFileThatIsGoneAsksForAName) {
+    const QString path = WriteDat(h.dir.File(QStringLiteral("gone.dat")), 1024);
+    ASSERT_TRUE(frame().OpenDocumentFile(path));
+    QFile::remove(path);
+    EXPECT_FALSE(frame().OnFileSave());  // dialog cancelled
+    ASSERT_EQ(h.services.saveProposals.size(), 1u);
+    EXPECT_EQ(h.services.saveProposals[0], path);
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(Documents, CaptionIsWindowTitleOnly) {
+    frame().SetWindowTitleText("QM530 CPS  [ Type:QM-520  Fre:130 - 160MHz ]");
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("QM530 CPS  [ Type:QM-520  Fre:130 - 160MHz ]"));
+    frame().ActiveDocumentWindow()->showMaximized();
+    QApplication::processEvents();
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("QM530 CPS  [ Type:QM-520  Fre:130 - 160MHz ]"));
+    frame().OpenDocumentFile(WriteDat(h.dir.File(QStringLiteral("c.dat")), 1024));
+    frame().ActiveDocumentWindow()->showMaximized();
+    QApplication::processEvents();
+    EXPECT_FALSE(frame().windowTitle().contains(QStringLiteral("c.dat")));
+    EXPECT_EQ(h.ctx.WindowTitle, "QM530 CPS  [ Type:QM-520  Fre:130 - 160MHz ]");
+}
+
+TEST_F(Documents, MenusCommandsAndAccelerators) {
+    const struct {
+        int id;
+        QKeySequence key;
+    } keys[] = {{cmd::kFileNew, QKeySequence("Ctrl+N")},   {cmd::kFileOpen, QKeySequence("Ctrl+O")},
+                {cmd::kFileSave, QKeySequence("Ctrl+S")},  {cmd::kFilePrint, QKeySequence("Ctrl+P")},
+                {cmd::kRead, QKeySequence("Ctrl+R")},      {cmd::kWrite, QKeySequence("Ctrl+W")},
+                {cmd::kNextPane, QKeySequence("F6")},      {cmd::kPrevPane, QKeySequence("Shift+F6")}};
+    for (const auto& k : keys) EXPECT_EQ(frame().Action(k.id)->shortcut(), k.key) << k.id;
+    // Not built yet: disabled.
+    for (int id : {cmd::kRead, cmd::kWrite, cmd::kFilePrint, cmd::kProductInfo, cmd::kSideKey}) {
+        EXPECT_FALSE(frame().Action(id)->isEnabled()) << id;
+    }
+    EXPECT_TRUE(frame().Action(cmd::kLanguage)->isEnabled());
+    EXPECT_EQ(frame().Action(cmd::kRead)->statusTip(), QStringLiteral("Read Data From Radio"));
+    EXPECT_EQ(frame().Action(cmd::kRead)->toolTip(), QStringLiteral("Read"));
+
+    // Without document windows: the short menu.
+    frame().DestroyDocumentWindow(frame().ActiveDocumentWindow());
+    QStringList menus;
+    for (QMenu* m : frame().ShownMenus()) menus << m->title();
+    EXPECT_EQ(menus, QStringList({"&File", "&View", "&Help"}));
+    EXPECT_EQ(frame().ActiveDocumentWindow(), nullptr);
+    EXPECT_FALSE(frame().Action(cmd::kChannelInfo)->isEnabled());
+    frame().OnFileNew();  // no question without an active window
+    EXPECT_TRUE(h.services.boxes.empty());
+    EXPECT_TRUE(frame().DocumentMenuShown());
+}
+
+TEST(Workspace, TilesCoverTheClientAreaFromTheTopLeft) {
+    std::vector<QPoint> expected;
+    for (int x : {0, 100, 200}) {
+        for (int y : {0, 80, 160}) expected.emplace_back(x, y);
+    }
+    EXPECT_EQ(TilePositions(QSize(250, 160), QSize(100, 80)), expected);
+    EXPECT_EQ(TilePositions(QSize(50, 40), QSize(100, 80)), std::vector<QPoint>{QPoint(0, 0)});
+    EXPECT_TRUE(TilePositions(QSize(50, 40), QSize(0, 80)).empty());
+}
+
+TEST(Workspace, BackgroundIsReadAfreshAndFallsBackToBitmap137) {
+    Harness h(ProgramIni("English"));
+    ASSERT_TRUE(h.Start());
+    CMdiClientWnd* workspace = h.Frame()->Workspace();
+    EXPECT_EQ(workspace->BackgroundTile().size(), QSize(128, 128));  // background.bmp
+    QFile::remove(h.dir.File(QStringLiteral("background.bmp")));
+    EXPECT_EQ(workspace->BackgroundTile().size(), QSize(64, 64));    // bitmap 137
+    QImage small(10, 20, QImage::Format_RGB32);
+    small.fill(Qt::red);
+    small.save(h.dir.File(QStringLiteral("background.bmp")), "BMP");
+    EXPECT_EQ(workspace->BackgroundTile().size(), QSize(10, 20));
+}
+
+}  // namespace
+}  // namespace qm530::test

@@ -1,0 +1,559 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Out of range,please input again.</source>
+        <translation>超出范围，请重新输入。</translation>
+    </message>
+    <message>
+        <source>Communication Error,Please check all the connections and the radio power</source>
+        <translation>通讯错误，请检查所有连接及对讲机电源</translation>
+    </message>
+    <message>
+        <source>All data will be Cleared!</source>
+        <translation>所有数据将被清除！</translation>
+    </message>
+    <message>
+        <source>Could not Open the Port,Please check whether the Port are occupied or the device are ok</source>
+        <translation>无法打开端口，请检查端口是否被占用或设备是否正常</translation>
+    </message>
+    <message>
+        <source>Program Interrupt, Please reset the radio and try again</source>
+        <translation>编程中断，请重启对讲机后再试</translation>
+    </message>
+    <message>
+        <source>Error data Value, please input according the step value(6.25K/5k).</source>
+        <translation>数据错误，请按步进值(6.25K/5K)输入。</translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::CAboutDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::CLanguageDlg</name>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英文</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::CMainFrame</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>新建一个文档
+新建</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>打开(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>打开一个已有的文档
+打开</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>关闭当前文档
+关闭</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>保存当前文档
+保存</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>用新名字保存当前文档
+另存为</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>打印当前文档
+打印</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>打印预览(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>显示整页
+打印预览</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>打印设置(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>更改打印机及打印选项
+打印设置</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Quit the application
+Exit</source>
+        <translation>退出程序
+退出</translation>
+    </message>
+    <message>
+        <source>&amp;Channel Information</source>
+        <translation>信道信息(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Show the channel window of the active document
+Channel Information</source>
+        <translation>显示当前文档的信道窗口
+信道信息</translation>
+    </message>
+    <message>
+        <source>&amp;Product Information</source>
+        <translation>类型设置(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Choose the radio type and the frequency band
+Product Information</source>
+        <translation>选择对讲机型号及频段
+类型设置</translation>
+    </message>
+    <message>
+        <source>&amp;Optional Features</source>
+        <translation>可选功能(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Edit the optional features of the radio
+Optional Features</source>
+        <translation>编辑对讲机的可选功能
+可选功能</translation>
+    </message>
+    <message>
+        <source>Side &amp;Key</source>
+        <translation>侧键设置(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Assign the functions of the side keys
+Side Key</source>
+        <translation>设置侧键的功能
+侧键设置</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>读数据(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Read Data From Radio
+Read</source>
+        <translation>从对讲机读取数据
+读数据</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>写数据(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Write Data To Radio
+Write</source>
+        <translation>向对讲机写入数据
+写数据</translation>
+    </message>
+    <message>
+        <source>&amp;Scan Info</source>
+        <translation>扫描信息(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Edit the scan information
+Scan Info</source>
+        <translation>编辑扫描信息
+扫描信息</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>工具栏(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>显示或隐藏工具栏
+切换工具栏</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>状态栏(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>显示或隐藏状态栏
+切换状态栏</translation>
+    </message>
+    <message>
+        <source>&amp;Control Bar</source>
+        <translation>导航栏(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Show or hide the navigation bar
+Control Bar</source>
+        <translation>显示或隐藏导航栏
+导航栏</translation>
+    </message>
+    <message>
+        <source>&amp;Com Setup</source>
+        <translation>端口设置(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the cable
+Com Setup</source>
+        <translation>选择写频线所接的串口
+端口设置</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Choose the language of the program
+Language</source>
+        <translation>选择程序的语言
+语言</translation>
+    </message>
+    <message>
+        <source>&amp;About Program...</source>
+        <translation>关于 Program(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>显示程序信息、版本号和版权
+关于</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Display help for the current task or command
+Help</source>
+        <translation>显示当前任务或命令的帮助
+帮助</translation>
+    </message>
+    <message>
+        <source>Next Pane</source>
+        <translation>下一窗格</translation>
+    </message>
+    <message>
+        <source>Switch to the next window pane
+Next Pane</source>
+        <translation>切换到下一个窗格
+下一窗格</translation>
+    </message>
+    <message>
+        <source>Previous Pane</source>
+        <translation>上一窗格</translation>
+    </message>
+    <message>
+        <source>Switch back to the previous window pane
+Previous Pane</source>
+        <translation>切换回上一个窗格
+上一窗格</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>编程(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>查看(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>设置(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>就绪</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::CNavigationBar</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::CPasswordDlg</name>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::MessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>重试(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>否(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::COptionalFeaturesDlg</name>
+    <message>
+        <source>Squelch Tune</source>
+        <translation>静噪调整</translation>
+    </message>
+    <message>
+        <source>Time-Out Timer</source>
+        <translation>发射限时</translation>
+    </message>
+    <message>
+        <source>TOT Pre-Alert</source>
+        <translation>限时预警</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>静噪等级</translation>
+    </message>
+    <message>
+        <source>Vox Gain Level</source>
+        <translation>声控等级</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>呼叫音</translation>
+    </message>
+    <message>
+        <source>Vox Delay Time</source>
+        <translation>声控延时</translation>
+    </message>
+    <message>
+        <source>Voice Annunciation</source>
+        <translation>语音提示</translation>
+    </message>
+    <message>
+        <source>Optional Features</source>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>按键音</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>省电</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::CProductInfoDlg</name>
+    <message>
+        <source>Product Information</source>
+        <translation>类型设置</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::CScanInfoDlg</name>
+    <message>
+        <source>Scan Infomation</source>
+        <translation>扫描信息</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>优先</translation>
+    </message>
+    <message>
+        <source>Priority Channel</source>
+        <translation>优先信道</translation>
+    </message>
+    <message>
+        <source>Look Back Time A</source>
+        <translation>回查时间 A</translation>
+    </message>
+    <message>
+        <source>Look Back Time B</source>
+        <translation>回查时间 B</translation>
+    </message>
+    <message>
+        <source>Revert Channel</source>
+        <translation>返回信道</translation>
+    </message>
+    <message>
+        <source>Dropout Delay Time</source>
+        <translation>信号消失延时</translation>
+    </message>
+    <message>
+        <source>Tx Dwell Time</source>
+        <translation>发射驻留时间</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::CSideKeyDlg</name>
+    <message>
+        <source>Side Key</source>
+        <translation>侧键设置</translation>
+    </message>
+    <message>
+        <source>Side Key 1</source>
+        <translation>侧键 1</translation>
+    </message>
+    <message>
+        <source>Side Key 2</source>
+        <translation>侧键 2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+</TS>
