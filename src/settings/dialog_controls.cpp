@@ -1,0 +1,80 @@
+#include "settings/dialog_controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "app/command_ids.h"
+
+namespace qm530 {
+
+namespace {
+
+void SetControlId(QWidget* control, const QString& kind, int id) {
+    control->setObjectName(kind + QString::number(id));
+    control->setProperty("controlId", id);
+}
+
+}  // namespace
+
+QComboBox* MakeDropList(QWidget* parent, int id) {
+    auto* list = new QComboBox(parent);
+    SetControlId(list, QStringLiteral("Combo"), id);
+    list->setEditable(false);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    list->setMaxVisibleItems(12);
+    return list;
+}
+
+QCheckBox* MakeCheckBox(QWidget* parent, int id, const QString& text) {
+    auto* box = new QCheckBox(text, parent);
+    SetControlId(box, QStringLiteral("Check"), id);
+    return box;
+}
+
+QPushButton* MakeOkButton(QWidget* parent, const QString& text) {
+    auto* ok = new QPushButton(text, parent);
+    ok->setObjectName(QStringLiteral("OkButton"));
+    ok->setProperty("controlId", ctl::kOk);
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    return ok;
+}
+
+QPushButton* MakeCancelButton(QWidget* parent, const QString& text) {
+    auto* cancel = new QPushButton(text, parent);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    cancel->setProperty("controlId", ctl::kCancel);
+    cancel->setAutoDefault(false);
+    return cancel;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+void EnableControlHelp(QWidget* dialog) {
+    for (QWidget* w : dialog->findChildren<QWidget*>()) {
+        const QVariant id = w->property("controlId");
+        if (id.isValid()) w->setProperty("helpId", id);
+    }
+}
+
+void FillDropList(QComboBox* list, const std::vector<std::string>& items) {
+    const QSignalBlocker quiet(list);
+    list->clear();
+    for (const std::string& item : items) list->addItem(QString::fromStdString(item));
+    list->setCurrentIndex(-1);
+}
+
+void SelectPosition(QComboBox* list, int position) {
+    const QSignalBlocker quiet(list);
+    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+}
+
+}  // namespace qm530

@@ -1,0 +1,147 @@
+#include "settings/optional_features_dlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "app/app_context.h"
+#include "app/command_ids.h"
+#include "app/f1_help.h"
+#include "settings/dialog_controls.h"
+
+namespace qm530 {
+
+namespace {
+
+struct ListControl {
+    FeatureList list;
+    int id;
+    const char* label;
+    bool shown;
+};
+
+// In the order the lists are filled.
+constexpr std::array<ListControl, kFeatureListCount> kListControls = {{
+    {FeatureList::SquelchTune, ctl::kSquelchTune,
+     QT_TRANSLATE_NOOP("qm530::COptionalFeaturesDlg", "Squelch Tune"), false},
+    {FeatureList::TimeOutTimer, ctl::kTimeOutTimer,
+     QT_TRANSLATE_NOOP("qm530::COptionalFeaturesDlg", "Time-Out Timer"), true},
+    {FeatureList::TotPreAlert, ctl::kTotPreAlert,
+     QT_TRANSLATE_NOOP("qm530::COptionalFeaturesDlg", "TOT Pre-Alert"), true},
+    {FeatureList::SquelchLevel, ctl::kSquelchLevel,
+     QT_TRANSLATE_NOOP("qm530::COptionalFeaturesDlg", "Squelch Level"), true},
+    {FeatureList::VoxGain, ctl::kVoxGainLevel,
+     QT_TRANSLATE_NOOP("qm530::COptionalFeaturesDlg", "Vox Gain Level"), true},
+    {FeatureList::CallTone, ctl::kCallTone,
+     QT_TRANSLATE_NOOP("qm530::COptionalFeaturesDlg", "Call Tone"), false},
+    {FeatureList::VoxDelay, ctl::kVoxDelayTime,
+     QT_TRANSLATE_NOOP("qm530::COptionalFeaturesDlg", "Vox Delay Time"), true},
+    {FeatureList::Voice, ctl::kVoiceAnnunciation,
+     QT_TRANSLATE_NOOP("qm530::COptionalFeaturesDlg", "Voice Annunciation"), true},
+}};
+
+// Where the visible lists sit: row and column pair of the form.
+struct Cell {
+    FeatureList list;
+    int row;
+    int column;
+};
+constexpr std::array<Cell, 6> kVisibleCells = {{
+    {FeatureList::TimeOutTimer, 0, 0},
+    {FeatureList::TotPreAlert, 1, 0},
+    {FeatureList::SquelchLevel, 2, 0},
+    {FeatureList::Voice, 3, 0},
+    {FeatureList::VoxGain, 0, 1},
+    {FeatureList::VoxDelay, 1, 1},
+}};
+
+}  // namespace
+
+COptionalFeaturesDlg::COptionalFeaturesDlg(AppContext& ctx, RadioImage& image, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), image_(image) {
+    setObjectName(QStringLiteral("OptionalFeaturesDialog"));
+    setWindowTitle(tr("Optional Features"));
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    std::array<QLabel*, kFeatureListCount> labels{};
+    for (const ListControl& c : kListControls) {
+        const auto i = static_cast<std::size_t>(c.list);
+        lists_[i] = MakeDropList(this, c.id);
+        lists_[i]->setMinimumWidth(110);
+        labels[i] = MakeLabel(this, tr(c.label), lists_[i]);
+        if (!c.shown) {
+            lists_[i]->hide();
+            labels[i]->hide();
+        }
+    }
+    beep_ = MakeCheckBox(this, ctl::kBeep, tr("Beep"));
+    batterySaver_ = MakeCheckBox(this, ctl::kBatterySaver, tr("Battery Saver"));
+
+    auto* form = new QGridLayout;
+    form->setHorizontalSpacing(12);
+    form->setVerticalSpacing(10);
+    for (const Cell& cell : kVisibleCells) {
+        const auto i = static_cast<std::size_t>(cell.list);
+        form->addWidget(labels[i], cell.row, cell.column * 3);
+        form->addWidget(lists_[i], cell.row, cell.column * 3 + 1);
+    }
+    form->setColumnMinimumWidth(2, 18);
+    form->addWidget(beep_, 2, 3, 1, 2);
+    form->addWidget(batterySaver_, 3, 3, 1, 2);
+
+    QPushButton* ok = MakeOkButton(this, tr("OK"));
+    QPushButton* cancel = MakeCancelButton(this, tr("Cancel"));
+    connect(ok, &QPushButton::clicked, this, &COptionalFeaturesDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 14, 16, 14);
+    layout->setSpacing(16);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+
+    // Keyboard order: down the left column, then the right one.
+    QWidget* order[] = {List(FeatureList::TimeOutTimer), List(FeatureList::TotPreAlert),
+                        List(FeatureList::SquelchLevel), List(FeatureList::Voice),
+                        List(FeatureList::VoxGain),      List(FeatureList::VoxDelay),
+                        beep_,                           batterySaver_,
+                        ok,                              cancel};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    EnableControlHelp(this);
+    InstallF1Help(this, ctx_);
+}
+
+void COptionalFeaturesDlg::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) OnInitDialog();
+    QDialog::showEvent(event);
+}
+
+void COptionalFeaturesDlg::OnInitDialog() {
+    for (const ListControl& c : kListControls)
+        FillDropList(List(c.list), FeatureListItems(c.list, ctx_.UiLanguage));
+    const OptionalFeaturesForm form = LoadOptionalFeatures(image_);
+    for (const ListControl& c : kListControls) SelectPosition(List(c.list), form[c.list]);
+    beep_->setChecked(form.beep);
+    batterySaver_->setChecked(form.batterySaver);
+}
+
+void COptionalFeaturesDlg::accept() {
+    OptionalFeaturesForm form;
+    for (const ListControl& c : kListControls) form[c.list] = List(c.list)->currentIndex();
+    form.beep = beep_->isChecked();
+    form.batterySaver = batterySaver_->isChecked();
+    StoreOptionalFeatures(form, image_);
+    QDialog::accept();
+}
+
+}  // namespace qm530
