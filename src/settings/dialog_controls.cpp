@@ -2,9 +2,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include "app/command_ids.h"
 
@@ -15,6 +18,26 @@ namespace {
 void SetControlId(QWidget* control, const QString& kind, int id) {
     control->setObjectName(kind + QString::number(id));
     control->setProperty("controlId", id);
+}
+
+// The common frame of every settings dialog; `addBody` puts the body into it.
+template <typename AddBody>
+OkCancelButtons LayOut(QDialog* dialog, const QString& okText, const QString& cancelText,
+                       int spacing, AddBody addBody) {
+    QPushButton* ok = MakeOkButton(dialog, okText);
+    QPushButton* cancel = MakeCancelButton(dialog, cancelText);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->setContentsMargins(16, 14, 16, 14);
+    layout->setSpacing(spacing);
+    addBody(layout);
+    layout->addLayout(buttons);
+    return {ok, cancel};
 }
 
 }  // namespace
@@ -75,6 +98,18 @@ void FillDropList(QComboBox* list, const std::vector<std::string>& items) {
 void SelectPosition(QComboBox* list, int position) {
     const QSignalBlocker quiet(list);
     list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+}
+
+OkCancelButtons LayOutWithOkCancel(QDialog* dialog, QLayout* body, const QString& okText,
+                                   const QString& cancelText, int spacing) {
+    return LayOut(dialog, okText, cancelText, spacing,
+                  [body](QVBoxLayout* layout) { layout->addLayout(body); });
+}
+
+OkCancelButtons LayOutWithOkCancel(QDialog* dialog, QWidget* body, const QString& okText,
+                                   const QString& cancelText, int spacing) {
+    return LayOut(dialog, okText, cancelText, spacing,
+                  [body](QVBoxLayout* layout) { layout->addWidget(body); });
 }
 
 }  // namespace qm530

@@ -5,6 +5,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QDialog;
+class QLayout;
 class QLabel;
 class QPushButton;
 class QString;
@@ -22,6 +24,17 @@ QCheckBox* MakeCheckBox(QWidget* parent, int id, const QString& text);
 QPushButton* MakeOkButton(QWidget* parent, const QString& text);
 QPushButton* MakeCancelButton(QWidget* parent, const QString& text);
 QLabel* MakeLabel(QWidget* parent, const QString& text, QWidget* buddy);
+
+// Lays out a dialog: `body` above a right-aligned row of OK (accepts, the
+// default button) and Cancel (rejects). Returns the two buttons.
+struct OkCancelButtons {
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+OkCancelButtons LayOutWithOkCancel(QDialog* dialog, QLayout* body, const QString& okText,
+                                   const QString& cancelText, int spacing = 16);
+OkCancelButtons LayOutWithOkCancel(QDialog* dialog, QWidget* body, const QString& okText,
+                                   const QString& cancelText, int spacing = 12);
 
 // Gives every control of `dialog` that has a "controlId" a "helpId" of the
 // same number, so that F1 finds the focused control's topic.

@@ -1,13 +1,11 @@
 #include "settings/optional_features_dlg.h"
 
+#include <QPushButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
 #include "app/app_context.h"
 #include "app/command_ids.h"
@@ -94,20 +92,7 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(AppContext& ctx, RadioImage& image, Q
     form->addWidget(beep_, 2, 3, 1, 2);
     form->addWidget(batterySaver_, 3, 3, 1, 2);
 
-    QPushButton* ok = MakeOkButton(this, tr("OK"));
-    QPushButton* cancel = MakeCancelButton(this, tr("Cancel"));
-    connect(ok, &QPushButton::clicked, this, &COptionalFeaturesDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 14, 16, 14);
-    layout->setSpacing(16);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    const auto [ok, cancel] = LayOutWithOkCancel(this, form, tr("OK"), tr("Cancel"));
 
     // Keyboard order: down the left column, then the right one.
     QWidget* order[] = {List(FeatureList::TimeOutTimer), List(FeatureList::TotPreAlert),

@@ -5,11 +5,8 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
 #include "app/app_context.h"
 #include "app/command_ids.h"
@@ -54,20 +51,7 @@ CProductInfoDlg::CProductInfoDlg(AppContext& ctx, ProductInfoTarget target, QWid
     fields->addWidget(frequencyList_, 1, 1);
     fields->setColumnStretch(1, 1);
 
-    QPushButton* ok = MakeOkButton(this, tr("OK"));
-    QPushButton* cancel = MakeCancelButton(this, tr("Cancel"));
-    connect(ok, &QPushButton::clicked, this, &CProductInfoDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 14, 16, 14);
-    layout->setSpacing(12);
-    layout->addWidget(group);
-    layout->addLayout(buttons);
+    LayOutWithOkCancel(this, group, tr("OK"), tr("Cancel"), 12);
 
     connect(typeList_, &QComboBox::currentIndexChanged, this, &CProductInfoDlg::OnTypeChanged);
     EnableControlHelp(this);

@@ -1,13 +1,11 @@
 #include "settings/scan_info_dlg.h"
 
+#include <QPushButton>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
 #include "app/app_context.h"
 #include "app/ui_services.h"
@@ -76,20 +74,7 @@ CScanInfoDlg::CScanInfoDlg(AppContext& ctx, RadioImage& image, QWidget* parent)
     row(2, 1, tr("Tx Dwell Time"), txDwell_);
     form->setColumnMinimumWidth(2, 18);
 
-    QPushButton* ok = MakeOkButton(this, tr("OK"));
-    QPushButton* cancel = MakeCancelButton(this, tr("Cancel"));
-    connect(ok, &QPushButton::clicked, this, &CScanInfoDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 14, 16, 14);
-    layout->setSpacing(16);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    const auto [ok, cancel] = LayOutWithOkCancel(this, form, tr("OK"), tr("Cancel"));
 
     QWidget* order[] = {priority_, priorityChannel_, lookBackA_, lookBackB_, revert_,
                         dropoutDelay_, txDwell_, ok, cancel};

@@ -2,11 +2,8 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
 #include "app/app_context.h"
 #include "settings/dialog_controls.h"
@@ -38,20 +35,7 @@ CSideKeyDlg::CSideKeyDlg(AppContext& ctx, RadioImage& image, QWidget* parent)
     form->addWidget(key2_, 1, 1);
     form->setColumnStretch(1, 1);
 
-    QPushButton* ok = MakeOkButton(this, tr("OK"));
-    QPushButton* cancel = MakeCancelButton(this, tr("Cancel"));
-    connect(ok, &QPushButton::clicked, this, &CSideKeyDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 14, 16, 14);
-    layout->setSpacing(16);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    LayOutWithOkCancel(this, form, tr("OK"), tr("Cancel"));
 }
 
 void CSideKeyDlg::showEvent(QShowEvent* event) {
