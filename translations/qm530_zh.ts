@@ -44,6 +44,25 @@
     </message>
 </context>
 <context>
+    <name>qm530::CComSetupDlg</name>
+    <message>
+        <source>COM Setup</source>
+        <translation>串口设置</translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>qm530::CLanguageDlg</name>
     <message>
         <source>Language</source>
@@ -371,44 +390,6 @@ Previous Pane</source>
     </message>
 </context>
 <context>
-    <name>qm530::CPasswordDlg</name>
-    <message>
-        <source>Password</source>
-        <translation>密码</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-</context>
-<context>
-    <name>qm530::MessageBox</name>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>&amp;Retry</source>
-        <translation>重试(&amp;R)</translation>
-    </message>
-    <message>
-        <source>&amp;Yes</source>
-        <translation>是(&amp;Y)</translation>
-    </message>
-    <message>
-        <source>&amp;No</source>
-        <translation>否(&amp;N)</translation>
-    </message>
-</context>
-<context>
     <name>qm530::COptionalFeaturesDlg</name>
     <message>
         <source>Squelch Tune</source>
@@ -453,6 +434,36 @@ Previous Pane</source>
     <message>
         <source>Battery Saver</source>
         <translation>省电</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::CPasswordDlg</name>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::CProcessDlg</name>
+    <message>
+        <source>Process</source>
+        <translation>进度</translation>
     </message>
     <message>
         <source>OK</source>
@@ -554,6 +565,29 @@ Previous Pane</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::MessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>重试(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>否(&amp;N)</translation>
     </message>
 </context>
 </TS>

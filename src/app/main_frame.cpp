@@ -315,6 +315,7 @@ bool CMainFrame::CreateNavigationBar() {
 }
 
 void CMainFrame::OnNavigationItem(int area) {
+    if (CProgramView::AnyTransferRunning() && area != CNavigationBar::ChannelInformation) return;
     switch (area) {
     case CNavigationBar::ProductInformation: ShowProductInfo(); break;
     case CNavigationBar::ChannelInformation: OnChannelInfo(); break;
@@ -341,6 +342,11 @@ QList<QMenu*> CMainFrame::ShownMenus() const {
 
 void CMainFrame::UpdateCommandUI() {
     if (!edit_) return;
+    for (auto& [id, action] : actions_) {
+        if (!action->property("heldByTransfer").toBool()) continue;
+        action->setProperty("heldByTransfer", false);
+        action->setEnabled(true);
+    }
     const bool documents = !DocumentWindows().isEmpty();
     fileShort_->menuAction()->setVisible(!documents);
     helpShort_->menuAction()->setVisible(!documents);
@@ -360,6 +366,15 @@ void CMainFrame::UpdateCommandUI() {
     actions_[cmd::kControlBar]->setChecked(navigationDock_ && !navigationDock_->isHidden());
     actions_[cmd::kViewToolbar]->setChecked(toolBar_ && !toolBar_->isHidden());
     actions_[cmd::kViewStatusBar]->setChecked(!statusBar()->isHidden());
+    // A running transfer holds back every command that could take its view,
+    // document or progress window away (they come back above once it ends).
+    if (CProgramView::AnyTransferRunning()) {
+        for (auto& [id, action] : actions_) {
+            if (!action->isEnabled() || CProgramView::CommandAllowedDuringTransfer(id)) continue;
+            action->setEnabled(false);
+            action->setProperty("heldByTransfer", true);
+        }
+    }
 }
 
 void CMainFrame::OnControlBar() {
@@ -420,6 +435,11 @@ void CMainFrame::changeEvent(QEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // A transfer keeps its view, document and progress window to its end.
+    if (CProgramView::AnyTransferRunning()) {
+        event->ignore();
+        return;
+    }
     // Nothing is ever marked modified: quitting never asks to save.
     event->accept();
 }

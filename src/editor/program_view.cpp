@@ -1,9 +1,10 @@
 #include "editor/program_view.h"
 
 #include <QCoreApplication>
-#include <QHeaderView>
+#include <QFileInfo>
+#include <QIcon>
 #include <QMdiSubWindow>
-#include <QTableWidget>
+#include <QPixmap>
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
@@ -13,65 +14,103 @@
 #include "app/main_frame.h"
 #include "app/program_doc.h"
 #include "app/ui_services.h"
+#include "editor/channel_editor.h"
+#include "editor/model_band_sync.h"
+#include "link/com_setup_dlg.h"
+#include "link/gui_transfer_host.h"
+#include "link/port_device.h"
+#include "link/posix_serial_port.h"
+#include "link/process_dlg.h"
+#include "settings/scan_info_dlg.h"
 
 namespace qm530 {
+
+namespace {
+
+// Transfers running now, in all views together.
+int runningTransfers = 0;
+
+}  // namespace
 
 CProgramView::CProgramView(CProgramDoc* doc, AppContext& ctx, QWidget* parent)
     : QWidget(parent), doc_(doc), ctx_(ctx), languageDlg_(std::make_unique<CLanguageDlg>(ctx)) {
     setObjectName(QStringLiteral("ProgramView"));
-    // Until the channel grid arrives the channels show read-only.
-    grid_ = new QTableWidget(kTableRows - 1, kTableCols - 1, this);
-    grid_->setObjectName(QStringLiteral("Grid1000"));
-    grid_->setProperty("helpId", ctl::kGrid);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->verticalHeader()->setDefaultSectionSize(20);
+    editor_ = new CChannelEditor(ctx_, table_, [this] { return BandLimits{BandLow, BandHigh}; }, this);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 15, 16, 15);
-    layout->addWidget(grid_);
-    setFocusProxy(grid_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(editor_);
+    setFocusProxy(editor_);
+
+    // Both dialogs are windows of their own that go with the view.
+    processDlg_ = new CProcessDlg(this);
+    // OK posts the request: the transfer starts once OK's click is over.
+    connect(processDlg_, &CProcessDlg::TransferRequested, this, &CProgramView::RunTransfer, Qt::QueuedConnection);
+    comSetupDlg_ = new CComSetupDlg(
+        ctx_, [this](const std::string& name) { SetPortNameOfActiveView(name); }, this);
 }
 
 CProgramView::~CProgramView() = default;
 
+CProcessDlg* CProgramView::ProcessDlg() const { return processDlg_.data(); }
+
+CComSetupDlg* CProgramView::ComSetupDlg() const { return comSetupDlg_.data(); }
+
 void CProgramView::OnInitialUpdate() {
     if (firstUpdate_) {
-        table_.WriteLabels(ctx_.UiLanguage);
+        editor_->FirstUpdate();
         firstUpdate_ = false;
     }
-    ImageToGrid();
     // Shrink the document window to the form (never grow it).
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        const QSize form(640, 420);
+        const QSize form = frame->sizeHint();
         frame->resize(std::min(frame->width(), form.width()), std::min(frame->height(), form.height()));
     }
+    if (QWidget* frame = parentWidget()) {
+        const QString iconFile = QString::fromStdString(ctx_.ExeDir) + QStringLiteral("title.ico");
+        frame->setWindowIcon(QPixmap(iconFile).isNull() ? QIcon() : QIcon(iconFile));
+    }
+    ImageToGrid();
 }
 
 void CProgramView::ImageToGrid() {
-    qm530::ImageToGrid(doc_->Image, table_, ctx_.UiLanguage);
-    ShowTable();
+    qm530::ImageToGrid(doc_->Image, table_, ctx_.UiLanguage, [this](RadioImage& image) {
+        const BandLimits band = SyncModelAndBand(ctx_, image);
+        BandLow = band.low;
+        BandHigh = band.high;
+    });
+    editor_->TableRefilled();
 }
 
-void CProgramView::GridToImage() { qm530::GridToImage(table_, doc_->Image); }
+void CProgramView::GridToImage() {
+    CommitCellEdit();
+    qm530::GridToImage(table_, doc_->Image);
+}
 
-void CProgramView::ShowTable() {
-    QStringList headers;
-    for (int c = 1; c < kTableCols; ++c) headers << QString::fromStdString(table_.Cell(0, c));
-    grid_->setHorizontalHeaderLabels(headers);
-    QStringList rows;
-    for (int r = 1; r < kTableRows; ++r) rows << QString::fromStdString(table_.Cell(r, 0));
-    grid_->setVerticalHeaderLabels(rows);
-    for (int r = 1; r < kTableRows; ++r) {
-        for (int c = 1; c < kTableCols; ++c) {
-            auto* item = new QTableWidgetItem(QString::fromStdString(table_.Cell(r, c)));
-            item->setTextAlignment(Qt::AlignCenter);
-            grid_->setItem(r - 1, c - 1, item);
-        }
+void CProgramView::CommitCellEdit() { editor_->CommitCellEdit(); }
+
+bool CProgramView::AnyTransferRunning() { return runningTransfers > 0; }
+
+bool CProgramView::CommandAllowedDuringTransfer(int commandId) {
+    switch (commandId) {
+    case cmd::kViewToolbar:
+    case cmd::kViewStatusBar:
+    case cmd::kControlBar:
+    case cmd::kChannelInfo:
+    case cmd::kHelp:
+    case cmd::kNextPane:
+    case cmd::kPrevPane: return true;
+    default: return false;
     }
 }
 
 bool CProgramView::IsCommandEnabled(int commandId) const {
+    if (AnyTransferRunning()) return false;
     switch (commandId) {
+    case cmd::kRead:
+    case cmd::kWrite:
+    case cmd::kComSetup:
     case cmd::kLanguage: return true;
+    case cmd::kScanInfo: return true;
     default: return false;
     }
 }
@@ -90,10 +129,69 @@ bool CProgramView::OnCommand(int commandId) {
     }
 }
 
-void CProgramView::OnRead() {}
-void CProgramView::OnWrite() {}
-void CProgramView::OnComSetup() {}
-void CProgramView::OnScanInfo() {}
+void CProgramView::OnRead() { PrepareTransfer(0, "Read Data", "读数据", link::kReadProgressSteps); }
+
+void CProgramView::OnWrite() { PrepareTransfer(1, "Write Data", "写数据", link::kWriteProgressSteps); }
+
+// Sets the direction and shows the progress window; the transfer starts
+// with its OK. While the window is open, only direction and title change.
+void CProgramView::PrepareTransfer(int direction, const char* englishTitle, const char* chineseTitle, int steps) {
+    TransferDirection = direction;
+    processDlg_->TransferTitle = QString::fromUtf8(ctx_.Pick(englishTitle, chineseTitle));
+    if (processDlg_->Exists()) return;
+    processDlg_->Create(ctx_.mainFrame ? static_cast<QWidget*>(ctx_.mainFrame) : window());
+    processDlg_->SetRange(0, steps);
+    processDlg_->ShowCentred();
+}
+
+void CProgramView::RunTransfer() {
+    if (transferRunning_ || !processDlg_ || !processDlg_->Exists()) return;
+    // What is typed in an open cell counts; a read refills the grid only
+    // when it completes.
+    CommitCellEdit();
+    transferRunning_ = true;
+    ++runningTransfers;
+    editor_->setEnabled(false);
+    UpdateFrameCommands();
+
+    GuiTransferHost::ViewHooks hooks;
+    hooks.direction = [this] {
+        return TransferDirection == 1 ? link::TransferDirection::kWrite : link::TransferDirection::kRead;
+    };
+    hooks.gridToImage = [this] { GridToImage(); };
+    hooks.imageToGrid = [this] { ImageToGrid(); };
+    GuiTransferHost host(ctx_, processDlg_.data(), std::move(hooks), this);
+    std::unique_ptr<link::SerialPort> port =
+        portFactory_ ? portFactory_() : std::make_unique<link::PosixSerialPort>();
+    lastTransfer_ = link::RunTransfer(link::PortDevice(PortName, ctx_.theIni), *port, doc_->Image, host);
+
+    if (processDlg_) processDlg_->DestroyWindow();
+    editor_->setEnabled(true);
+    transferRunning_ = false;
+    --runningTransfers;
+    UpdateFrameCommands();
+}
+
+void CProgramView::UpdateFrameCommands() {
+    if (ctx_.mainFrame) ctx_.mainFrame->UpdateCommandUI();
+}
+
+void CProgramView::OnComSetup() { ctx_.services.ExecDialog(*comSetupDlg_); }
+
+// The port goes to the view of the active document window, which need not
+// be this one.
+void CProgramView::SetPortNameOfActiveView(const std::string& name) {
+    CProgramView* view = ctx_.mainFrame ? ctx_.mainFrame->ActiveView() : this;
+    if (view) view->PortName = name;
+}
+
+// The grid goes into the image first, so that the priority channel check
+// sees the channels as the grid shows them.
+void CProgramView::OnScanInfo() {
+    GridToImage();
+    CScanInfoDlg dialog(ctx_, doc_->Image, this);
+    ctx_.services.ExecDialog(dialog);
+}
 void CProgramView::OnFilePrint() {}
 void CProgramView::OnFilePrintPreview() {}
 

@@ -1,24 +1,33 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "link/transfer.h"
 #include "model/channel_table.h"
-
-class QTableWidget;
 
 namespace qm530 {
 
 struct AppContext;
+class CChannelEditor;
+class CComSetupDlg;
 class CLanguageDlg;
+class CProcessDlg;
 class CProgramDoc;
 
 // The view of a document: the channel grid and the commands of the
 // Program and Setup menus and of printing. The main frame sends every
 // view command of the menus, toolbar and accelerators to the view of the
 // active document window through OnCommand.
+//
+// While a transfer runs (in any view) the view commands are disabled, the
+// main frame disables every command that could take a view, a document or
+// the progress window away or open a dialog of its own, and the main window
+// refuses to close (CommandAllowedDuringTransfer).
 class CProgramView : public QWidget {
     Q_OBJECT
 public:
@@ -29,12 +38,16 @@ public:
     AppContext& Context() const { return ctx_; }
 
     // Called once the window exists, when the document is new or opened:
-    // fills the grid from the image.
+    // builds the grid's editors and layout the first time, sets the
+    // document window's icon and fills the grid from the image.
     virtual void OnInitialUpdate();
     // The image into the grid (ends with the model/band synchronisation).
     void ImageToGrid();
-    // The grid back into the image (before save, write and Scan Info).
+    // The grid back into the image (before save, write and Scan Info),
+    // after committing an open cell editor.
     void GridToImage();
+    // Validates and commits the open cell editor, if any.
+    void CommitCellEdit();
 
     // Whether a view command (ids in app/command_ids.h) is available now.
     bool IsCommandEnabled(int commandId) const;
@@ -47,6 +60,22 @@ public:
     std::int32_t BandHigh = 0;
 
     const ChannelTable& Table() const { return table_; }
+    CChannelEditor* Editor() const { return editor_; }
+    CProcessDlg* ProcessDlg() const;
+    CComSetupDlg* ComSetupDlg() const;
+
+    // Makes the serial port of each transfer; without one, a POSIX port with
+    // the normal time limits.
+    using PortFactory = std::function<std::unique_ptr<link::SerialPort>()>;
+    void SetPortFactory(PortFactory factory) { portFactory_ = std::move(factory); }
+    // How the last transfer of this view ended.
+    const link::TransferResult& LastTransfer() const { return lastTransfer_; }
+
+    bool TransferRunning() const { return transferRunning_; }
+    static bool AnyTransferRunning();
+    // The main frame's commands that stay available while a transfer runs:
+    // showing and hiding bars, bringing the document window back, help.
+    static bool CommandAllowedDuringTransfer(int commandId);
 
 public slots:
     void OnRead();
@@ -56,16 +85,26 @@ public slots:
     void OnLanguage();
     void OnFilePrint();
     void OnFilePrintPreview();
+    // The progress window's OK: runs the whole transfer, then closes the
+    // progress window.
+    void RunTransfer();
 
 private:
-    void ShowTable();
+    void PrepareTransfer(int direction, const char* englishTitle, const char* chineseTitle, int steps);
+    void SetPortNameOfActiveView(const std::string& name);
+    void UpdateFrameCommands();
 
     CProgramDoc* doc_;
     AppContext& ctx_;
     ChannelTable table_;
-    QTableWidget* grid_ = nullptr;
+    CChannelEditor* editor_ = nullptr;
+    QPointer<CProcessDlg> processDlg_;
+    QPointer<CComSetupDlg> comSetupDlg_;
     std::unique_ptr<CLanguageDlg> languageDlg_;
     bool firstUpdate_ = true;
+    bool transferRunning_ = false;
+    PortFactory portFactory_;
+    link::TransferResult lastTransfer_;
 };
 
 }  // namespace qm530

@@ -35,7 +35,10 @@ TEST(StartUp, EnglishStartsWithNewDocumentAndDocumentMenu) {
     EXPECT_EQ(h.services.dialogTitles[0], QStringLiteral("Password"));
     EXPECT_TRUE(h.services.boxes.empty());
     ASSERT_EQ(frame->DocumentWindows().size(), 1);
-    EXPECT_EQ(frame->ActiveDocument()->Image, RadioImage::Default());
+    RadioImage expected = RadioImage::Default();  // model 0, band 0 from the empty registry
+    expected[addr::kProductType] = 0;
+    expected[addr::kBandIndex] = 0;
+    EXPECT_EQ(frame->ActiveDocument()->Image, expected);
     EXPECT_EQ(frame->ActiveDocument()->PathName(), "QM530Test");
     EXPECT_TRUE(h.ctx.ImageIsDefault);
     EXPECT_TRUE(frame->isMaximized());

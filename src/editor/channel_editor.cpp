@@ -1,0 +1,161 @@
+#include "editor/channel_editor.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <array>
+
+#include "app/app_context.h"
+#include "app/string_table.h"
+#include "app/ui_services.h"
+#include "editor/cell_editors.h"
+#include "editor/channel_grid.h"
+#include "model/cell_commit.h"
+#include "model/messages.h"
+#include "model/tones.h"
+
+namespace qm530 {
+
+namespace {
+
+// Column widths as multiples of the stored width of column 0.
+constexpr std::array<double, kTableCols> kWidthFactors = {0.5, 1.3, 1.3, 1.1, 1.1, 0.9, 0.9, 0.9, 0.9};
+
+}  // namespace
+
+QFont ChannelViewFont() {
+    QFont font(QStringLiteral("Times New Roman"), 9);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+CChannelEditor::CChannelEditor(AppContext& ctx, ChannelTable& table, std::function<BandLimits()> band,
+                               QWidget* parent)
+    : QWidget(parent), ctx_(ctx), table_(table), band_(std::move(band)) {
+    setFont(ChannelViewFont());
+    grid_ = new CChannelGrid(table_, this);
+    grid_->setFont(font());
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 10, 12, 10);
+    layout->addWidget(grid_);
+    setFocusProxy(grid_);
+
+    connect(grid_, &CChannelGrid::EnterCell, this, &CChannelEditor::OnEnterCell);
+    connect(grid_, &CChannelGrid::MouseDown, this, &CChannelEditor::OnMouseDown);
+    connect(grid_, &CChannelGrid::LeaveCell, this, [this] { CommitCellEdit(); });
+    connect(grid_, &CChannelGrid::Scroll, this, &CChannelEditor::HideCellEditors);
+    grid_->installEventFilter(this);
+}
+
+CChannelEditor::~CChannelEditor() = default;
+
+void CChannelEditor::FirstUpdate() {
+    if (editors_) return;
+    toneTable_ = FillToneTable(ctx_.UiLanguage);
+    grid_->SetForeColorFixed(QColor::fromRgb(kFixedTextRgb));
+    editors_ = std::make_unique<CCellEditors>(grid_->viewport(), font());
+    for (QWidget* editor : editors_->All()) editor->installEventFilter(this);
+    editors_->FillLists(toneTable_, ctx_.UiLanguage);
+    table_.WriteLabels(ctx_.UiLanguage);
+    grid_->Refresh();
+    for (int column = 0; column < kTableCols; ++column) grid_->SetColAlignment(column, Qt::AlignCenter);
+    const int w0 = grid_->ColWidth(0);
+    for (int column = 0; column < kTableCols; ++column) {
+        grid_->SetColWidth(column, static_cast<int>(w0 * kWidthFactors[static_cast<std::size_t>(column)]));
+    }
+    updateGeometry();
+}
+
+QSize CChannelEditor::sizeHint() const {
+    // Room for every cell without scrolling.
+    int width = 2 * grid_->frameWidth();
+    for (int column = 0; column < kTableCols; ++column) width += grid_->ColWidth(column);
+    const int height = 2 * grid_->frameWidth() + grid_->horizontalHeader()->height() +
+                       (kTableRows - 1) * grid_->verticalHeader()->defaultSectionSize();
+    const QMargins m = layout()->contentsMargins();
+    return {width + m.left() + m.right(), height + m.top() + m.bottom()};
+}
+
+void CChannelEditor::TableRefilled() {
+    HideCellEditors();
+    grid_->Refresh();
+}
+
+void CChannelEditor::OnEnterCell() { OpenEditor(); }
+
+void CChannelEditor::OnMouseDown() { OpenEditor(); }
+
+void CChannelEditor::OpenEditor() {
+    if (!editors_) return;
+    editors_->Load(grid_->Col(), QString::fromStdString(grid_->Text()));
+    ShowCellEditor();
+}
+
+void CChannelEditor::ShowCellEditor() {
+    if (!editors_) return;
+    QWidget* editor = editors_->EditorForColumn(grid_->Col());
+    const QRect cell = grid_->CellRect();
+    if (QLineEdit* edit = editors_->EditBoxForColumn(grid_->Col())) {
+        edit->setText(QString::fromStdString(grid_->Text()));
+        edit->setGeometry(cell);
+        edit->selectAll();
+    } else {
+        // The list opens below the cell.
+        editor->setGeometry(cell);
+    }
+    editor->show();
+    editor->setFocus(Qt::OtherFocusReason);
+    grid_->viewport()->repaint();
+}
+
+bool CChannelEditor::CommitCellEdit() {
+    if (!editors_) return false;
+    const int row = grid_->Row();
+    const int column = grid_->Col();
+    if (!editors_->IsVisible(column)) return false;
+    QWidget* editor = editors_->EditorForColumn(column);
+    const CommitOutcome outcome =
+        CommitCellText(table_, row, column, editors_->EditorText(column).toStdString(), band_(), ctx_.UiLanguage);
+    grid_->RefreshRow(row);
+    if (outcome.rejected()) {
+        ctx_.services.MessageBox(this, StringTable(outcome.messageId), StringTable(msg::kCaution), MsgButtons::Ok,
+                                 MsgIcon::Exclamation);
+    }
+    editor->hide();
+    return outcome.rejected();
+}
+
+void CChannelEditor::HideCellEditors() {
+    if (editors_) editors_->HideAll();
+    grid_->viewport()->repaint();
+}
+
+// Enter commits the cell and moves to the next one, row by row, from the
+// last cell back to the first. After a validation message it stays.
+void CChannelEditor::OnEnterKey() {
+    const int row = grid_->Row();
+    const int column = grid_->Col();
+    if (CommitCellEdit()) return;
+    if (column < grid_->Cols() - 1) {
+        grid_->SetCurrentCell(row, column + 1);
+    } else if (row < grid_->Rows() - 1) {
+        grid_->SetCurrentCell(row + 1, 1);
+    } else {
+        grid_->SetCurrentCell(1, 1);
+    }
+}
+
+bool CChannelEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            OnEnterKey();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace qm530

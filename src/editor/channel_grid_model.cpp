@@ -1,0 +1,74 @@
+#include "editor/channel_grid_model.h"
+
+#include <QBrush>
+
+namespace qm530 {
+
+ChannelGridModel::ChannelGridModel(ChannelTable& table, QObject* parent)
+    : QAbstractTableModel(parent), table_(table) {
+    alignment_.fill(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+int ChannelGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kTableRows - 1;
+}
+
+int ChannelGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kTableCols - 1;
+}
+
+QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const int row = index.row() + 1;
+    const int column = index.column() + 1;
+    switch (role) {
+    case Qt::DisplayRole: return QString::fromStdString(table_.Cell(row, column));
+    case Qt::TextAlignmentRole: return QVariant::fromValue(alignment_[column]);
+    default: return {};
+    }
+}
+
+QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    const bool horizontal = orientation == Qt::Horizontal;
+    switch (role) {
+    case Qt::DisplayRole:
+        return QString::fromStdString(horizontal ? table_.Cell(0, section + 1) : table_.Cell(section + 1, 0));
+    case Qt::ForegroundRole: return QBrush(fixedColor_);
+    case Qt::TextAlignmentRole: return QVariant::fromValue(alignment_[horizontal ? section + 1 : 0]);
+    default: return {};
+    }
+}
+
+Qt::ItemFlags ChannelGridModel::flags(const QModelIndex& index) const {
+    // Cells are never edited in place: editors are laid over them.
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void ChannelGridModel::SetFixedTextColor(const QColor& color) {
+    fixedColor_ = color;
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+}
+
+void ChannelGridModel::SetColumnAlignment(int column, Qt::Alignment alignment) {
+    alignment_[column] = alignment;
+    if (column == 0) {
+        emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    } else {
+        emit headerDataChanged(Qt::Horizontal, column - 1, column - 1);
+        emit dataChanged(index(0, column - 1), index(rowCount() - 1, column - 1), {Qt::TextAlignmentRole});
+    }
+}
+
+void ChannelGridModel::Refresh() {
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
+}
+
+void ChannelGridModel::RefreshRow(int tableRow) {
+    if (tableRow < 1 || tableRow >= kTableRows) return;
+    emit dataChanged(index(tableRow - 1, 0), index(tableRow - 1, columnCount() - 1), {Qt::DisplayRole});
+}
+
+}  // namespace qm530

@@ -1,0 +1,64 @@
+#include "link/gui_transfer_host.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include "app/app_context.h"
+#include "app/string_table.h"
+#include "app/ui_services.h"
+#include "link/process_dlg.h"
+#include "model/messages.h"
+
+namespace qm530 {
+
+GuiTransferHost::GuiTransferHost(AppContext& ctx, CProcessDlg* progress, ViewHooks hooks, QWidget* messageParent)
+    : ctx_(ctx), progress_(progress), hooks_(std::move(hooks)), messageParent_(messageParent) {}
+
+link::TransferDirection GuiTransferHost::Direction() {
+    return hooks_.direction ? hooks_.direction() : link::TransferDirection::kRead;
+}
+
+void GuiTransferHost::GridToImage() {
+    if (hooks_.gridToImage) hooks_.gridToImage();
+}
+
+void GuiTransferHost::ImageToGrid() {
+    if (hooks_.imageToGrid) hooks_.imageToGrid();
+}
+
+void GuiTransferHost::ClearImageIsDefault() { ctx_.ImageIsDefault = false; }
+
+QString GuiTransferHost::MessageText(int messageId, const std::string& detail) {
+    QString text = StringTable(messageId);
+    // Which device and why: on this system a port can also be missing or
+    // lack permissions, and the user needs to know which.
+    if (messageId == msg::kPortOpenFailed && !detail.empty()) {
+        text += QStringLiteral("\n\n") + QString::fromStdString(detail);
+    }
+    return text;
+}
+
+void GuiTransferHost::ShowMessage(int messageId, const std::string& detail) {
+    ctx_.services.MessageBox(messageParent_.data(), MessageText(messageId, detail),
+                             QString::fromStdString(ctx_.ApplicationName), MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+bool GuiTransferHost::AskRetry(const std::string&) {
+    return ctx_.services.MessageBox(messageParent_.data(), StringTable(msg::kCommError),
+                                    QString::fromStdString(ctx_.ApplicationName), MsgButtons::RetryCancel,
+                                    MsgIcon::Exclamation) == MsgResult::Retry;
+}
+
+void GuiTransferHost::Progress(int) {
+    if (!progress_) return;
+    const int position = progress_->StepIt();
+    progress_->SetCounterText(QString::number(position));
+}
+
+void GuiTransferHost::PumpOne() { QCoreApplication::processEvents(); }
+
+bool GuiTransferHost::CancelRequested() { return !progress_ || progress_->CancelRequested; }
+
+void GuiTransferHost::Sleep(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
+
+}  // namespace qm530

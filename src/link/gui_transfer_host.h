@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QPointer>
+#include <functional>
+
+#include "link/transfer.h"
+
+class QWidget;
+
+namespace qm530 {
+
+struct AppContext;
+class CProcessDlg;
+
+// The desktop program's side of a transfer: the progress window shows the
+// progress and is the Cancel button, string-table messages appear in
+// message boxes, and every pump step lets the user interface handle what
+// is pending (QCoreApplication::processEvents).
+class GuiTransferHost : public link::TransferHost {
+public:
+    // What the host needs from the channel view that runs the transfer.
+    struct ViewHooks {
+        std::function<link::TransferDirection()> direction;
+        std::function<void()> gridToImage;
+        std::function<void()> imageToGrid;
+    };
+
+    GuiTransferHost(AppContext& ctx, CProcessDlg* progress, ViewHooks hooks, QWidget* messageParent);
+
+    link::TransferDirection Direction() override;
+    void GridToImage() override;
+    void ImageToGrid() override;
+    void ClearImageIsDefault() override;
+    void ShowMessage(int messageId, const std::string& detail) override;
+    bool AskRetry(const std::string& detail) override;
+    void Progress(int position) override;
+    void PumpOne() override;
+    bool CancelRequested() override;
+    void Sleep(int milliseconds) override;
+
+    // The text of a transfer message: the string-table text, and for a port
+    // that cannot be opened the reason this system gives.
+    static QString MessageText(int messageId, const std::string& detail);
+
+private:
+    AppContext& ctx_;
+    QPointer<CProcessDlg> progress_;
+    ViewHooks hooks_;
+    QPointer<QWidget> messageParent_;
+};
+
+}  // namespace qm530

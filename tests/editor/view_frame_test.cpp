@@ -1,0 +1,165 @@
+// The channel view inside the running program: help on the focused control,
+// the main frame while a transfer runs, Product Information and COM Setup
+// acting on the active view.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <cstdlib>
+
+#include "../app/gui_fixture.h"
+#include "app/child_frame.h"
+#include "app/command_ids.h"
+#include "app/navigation_bar.h"
+#include "app/program_doc.h"
+#include "editor/cell_editors.h"
+#include "editor/channel_editor.h"
+#include "editor/channel_grid.h"
+#include "editor/program_view.h"
+#include "link/com_setup_dlg.h"
+#include "link/process_dlg.h"
+#include "sim/pseudo_terminal.h"
+#include "sim/virtual_radio.h"
+#include "watched_port.h"
+
+namespace qm530::test {
+namespace {
+
+class ViewInFrame : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(h.Start());
+        frame = h.Frame();
+        frame->showNormal();
+        QApplication::setActiveWindow(frame);
+        view = frame->ActiveView();
+        ASSERT_NE(view, nullptr);
+        grid = view->Editor()->Grid();
+        QApplication::processEvents();
+    }
+    void Click(int row, int column) {
+        const QModelIndex index = grid->model()->index(row - 1, column - 1);
+        const QPoint centre = grid->visualRect(index).center();
+        QWidget* target = grid->viewport()->childAt(centre);
+        if (target == nullptr) target = grid->viewport();
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(grid->viewport(), centre));
+    }
+    void TypeAndEnter(const QString& text) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+
+    Harness h{ProgramIni("English")};
+    CMainFrame* frame = nullptr;
+    CProgramView* view = nullptr;
+    CChannelGrid* grid = nullptr;
+};
+
+TEST_F(ViewInFrame, F1AsksForTheTopicOfTheFocusedControl) {
+    Click(2, 1);
+    ASSERT_EQ(QApplication::focusWidget(), view->Editor()->Editors()->EditorForColumn(1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    EXPECT_EQ(h.ctx.help.LastTarget(), QStringLiteral("grid.html#t2127"));
+    Click(2, 4);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    EXPECT_EQ(h.ctx.help.LastTarget(), QStringLiteral("grid.html#t2133"));
+    Click(2, 8);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    EXPECT_EQ(h.ctx.help.LastTarget(), QStringLiteral("grid.html#t1128"));
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_F1);
+    EXPECT_EQ(h.ctx.help.LastTarget(), QStringLiteral("grid.html#t1000"));
+}
+
+TEST_F(ViewInFrame, WhileATransferRunsNothingCanTakeItsWindowsAway) {
+    sim::RadioOptions options;
+    options.pace = false;
+    sim::VirtualRadio radio(options);
+    ASSERT_TRUE(radio.Start().ok());
+    view->PortName = radio.DevicePath();
+    bool checked = false;
+    view->SetPortFactory([&] {
+        auto port = std::make_unique<WatchedPort>(kQuickTimeouts);
+        port->onRead = [&](int reads) {
+            if (reads != 20) return;
+            frame->UpdateCommandUI();
+            for (int id : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kFileSaveAs, cmd::kFileClose,
+                           cmd::kAppExit, cmd::kLanguage, cmd::kRead, cmd::kWrite, cmd::kComSetup, cmd::kScanInfo,
+                           cmd::kProductInfo, cmd::kOptionalFeatures, cmd::kSideKey, cmd::kAppAbout,
+                           cmd::kFilePrintSetup}) {
+                EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
+            }
+            for (int id : {cmd::kViewToolbar, cmd::kViewStatusBar, cmd::kControlBar, cmd::kChannelInfo}) {
+                EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
+            }
+            EXPECT_FALSE(frame->close());
+            EXPECT_TRUE(frame->isVisible());
+            const std::size_t dialogs = h.services.dialogTitles.size();
+            emit frame->NavigationBar()->AreaRequested(CNavigationBar::ProductInformation);
+            EXPECT_EQ(h.services.dialogTitles.size(), dialogs);
+            checked = true;
+        };
+        return port;
+    });
+    frame->Action(cmd::kWrite)->trigger();
+    ASSERT_TRUE(view->ProcessDlg()->isVisible());
+    // Ready, not running yet: the program can still be left.
+    EXPECT_TRUE(frame->Action(cmd::kFileNew)->isEnabled());
+    QTest::mouseClick(view->ProcessDlg()->OkButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !view->ProcessDlg()->Exists(); }, 20000));
+    EXPECT_TRUE(checked);
+    EXPECT_TRUE(view->LastTransfer().completed());
+    EXPECT_TRUE(frame->Action(cmd::kFileNew)->isEnabled());
+    EXPECT_TRUE(frame->Action(cmd::kRead)->isEnabled());
+    EXPECT_TRUE(frame->isVisible());
+}
+
+TEST_F(ViewInFrame, ProductInformationMovesTheBandTheGridChecks) {
+    ASSERT_EQ(view->BandLow, 13000000);
+    h.services.dialogHandlers.push_back([](QDialog& dialog) {
+        auto* bands = dialog.findChild<QComboBox*>(QStringLiteral("Combo1014"));
+        ASSERT_NE(bands, nullptr);
+        bands->setCurrentIndex(1);  // 400 - 470MHz
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("OkButton")), Qt::LeftButton);
+    });
+    frame->Action(cmd::kProductInfo)->trigger();
+    QApplication::setActiveWindow(frame);
+    EXPECT_EQ(view->BandLow, 40000000);
+    EXPECT_EQ(view->BandHigh, 47000000);
+    Click(1, 1);
+    TypeAndEnter(QStringLiteral("145"));
+    ASSERT_EQ(h.services.boxes.size(), 1u);
+    EXPECT_EQ(h.services.boxes[0].text, QStringLiteral("Out of range,please input again."));
+    Click(1, 1);
+    TypeAndEnter(QStringLiteral("435.0125"));
+    EXPECT_EQ(view->Table().Cell(1, 1), "435.01250");
+}
+
+TEST_F(ViewInFrame, ComSetupGivesThePortToTheActiveViewOnly) {
+    sim::PseudoTerminal pty;
+    ASSERT_TRUE(pty.Open().ok());
+    setenv("QM530_COM3", pty.SlavePath().c_str(), 1);
+    CProgramView* first = view;
+    ASSERT_TRUE(frame->OpenDocumentFile(WriteDat(h.dir.File(QStringLiteral("b.dat")), 1024)));
+    CProgramView* second = frame->ActiveView();
+    ASSERT_NE(second, first);
+    EXPECT_EQ(second->PortName, "COM1");
+    h.services.dialogHandlers.push_back([&](QDialog& dialog) {
+        auto& setup = static_cast<CComSetupDlg&>(dialog);
+        EXPECT_TRUE(setup.PortButton(2)->isEnabled());
+        QTest::mouseClick(setup.PortButton(2), Qt::LeftButton);
+        QTest::mouseClick(setup.findChild<QPushButton*>(QStringLiteral("OkButton")), Qt::LeftButton);
+    });
+    first->OnComSetup();
+    unsetenv("QM530_COM3");
+    EXPECT_EQ(second->PortName, "com3");
+    EXPECT_EQ(first->PortName, "COM1");
+    EXPECT_EQ(h.registry->ReadDword("com", 0), 3u);
+}
+
+}  // namespace
+}  // namespace qm530::test

@@ -1,0 +1,32 @@
+#pragma once
+
+// Set-up shared by the tests of the transfer windows: one offscreen
+// QApplication, a Program.ini, scripted UI services and the program context.
+
+#include <QTemporaryDir>
+#include <string>
+
+#include "app/app_context.h"
+#include "app/ini_file.h"
+#include "app/registry.h"
+#include "app/scripted_ui_services.h"
+
+namespace qm530::test {
+
+class LinkGuiEnv {
+public:
+    // `extraIni` is appended to Program.ini (for example a [Ports] section).
+    explicit LinkGuiEnv(const std::string& extraIni = "");
+
+    // Help pages with a topic map that sends every listed context number to
+    // its own anchor ("topic.html#t<n>").
+    void InstallHelp(std::initializer_list<int> topics);
+
+    QTemporaryDir dir;
+    CIniFile ini;
+    ScriptedUiServices services;
+    AppContext ctx;
+    CMemoryRegistry* registry;
+};
+
+}  // namespace qm530::test
