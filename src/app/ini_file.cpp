@@ -38,36 +38,6 @@ void CutAt(std::string& text, std::string_view marker) {
     if (at != std::string::npos) text.erase(at);
 }
 
-// Rewrites an existing file in place and cuts it to the new length; for
-// files whose directory does not let us replace them.
-bool RewriteInPlace(const std::string& path, const std::string& data) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    std::size_t done = 0;
-    bool ok = true;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (ok) ok = ::ftruncate(fd, static_cast<off_t>(data.size())) == 0;
-    if (ok) ok = ::fsync(fd) == 0;
-    if (::close(fd) != 0) ok = false;
-    return ok;
-}
-
-// The file that a write to `path` should replace: the target of a symbolic
-// link rather than the link itself.
-std::string WriteTarget(const std::string& path) {
-    std::error_code ec;
-    const auto resolved = std::filesystem::canonical(path, ec);
-    return ec ? path : resolved.string();
-}
-
 }  // namespace
 
 CIniFile::CIniFile(int growBy) : growBy_(growBy) {}
@@ -324,7 +294,7 @@ std::string CIniFile::ChooseBackupName() const {
 
 std::string CIniFile::Save(bool backup) {
     if (!modified_ || filePath_.empty() || loadIncomplete_) return {};
-    const std::string target = WriteTarget(filePath_);
+    const std::string target = WriteTargetOf(filePath_);
 
     // A backup that was asked for but cannot be made stops the write-back;
     // a file that has vanished meanwhile has nothing to back up.
@@ -339,7 +309,7 @@ std::string CIniFile::Save(bool backup) {
     }
 
     const std::string data = Serialise();
-    if (!WriteFileAtomically(target, data).ok() && !RewriteInPlace(target, data)) return {};
+    if (!WriteFileAtomically(target, data).ok() && !RewriteFileInPlace(target, data).ok()) return {};
     return backedUp ? backupName_ : std::string();
 }
 

@@ -160,7 +160,8 @@ Command SetCommand() {
             "A new channel (rx on an empty row) gets None, None, High, No, Off, Wide.\n"
             "Frequencies must lie in the band and on the 5 kHz or 6.25 kHz raster. The band\n"
             "comes from --band, else from the image's model and band in Program.ini\n"
-            "(--ini, default the one beside the program), else anything from 0 to 1000 MHz.\n"
+            "(--ini, default the one beside the program), else anything a channel can hold:\n"
+            "10 to 999.99999 MHz (a band wider than that is cut to it).\n"
             "A refused value prints the reason, exits 1 and leaves the file untouched.\n",
             RunSet};
 }

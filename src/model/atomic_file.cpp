@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -43,7 +44,17 @@ bool WriteAll(int fd, const std::string& data) {
 
 }  // namespace
 
-Status WriteFileAtomically(const std::string& path, const std::string& data) {
+std::string WriteTargetOf(const std::string& path) {
+    std::error_code ec;
+    const auto resolved = std::filesystem::canonical(path, ec);
+    return ec ? path : resolved.string();
+}
+
+Status WriteFileAtomically(const std::string& requested, const std::string& data) {
+    const std::string path = WriteTargetOf(requested);
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
+        return Status::Fail(requested + ": the file is read-only");
+    }
     const std::string dir = DirectoryOf(path);
     std::string tmpl = dir + "/." + BaseNameOf(path) + ".tmpXXXXXX";
     std::vector<char> name(tmpl.begin(), tmpl.end());
@@ -90,6 +101,16 @@ Status WriteFileAtomically(const std::string& path, const std::string& data) {
         ::close(dfd);
     }
     return Status::Ok();
+}
+
+Status RewriteFileInPlace(const std::string& path, const std::string& data) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return Status::Fail(path + ": cannot open the file for writing: " + ErrnoText(errno));
+    bool ok = WriteAll(fd, data) && ::ftruncate(fd, static_cast<off_t>(data.size())) == 0 &&
+              ::fsync(fd) == 0;
+    const int err = errno;
+    if (::close(fd) != 0) ok = false;
+    return ok ? Status::Ok() : Status::Fail(path + ": write error: " + ErrnoText(err));
 }
 
 Status ReadWholeFile(const std::string& path, std::string& data) {

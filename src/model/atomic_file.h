@@ -8,8 +8,19 @@ namespace qm530 {
 
 // Writes `data` to a temporary file beside `path`, flushes it to disk and
 // renames it over `path`. On any failure the old file is left as it was and
-// the temporary file is removed. An existing file keeps its permissions.
+// the temporary file is removed. An existing file keeps its permissions; a
+// symbolic link stays a link and its target is replaced; a file the user may
+// not write is refused.
 Status WriteFileAtomically(const std::string& path, const std::string& data);
+
+// Overwrites an existing file from its start and cuts it to the new length.
+// Only for files whose directory does not let us replace them: a failure
+// half-way leaves a damaged file.
+Status RewriteFileInPlace(const std::string& path, const std::string& data);
+
+// The file that a write to `path` replaces: the target of a symbolic link
+// rather than the link itself; `path` when it does not exist yet.
+std::string WriteTargetOf(const std::string& path);
 
 // Reads a whole file. Fails when it cannot be opened or read.
 Status ReadWholeFile(const std::string& path, std::string& data);

@@ -23,7 +23,15 @@ BandLimits BandLimitsOfText(std::string_view text);
 // the last part kept even when empty (so an empty value gives one empty band).
 std::vector<std::string> SplitBandList(std::string_view value);
 
-// The widest limits a channel record can hold: above 0 and below 1000 MHz.
-constexpr BandLimits kRecordLimits{1, 99999999};
+// The frequencies a channel record can hold: 10.00000 to 999.99999 MHz.
+// Below 10 MHz the top BCD byte is 0x00, which reads back as an empty field;
+// from 1000 MHz on the eight digits overflow.
+constexpr BandLimits kRecordLimits{1000000, 99999999};
+
+// The part of `band` that a record can hold.
+constexpr BandLimits StorableLimits(const BandLimits& band) {
+    return {band.low > kRecordLimits.low ? band.low : kRecordLimits.low,
+            band.high < kRecordLimits.high ? band.high : kRecordLimits.high};
+}
 
 }  // namespace qm530

@@ -18,7 +18,9 @@ Checked CheckFrequency(const std::string& typed, const BandLimits& band) {
     Checked c;
     c.text = CFormat("%3.5f", v);
     const int f = ScaleToInt(v, 100000.0);
-    if (f < band.low || f > band.high) {
+    // A frequency the record cannot hold is out of range whatever the band says.
+    const BandLimits limits = StorableLimits(band);
+    if (f < limits.low || f > limits.high) {
         c.messageId = msg::kOutOfRange;
     } else if (!OnChannelRaster(f)) {
         c.messageId = msg::kStepError;

@@ -18,6 +18,7 @@ struct CommitOutcome {
 
 // The rules for leaving a cell of channel row `row` (1-16), column `column`
 // (1-8), whose editor holds `text` (for the list columns, the selected item).
+// A frequency must lie inside `band` and inside what a record can hold.
 CommitOutcome CommitCellText(ChannelTable& table, int row, int column, const std::string& text,
                              const BandLimits& band, UiLanguage lang);
 

@@ -9,12 +9,17 @@ namespace {
 
 constexpr int RecordAddress(int channel) { return channel * 16; }
 
-bool FieldEmpty(const RadioImage& image, int address) {
+}  // namespace
+
+bool FrequencyFieldEmpty(const RadioImage& image, int address) {
     const std::uint8_t top = image[static_cast<std::size_t>(address + 3)];
     return top == 0xFF || top == 0x00;
 }
 
-}  // namespace
+bool ChannelProgrammedInImage(const RadioImage& image, int channel) {
+    return channel >= 1 && channel <= kChannelCount &&
+           !FrequencyFieldEmpty(image, RecordAddress(channel));
+}
 
 void ChannelTable::WriteLabels(UiLanguage lang) {
     const auto& headers = HeaderTexts();
@@ -33,7 +38,7 @@ int ChannelTable::ProgrammedCount() const {
 }
 
 int FrequencyUnits(const RadioImage& image, int address) {
-    if (FieldEmpty(image, address)) return 0;
+    if (FrequencyFieldEmpty(image, address)) return 0;
     int k = 0;
     for (int i = 3; i >= 0; --i) {
         const int b = image[static_cast<std::size_t>(address + i)];
@@ -45,7 +50,7 @@ int FrequencyUnits(const RadioImage& image, int address) {
 std::string FormatFrequency(int units) { return CFormat("%3.5f", units * 1.0 / 100000.0); }
 
 std::string FrequencyText(const RadioImage& image, int address) {
-    if (FieldEmpty(image, address)) return {};
+    if (FrequencyFieldEmpty(image, address)) return {};
     return FormatFrequency(FrequencyUnits(image, address));
 }
 
@@ -110,7 +115,7 @@ void ImageToGrid(RadioImage& image, ChannelTable& table, UiLanguage lang,
         const int base = RecordAddress(n);
         if ((high >> (n - 9)) & 1) {
             table.SetCell(n, col::kScanAdd, words::kYes.In(lang));
-        } else if (FieldEmpty(image, base) || FieldEmpty(image, base + 4)) {
+        } else if (FrequencyFieldEmpty(image, base) || FrequencyFieldEmpty(image, base + 4)) {
             table.SetCell(n, col::kScanAdd, {});
         } else {
             table.SetCell(n, col::kScanAdd, words::kNo.In(lang));

@@ -47,6 +47,10 @@ void ImageToGrid(RadioImage& image, ChannelTable& table, UiLanguage lang,
 // Bytes +14/+15 and the bits outside the field masks are left as they were.
 void GridToImage(const ChannelTable& table, RadioImage& image);
 
+// True when the frequency field at `address` is empty: its top byte is 0x00 or 0xFF.
+bool FrequencyFieldEmpty(const RadioImage& image, int address);
+// True when channel n (1-16) has a receive frequency in the image.
+bool ChannelProgrammedInImage(const RadioImage& image, int channel);
 // The text of a frequency record field (4 BCD bytes at `address`), or empty.
 std::string FrequencyText(const RadioImage& image, int address);
 // The field's value in 10 Hz units; 0 when empty. Nibbles above 9 count with their value.

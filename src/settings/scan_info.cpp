@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "model/channel_table.h"
 #include "model/numbers.h"
 #include "settings/dialog_number.h"
 
@@ -141,11 +142,7 @@ int SpinScanTime(int v, SpinDirection dir) {
     return v <= 0 ? kScanTimeMax : v - 1;
 }
 
-bool IsProgrammedChannel(const RadioImage& image, int n) {
-    if (n < 1 || n > 16) return false;
-    const std::uint8_t top = image[static_cast<std::size_t>(n * 16 + 3)];
-    return top != 0x00 && top != 0xFF;
-}
+bool IsProgrammedChannel(const RadioImage& image, int n) { return ChannelProgrammedInImage(image, n); }
 
 std::string& ScanInfoForm::Text(ScanField field) {
     switch (field) {

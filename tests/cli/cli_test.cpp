@@ -147,6 +147,8 @@ TEST_F(Cli, SetTakesTheBandFromTheImageModelOrTheRecordLimits) {
     // The new image's model byte is 0xFF: no model known, any frequency below 1000 MHz.
     EXPECT_EQ(RunQm530({"set", file, "1", "rx=999.995", "--ini", ini}).exitCode, 0);
     EXPECT_EQ(RunQm530({"set", file, "1", "rx=1000", "--ini", ini}).exitCode, 1);
+    EXPECT_EQ(RunQm530({"set", file, "1", "rx=9.995", "--ini", ini}).exitCode, 1);
+    EXPECT_EQ(RunQm530({"set", file, "1", "rx=2000", "--band", "100 - 3000MHz"}).exitCode, 1);
     RadioImage img = Load();
     img[0x3D2] = 0;
     img[0x3D3] = 1;  // QM-520, 400 - 470MHz

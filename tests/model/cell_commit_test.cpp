@@ -59,6 +59,21 @@ TEST_F(CellCommit, BandIsInclusiveAndRasterAcceptsBothSteps) {
     EXPECT_EQ(table.Cell(1, 1), "136.01250");
 }
 
+TEST_F(CellCommit, FrequenciesARecordCannotHoldAreOutOfRangeWhateverTheBand) {
+    const BandLimits wide = BandLimitsOfText("0 - 5000MHz");
+    // Below 10 MHz the record's top byte is 0x00 and reads back as empty;
+    // from 1000 MHz on the digits overflow.
+    EXPECT_EQ(CommitCellText(table, 1, 1, "5", wide, UiLanguage::English).messageId,
+              msg::kOutOfRange);
+    EXPECT_EQ(CommitCellText(table, 1, 1, "abc", wide, UiLanguage::English).messageId,
+              msg::kOutOfRange);
+    EXPECT_EQ(CommitCellText(table, 1, 1, "2000", wide, UiLanguage::English).messageId,
+              msg::kOutOfRange);
+    EXPECT_FALSE(CommitCellText(table, 1, 1, "10", wide, UiLanguage::English).rejected());
+    EXPECT_FALSE(CommitCellText(table, 1, 1, "999.995", wide, UiLanguage::English).rejected());
+    EXPECT_EQ(StorableLimits(kVhf), kVhf);
+}
+
 TEST_F(CellCommit, ClearingRxDeletesTheChannel) {
     Commit(1, 1, "145.125");
     Commit(1, 2, "146");

@@ -119,6 +119,31 @@ TEST(DatFile, FailedSaveKeepsTheOldFileWhole) {
     }
 }
 
+TEST(AtomicFile, ReplacesTheTargetOfALinkAndRefusesReadOnlyFiles) {
+    const ScratchDir scratch;
+    const std::string dir = scratch;
+    const std::string target = dir + "/target.dat";
+    const std::string link = dir + "/link.dat";
+    WriteBytes(target, "old");
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+    ASSERT_TRUE(WriteFileAtomically(link, "new"));
+    struct stat st {};
+    ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    std::string data;
+    ASSERT_TRUE(ReadWholeFile(target, data));
+    EXPECT_EQ(data, "new");
+
+    if (::geteuid() != 0) {  // root may write anything
+        ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
+        const Status s = WriteFileAtomically(target, "newer");
+        EXPECT_FALSE(s);
+        EXPECT_NE(s.detail().find("read-only"), std::string::npos);
+        ASSERT_TRUE(ReadWholeFile(target, data));
+        EXPECT_EQ(data, "new");
+    }
+}
+
 TEST(AtomicFile, ReplacesContentKeepsModeAndLeavesNoTemporaryFiles) {
     const ScratchDir scratch;
     const std::string dir = scratch;
