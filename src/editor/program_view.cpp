@@ -5,6 +5,9 @@
 #include <QIcon>
 #include <QMdiSubWindow>
 #include <QPixmap>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
@@ -16,6 +19,7 @@
 #include "app/ui_services.h"
 #include "editor/channel_editor.h"
 #include "editor/model_band_sync.h"
+#include "editor/print_renderer.h"
 #include "link/com_setup_dlg.h"
 #include "link/gui_transfer_host.h"
 #include "link/port_device.h"
@@ -111,6 +115,9 @@ bool CProgramView::IsCommandEnabled(int commandId) const {
     case cmd::kComSetup:
     case cmd::kLanguage: return true;
     case cmd::kScanInfo: return true;
+    case cmd::kFilePrint:
+    case cmd::kFilePrintDirect:
+    case cmd::kFilePrintPreview: return true;
     default: return false;
     }
 }
@@ -192,8 +199,55 @@ void CProgramView::OnScanInfo() {
     CScanInfoDlg dialog(ctx_, doc_->Image, this);
     ctx_.services.ExecDialog(dialog);
 }
-void CProgramView::OnFilePrint() {}
-void CProgramView::OnFilePrintPreview() {}
+// What the printout shows: the grid's texts as they stand, the image's
+// radio-wide settings, and the owner text of the language section.
+print::PrintData CProgramView::PrintDataNow() const {
+    print::PrintData data;
+    data.grid = table_;
+    data.image = doc_->Image;
+    data.lang = ctx_.UiLanguage;
+    data.owner = ctx_.theIni.GetValue(ctx_.LanguageName, "Copyrights Owner", "");
+    return data;
+}
+
+QPrinter& CProgramView::Printer() {
+    if (ctx_.mainFrame) return ctx_.mainFrame->Printer();
+    if (!ownPrinter_) ownPrinter_ = std::make_unique<QPrinter>();
+    return *ownPrinter_;
+}
+
+void CProgramView::ReportPrintFailure(const Status& status) {
+    if (status) return;
+    ctx_.services.MessageBox(this, QString::fromStdString(status.detail()),
+                             QString::fromStdString(ctx_.ApplicationName), MsgButtons::Ok,
+                             MsgIcon::Exclamation);
+}
+
+// File > Print: the print dialog with the page range of this document,
+// then the chosen pages.
+void CProgramView::OnFilePrint() {
+    const print::PrintData data = PrintDataNow();
+    const int pages = print::PageCount(data.grid);
+    QPrinter& printer = Printer();
+    QPrintDialog dialog(&printer, this);
+    dialog.setMinMax(1, pages);
+    dialog.setFromTo(1, pages);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    if (ctx_.services.ExecDialog(dialog) != QDialog::Accepted) return;
+    const bool range = printer.printRange() == QPrinter::PageRange;
+    ReportPrintFailure(print::PrintDocument(printer, data, range ? printer.fromPage() : 0,
+                                            range ? printer.toPage() : 0));
+}
+
+// File > Print Preview: every page as it would print, on the chosen printer.
+void CProgramView::OnFilePrintPreview() {
+    const print::PrintData data = PrintDataNow();
+    QPrintPreviewDialog preview(&Printer(), this);
+    preview.setWindowTitle(QString::fromUtf8(ctx_.Pick("Print Preview", "打印预览")));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&data](QPrinter* printer) { print::PrintDocument(*printer, data); });
+    ctx_.services.ExecDialog(preview);
+}
 
 // Stores a new language and restarts the program in it: Program.ini is
 // written before the new instance starts, and the new instance is this

@@ -8,7 +8,11 @@
 #include <string>
 
 #include "link/transfer.h"
+#include "editor/print_layout.h"
 #include "model/channel_table.h"
+#include "model/status.h"
+
+class QPrinter;
 
 namespace qm530 {
 
@@ -93,6 +97,9 @@ private:
     void PrepareTransfer(int direction, const char* englishTitle, const char* chineseTitle, int steps);
     void SetPortNameOfActiveView(const std::string& name);
     void UpdateFrameCommands();
+    print::PrintData PrintDataNow() const;
+    QPrinter& Printer();
+    void ReportPrintFailure(const Status& status);
 
     CProgramDoc* doc_;
     AppContext& ctx_;
@@ -105,6 +112,7 @@ private:
     bool transferRunning_ = false;
     PortFactory portFactory_;
     link::TransferResult lastTransfer_;
+    std::unique_ptr<QPrinter> ownPrinter_;  // printing without a main frame (tests)
 };
 
 }  // namespace qm530
