@@ -263,8 +263,10 @@ bool SettingsSession::Set(const std::string& name, const std::string& value, std
         return false;
     }
     if (lookBack && !form.lookBackEnabled) {
-        // A disabled edit keeps its text; giving the same time again is fine.
-        if (FormatDialogDouble(ClampLookBack(x)) != form.Text(field)) {
+        // A disabled edit keeps its text and is never corrected, so the time
+        // it shows is accepted as it stands, also one outside 0.5 to 5 that
+        // an image can hold.
+        if (FormatDialogDouble(x) != form.Text(field)) {
             error = name + " can only be changed with priority=Fixed; it stays " + form.Text(field);
             return false;
         }

@@ -1,15 +1,14 @@
 #include "editor/print_layout.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "model/numbers.h"
+#include "model/option_words.h"
 
 namespace qm530::print {
 
 namespace {
-
-constexpr Bilingual kOn{"On", "开"};
-constexpr const Bilingual& kOff = words::kOff;
 
 constexpr Bilingual kOptionTitle{"Option", "可选功能"};
 constexpr Bilingual kFunctionHeading{"Function", "功能"};
@@ -33,10 +32,6 @@ constexpr Bilingual kOptionLabels[] = {
     {"Scan Function:", "扫描功能:"},
 };
 
-constexpr const char* kVoxDelays[] = {"0.3", "0.5", "1.0", "1.5", "2.0", "3.0", "3.0", "3.0"};
-constexpr Bilingual kVoiceChinese{"Chinese", "中文"};
-constexpr Bilingual kVoiceEnglish{"English", "英文"};
-
 // Lines 1-4 of a channel block: label at 5C, value at 22C, label at 36C, value at 55C.
 struct ChannelLine {
     Bilingual leftLabel;
@@ -51,10 +46,17 @@ constexpr ChannelLine kChannelLines[] = {
     {{"Channel Lock:", "信道锁定:"}, col::kBusyLock, {"W/N:", "宽/窄:"}, col::kBandwidth},
 };
 
-std::string OnOff(bool on, UiLanguage lang) { return (on ? kOn : kOff).In(lang); }
+std::string OnOff(bool on, UiLanguage lang) { return (on ? words::kOn : words::kOff).In(lang); }
+
+// The printout reads three bits of Vox Delay Time and two of Voice
+// Annunciation; codes past the last word print as the last word.
+template <typename List>
+const auto& WordOrLast(const List& list, int code) {
+    return list[std::min(static_cast<std::size_t>(code), list.size() - 1)];
+}
 
 std::string NumberOrOff(int value, UiLanguage lang) {
-    return value == 0 ? std::string(kOff.In(lang)) : CFormatInt("%d", value);
+    return value == 0 ? std::string(words::kOff.In(lang)) : CFormatInt("%d", value);
 }
 
 void LayOutOptions(const PrintData& data, const PageMetrics& m, Page& page) {
@@ -124,20 +126,16 @@ std::vector<int> ChannelsOnPage(const ChannelTable& grid, int page) {
 std::vector<OptionRow> OptionRows(const RadioImage& image, UiLanguage lang) {
     const auto byte = [&](int address) -> int { return image[static_cast<std::size_t>(address)]; };
     const int preAlert = byte(0x131) & 0x0F;
-    const int voice = byte(0x12F) & 3;
-    std::string voiceText = voice == 0   ? kOff.In(lang)
-                            : voice == 1 ? kVoiceChinese.In(lang)
-                                         : kVoiceEnglish.In(lang);
     const std::string values[] = {
         CFormatInt("%ds", (byte(0x130) & 0x3F) * 15),
-        preAlert == 1 ? std::string(kOff.In(lang)) : CFormatInt("%d", preAlert - 1),
+        preAlert == 1 ? std::string(words::kOff.In(lang)) : CFormatInt("%d", preAlert - 1),
         CFormatInt("%d", byte(0x134) & 0x0F),
         OnOff(byte(0x136) & 1, lang),
         NumberOrOff(byte(0x13A) & 0x1F, lang),
-        kVoxDelays[byte(0x13B) & 7],
+        WordOrLast(words::kVoxDelayTimes, byte(0x13B) & 7),
         NumberOrOff(byte(0x3F1), lang),
         OnOff(byte(0x135) & 1, lang),
-        voiceText,
+        WordOrLast(words::kVoiceAnnunciation, byte(0x12F) & 3).In(lang),
         OnOff(byte(0x3C7) & 1, lang),
         OnOff(byte(0x3C7) & 2, lang),
     };

@@ -45,6 +45,9 @@ QFont PrintFont(const FontSize& size, const QPaintDevice& device) {
     font.setUnderline(false);
     font.setStrikeOut(false);
     font.setKerning(false);
+    // Without shaping no ligatures are formed, so "Off" stays three letters
+    // (and reads back as such from a PDF) instead of "O" and an "ff" glyph.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     const int pixels = static_cast<int>(std::lround(size.height * device.logicalDpiY() / kTwipsPerInch));
     font.setPixelSize(std::max(1, pixels));
     return font;

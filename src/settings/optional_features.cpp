@@ -4,6 +4,7 @@
 
 #include "model/channel_words.h"
 #include "model/numbers.h"
+#include "model/option_words.h"
 
 namespace qm530 {
 
@@ -15,9 +16,6 @@ constexpr int kSquelchTuneFallback = 24;
 constexpr int kTimeOutSteps = 40;  // 15 s to 600 s
 constexpr int kTimeOutStepSeconds = 15;
 constexpr int kVoiceFallback = 1;  // "Chinese"
-
-constexpr Bilingual kVoiceTexts[] = {words::kOff, {"Chinese", "中文"}, {"English", "英文"}};
-constexpr const char* kVoxDelayTexts[] = {"0.3", "0.5", "1.0", "1.5", "2.0", "3.0"};
 
 void AppendNumbers(std::vector<std::string>& items, int first, int last) {
     for (int v = first; v <= last; ++v) items.push_back(CFormatInt("%d", v));
@@ -45,9 +43,9 @@ int ItemCount(FeatureList list) {
         case FeatureList::CallTone:
             return 10;
         case FeatureList::VoxDelay:
-            return 6;
+            return static_cast<int>(words::kVoxDelayTimes.size());
         case FeatureList::Voice:
-            return 3;
+            return static_cast<int>(words::kVoiceAnnunciation.size());
     }
     return 0;
 }
@@ -92,10 +90,10 @@ std::vector<std::string> FeatureListItems(FeatureList list, UiLanguage lang) {
             items = OffThenNumbers(9, lang);
             break;
         case FeatureList::VoxDelay:
-            items.assign(std::begin(kVoxDelayTexts), std::end(kVoxDelayTexts));
+            items.assign(words::kVoxDelayTimes.begin(), words::kVoxDelayTimes.end());
             break;
         case FeatureList::Voice:
-            for (const Bilingual& b : kVoiceTexts) items.push_back(b.In(lang));
+            for (const Bilingual& b : words::kVoiceAnnunciation) items.push_back(b.In(lang));
             break;
     }
     return items;

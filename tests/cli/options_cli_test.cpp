@@ -171,5 +171,51 @@ TEST_F(OptionsCli, ListingFeedsBackUnchanged) {
     EXPECT_EQ(Load(), expected);
 }
 
+// Blank images hold look-back codes outside 1 to 91 (13.2 s, 0.45 s) while
+// priority is not Fixed: the disabled edits show them and must take them back.
+TEST_F(OptionsCli, BlankImagesFeedBack) {
+    struct Blank {
+        std::uint8_t fill;
+        const char* lookBack;         // as listed before any OK
+        const char* lookBackAfterOk;  // the lines OK has corrected
+        const char* timesAfterOk;
+    };
+    const Blank blanks[] = {
+        {0xFF, "look-back-a=13.2\nlook-back-b=13.2\n",
+         "look-back-a=5\nlook-back-b=5\n", "dropout-delay=300\ntx-dwell=300\n"},
+        {0x00, "look-back-a=0.45\nlook-back-b=0.45\n",
+         "look-back-a=0.5\nlook-back-b=0.5\n", "dropout-delay=0\ntx-dwell=0\n"},
+    };
+    for (const Blank& b : blanks) {
+        for (const char* lang : {"en", "zh"}) {
+            RadioImage image;
+            image.bytes.fill(b.fill);
+            Save(image);
+            const auto listing = RunQm530({"options", file, "--lang", lang});
+            ASSERT_EQ(listing.exitCode, 0);
+            EXPECT_NE(listing.out.find(b.lookBack), std::string::npos) << listing.out;
+
+            auto args = OptionArgs(listing.out);
+            args.insert(args.end(), {"--lang", lang});
+            const auto fed = RunQm530(args);
+            ASSERT_EQ(fed.exitCode, 0) << int{b.fill} << ' ' << lang << ": " << fed.err;
+            const auto after = RunQm530({"options", file, "--lang", lang});
+            EXPECT_NE(after.out.find(b.lookBackAfterOk), std::string::npos) << after.out;
+            EXPECT_NE(after.out.find(b.timesAfterOk), std::string::npos) << after.out;
+
+            // What OK stored lists and feeds back as it is.
+            const std::string bytes = test::ReadFileText(file);
+            auto again = OptionArgs(after.out);
+            again.insert(again.end(), {"--lang", lang});
+            ASSERT_EQ(RunQm530(again).exitCode, 0) << int{b.fill} << ' ' << lang;
+            EXPECT_EQ(test::ReadFileText(file), bytes) << int{b.fill} << ' ' << lang;
+        }
+        // Another time than the one shown stays refused while priority is not Fixed.
+        const auto r = RunQm530({"option", file, "look-back-b=2"});
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_NE(r.err.find("priority=Fixed"), std::string::npos) << r.err;
+    }
+}
+
 }  // namespace
 }  // namespace qm530

@@ -145,6 +145,10 @@ TEST_F(PrintCli, ProgrammedImageInEnglish) {
     EXPECT_LT(label->x2, value->x1);
     EXPECT_EQ(LineOf(p1, *label), "Sequelch Level: 4");
     EXPECT_EQ(LineOf(p1, *Find(p1, "Annunciation:")), "Voice Annunciation: Chinese");
+    // "Off" as three letters, not with an "ff" ligature.
+    const Word* off = Find(p1, "Off");
+    ASSERT_NE(off, nullptr);
+    EXPECT_EQ(LineOf(p1, *off), "Call Tone: Off");
     EXPECT_GT(label->y1, heading->y2);
 
     // Footer: the lowest line of the page, owner at the left, page number at the right.
