@@ -18,8 +18,9 @@ const std::vector<OptionSpec> kCloneOptions = {{"--port", true}, {"--retries", t
 
 const char* const kCloneHelp =
     "  --port PORT   COM1 to COM4 or a device path such as /dev/ttyUSB0. COMn is the\n"
-    "                device given as COMn in section Ports of Program.ini, else\n"
-    "                /dev/ttyUSB<n-1>.\n"
+    "                device named by the environment variable QM530_COMn, else the\n"
+    "                one given as COMn in section Ports of Program.ini, else\n"
+    "                /dev/ttyUSB<n-1>, as in the desktop program.\n"
     "  --retries N   without a terminal: how many times to repeat a handshake that the\n"
     "                radio did not confirm (default 0); on a terminal the tool asks.\n"
     "  --ini PATH    Program.ini to take the port names from (default: beside the program)\n"
@@ -55,6 +56,8 @@ bool PrepareClonePort(Context& ctx, const Args& args, ClonePort& port, int& exit
 int RunCloneTransfer(Context& ctx, const ClonePort& port, link::TransferDirection direction,
                      const std::string& label, RadioImage& image) {
     link::PosixSerialPort serial;
+    // Ctrl-C ends a read that is waiting for the radio at once.
+    serial.WatchCancel(CancelOnSignals::WatchFd());
     link::TransferResult result;
     bool declined = false;
     {
@@ -77,8 +80,11 @@ int RunCloneTransfer(Context& ctx, const ClonePort& port, link::TransferDirectio
     PrintError(ctx.err, result.detail);
     if (result.messageId == msg::kPortOpenFailed) {
         if (port.device != port.name) {
-            PrintError(ctx.err, "port " + port.name + " is " + (port.device.empty() ? "no device" : port.device) +
-                                    " (set " + port.name + " in section Ports of Program.ini for another)");
+            const int n = link::ComPortNumber(port.name);
+            const std::string key = "COM" + std::to_string(n);
+            const std::string device = port.device.empty() ? "no device" : port.device;
+            PrintError(ctx.err, "port " + port.name + " is " + device + " (set QM530_" + key + " or " + key +
+                                    " in section Ports of Program.ini for another)");
         }
         return exitcode::kPortOpenFailed;
     }

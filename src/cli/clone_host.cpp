@@ -1,9 +1,11 @@
 #include "cli/clone_host.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 #include <ctime>
 
 #include "cli/args.h"
@@ -14,10 +16,20 @@ namespace qm530::cli {
 namespace {
 
 volatile sig_atomic_t g_cancel = 0;
+// The pipe a signal writes to: its read end becomes readable on Ctrl-C.
+int g_pipe[2] = {-1, -1};
 struct sigaction g_oldInt {};
 struct sigaction g_oldTerm {};
 
-void OnSignal(int) { g_cancel = 1; }
+void OnSignal(int) {
+    g_cancel = 1;
+    const int saved = errno;
+    if (g_pipe[1] >= 0) {
+        const char byte = 1;
+        [[maybe_unused]] const ssize_t w = ::write(g_pipe[1], &byte, 1);
+    }
+    errno = saved;
+}
 
 constexpr int kBarWidth = 40;
 
@@ -25,12 +37,16 @@ constexpr int kBarWidth = 40;
 
 CancelOnSignals::CancelOnSignals() {
     g_cancel = 0;
+    // Without the pipe a cancel still comes, only at the end of the read
+    // that is waiting.
+    if (::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0) g_pipe[0] = g_pipe[1] = -1;
     struct sigaction sa {};
     sa.sa_handler = OnSignal;
     sigemptyset(&sa.sa_mask);
-    // No SA_RESTART: a waiting read returns at once and the transfer reaches
-    // its next pump step. The handler resets itself, so a second signal ends
-    // the program.
+    // A port read waiting for the radio restarts after the interruption; it
+    // ends because it watches the pipe (see WatchFd). Without SA_RESTART
+    // the Retry/Cancel question's read of the terminal returns at once. The
+    // handler resets itself, so a second signal ends the program.
     sa.sa_flags = SA_RESETHAND;
     ::sigaction(SIGINT, &sa, &g_oldInt);
     ::sigaction(SIGTERM, &sa, &g_oldTerm);
@@ -39,9 +55,15 @@ CancelOnSignals::CancelOnSignals() {
 CancelOnSignals::~CancelOnSignals() {
     ::sigaction(SIGINT, &g_oldInt, nullptr);
     ::sigaction(SIGTERM, &g_oldTerm, nullptr);
+    for (int& fd : g_pipe) {
+        if (fd >= 0) ::close(fd);
+        fd = -1;
+    }
 }
 
 bool CancelOnSignals::Requested() { return g_cancel != 0; }
+
+int CancelOnSignals::WatchFd() { return g_pipe[0]; }
 
 TerminalHost::TerminalHost(Context& ctx, link::TransferDirection direction, const std::string& label,
                            int retries)
@@ -66,6 +88,9 @@ void TerminalHost::ShowMessage(int, const std::string&) {
 }
 
 bool TerminalHost::AskRetry(const std::string& detail) {
+    // A failure that a cancel brought about: Retry, so that the next pump
+    // step ends the transfer as cancelled.
+    if (CancelOnSignals::Requested()) return true;
     EndBar();
     if (!interactive_) {
         if (retriesLeft_ <= 0) return false;

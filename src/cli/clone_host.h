@@ -17,6 +17,9 @@ public:
     CancelOnSignals& operator=(const CancelOnSignals&) = delete;
 
     static bool Requested();
+    // A descriptor that becomes readable once a cancel was requested, for a
+    // port to watch while it waits (-1 when no CancelOnSignals lives).
+    static int WatchFd();
 };
 
 // The transfer host of the command-line tool: a progress bar on a terminal,

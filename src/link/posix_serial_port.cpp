@@ -38,14 +38,23 @@ timespec ToTimespec(Nanos n) {
     return ts;
 }
 
-// Waits until the descriptor is ready for `events` or `remaining` runs out.
-// Returns the poll revents (0 on time-out) or -1 with errno set.
-int WaitFor(int fd, short events, Nanos remaining) {
-    pollfd p{fd, events, 0};
+// What a wait for the port brought.
+struct Ready {
+    int revents = 0;         // of the port; 0 on time-out
+    bool cancelled = false;  // the cancel descriptor became readable
+};
+
+// Waits until the port is ready for `events`, the cancel descriptor (when
+// not -1) is readable, or `remaining` runs out. Returns false with errno set
+// when the wait itself failed.
+bool WaitFor(int fd, short events, int cancelFd, Nanos remaining, Ready& ready) {
+    pollfd p[2] = {{fd, events, 0}, {cancelFd, POLLIN, 0}};
     const timespec ts = ToTimespec(remaining < 0 ? 0 : remaining);
-    const int r = ::ppoll(&p, 1, &ts, nullptr);
-    if (r < 0) return -1;
-    return r == 0 ? 0 : p.revents;
+    const int r = ::ppoll(p, cancelFd >= 0 ? 2 : 1, &ts, nullptr);
+    if (r < 0) return false;
+    ready.revents = r == 0 ? 0 : p[0].revents;
+    ready.cancelled = r > 0 && cancelFd >= 0 && p[1].revents != 0;
+    return true;
 }
 
 std::string GroupName(gid_t gid) {
@@ -116,8 +125,15 @@ Status PosixSerialPort::Open(const std::string& device) {
     // The advisory lock also keeps out a second program running as root,
     // for which TIOCEXCL does not count.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return refuse(errno);
+#ifdef TIOCGEXCL
+    // Root gets past another program's exclusive flag, which that program
+    // may hold without an advisory lock; closing would then clear its flag.
+    int exclusive = 0;
+    if (::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0) return refuse(EBUSY);
+#endif
     if (::ioctl(fd, TIOCEXCL) != 0) return refuse(errno);
     fd_ = fd;
+    setExclusive_ = true;
     device_ = device;
     return Status::Ok();
 }
@@ -162,12 +178,19 @@ ReadResult PosixSerialPort::Read(std::size_t n) {
         // Time is up: still take what is already waiting, since this
         // process may simply not have run while those bytes arrived.
         const bool lastLook = wait <= 0;
-        const int revents = WaitFor(fd_, POLLIN, lastLook ? 0 : wait);
-        if (revents < 0) {
+        Ready ready;
+        if (!WaitFor(fd_, POLLIN, cancelFd_, lastLook ? 0 : wait, ready)) {
+            // A signal: wait on, unless it was the cancel, which the next
+            // wait sees at once.
             if (errno == EINTR) continue;
             result.status = PortError("poll", errno);
             break;
         }
+        if (ready.cancelled) {
+            result.status = Status::Fail("cancelled");
+            break;
+        }
+        const int revents = ready.revents;
         if (revents == 0) {
             if (lastLook) break;
             continue;
@@ -214,7 +237,8 @@ Status PosixSerialPort::Write(std::span<const std::uint8_t> bytes) {
         if (k < 0 && errno != EAGAIN && errno != EINTR) return PortError("write", errno);
         const Nanos remaining = deadline - Now();
         if (remaining <= 0) break;
-        if (WaitFor(fd_, POLLOUT, remaining) < 0 && errno != EINTR) return PortError("poll", errno);
+        Ready ready;
+        if (!WaitFor(fd_, POLLOUT, -1, remaining, ready) && errno != EINTR) return PortError("poll", errno);
     }
     if (done < bytes.size()) {
         return Status::Fail("write time-out: " + std::to_string(done) + " of " +
@@ -232,8 +256,10 @@ void PosixSerialPort::Purge(PurgeKind) {
 void PosixSerialPort::Close() {
     if (fd_ < 0) return;
     // The exclusive flag belongs to the device, not to this descriptor:
-    // give it back so that the next program can open the port.
-    ::ioctl(fd_, TIOCNXCL);
+    // give it back so that the next program can open the port. A flag this
+    // port did not set is not its to clear.
+    if (setExclusive_) ::ioctl(fd_, TIOCNXCL);
+    setExclusive_ = false;
     // The driver sends what is still queued before the last close completes.
     ::close(fd_);
     fd_ = -1;

@@ -6,7 +6,9 @@ namespace qm530::link {
 
 // SerialPort on a POSIX terminal device (termios). Exclusive access holds
 // twice: TIOCEXCL keeps other users from opening the device, and an
-// advisory flock keeps out other programs even when they run as root.
+// advisory flock keeps out other programs even when they run as root. A
+// device whose exclusive flag another program has set is refused too,
+// although root could open it.
 class PosixSerialPort : public SerialPort {
 public:
     explicit PosixSerialPort(PortTimeouts timeouts = {});
@@ -24,8 +26,18 @@ public:
 
     const std::string& Device() const { return device_; }
 
+    // A descriptor that becomes readable when the user cancels (the read end
+    // of a pipe that a signal handler writes to, say), or -1 for none. While
+    // it is readable a Read ends at once with what has arrived and fails
+    // with "cancelled", instead of waiting for its time-out.
+    void WatchCancel(int fd) { cancelFd_ = fd; }
+
 private:
     int fd_ = -1;
+    int cancelFd_ = -1;
+    // True when this port set the device's exclusive flag, which Close then
+    // clears again.
+    bool setExclusive_ = false;
     std::string device_;
     PortTimeouts timeouts_;
 };

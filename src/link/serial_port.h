@@ -17,7 +17,7 @@ enum class PurgeKind { kAll, kClear };
 
 struct ReadResult {
     std::vector<std::uint8_t> bytes;  // what arrived, possibly nothing
-    Status status;                    // failed only when the port reported an error
+    Status status;                    // failed only on a port error or a cancel
 };
 
 // Time limits of the port calls, in milliseconds.

@@ -65,6 +65,13 @@ private:
         result_.blockAddress = blockAddress;
         return Step::kFailed;
     }
+    // A failure while a cancel is pending is the cancel's doing (a port may
+    // end a waiting read early when the user cancels), so the transfer ends
+    // silently as at a pump step.
+    Step FailUnlessCancelled(int messageId, const std::string& detail, int blockAddress = -1) {
+        if (host_.CancelRequested()) return Step::kCancelled;
+        return Fail(messageId, detail, blockAddress);
+    }
     void ReportProgress() { host_.Progress(++progress_); }
     Step Handshake();
     Step WriteBlocks();
@@ -140,7 +147,7 @@ Transfer::Step Transfer::Handshake() {
                 const ReadResult confirm = port_.Read(1);
                 if (IsAck(confirm)) return Step::kDone;
                 problem = "handshake not confirmed: " + DescribeConfirmation(confirm);
-                if (counter > kWrongReplyLimit) return Fail(msg::kProgramInterrupt, problem);
+                if (counter > kWrongReplyLimit) return FailUnlessCancelled(msg::kProgramInterrupt, problem);
                 ++counter;
             }
         }
@@ -158,7 +165,8 @@ Transfer::Step Transfer::WriteBlocks() {
         port_.Write(std::span<const std::uint8_t>(&image_.bytes[static_cast<std::size_t>(address)], kBlockSize));
         const ReadResult reply = port_.Read(1);
         if (!IsAck(reply)) {
-            return Fail(msg::kProgramInterrupt, BlockName(address) + ": " + DescribeConfirmation(reply), address);
+            return FailUnlessCancelled(msg::kProgramInterrupt,
+                                       BlockName(address) + ": " + DescribeConfirmation(reply), address);
         }
         ++result_.blocksDone;
         if (address % kProgressRowSize == 0) ReportProgress();
@@ -176,13 +184,14 @@ Transfer::Step Transfer::ReadBlocks() {
         port_.Write(request);
         const ReadResult reply = port_.Read(kReadReplySize);
         if (!reply.status) {
-            return Fail(msg::kProgramInterrupt, BlockName(address) + ": " + reply.status.detail(), address);
+            return FailUnlessCancelled(msg::kProgramInterrupt,
+                                       BlockName(address) + ": " + reply.status.detail(), address);
         }
         if (reply.bytes.size() < static_cast<std::size_t>(kReadReplySize)) {
             std::string detail = BlockName(address) + ": " + std::to_string(reply.bytes.size()) + " of " +
                                  std::to_string(kReadReplySize) + " bytes received";
             if (!reply.bytes.empty()) detail += " (" + HexBytes(reply.bytes) + ")";
-            return Fail(msg::kProgramInterrupt, detail, address);
+            return FailUnlessCancelled(msg::kProgramInterrupt, detail, address);
         }
         for (int i = 0; i < kBlockSize; ++i) {
             image_[static_cast<std::size_t>(address + i)] = reply.bytes[static_cast<std::size_t>(kReadReplyHeaderSize + i)];
@@ -191,8 +200,9 @@ Transfer::Step Transfer::ReadBlocks() {
         WriteByte(kAck);
         const ReadResult ack = port_.Read(1);
         if (!IsAck(ack)) {
-            return Fail(msg::kProgramInterrupt,
-                        BlockName(address) + ": acknowledge " + DescribeConfirmation(ack), address);
+            return FailUnlessCancelled(msg::kProgramInterrupt,
+                                       BlockName(address) + ": acknowledge " + DescribeConfirmation(ack),
+                                       address);
         }
         ++result_.blocksDone;
         if (address % kProgressRowSize == 0) ReportProgress();

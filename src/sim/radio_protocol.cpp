@@ -9,7 +9,6 @@ using namespace link;
 namespace {
 
 constexpr int kShortReplySize = 7;
-const int kLastWriteBlock = kWriteRanges[1].last + 1 - kBlockSize;
 
 RadioAction Reply(std::vector<std::uint8_t> bytes) {
     RadioAction action;
@@ -32,6 +31,7 @@ bool RadioProtocol::Programming() const {
 
 void RadioProtocol::LineDropped() {
     state_ = State::kIdle;
+    written_.reset();
     frame_.clear();
     nakPendingAck_ = false;
 }
@@ -84,6 +84,7 @@ RadioAction RadioProtocol::Dispatch(std::uint8_t byte) {
         }
         state_ = State::kProgram;
         blockOrdinal_ = 0;
+        written_.reset();
         ++counters_.handshakes;
         return Reply({kAck});
     case State::kAwaitReadAck:
@@ -169,9 +170,13 @@ RadioAction RadioProtocol::WriteComplete() {
     }
     frame_.clear();
     ++counters_.blocksWritten;
-    dirty_ = true;
     action.reply = {kAck};
-    action.writeCompleted = address == kLastWriteBlock;
+    if (address % kBlockSize == 0 && CarriedByWrite(address)) {
+        const auto block = static_cast<std::size_t>(address / kBlockSize);
+        const bool fresh = !written_[block];
+        written_.set(block);
+        action.writeCompleted = fresh && written_.count() == static_cast<std::size_t>(kWriteBlocks);
+    }
     return action;
 }
 

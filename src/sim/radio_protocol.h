@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <vector>
 
@@ -14,7 +15,9 @@ namespace qm530::sim {
 struct RadioAction {
     std::vector<std::uint8_t> reply;  // bytes to send, possibly none
     bool hangUp = false;              // drop the line instead of answering
-    bool writeCompleted = false;      // the last block of a write has just been stored
+    // This block completed a write: every block a write carries has been
+    // stored since the handshake.
+    bool writeCompleted = false;
 };
 
 struct RadioCounters {
@@ -45,9 +48,6 @@ public:
     bool Programming() const;
 
     const RadioImage& Memory() const { return memory_; }
-    // True when blocks were stored since the last ClearDirty.
-    bool Dirty() const { return dirty_; }
-    void ClearDirty() { dirty_ = false; }
     const RadioCounters& Counters() const { return counters_; }
 
 private:
@@ -74,7 +74,8 @@ private:
     std::vector<std::uint8_t> frame_;
     int blockOrdinal_ = 0;  // blocks requested since the handshake
     bool nakPendingAck_ = false;
-    bool dirty_ = false;
+    // The blocks of the write ranges stored since the handshake.
+    std::bitset<kImageSize / link::kBlockSize> written_;
     RadioCounters counters_;
 };
 

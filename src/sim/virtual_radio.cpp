@@ -122,14 +122,8 @@ bool VirtualRadio::Send(const std::vector<std::uint8_t>& reply, Nanos start, boo
 }
 
 void VirtualRadio::Store() {
-    RadioImage copy;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (!protocol_.Dirty()) return;
-        protocol_.ClearDirty();
-        copy = protocol_.Memory();
-    }
-    if (options_.onMemoryStored) options_.onMemoryStored(copy);
+    if (!options_.onMemoryStored) return;
+    options_.onMemoryStored(Memory());
 }
 
 void VirtualRadio::Serve() {
@@ -189,7 +183,6 @@ void VirtualRadio::Serve() {
                     std::lock_guard<std::mutex> lock(mutex_);
                     protocol_.LineDropped();
                 }
-                Store();
                 if (!SleepUntil(Now() + kIdlePoll)) return;
                 continue;
             }

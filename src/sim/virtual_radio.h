@@ -22,7 +22,9 @@ struct RadioOptions {
     bool pace = true;
     Fault fault;
     // Called on the radio's thread with its memory after every completed
-    // write, and when a program closes the port after storing blocks.
+    // write (every block a write carries stored since the handshake), before
+    // the last block's acknowledge leaves. A write that stops part way is
+    // kept in memory only.
     std::function<void(const RadioImage&)> onMemoryStored;
 };
 
@@ -54,6 +56,7 @@ private:
     bool Send(const std::vector<std::uint8_t>& reply, Nanos start, bool pace);
     // Sleeps until `when` unless Stop comes first; false when stopped.
     bool SleepUntil(Nanos when);
+    // Hands the memory to onMemoryStored.
     void Store();
 
     RadioOptions options_;

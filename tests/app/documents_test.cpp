@@ -156,9 +156,8 @@ TEST_F(Documents, MenusCommandsAndAccelerators) {
                 {cmd::kRead, QKeySequence("Ctrl+R")},      {cmd::kWrite, QKeySequence("Ctrl+W")},
                 {cmd::kNextPane, QKeySequence("F6")},      {cmd::kPrevPane, QKeySequence("Shift+F6")}};
     for (const auto& k : keys) EXPECT_EQ(frame().Action(k.id)->shortcut(), k.key) << k.id;
-    // Not built yet: disabled.
-    for (int id : {cmd::kFilePrint}) {
-        EXPECT_FALSE(frame().Action(id)->isEnabled()) << id;
+    for (int id : {cmd::kFilePrint, cmd::kFilePrintPreview, cmd::kRead, cmd::kWrite}) {
+        EXPECT_TRUE(frame().Action(id)->isEnabled()) << id;
     }
     EXPECT_TRUE(frame().Action(cmd::kLanguage)->isEnabled());
     EXPECT_EQ(frame().Action(cmd::kRead)->statusTip(), QStringLiteral("Read Data From Radio"));

@@ -140,6 +140,22 @@ TEST_F(Clone, ComPortsComeFromTheSettingsFile) {
     EXPECT_NE(::lstat(link.c_str(), &st), 0);  // the link goes with the radio
 }
 
+TEST_F(Clone, TheEnvironmentNamesAComPortBeforeTheSettingsFile) {
+    Simulator sim(dir, {"--no-pace", "--image", radioFile});
+    const std::string ini = dir + "/Program.ini";
+    std::ofstream(ini) << "[Ports]\nCOM3=/dev/qm530-no-such-port\n";
+    ::setenv("QM530_COM3", sim.device.c_str(), 1);
+    CliResult r = RunQm530({"read", "--port", "COM3", "--ini", ini, out});
+    ::unsetenv("QM530_COM3");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(Load(out)[0x100], radio[0x100]);
+
+    r = RunQm530({"verify", "--port", "COM3", "--ini", ini, radioFile});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_TRUE(Contains(r.err, "/dev/qm530-no-such-port")) << r.err;
+    EXPECT_TRUE(Contains(r.err, "QM530_COM3")) << r.err;
+}
+
 TEST_F(Clone, PortsThatCannotBeOpened) {
     CliResult r = RunQm530({"read", "--port", "/dev/qm530-no-such-port", out});
     EXPECT_EQ(r.exitCode, 3);
@@ -207,6 +223,19 @@ TEST_F(Clone, BlockFaultsInterruptTheTransfer) {
     }
 }
 
+TEST_F(Clone, TheSimulatorSavesOnlyACompletedWrite) {
+    const std::string saved = dir + "/saved.dat";
+    {
+        Simulator sim(dir, {"--no-pace", "--fault", "nak-block:7", "--save", saved});
+        // Six blocks are stored before the radio refuses the seventh.
+        EXPECT_EQ(RunQm530({"write", "--port", sim.device, radioFile}).exitCode, 5);
+        sim.Stop();
+    }
+    EXPECT_FALSE(std::filesystem::exists(saved));
+    const CliResult help = RunQm530({"simulate", "--help"});
+    EXPECT_TRUE(Contains(help.out, "all 124 blocks acknowledged")) << help.out;
+}
+
 TEST_F(Clone, SlowRadioStillWorks) {
     const std::string saved = dir + "/saved.dat";
     Simulator sim(dir, {"--no-pace", "--fault", "slow:10:5", "--save", saved});
@@ -227,6 +256,24 @@ TEST_F(Clone, CtrlCCancelsAndLeavesTheFileAlone) {
     EXPECT_TRUE(link::PortAvailable(sim.device));  // the port was closed
 }
 
+TEST_F(Clone, CtrlCDuringTheHandshakeCancelsAtOnce) {
+    // A silent radio holds the handshake for over 5 s; without a terminal
+    // there is no question to answer.
+    Simulator sim(dir, {"--no-pace", "--fault", "silent"});
+    const RadioImage old = PlantOut();
+    test::Child reader({"read", "--port", sim.device, out}, dir);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+    const auto start = std::chrono::steady_clock::now();
+    const CliResult r = reader.Finish(SIGINT);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(r.exitCode, 130) << r.err;
+    EXPECT_TRUE(Contains(r.err, "cancelled")) << r.err;
+    EXPECT_FALSE(Contains(r.err, kCommError)) << r.err;
+    EXPECT_LT(elapsed, std::chrono::milliseconds(2500));
+    EXPECT_EQ(Load(out), old);
+    EXPECT_TRUE(link::PortAvailable(sim.device));
+}
+
 TEST_F(Clone, UsageErrors) {
     EXPECT_EQ(RunQm530({"read", out}).exitCode, 2);
     EXPECT_EQ(RunQm530({"read", "--port", "/dev/null", "--retries", "x", out}).exitCode, 2);
@@ -239,6 +286,7 @@ TEST_F(Clone, UsageErrors) {
     EXPECT_EQ(test::ReadFileText(out), "notes");
     const CliResult help = RunQm530({"read", "--help"});
     EXPECT_TRUE(Contains(help.out, "130 cancelled")) << help.out;
+    EXPECT_TRUE(Contains(help.out, "QM530_COMn")) << help.out;
 }
 
 }  // namespace

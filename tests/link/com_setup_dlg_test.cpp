@@ -1,7 +1,6 @@
 #include "link/com_setup_dlg.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <QLabel>
 #include <QPushButton>
@@ -123,19 +122,6 @@ TEST_F(ComSetupDlgTest, F1OpensItsTopicAndTheDialogStays) {
         EXPECT_EQ(env.ctx.help.LastTarget(), QStringLiteral("topic.html#t32777"));
         EXPECT_TRUE(d.isVisible());
     });
-}
-
-TEST(PortDevice, TheEnvironmentNamesAComPortBeforeProgramIni) {
-    LinkGuiEnv env("[Ports]\nCOM1=/dev/ttyACM0\n");
-    EXPECT_EQ(link::PortDevice("COM1", env.ini), "/dev/ttyACM0");
-    setenv("QM530_COM1", "/tmp/ttyVirtual", 1);
-    EXPECT_EQ(link::PortDevice("COM1", env.ini), "/tmp/ttyVirtual");
-    EXPECT_EQ(link::PortDevice("com1", env.ini), "/tmp/ttyVirtual");
-    EXPECT_EQ(link::PortDevice("com2", env.ini), "/dev/ttyUSB1");
-    EXPECT_EQ(link::PortDevice("/dev/ttyS0", env.ini), "/dev/ttyS0");
-    setenv("QM530_COM1", "", 1);
-    EXPECT_EQ(link::PortDevice("COM1", env.ini), "/dev/ttyACM0");
-    unsetenv("QM530_COM1");
 }
 
 }  // namespace

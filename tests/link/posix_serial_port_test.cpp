@@ -1,6 +1,8 @@
 #include "link/posix_serial_port.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -123,6 +125,68 @@ TEST_F(PortOnPty, ASecondOpenerIsRefusedUntilTheFirstCloses) {
     EXPECT_FALSE(link::PortAvailable(pty.SlavePath()));
     port.Close();
     EXPECT_TRUE(second.Open(pty.SlavePath()).ok());
+}
+
+TEST(PosixSerialPort, ACancelEndsAWaitingReadAtOnce) {
+    sim::PseudoTerminal pty;
+    ASSERT_TRUE(pty.Open().ok());
+    int cancel[2];
+    ASSERT_EQ(::pipe(cancel), 0);
+    // A long gap: only the total time-out (4.09 s) or the cancel ends the read.
+    link::PortTimeouts patient;
+    patient.interByteGap = 5000;
+    PosixSerialPort port(patient);
+    ASSERT_TRUE(port.Open(pty.SlavePath()).ok());
+    ASSERT_TRUE(port.Configure().ok());
+    port.WatchCancel(cancel[0]);
+    WriteMaster(pty.MasterFd(), {3});
+    std::thread user([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        EXPECT_EQ(::write(cancel[1], "x", 1), 1);
+    });
+    const auto start = Clock::now();
+    const auto r = port.Read(8);
+    const auto ms = MsSince(start);
+    user.join();
+    EXPECT_EQ(r.status.detail(), "cancelled");
+    EXPECT_FALSE(r.status.ok());
+    EXPECT_EQ(r.bytes, std::vector<std::uint8_t>{3});
+    EXPECT_GE(ms, 90);
+    EXPECT_LT(ms, 2000);
+    // Still cancelled: the next read does not wait either.
+    EXPECT_EQ(port.Read(1).status.detail(), "cancelled");
+    ::close(cancel[0]);
+    ::close(cancel[1]);
+}
+
+TEST(PosixSerialPort, AnotherProgramsExclusiveFlagIsRefusedAndKept) {
+    sim::PseudoTerminal pty;
+    ASSERT_TRUE(pty.Open().ok());
+    // Another program holds the port with TIOCEXCL only, no advisory lock.
+    const int holder = ::open(pty.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::ioctl(holder, TIOCEXCL), 0);
+
+    PosixSerialPort port;
+    const Status refused = port.Open(pty.SlavePath());
+    EXPECT_FALSE(refused.ok());
+    EXPECT_EQ(refused.messageId(), msg::kPortOpenFailed);
+    EXPECT_NE(refused.detail().find("in use by another program"), std::string::npos) << refused.detail();
+    port.Close();
+    int exclusive = 0;
+    ASSERT_EQ(::ioctl(holder, TIOCGEXCL, &exclusive), 0);
+    EXPECT_NE(exclusive, 0);
+
+    // Once the holder lets go, the port opens, and closing it gives its
+    // own flag back.
+    ASSERT_EQ(::ioctl(holder, TIOCNXCL), 0);
+    ASSERT_TRUE(port.Open(pty.SlavePath()).ok());
+    ASSERT_EQ(::ioctl(holder, TIOCGEXCL, &exclusive), 0);
+    EXPECT_NE(exclusive, 0);
+    port.Close();
+    ASSERT_EQ(::ioctl(holder, TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 0);
+    ::close(holder);
 }
 
 TEST_F(PortOnPty, AHangUpIsAReadError) {

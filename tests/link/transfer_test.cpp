@@ -275,6 +275,35 @@ TEST(Transfer, CancelTakesEffectAtThePumpStep) {
     EXPECT_EQ(Count(early.log, "write 02"), 0);
 }
 
+TEST(Transfer, AReadCutShortByACancelEndsAsCancelled) {
+    // A port that watches for the cancel ends the waiting read early: the
+    // short reply is the cancel's, not the radio's.
+    Rig rig(TransferDirection::kRead);
+    int replies = 0;
+    rig.port.rewriteReply = [&](std::vector<std::uint8_t>& reply) {
+        if (reply.size() == 12 && ++replies == 5) {
+            reply.resize(3);
+            rig.host.cancelAtPump = 1;
+        }
+    };
+    const auto result = rig.Run();
+    EXPECT_EQ(result.outcome, TransferOutcome::kCancelled);
+    EXPECT_EQ(result.blocksDone, 4);
+    EXPECT_TRUE(rig.host.messages.empty());
+    EXPECT_EQ(rig.log.back(), "close");
+
+    // A failing confirmation after more than five attempts, likewise.
+    sim::Fault nak;
+    nak.kind = sim::FaultKind::kNakHandshake;
+    Rig handshake(TransferDirection::kRead, nak);
+    handshake.port.failFirstReplyReads = 5;
+    handshake.port.rewriteReply = [&](std::vector<std::uint8_t>& reply) {
+        if (reply.size() == 1 && reply[0] == link::kNak) handshake.host.cancelAtPump = 1;
+    };
+    EXPECT_EQ(handshake.Run().outcome, TransferOutcome::kCancelled);
+    EXPECT_TRUE(handshake.host.messages.empty());
+}
+
 TEST(Transfer, CancelAfterRetryComesAtTheNextPumpStep) {
     CallLog log;
     FakePort port(log, nullptr);

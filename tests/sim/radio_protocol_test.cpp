@@ -46,14 +46,46 @@ TEST(RadioProtocol, AnswersReadsAndStoresWrites) {
 
     bool completed = false;
     EXPECT_EQ(Feed(radio, {0x57, 0x00, 0x10, 0x08, 1, 2, 3, 4, 5, 6, 7, 8}, nullptr, &completed), Bytes{0x06});
-    EXPECT_FALSE(completed);
     EXPECT_EQ(radio.Memory()[0x010], 1);
     EXPECT_EQ(radio.Memory()[0x017], 8);
-    EXPECT_TRUE(radio.Dirty());
+    // The last block alone is no completed write.
     EXPECT_EQ(Feed(radio, {0x57, 0x03, 0xE8, 0x08, 0, 0, 0, 0, 0, 0, 0, 0}, nullptr, &completed), Bytes{0x06});
-    EXPECT_TRUE(completed);
+    EXPECT_FALSE(completed);
     EXPECT_EQ(radio.Counters().blocksWritten, 2);
     EXPECT_EQ(radio.Counters().blocksRead, 1);
+}
+
+// Writes the blocks of a write in order, `skip` left out; the ordinals (1 =
+// the first block) at which the radio reported a completed write.
+std::vector<int> WriteAll(RadioProtocol& radio, int skip = -1) {
+    std::vector<int> completedAt;
+    int ordinal = 0;
+    for (int address : link::BlockAddresses(link::TransferDirection::kWrite)) {
+        ++ordinal;
+        if (address == skip) continue;
+        Bytes frame = {0x57, static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address), 0x08};
+        frame.resize(12, static_cast<std::uint8_t>(ordinal));
+        bool completed = false;
+        EXPECT_EQ(Feed(radio, frame, nullptr, &completed), Bytes{0x06}) << address;
+        if (completed) completedAt.push_back(ordinal);
+    }
+    return completedAt;
+}
+
+TEST(RadioProtocol, AWriteCompletesWhenEveryBlockIsStored) {
+    RadioProtocol radio(RadioImage::Blank(), {});
+    Handshake(radio);
+    EXPECT_EQ(WriteAll(radio), std::vector<int>{124});
+    EXPECT_EQ(radio.Memory()[0x3EF], 124);
+
+    // A write that misses one block never completes, nor does one that the
+    // line cut off and a new handshake took up again.
+    Handshake(radio);
+    EXPECT_TRUE(WriteAll(radio, 0x100).empty());
+    radio.LineDropped();
+    Handshake(radio);
+    EXPECT_TRUE(WriteAll(radio, 0x000).empty());
+    EXPECT_EQ(radio.Memory()[0x100], 33);  // stored all the same
 }
 
 TEST(RadioProtocol, MalformedRequestsGetNoAnswer) {
