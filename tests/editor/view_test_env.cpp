@@ -14,34 +14,6 @@
 
 namespace qm530::test {
 
-namespace {
-
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        config_ = std::make_unique<QTemporaryDir>();
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        setenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit().constData(), 1);
-        static int argc = 1;
-        static char name[] = "editor_view_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override {
-        app_.reset();
-        config_.reset();
-    }
-
-private:
-    std::unique_ptr<QTemporaryDir> config_;
-    std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-}  // namespace
-
 std::string ViewIni(const std::string& extra) {
     return "[Setup]\nLanguage=English\nAppName=QM530Test\nType1=QM-520\nField1=130 - 160MHz|400 - 470MHz\n"
            "Type2=QM-530\nField2=136 - 174MHz|400 - 480MHz\n" +

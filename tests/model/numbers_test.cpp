@@ -2,6 +2,9 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
 
 #include "model/numbers.h"
 
@@ -43,17 +46,37 @@ TEST(CNumbers, AtofAndAtoiFollowTheCLibraryRules) {
     EXPECT_EQ(CAtoi("99999999999"), 2147483647);
 }
 
+// Switches the process to a locale with a decimal comma: an installed one,
+// else one compiled into a scratch directory from the system's definitions.
+bool UseCommaLocale(std::string& scratch) {
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr) return true;
+    char tmpl[] = "/tmp/qm530-locale-XXXXXX";
+    const char* dir = ::mkdtemp(tmpl);
+    if (dir == nullptr) return false;
+    scratch = dir;
+    const std::string command =
+        "localedef -i de_DE -f UTF-8 " + std::string(dir) + "/de_DE.UTF-8 >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) return false;
+    ::setenv("LOCPATH", dir, 1);
+    return std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+}
+
 TEST(CNumbers, IgnoreACommaDecimalLocale) {
     const char* old = std::setlocale(LC_ALL, nullptr);
     const std::string saved = old ? old : "C";
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr &&
-        std::setlocale(LC_ALL, "fr_FR.UTF-8") == nullptr) {
-        GTEST_SKIP() << "no comma locale installed";
+    std::string scratch;
+    const bool available = UseCommaLocale(scratch);
+    if (!available) {
+        if (!scratch.empty()) std::filesystem::remove_all(scratch);
+        GTEST_SKIP() << "no comma locale available";
     }
+    ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
+    EXPECT_EQ(std::atof("145.125"), 145.0);  // what plain atof would do here
     EXPECT_EQ(CAtof("145.125"), 145.125);
     EXPECT_EQ(CFormat("%3.5f", 145.125), "145.12500");
     EXPECT_EQ(ScaleToInt(CAtof("136.0125"), 100000.0), 13601250);
     std::setlocale(LC_ALL, saved.c_str());
+    if (!scratch.empty()) std::filesystem::remove_all(scratch);
 }
 
 }  // namespace

@@ -24,36 +24,6 @@ const char* const kTestIni =
     "Company=QM530 写频软件\n"
     "AppName=QM530 写频软件\n";
 
-namespace {
-
-// One QApplication per test process. QSettings reads XDG_CONFIG_HOME only
-// once, so it is pointed at a private directory before anything else.
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        config_ = std::make_unique<QTemporaryDir>();
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);  // when run by hand
-        setenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit().constData(), 1);
-        static int argc = 1;
-        static char name[] = "settings_dialog_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override {
-        app_.reset();
-        config_.reset();
-    }
-
-private:
-    std::unique_ptr<QTemporaryDir> config_;
-    std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-}  // namespace
-
 DialogEnv::DialogEnv(const std::string& iniText, UiLanguage lang, std::unique_ptr<CRegistry> registry)
     : ctx(ini, services, registry ? std::move(registry) : std::make_unique<CMemoryRegistry>()) {
     const std::string path = dir.filePath(QStringLiteral("Program.ini")).toStdString();
