@@ -283,13 +283,13 @@ Control Bar</source>
     </message>
     <message>
         <source>&amp;Com Setup</source>
-        <translation>端口设置(&amp;C)</translation>
+        <translation>串口设置(&amp;C)</translation>
     </message>
     <message>
         <source>Choose the serial port of the cable
 Com Setup</source>
         <translation>选择写频线所接的串口
-端口设置</translation>
+串口设置</translation>
     </message>
     <message>
         <source>&amp;Language</source>

@@ -1,6 +1,7 @@
 #include "app/child_frame.h"
 
 #include <QCloseEvent>
+#include <QMenu>
 
 #include "app/app_context.h"
 #include "app/main_frame.h"
@@ -15,6 +16,15 @@ CChildFrame::CChildFrame(AppContext& ctx, std::unique_ptr<CProgramDoc> doc, QWid
     view_ = new CProgramView(doc_.get(), ctx, this);
     setWidget(view_);
     setWindowTitle(QString::fromStdString(doc_->Title()));
+    // The window menu's Close would also take Ctrl+W, the Write key of the
+    // main window, and then neither would run: it keeps Ctrl+F4 alone.
+    if (QMenu* menu = systemMenu()) {
+        for (QAction* action : menu->actions()) {
+            if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W))) {
+                action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+            }
+        }
+    }
 }
 
 CChildFrame::~CChildFrame() {

@@ -366,6 +366,10 @@ void CMainFrame::UpdateCommandUI() {
     actions_[cmd::kControlBar]->setChecked(navigationDock_ && !navigationDock_->isHidden());
     actions_[cmd::kViewToolbar]->setChecked(toolBar_ && !toolBar_->isHidden());
     actions_[cmd::kViewStatusBar]->setChecked(!statusBar()->isHidden());
+    // A waiting progress window must not start a second transfer.
+    for (CChildFrame* frame : DocumentWindows()) {
+        if (CProgramView* documentView = frame->GetView()) documentView->UpdateProgressWindow();
+    }
     // A running transfer holds back every command that could take its view,
     // document or progress window away (they come back above once it ends).
     if (CProgramView::AnyTransferRunning()) {

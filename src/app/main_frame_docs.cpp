@@ -180,7 +180,7 @@ bool CMainFrame::OnFileSave() {
 bool CMainFrame::OnFileSaveAs() {
     CChildFrame* window = ActiveDocumentWindow();
     if (!window) return false;
-    const QString proposed = QString::fromStdString(window->GetDocument()->PathName());
+    const QString proposed = QString::fromStdString(window->GetDocument()->ProposedName());
     const QString path = ctx_.services.GetSaveFileName(this, tr("Save As"), proposed);
     if (path.isEmpty()) return false;
     return SaveTo(ctx_, *this, *window, path);

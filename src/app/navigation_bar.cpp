@@ -12,6 +12,7 @@
 #include "app/app_context.h"
 #include "app/command_ids.h"
 #include "app/language_pack.h"
+#include "app/program_doc.h"
 
 namespace qm530 {
 
@@ -23,7 +24,7 @@ constexpr int kMinWidth = 11;
 
 constexpr Bilingual kItems[] = {
     {"Product Information", "类型设置"},
-    {"Channel Information", "信道信息"},
+    kChannelInformation,
     {"Optional Features", "可选功能"},
     {"Side Key", "侧键设置"},
 };

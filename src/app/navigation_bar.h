@@ -80,7 +80,7 @@ private:
     QTreeWidget* tree_ = nullptr;
     QRect frameRect_;
     QRect closeRect_;
-    QWidget* guide_ = nullptr;
+    QPointer<QWidget> guide_;  // owned by the main window when there is one
     bool resizing_ = false;
     bool guideShown_ = false;
     int guideX_ = 0;

@@ -10,8 +10,8 @@ namespace qm530 {
 bool CProgramDoc::OnNewDocument(const CIniFile& ini, UiLanguage lang) {
     pathName_.clear();
     Image = RadioImage::Default();
-    title_ = Bilingual{"Channel Information", "信道信息"}.In(lang);
-    pathName_ = ini.GetValue("Setup", "AppName", "");
+    title_ = kChannelInformation.In(lang);
+    untitledName_ = ini.GetValue("Setup", "AppName", "");
     return true;
 }
 

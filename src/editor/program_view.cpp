@@ -153,9 +153,16 @@ void CProgramView::PrepareTransfer(int direction, const char* englishTitle, cons
 
 void CProgramView::RunTransfer() {
     if (transferRunning_ || !processDlg_ || !processDlg_->Exists()) return;
-    // What is typed in an open cell counts; a read refills the grid only
-    // when it completes.
-    CommitCellEdit();
+    // One transfer at a time: a request that was on its way when another
+    // view's transfer started finds its window ready again.
+    if (AnyTransferRunning()) {
+        processDlg_->BackToReady();
+        return;
+    }
+    // A write sends what the grid shows, the text of an open cell editor
+    // included; a read leaves an open editor alone (the grid is refilled
+    // only after a complete read).
+    if (TransferDirection == 1) CommitCellEdit();
     transferRunning_ = true;
     ++runningTransfers;
     editor_->setEnabled(false);
@@ -181,6 +188,10 @@ void CProgramView::RunTransfer() {
 
 void CProgramView::UpdateFrameCommands() {
     if (ctx_.mainFrame) ctx_.mainFrame->UpdateCommandUI();
+}
+
+void CProgramView::UpdateProgressWindow() {
+    if (processDlg_) processDlg_->HoldOk(AnyTransferRunning() && !transferRunning_);
 }
 
 void CProgramView::OnComSetup() { ctx_.services.ExecDialog(*comSetupDlg_); }

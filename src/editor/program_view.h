@@ -28,10 +28,15 @@ class CProgramDoc;
 // view command of the menus, toolbar and accelerators to the view of the
 // active document window through OnCommand.
 //
-// While a transfer runs (in any view) the view commands are disabled, the
-// main frame disables every command that could take a view, a document or
-// the progress window away or open a dialog of its own, and the main window
-// refuses to close (CommandAllowedDuringTransfer).
+// Only one transfer runs at a time. While one runs (in any view):
+// IsCommandEnabled is false for every view command of every view; the
+// progress windows of the other views hold their OK back
+// (UpdateProgressWindow, from the main frame's UpdateCommandUI), and a
+// transfer request that still reaches a view is refused, leaving its
+// progress window ready; the main frame disables every command but those
+// of CommandAllowedDuringTransfer, so that nothing takes a view, a document
+// or the progress window away or opens a dialog of its own; the main window
+// refuses to close.
 class CProgramView : public QWidget {
     Q_OBJECT
 public:
@@ -77,6 +82,9 @@ public:
 
     bool TransferRunning() const { return transferRunning_; }
     static bool AnyTransferRunning();
+    // Holds the progress window's OK back while another view's transfer
+    // runs, and gives it back once none runs.
+    void UpdateProgressWindow();
     // The main frame's commands that stay available while a transfer runs:
     // showing and hiding bars, bringing the document window back, help.
     static bool CommandAllowedDuringTransfer(int commandId);
@@ -90,7 +98,7 @@ public slots:
     void OnFilePrint();
     void OnFilePrintPreview();
     // The progress window's OK: runs the whole transfer, then closes the
-    // progress window.
+    // progress window. Refused while another transfer runs.
     void RunTransfer();
 
 private:

@@ -56,7 +56,8 @@ void CProcessDlg::Create(QWidget* owner) {
     SetCounterText(QStringLiteral("0"));
     setWindowTitle(TransferTitle);
     CancelRequested = false;
-    ok_->setEnabled(true);
+    started_ = false;
+    UpdateOk();
     ok_->setDefault(true);
     exists_ = true;
 }
@@ -73,7 +74,19 @@ void CProcessDlg::DestroyWindow() {
     hide();
 }
 
-bool CProcessDlg::Running() const { return exists_ && !ok_->isEnabled(); }
+bool CProcessDlg::Running() const { return exists_ && started_; }
+
+void CProcessDlg::HoldOk(bool held) {
+    okHeld_ = held;
+    UpdateOk();
+}
+
+void CProcessDlg::BackToReady() {
+    started_ = false;
+    UpdateOk();
+}
+
+void CProcessDlg::UpdateOk() { ok_->setEnabled(!started_ && !okHeld_); }
 
 void CProcessDlg::SetRange(int low, int high) {
     low_ = low;
@@ -100,8 +113,9 @@ void CProcessDlg::SetCounterText(const QString& text) { counter_->setText(text);
 
 // OK: the transfer starts; the window stays open with OK disabled.
 void CProcessDlg::accept() {
-    if (!exists_ || !ok_->isEnabled()) return;
-    ok_->setEnabled(false);
+    if (!exists_ || started_ || okHeld_) return;
+    started_ = true;
+    UpdateOk();
     emit TransferRequested();
 }
 
@@ -109,9 +123,8 @@ void CProcessDlg::accept() {
 // transfer to stop, and the transfer closes the window.
 void CProcessDlg::reject() {
     if (!exists_) return;
-    const bool started = !ok_->isEnabled();
     CancelRequested = true;
-    if (!started) DestroyWindow();
+    if (!started_) DestroyWindow();
 }
 
 // While the transfer runs, Esc and Enter do nothing; the Cancel button and

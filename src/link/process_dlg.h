@@ -15,6 +15,9 @@ namespace qm530 {
 // (TransferRequested, delivered queued) and stays open with OK disabled;
 // Cancel before OK destroys the window, Cancel during the transfer only
 // sets CancelRequested, which the transfer polls between blocks.
+//
+// While another window's transfer runs, OK is held back (HoldOk): the
+// window stays ready, and Cancel still closes it.
 class CProcessDlg : public QDialog {
     Q_OBJECT
 public:
@@ -30,8 +33,14 @@ public:
     // Shows the window centred over its owner.
     void ShowCentred();
     void DestroyWindow();
-    // True once OK started the transfer.
+    // True from OK until the window is destroyed or the request is refused.
     bool Running() const;
+    // Holds OK back (disabled) while a transfer of another window runs, and
+    // gives it back afterwards unless OK was pressed.
+    void HoldOk(bool held);
+    // The request of OK could not be served: the window is ready again
+    // (OK enabled unless held back, Cancel closes it).
+    void BackToReady();
 
     // The progress bar (control 1001) and the counter (control 1009).
     void SetRange(int low, int high);
@@ -62,12 +71,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void UpdateOk();
+
     QProgressBar* bar_;
     QLabel* counter_;
     QPushButton* ok_;
     QPushButton* cancel_;
     QWidget* owner_ = nullptr;
     bool exists_ = false;
+    bool started_ = false;  // OK pressed: the transfer is asked for or runs
+    bool okHeld_ = false;
     int low_ = 0;
     int high_ = 64;
     int step_ = 1;

@@ -1,6 +1,8 @@
 // The document life cycle in the main frame: New, Open, Close, Save, and
 // the caption policy.
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
 
@@ -122,6 +124,33 @@ TEST_F(Documents, SaveOfANewDocumentProposesAppNameThenSavesInPlace) {
     EXPECT_EQ(h.services.saveProposals.size(), 1u);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(static_cast<unsigned char>(saved.readAll().at(0x3C0)), 0x5A);
+}
+
+TEST_F(Documents, SaveOfANewDocumentLeavesAFileNamedAppNameAlone) {
+    // Someone else's file, named like the proposal, in the current directory.
+    struct InDirectory {
+        QString previous = QDir::currentPath();
+        ~InDirectory() { QDir::setCurrent(previous); }
+    } restore;
+    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(h.dir.Path())));
+    const QByteArray theirs("not a radio image");
+    QFile other(QStringLiteral("QM530Test"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write(theirs);
+    other.close();
+
+    frame().Action(cmd::kFileSave)->trigger();  // the name dialog is cancelled
+    const QString target = h.dir.File(QStringLiteral("mine"));
+    h.services.saveAnswers.push_back(target);
+    const bool saved = frame().OnFileSave();
+
+    ASSERT_EQ(h.services.saveProposals.size(), 2u);
+    EXPECT_EQ(h.services.saveProposals[0], QStringLiteral("QM530Test"));
+    EXPECT_EQ(h.services.saveProposals[1], QStringLiteral("QM530Test"));
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(QFileInfo(target + QStringLiteral(".dat")).size(), 1024);
+    ASSERT_TRUE(other.open(QIODevice::ReadOnly));
+    EXPECT_EQ(other.readAll(), theirs);
 }
 
 TEST_F(Documents, SaveOfAFileThatIsGoneAsksForAName) {

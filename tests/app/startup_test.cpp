@@ -39,7 +39,8 @@ TEST(StartUp, EnglishStartsWithNewDocumentAndDocumentMenu) {
     expected[addr::kProductType] = 0;
     expected[addr::kBandIndex] = 0;
     EXPECT_EQ(frame->ActiveDocument()->Image, expected);
-    EXPECT_EQ(frame->ActiveDocument()->PathName(), "QM530Test");
+    EXPECT_EQ(frame->ActiveDocument()->PathName(), "");  // untitled
+    EXPECT_EQ(frame->ActiveDocument()->ProposedName(), "QM530Test");
     EXPECT_TRUE(h.ctx.ImageIsDefault);
     EXPECT_TRUE(frame->isMaximized());
     EXPECT_FALSE(frame->windowIcon().isNull());

@@ -196,7 +196,7 @@ TEST_F(CellEditing, AnRxFrequencyInAnEmptyRowMakesAChannelWithDefaults) {
     EXPECT_TRUE(env.services.boxes.empty());
     EXPECT_EQ(grid()->model()->data(grid()->model()->index(0, 6)).toString(), QStringLiteral("Off"));
 
-    // Typed digits beyond the raster are cut off; the decimal scaling keeps 136.0125 whole.
+    // Digits below 10 Hz are dropped; the decimal scaling keeps 136.0125 whole.
     Enter(2, 1, QStringLiteral("145.1250004"));
     EXPECT_EQ(env.Cell(2, 1), "145.12500");
     Enter(3, 1, QStringLiteral("136.0125"));

@@ -1,6 +1,6 @@
 // The channel view inside the running program: help on the focused control,
-// the main frame while a transfer runs, Product Information and COM Setup
-// acting on the active view.
+// the main frame while a transfer runs, one transfer at a time across
+// documents, Product Information and COM Setup acting on the active view.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <cstdlib>
+#include <functional>
+#include <memory>
 
 #include "../app/gui_fixture.h"
 #include "app/child_frame.h"
@@ -116,6 +118,104 @@ TEST_F(ViewInFrame, WhileATransferRunsNothingCanTakeItsWindowsAway) {
     EXPECT_TRUE(frame->Action(cmd::kFileNew)->isEnabled());
     EXPECT_TRUE(frame->Action(cmd::kRead)->isEnabled());
     EXPECT_TRUE(frame->isVisible());
+}
+
+// Two documents, each with its progress window waiting for OK; the ports
+// of both lead to one virtual radio.
+class TwoTransfers : public ViewInFrame {
+protected:
+    void SetUp() override {
+        ViewInFrame::SetUp();
+        sim::RadioOptions options;
+        options.pace = false;
+        radio = std::make_unique<sim::VirtualRadio>(options);
+        ASSERT_TRUE(radio->Start().ok());
+        a = view;
+        Watch(a, aReads, aOpens);
+        frame->Action(cmd::kRead)->trigger();
+        ASSERT_TRUE(frame->OpenDocumentFile(WriteDat(h.dir.File(QStringLiteral("b.dat")), 1024)));
+        b = frame->ActiveView();
+        ASSERT_NE(b, a);
+        Watch(b, bReads, bOpens);
+        frame->Action(cmd::kRead)->trigger();
+        ASSERT_TRUE(a->ProcessDlg()->isVisible());
+        ASSERT_TRUE(b->ProcessDlg()->isVisible());
+        ASSERT_TRUE(b->ProcessDlg()->OkButton()->isEnabled());
+    }
+    void Watch(CProgramView* v, std::function<void(int)>& onRead, int& opens) {
+        v->PortName = radio->DevicePath();
+        v->SetPortFactory([this, &onRead, &opens] {
+            ++opens;
+            auto port = std::make_unique<WatchedPort>(kQuickTimeouts);
+            port->onRead = [&onRead](int reads) {
+                if (onRead) onRead(reads);
+            };
+            return port;
+        });
+    }
+    // B's window is waiting, not running, and nothing of B touched a port.
+    void ExpectBWaiting() {
+        EXPECT_FALSE(b->TransferRunning());
+        EXPECT_EQ(bOpens, 0);
+        EXPECT_TRUE(b->ProcessDlg()->Exists());
+        EXPECT_FALSE(b->ProcessDlg()->Running());
+    }
+    void WaitForA() {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !a->ProcessDlg()->Exists(); }, 20000));
+        EXPECT_TRUE(a->LastTransfer().completed());
+    }
+
+    std::unique_ptr<sim::VirtualRadio> radio;
+    CProgramView* a = nullptr;
+    CProgramView* b = nullptr;
+    std::function<void(int)> aReads, bReads;
+    int aOpens = 0, bOpens = 0;
+};
+
+TEST_F(TwoTransfers, OkOfAWaitingWindowIsHeldWhileAnotherTransferRuns) {
+    bool checked = false;
+    aReads = [&](int reads) {
+        if (reads != 20) return;
+        EXPECT_TRUE(a->TransferRunning());
+        EXPECT_FALSE(b->ProcessDlg()->OkButton()->isEnabled());
+        QTest::mouseClick(b->ProcessDlg()->OkButton(), Qt::LeftButton);
+        QTest::keyClick(b->ProcessDlg(), Qt::Key_Return);
+        QApplication::processEvents();  // as the transfer's pump steps would
+        ExpectBWaiting();
+        checked = true;
+    };
+    QTest::mouseClick(a->ProcessDlg()->OkButton(), Qt::LeftButton);
+    WaitForA();
+    EXPECT_TRUE(checked);
+    ExpectBWaiting();
+    EXPECT_TRUE(b->ProcessDlg()->OkButton()->isEnabled());
+    QTest::mouseClick(b->ProcessDlg()->CancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(b->ProcessDlg()->Exists());
+    EXPECT_EQ(bOpens, 0);
+}
+
+TEST_F(TwoTransfers, ARequestArrivingDuringAnotherTransferIsRefused) {
+    bool checked = false;
+    aReads = [&](int reads) {
+        if (reads != 20) return;
+        ExpectBWaiting();
+        EXPECT_FALSE(b->ProcessDlg()->OkButton()->isEnabled());
+        checked = true;
+    };
+    // Both OKs before either request is served: A's comes first.
+    a->ProcessDlg()->OkButton()->click();
+    b->ProcessDlg()->OkButton()->click();
+    WaitForA();
+    EXPECT_TRUE(checked);
+    ExpectBWaiting();
+    EXPECT_FALSE(b->ProcessDlg()->CancelRequested);
+    ASSERT_TRUE(b->ProcessDlg()->OkButton()->isEnabled());
+
+    // Ready as before: OK now runs B's read.
+    QTest::mouseClick(b->ProcessDlg()->OkButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !b->ProcessDlg()->Exists(); }, 20000));
+    EXPECT_TRUE(b->LastTransfer().completed());
+    EXPECT_EQ(bOpens, 1);
 }
 
 TEST_F(ViewInFrame, ProductInformationMovesTheBandTheGridChecks) {

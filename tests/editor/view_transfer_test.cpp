@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 
 #include "app/command_ids.h"
+#include "editor/cell_editors.h"
 #include "editor/channel_editor.h"
 #include "link/process_dlg.h"
 #include "model/channel_table.h"
@@ -154,6 +156,33 @@ TEST_F(ViewTransfer, AWriteSendsWhatTheGridShows) {
     }
     EXPECT_NE(memory[0x335], 0x77);
     EXPECT_EQ(radio->Counters().blocksWritten, 124);
+}
+
+TEST_F(ViewTransfer, AReadLeavesAnOpenCellEditorAlone) {
+    // Failed: the editor stays open with its text, nothing is committed.
+    OpenView("/nonexistent/ttyQM530");
+    ClickCell(env->Grid(), 3, 1);
+    Type(QStringLiteral("999"));  // out of the band: a commit would complain
+    view->OnCommand(cmd::kRead);
+    RunWithOk();
+    ASSERT_EQ(env->services.boxes.size(), 1u);
+    EXPECT_EQ(view->LastTransfer().messageId, 61453);
+    EXPECT_EQ(env->Cell(3, 1), "");
+    QLineEdit* edit = env->Editors()->EditBoxForColumn(1);
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_EQ(edit->text(), QStringLiteral("999"));
+
+    // Complete: the refilled grid closes the editor without committing it.
+    StartRadio(RadioMemory());
+    OpenView(radio->DevicePath());
+    ClickCell(env->Grid(), 1, 1);
+    Type(QStringLiteral("999"));
+    view->OnCommand(cmd::kRead);
+    RunWithOk();
+    ASSERT_TRUE(view->LastTransfer().completed());
+    EXPECT_TRUE(env->services.boxes.empty());
+    EXPECT_EQ(env->Cell(1, 1), "435.02500");
+    EXPECT_FALSE(env->Editors()->EditBoxForColumn(1)->isVisible());
 }
 
 TEST_F(ViewTransfer, TheDirectionChosenLastIsTheOneThatRuns) {

@@ -89,6 +89,51 @@ TEST_F(ProcessDlgTest, CancelDuringTheTransferOnlyAsks) {
     EXPECT_FALSE(dlg.isVisible());
 }
 
+TEST_F(ProcessDlgTest, HeldOkAsksForNothingAndCancelStillCloses) {
+    Open("Read Data");
+    QSignalSpy requested(&dlg, &CProcessDlg::TransferRequested);
+    dlg.HoldOk(true);
+    EXPECT_FALSE(dlg.OkButton()->isEnabled());
+    QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
+    QTest::keyClick(&dlg, Qt::Key_Return);
+    dlg.accept();
+    EXPECT_EQ(requested.count(), 0);
+    EXPECT_FALSE(dlg.Running());
+    dlg.HoldOk(false);
+    EXPECT_TRUE(dlg.OkButton()->isEnabled());
+
+    // Held while ready, then Cancel: the window closes as before OK.
+    dlg.HoldOk(true);
+    QTest::mouseClick(dlg.CancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(dlg.Exists());
+    dlg.HoldOk(false);
+
+    // A window whose OK was pressed keeps OK disabled when the hold ends.
+    Open("Read Data");
+    QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
+    dlg.HoldOk(true);
+    dlg.HoldOk(false);
+    EXPECT_FALSE(dlg.OkButton()->isEnabled());
+    EXPECT_TRUE(dlg.Running());
+}
+
+TEST_F(ProcessDlgTest, ARefusedRequestLeavesTheWindowReady) {
+    Open("Write Data");
+    QSignalSpy requested(&dlg, &CProcessDlg::TransferRequested);
+    QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
+    dlg.HoldOk(true);
+    dlg.BackToReady();
+    EXPECT_FALSE(dlg.Running());
+    EXPECT_FALSE(dlg.OkButton()->isEnabled());  // still held
+    dlg.HoldOk(false);
+    EXPECT_TRUE(dlg.OkButton()->isEnabled());
+    QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
+    EXPECT_EQ(requested.count(), 2);
+    dlg.BackToReady();
+    QTest::mouseClick(dlg.CancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(dlg.Exists());
+}
+
 TEST_F(ProcessDlgTest, BarStepsUpToItsRangeAndStartsOverPastIt) {
     Open("Read Data");
     for (int i = 0; i < 62; ++i) dlg.StepIt();
