@@ -17,16 +17,6 @@ constexpr int kSilentRestartLimit = 15;
 // taken as a radio that needs a reset.
 constexpr int kWrongReplyLimit = 5;
 
-std::string HexBytes(const std::vector<std::uint8_t>& bytes) {
-    std::string text;
-    for (std::uint8_t b : bytes) {
-        char part[4];
-        std::snprintf(part, sizeof part, "%s%02X", text.empty() ? "" : " ", b);
-        text += part;
-    }
-    return text;
-}
-
 std::string BlockName(int address) {
     char text[16];
     std::snprintf(text, sizeof text, "block 0x%03X", address);
@@ -226,6 +216,16 @@ std::string HexByte(unsigned value) {
 TransferResult RunTransfer(const std::string& device, SerialPort& port, RadioImage& image, TransferHost& host) {
     Transfer transfer(device, port, image, host);
     return transfer.Run();
+}
+
+std::string HexBytes(const std::vector<std::uint8_t>& bytes) {
+    std::string text;
+    for (std::uint8_t b : bytes) {
+        char part[4];
+        std::snprintf(part, sizeof part, "%s%02X", text.empty() ? "" : " ", b);
+        text += part;
+    }
+    return text;
 }
 
 }  // namespace qm530::link

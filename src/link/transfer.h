@@ -66,4 +66,7 @@ TransferResult RunTransfer(const std::string& device, SerialPort& port, RadioIma
 // A byte in the form the failure details use: 0x06.
 std::string HexByte(unsigned value);
 
+// Bytes as hex pairs separated by blanks ("06 52"), for messages and logs.
+std::string HexBytes(const std::vector<std::uint8_t>& bytes);
+
 }  // namespace qm530::link

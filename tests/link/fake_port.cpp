@@ -1,18 +1,12 @@
 #include "fake_port.h"
 
+#include "link/transfer.h"
+
 #include <cstdio>
 
 namespace qm530::test {
 
-std::string Hex(const std::vector<std::uint8_t>& bytes) {
-    std::string text;
-    for (std::uint8_t b : bytes) {
-        char part[4];
-        std::snprintf(part, sizeof part, "%s%02X", text.empty() ? "" : " ", b);
-        text += part;
-    }
-    return text;
-}
+std::string Hex(const std::vector<std::uint8_t>& bytes) { return link::HexBytes(bytes); }
 
 Status FakePort::Open(const std::string& device) {
     log_.push_back("open " + device);
