@@ -2,7 +2,6 @@
 
 #include "link/transfer.h"
 
-#include <cstdio>
 
 namespace qm530::test {
 
