@@ -15,13 +15,13 @@ namespace {
 // Button texts come from the language pack (context "qm530::MessageBox").
 QString ButtonText(const char* text) { return QCoreApplication::translate("qm530::MessageBox", text); }
 
-struct ButtonSpec {
+struct ButtonChoice {
     MsgResult result;
     const char* text;
     QMessageBox::ButtonRole role;
 };
 
-std::vector<ButtonSpec> ButtonsOf(MsgButtons buttons) {
+std::vector<ButtonChoice> ButtonsOf(MsgButtons buttons) {
     switch (buttons) {
     case MsgButtons::Ok:
         return {{MsgResult::Ok, QT_TRANSLATE_NOOP("qm530::MessageBox", "OK"), QMessageBox::AcceptRole}};
@@ -63,17 +63,17 @@ MsgResult QtUiServices::MessageBox(QWidget* parent, const QString& text, const Q
     box.setIcon(IconOf(icon));
     box.setWindowTitle(caption);
     box.setText(text);
-    const std::vector<ButtonSpec> specs = ButtonsOf(buttons);
+    const std::vector<ButtonChoice> choices = ButtonsOf(buttons);
     std::vector<QPushButton*> made;
-    for (const ButtonSpec& spec : specs) made.push_back(box.addButton(ButtonText(spec.text), spec.role));
+    for (const ButtonChoice& choice : choices) made.push_back(box.addButton(ButtonText(choice.text), choice.role));
     box.setDefaultButton(made.front());
     if (buttons != MsgButtons::YesNo) box.setEscapeButton(made.back());
     box.exec();
     for (std::size_t i = 0; i < made.size(); ++i) {
-        if (box.clickedButton() == made[i]) return specs[i].result;
+        if (box.clickedButton() == made[i]) return choices[i].result;
     }
     // Closed without a button (YesNo has no escape): the last button's answer.
-    return specs.back().result;
+    return choices.back().result;
 }
 
 QString QtUiServices::GetOpenFileName(QWidget* parent, const QString& caption) {

@@ -2,7 +2,7 @@
 
 namespace qm530::cli {
 
-bool Args::Parse(const std::vector<std::string>& argv, const std::vector<OptionSpec>& specs,
+bool Args::Parse(const std::vector<std::string>& argv, const std::vector<OptionDef>& known,
                  std::string& error) {
     bool onlyPositional = false;
     for (std::size_t i = 0; i < argv.size(); ++i) {
@@ -28,15 +28,15 @@ bool Args::Parse(const std::vector<std::string>& argv, const std::vector<OptionS
             flags_.insert(name);
             continue;
         }
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& s : specs) {
-            if (name == s.name) spec = &s;
+        const OptionDef* option = nullptr;
+        for (const OptionDef& s : known) {
+            if (name == s.name) option = &s;
         }
-        if (spec == nullptr) {
+        if (option == nullptr) {
             error = "unknown option " + name;
             return false;
         }
-        if (!spec->takesValue) {
+        if (!option->takesValue) {
             if (inlineValue) {
                 error = "option " + name + " takes no value";
                 return false;

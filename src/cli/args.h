@@ -17,7 +17,7 @@ constexpr int kFailed = 1;  // the operation failed or a value was refused
 constexpr int kUsage = 2;   // unknown command, option or missing argument
 }  // namespace exitcode
 
-struct OptionSpec {
+struct OptionDef {
     const char* name;  // "--lang"
     bool takesValue;
 };
@@ -28,7 +28,7 @@ class Args {
 public:
     // Parses argv[first..]; fails with a message for unknown options or a
     // missing option value. "--help" is always accepted as a flag.
-    bool Parse(const std::vector<std::string>& argv, const std::vector<OptionSpec>& specs,
+    bool Parse(const std::vector<std::string>& argv, const std::vector<OptionDef>& known,
                std::string& error);
 
     const std::vector<std::string>& Positional() const { return positional_; }

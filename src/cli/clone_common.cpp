@@ -14,7 +14,7 @@
 
 namespace qm530::cli {
 
-const std::vector<OptionSpec> kCloneOptions = {{"--port", true}, {"--retries", true}, {"--ini", true}};
+const std::vector<OptionDef> kCloneOptions = {{"--port", true}, {"--retries", true}, {"--ini", true}};
 
 const char* const kCloneHelp =
     "  --port PORT   COM1 to COM4 or a device path such as /dev/ttyUSB0. COMn is the\n"

@@ -20,7 +20,7 @@ constexpr int kCancelled = 130;     // Ctrl-C or SIGTERM
 }  // namespace exitcode
 
 // The options every clone command takes.
-extern const std::vector<OptionSpec> kCloneOptions;
+extern const std::vector<OptionDef> kCloneOptions;
 // Help text for the common options and the exit codes.
 extern const char* const kCloneHelp;
 

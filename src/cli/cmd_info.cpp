@@ -1,6 +1,3 @@
-#include <iomanip>
-#include <sstream>
-
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
 #include "model/channel_table.h"

@@ -8,7 +8,7 @@ namespace qm530::cli {
 namespace {
 
 int RunWrite(Context& ctx) {
-    std::vector<OptionSpec> options = kCloneOptions;
+    std::vector<OptionDef> options = kCloneOptions;
     options.push_back({"--verify", false});
     Args args;
     int code = 0;

@@ -20,12 +20,12 @@ bool IsRegularFile(const std::string& path) {
 
 }  // namespace
 
-bool PrepareArgs(Context& ctx, const char* commandName, const std::vector<OptionSpec>& specs,
+bool PrepareArgs(Context& ctx, const char* commandName, const std::vector<OptionDef>& known,
                  std::size_t minPositional, std::size_t maxPositional, Args& args, int& exitCode) {
     const Command* cmd = FindCommand(commandName);
     const std::string usage = cmd ? cmd->usage : "";
     std::string error;
-    if (!args.Parse(ctx.args, specs, error)) {
+    if (!args.Parse(ctx.args, known, error)) {
         PrintError(ctx.err, commandName + std::string(": ") + error);
         ctx.err << usage;
         exitCode = exitcode::kUsage;

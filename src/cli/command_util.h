@@ -12,7 +12,7 @@ namespace qm530::cli {
 
 // Parses the command's arguments. Returns true when the command should go on;
 // otherwise `exitCode` holds the code to return (help printed: 0; usage error: 2).
-bool PrepareArgs(Context& ctx, const char* commandName, const std::vector<OptionSpec>& specs,
+bool PrepareArgs(Context& ctx, const char* commandName, const std::vector<OptionDef>& known,
                  std::size_t minPositional, std::size_t maxPositional, Args& args, int& exitCode);
 
 // Loads a .dat file, printing one error line on failure.

@@ -38,11 +38,10 @@ inline std::string MakeTempDir() {
 
 inline std::string CliPath() { return std::string(QM530_BIN_DIR) + "/qm530"; }
 
-// Runs qm530 with the arguments; stdin is /dev/null, stdout and stderr are captured.
-inline CliResult RunQm530(const std::vector<std::string>& args) {
-    const std::string dir = MakeTempDir();
-    const std::string outPath = dir + "/out";
-    const std::string errPath = dir + "/err";
+// Starts qm530 with the arguments: stdin is /dev/null, stdout and stderr go
+// to the two files. Returns the child's pid, or -1 when it could not start.
+inline pid_t SpawnQm530(const std::vector<std::string>& args, const std::string& outPath,
+                        const std::string& errPath) {
     posix_spawn_file_actions_t fa;
     posix_spawn_file_actions_init(&fa);
     posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
@@ -53,14 +52,24 @@ inline CliResult RunQm530(const std::vector<std::string>& args) {
     std::vector<char*> argv;
     for (auto& a : all) argv.push_back(a.data());
     argv.push_back(nullptr);
-    pid_t pid = 0;
+    pid_t pid = -1;
+    if (posix_spawn(&pid, argv[0], &fa, nullptr, argv.data(), environ) != 0) pid = -1;
+    posix_spawn_file_actions_destroy(&fa);
+    return pid;
+}
+
+// Runs qm530 with the arguments; stdin is /dev/null, stdout and stderr are captured.
+inline CliResult RunQm530(const std::vector<std::string>& args) {
+    const std::string dir = MakeTempDir();
+    const std::string outPath = dir + "/out";
+    const std::string errPath = dir + "/err";
     CliResult r;
-    if (posix_spawn(&pid, argv[0], &fa, nullptr, argv.data(), environ) == 0) {
+    const pid_t pid = SpawnQm530(args, outPath, errPath);
+    if (pid > 0) {
         int status = 0;
         ::waitpid(pid, &status, 0);
         r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
-    posix_spawn_file_actions_destroy(&fa);
     r.out = ReadFileText(outPath);
     r.err = ReadFileText(errPath);
     std::remove(outPath.c_str());
