@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -15,7 +14,7 @@
 namespace qm530::fuzz {
 
 class Scratch {
-public:
+  public:
     Scratch() {
         // $TMPDIR when set, else memory-backed /dev/shm: every run writes files.
         std::error_code ec;
@@ -36,7 +35,7 @@ public:
     Scratch& operator=(const Scratch&) = delete;
     const std::string& dir() const { return dir_; }
 
-private:
+  private:
     std::string dir_;
 };
 

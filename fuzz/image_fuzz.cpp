@@ -50,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                      kImageSize) == bytes.substr(0, kImageSize))) {
         std::abort();
     }
-    const std::vector<std::string> texts =
-        TextsOf(loaded ? bytes.substr(kImageSize) : bytes);
+    const std::vector<std::string> texts = TextsOf(loaded ? bytes.substr(kImageSize) : bytes);
 
     for (UiLanguage lang : kLanguages) {
         RadioImage work = image;

@@ -12,7 +12,7 @@
 namespace {
 
 class QtEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override {
         config_ = std::make_unique<QTemporaryDir>();
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -27,7 +27,7 @@ public:
         config_.reset();
     }
 
-private:
+  private:
     std::unique_ptr<QTemporaryDir> config_;
     std::unique_ptr<QApplication> app_;
 };

@@ -30,7 +30,7 @@ constexpr int kHandshakeBytes = 20;
 
 // Notes when the first block request goes out.
 class TimedPort : public link::PosixSerialPort {
-public:
+  public:
     Status Write(std::span<const std::uint8_t> bytes) override {
         if (!firstRequest_ && bytes.size() == 4 &&
             (bytes[0] == link::kReadCommand || bytes[0] == link::kWriteCommand)) {
@@ -41,12 +41,12 @@ public:
     Clock::time_point FirstRequest() const { return *firstRequest_; }
     bool SawRequest() const { return firstRequest_.has_value(); }
 
-private:
+  private:
     std::optional<Clock::time_point> firstRequest_;
 };
 
 class BenchHost : public link::TransferHost {
-public:
+  public:
     explicit BenchHost(link::TransferDirection d) : direction_(d) {}
     link::TransferDirection Direction() override { return direction_; }
     void ShowMessage(int id, const std::string& detail) override {
@@ -61,7 +61,7 @@ public:
     bool CancelRequested() override { return false; }
     void Sleep(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
-private:
+  private:
     link::TransferDirection direction_;
 };
 
@@ -106,15 +106,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "virtual radio: %s\n", started.detail().c_str());
         return 1;
     }
-    std::printf("virtual radio on %s, paced at 9600 bit/s, %d runs per direction\n\n", radio.DevicePath().c_str(),
-                runs);
+    std::printf("virtual radio on %s, paced at 9600 bit/s, %d runs per direction\n\n",
+                radio.DevicePath().c_str(), runs);
     const double handshakeWire = kHandshakeBytes * kByteSeconds;
-    std::printf("%-6s %12s %10s %10s %7s %10s %10s %7s\n", "", "handshake", "blocks", "wire", "ratio", "total",
-                "wire+hs", "ratio");
+    std::printf("%-6s %12s %10s %10s %7s %10s %10s %7s\n", "", "handshake", "blocks", "wire",
+                "ratio", "total", "wire+hs", "ratio");
     for (const auto d : {link::TransferDirection::kRead, link::TransferDirection::kWrite}) {
         const bool read = d == link::TransferDirection::kRead;
-        const double wire = (read ? link::kReadBlocks * kReadBlockBytes : link::kWriteBlocks * kWriteBlockBytes) *
-                            kByteSeconds;
+        const double wire =
+            (read ? link::kReadBlocks * kReadBlockBytes : link::kWriteBlocks * kWriteBlockBytes) *
+            kByteSeconds;
         std::vector<double> blockRatios, totalRatios;
         for (int i = 0; i < runs; ++i) {
             RadioImage image = RadioImage::Default();
@@ -126,12 +127,12 @@ int main(int argc, char** argv) {
             const double total = run.handshake + run.blocks;
             blockRatios.push_back(run.blocks / wire);
             totalRatios.push_back(total / (wire + handshakeWire));
-            std::printf("%-6s %9.1f ms %8.3f s %8.3f s %7.3f %8.3f s %8.3f s %7.3f\n", read ? "read" : "write",
-                        run.handshake * 1000, run.blocks, wire, blockRatios.back(), total, wire + handshakeWire,
-                        totalRatios.back());
+            std::printf("%-6s %9.1f ms %8.3f s %8.3f s %7.3f %8.3f s %8.3f s %7.3f\n",
+                        read ? "read" : "write", run.handshake * 1000, run.blocks, wire,
+                        blockRatios.back(), total, wire + handshakeWire, totalRatios.back());
         }
-        std::printf("%-6s median ratio: blocks %.3f, with handshake %.3f\n\n", read ? "read" : "write",
-                    Median(blockRatios), Median(totalRatios));
+        std::printf("%-6s median ratio: blocks %.3f, with handshake %.3f\n\n",
+                    read ? "read" : "write", Median(blockRatios), Median(totalRatios));
     }
     std::printf("The handshake also holds 25 ms of fixed pauses (6 x 1 ms, 8 x 2 ms, 3 x 1 ms).\n");
     radio.Stop();

@@ -13,7 +13,7 @@ struct AppContext;
 // each time it opens.
 class CAboutDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CAboutDlg(AppContext& ctx, QWidget* parent = nullptr);
 
     QLabel* IconLabel() const { return icon_; }
@@ -23,7 +23,7 @@ public:
     // True when title.ico was loaded, false when icon 128 of the pack shows.
     bool ShowsTitleIcon() const { return titleIcon_; }
 
-private:
+  private:
     QLabel* icon_;
     QLabel* version_;
     QLabel* copyrights_;

@@ -19,11 +19,11 @@ struct AppContext {
     AppContext(CIniFile& ini, UiServices& uiServices, std::unique_ptr<CRegistry> reg)
         : theIni(ini), services(uiServices), registry(std::move(reg)) {}
 
-    CIniFile& theIni;                 // Program.ini
-    UiServices& services;             // message boxes, file dialogs, modal dialogs
+    CIniFile& theIni;                     // Program.ini
+    UiServices& services;                 // message boxes, file dialogs, modal dialogs
     std::unique_ptr<CRegistry> registry;  // "com", "Type", "Field"
 
-    std::string LanguageName;         // Language of section Setup, as read
+    std::string LanguageName;  // Language of section Setup, as read
     qm530::UiLanguage UiLanguage = qm530::UiLanguage::English;  // Chinese only for "Chinese"
     std::string ExeDir;               // the program's directory, ending with '/'
     std::string ApplicationName;      // Company of the language section

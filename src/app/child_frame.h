@@ -14,7 +14,7 @@ class CProgramView;
 // of the run.
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
-public:
+  public:
     CChildFrame(AppContext& ctx, std::unique_ptr<CProgramDoc> doc, QWidget* parent = nullptr);
     ~CChildFrame() override;
 
@@ -23,10 +23,10 @@ public:
     // Lets the next close request really close (and delete) the window.
     void AllowDestroy() { destroying_ = true; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     AppContext& ctx_;
     std::unique_ptr<CProgramDoc> doc_;
     CProgramView* view_ = nullptr;

@@ -32,8 +32,8 @@ constexpr int kFilePrintPreview = 57609;
 constexpr int kAppAbout = 57664;
 constexpr int kAppExit = 57665;
 constexpr int kHelp = 57670;
-constexpr int kNextPane = 57680;      // F6
-constexpr int kPrevPane = 57681;      // Shift+F6
+constexpr int kNextPane = 57680;  // F6
+constexpr int kPrevPane = 57681;  // Shift+F6
 
 // View menu.
 constexpr int kViewToolbar = 59392;
@@ -68,8 +68,8 @@ constexpr int kVoxGainLevel = 1121;
 constexpr int kVoxDelayTime = 1123;
 constexpr int kBeep = 1016;
 constexpr int kBatterySaver = 1005;
-constexpr int kSquelchTune = 1119;   // hidden
-constexpr int kCallTone = 1120;      // hidden
+constexpr int kSquelchTune = 1119;  // hidden
+constexpr int kCallTone = 1120;     // hidden
 // Password.
 constexpr int kPasswordEdit = 1009;
 // Navigation tree.

@@ -14,9 +14,13 @@ CHelpSystem::~CHelpSystem() {
     if (window_ && !window_->parent()) delete window_.data();
 }
 
-void CHelpSystem::SelectHelpFile(bool chinese) { helpFileName_ = HelpDirName(chinese); }
+void CHelpSystem::SelectHelpFile(bool chinese) {
+    helpFileName_ = HelpDirName(chinese);
+}
 
-QTextBrowser* CHelpSystem::Window() const { return window_.data(); }
+QTextBrowser* CHelpSystem::Window() const {
+    return window_.data();
+}
 
 // Finds the pages and the topic map once. Missing help marks the binding as
 // failed for the rest of the run.
@@ -43,9 +47,12 @@ void CHelpSystem::ShowHelpTopic(int contextNumber) {
     const int hash = target.indexOf(QLatin1Char('#'));
     QString page = hash < 0 ? target : target.left(hash);
     QUrl url = QUrl::fromLocalFile(dir + page);
-    if (!QFileInfo(dir + page).isFile()) url = QUrl::fromLocalFile(dir + QString::fromLatin1(kHelpIndexPage));
-    else if (hash >= 0) url.setFragment(target.mid(hash + 1));
-    lastTarget_ = url.fileName() + (url.hasFragment() ? QLatin1Char('#') + url.fragment() : QString());
+    if (!QFileInfo(dir + page).isFile())
+        url = QUrl::fromLocalFile(dir + QString::fromLatin1(kHelpIndexPage));
+    else if (hash >= 0)
+        url.setFragment(target.mid(hash + 1));
+    lastTarget_ =
+        url.fileName() + (url.hasFragment() ? QLatin1Char('#') + url.fragment() : QString());
 
     if (!window_) {
         window_ = new QTextBrowser(owner_.data());
@@ -54,7 +61,8 @@ void CHelpSystem::ShowHelpTopic(int contextNumber) {
         window_->setOpenExternalLinks(true);
         window_->resize(640, 480);
     }
-    window_->setWindowTitle(helpFileName_ == "chHelp" ? QStringLiteral("帮助") : QStringLiteral("Help"));
+    window_->setWindowTitle(helpFileName_ == "chHelp" ? QStringLiteral("帮助")
+                                                      : QStringLiteral("Help"));
     window_->setSource(url);
     if (url.hasFragment()) window_->scrollToAnchor(url.fragment());
     window_->show();

@@ -2,12 +2,11 @@
 
 #include <QPointer>
 #include <QString>
+#include <QTextBrowser>
+#include <QWidget>
 #include <string>
 
 #include "app/help_topics.h"
-
-#include <QTextBrowser>
-#include <QWidget>
 
 namespace qm530 {
 
@@ -16,7 +15,7 @@ namespace qm530 {
 // context number, in a help window owned by the main window. When the pages
 // are missing, the first request finds out and every later one does nothing.
 class CHelpSystem {
-public:
+  public:
     CHelpSystem();
     ~CHelpSystem();
     CHelpSystem(const CHelpSystem&) = delete;
@@ -37,7 +36,7 @@ public:
     const QString& LastTarget() const { return lastTarget_; }  // "page#anchor"
     QTextBrowser* Window() const;
 
-private:
+  private:
     bool Bind();
 
     std::string helpFileName_ = "enHelp";

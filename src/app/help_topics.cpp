@@ -26,6 +26,8 @@ std::string HelpTarget(const HelpTopicMap& map, int contextNumber) {
     return it == map.end() ? kHelpIndexPage : it->second;
 }
 
-const char* HelpDirName(bool chinese) { return chinese ? "chHelp" : "enHelp"; }
+const char* HelpDirName(bool chinese) {
+    return chinese ? "chHelp" : "enHelp";
+}
 
 }  // namespace qm530

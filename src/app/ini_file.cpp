@@ -28,9 +28,13 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char FoldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
-bool IsCommentStart(char c) { return c == ';' || c == '/' || c == '\\' || c == '*'; }
+bool IsCommentStart(char c) {
+    return c == ';' || c == '/' || c == '\\' || c == '*';
+}
 
 // Cuts `text` at the first occurrence of `marker`.
 void CutAt(std::string& text, std::string_view marker) {
@@ -159,7 +163,9 @@ std::string CIniFile::GetValue(const std::string& section, const std::string& ke
     return std::string(Trim(defaultValue));
 }
 
-std::string CIniFile::GetValue(const std::string& key) const { return GetValue("", key, ""); }
+std::string CIniFile::GetValue(const std::string& key) const {
+    return GetValue("", key, "");
+}
 
 void CIniFile::SetValue(const std::string& section, const std::string& key,
                         const std::string& value) {
@@ -231,8 +237,7 @@ std::string CIniFile::GetListItem(const std::string& section, const std::string&
     return std::string(Trim(items[static_cast<std::size_t>(index)]));
 }
 
-void CIniFile::SplitList(const std::string& text, char separator,
-                         std::vector<std::string>& items) {
+void CIniFile::SplitList(const std::string& text, char separator, std::vector<std::string>& items) {
     if (text.empty() || text == "(null)") return;
     std::size_t start = 0;
     for (;;) {
@@ -309,7 +314,8 @@ std::string CIniFile::Save(bool backup) {
     }
 
     const std::string data = Serialise();
-    if (!WriteFileAtomically(target, data).ok() && !RewriteFileInPlace(target, data).ok()) return {};
+    if (!WriteFileAtomically(target, data).ok() && !RewriteFileInPlace(target, data).ok())
+        return {};
     return backedUp ? backupName_ : std::string();
 }
 

@@ -11,7 +11,7 @@ namespace qm530 {
 // last entry of a key. Texts are UTF-8; with NoCase, ASCII letters compare
 // without regard to case and multibyte characters compare as units.
 class CIniFile {
-public:
+  public:
     explicit CIniFile(int growBy = 4);
     ~CIniFile();
     CIniFile(const CIniFile&) = delete;
@@ -54,7 +54,7 @@ public:
     // True after a load that stopped at a read error, until Clear.
     bool LoadIncomplete() const { return loadIncomplete_; }
 
-private:
+  private:
     struct Entry {
         std::string key;
         std::string value;

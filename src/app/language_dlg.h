@@ -13,10 +13,10 @@ struct AppContext;
 // LanguageChanged; the caller then restarts the program.
 class CLanguageDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CLanguageDlg(AppContext& ctx, QWidget* parent = nullptr);
 
-    int LanguageIndex = -1;      // 0 English, 1 Chinese
+    int LanguageIndex = -1;  // 0 English, 1 Chinese
     bool LanguageChanged = false;
 
     QRadioButton* EnglishButton() const { return english_; }
@@ -24,10 +24,10 @@ public:
 
     void accept() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     AppContext& ctx_;
     QRadioButton* english_;
     QRadioButton* chinese_;

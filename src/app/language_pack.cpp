@@ -9,7 +9,9 @@ namespace qm530 {
 
 CLanguagePack::CLanguagePack() = default;
 
-CLanguagePack::~CLanguagePack() { Unload(); }
+CLanguagePack::~CLanguagePack() {
+    Unload();
+}
 
 bool CLanguagePack::Load(const QString& rccPath) {
     Unload();
@@ -39,14 +41,18 @@ void CLanguagePack::Unload() {
     path_.clear();
 }
 
-QString PackPath(const QString& name) { return QStringLiteral(":/pack/") + name; }
+QString PackPath(const QString& name) {
+    return QStringLiteral(":/pack/") + name;
+}
 
 QIcon PackIcon(int id) {
     const QString path = PackPath(QStringLiteral("icon%1.png").arg(id));
     return QFileInfo::exists(path) ? QIcon(path) : QIcon();
 }
 
-QPixmap PackBitmap(int id) { return QPixmap(PackPath(QStringLiteral("bitmap%1.bmp").arg(id))); }
+QPixmap PackBitmap(int id) {
+    return QPixmap(PackPath(QStringLiteral("bitmap%1.bmp").arg(id)));
+}
 
 QCursor PackCursor(int id) {
     const QPixmap picture(PackPath(QStringLiteral("cursor%1.png").arg(id)));

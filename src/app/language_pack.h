@@ -15,7 +15,7 @@ namespace qm530 {
 // where the pack carries one) and the pictures: icons 128 and 131,
 // cursor 132, bitmap 137 and the toolbar buttons, under ":/pack/".
 class CLanguagePack {
-public:
+  public:
     CLanguagePack();
     ~CLanguagePack();  // unloads
     CLanguagePack(const CLanguagePack&) = delete;
@@ -27,17 +27,18 @@ public:
     void Unload();
     bool IsLoaded() const { return !path_.isEmpty(); }
 
-private:
+  private:
     QString path_;
     std::unique_ptr<QTranslator> program_;
     std::unique_ptr<QTranslator> qt_;
 };
 
 // Pictures of the loaded pack; null ones when no pack is loaded.
-QIcon PackIcon(int id);          // 128 program icon, 131 close button
-QPixmap PackBitmap(int id);      // 137 workspace tile
-QCursor PackCursor(int id);      // 132 resize cursor
-QIcon PackToolIcon(const char* name);  // toolbar buttons: new, open, save, read, write, print, about
+QIcon PackIcon(int id);      // 128 program icon, 131 close button
+QPixmap PackBitmap(int id);  // 137 workspace tile
+QCursor PackCursor(int id);  // 132 resize cursor
+QIcon PackToolIcon(
+    const char* name);  // toolbar buttons: new, open, save, read, write, print, about
 QString PackPath(const QString& name);  // ":/pack/<name>"
 
 }  // namespace qm530

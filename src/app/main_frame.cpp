@@ -30,9 +30,9 @@ namespace qm530 {
 namespace {
 
 // The commands the active view handles.
-constexpr int kViewCommands[] = {cmd::kRead,      cmd::kWrite,       cmd::kComSetup,
-                                 cmd::kScanInfo,  cmd::kLanguage,    cmd::kFilePrint,
-                                 cmd::kFilePrintDirect, cmd::kFilePrintPreview};
+constexpr int kViewCommands[] = {
+    cmd::kRead,     cmd::kWrite,     cmd::kComSetup,        cmd::kScanInfo,
+    cmd::kLanguage, cmd::kFilePrint, cmd::kFilePrintDirect, cmd::kFilePrintPreview};
 
 bool IsViewCommand(int id) {
     for (int c : kViewCommands) {
@@ -79,7 +79,8 @@ QAction* CMainFrame::AddAction(int id, const QString& text, const QString& promp
     action->setStatusTip(newline < 0 ? prompt : prompt.left(newline));
     action->setToolTip(newline < 0 ? text : prompt.mid(newline + 1));
     actions_[id] = action;
-    if (IsViewCommand(id)) connect(action, &QAction::triggered, this, [this, id] { RouteToView(id); });
+    if (IsViewCommand(id))
+        connect(action, &QAction::triggered, this, [this, id] { RouteToView(id); });
     return action;
 }
 
@@ -98,12 +99,14 @@ void CMainFrame::CreateActions() {
     AddAction(cmd::kFileSave, tr("&Save"), tr("Save the active document\nSave"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(actions_[cmd::kFileSave], &QAction::triggered, this, [this] { OnFileSave(); });
-    AddAction(cmd::kFileSaveAs, tr("Save &As..."), tr("Save the active document with a new name\nSave As"));
+    AddAction(cmd::kFileSaveAs, tr("Save &As..."),
+              tr("Save the active document with a new name\nSave As"));
     connect(actions_[cmd::kFileSaveAs], &QAction::triggered, this, [this] { OnFileSaveAs(); });
     AddAction(cmd::kFilePrint, tr("&Print..."), tr("Print the active document\nPrint"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     AddAction(cmd::kFilePrintDirect, tr("Print"), tr("Print the active document\nPrint"));
-    AddAction(cmd::kFilePrintPreview, tr("Print Pre&view"), tr("Display full pages\nPrint Preview"));
+    AddAction(cmd::kFilePrintPreview, tr("Print Pre&view"),
+              tr("Display full pages\nPrint Preview"));
     AddAction(cmd::kFilePrintSetup, tr("P&rint Setup..."),
               tr("Change the printer and printing options\nPrint Setup"));
     connectTo(cmd::kFilePrintSetup, &CMainFrame::OnFilePrintSetup);
@@ -119,7 +122,8 @@ void CMainFrame::CreateActions() {
     AddAction(cmd::kOptionalFeatures, tr("&Optional Features"),
               tr("Edit the optional features of the radio\nOptional Features"));
     connectTo(cmd::kOptionalFeatures, &CMainFrame::ShowOptionalFeatures);
-    AddAction(cmd::kSideKey, tr("Side &Key"), tr("Assign the functions of the side keys\nSide Key"));
+    AddAction(cmd::kSideKey, tr("Side &Key"),
+              tr("Assign the functions of the side keys\nSide Key"));
     connectTo(cmd::kSideKey, &CMainFrame::ShowSideKey);
 
     AddAction(cmd::kRead, tr("&Read"), tr("Read Data From Radio\nRead"))
@@ -130,13 +134,16 @@ void CMainFrame::CreateActions() {
 
     AddAction(cmd::kViewToolbar, tr("&Toolbar"), tr("Show or hide the toolbar\nToggle ToolBar"))
         ->setCheckable(true);
-    AddAction(cmd::kViewStatusBar, tr("&Status Bar"), tr("Show or hide the status bar\nToggle StatusBar"))
+    AddAction(cmd::kViewStatusBar, tr("&Status Bar"),
+              tr("Show or hide the status bar\nToggle StatusBar"))
         ->setCheckable(true);
     AddAction(cmd::kControlBar, tr("&Control Bar"),
-              tr("Show or hide the navigation bar\nControl Bar"))->setCheckable(true);
+              tr("Show or hide the navigation bar\nControl Bar"))
+        ->setCheckable(true);
     connectTo(cmd::kControlBar, &CMainFrame::OnControlBar);
 
-    AddAction(cmd::kComSetup, tr("&Com Setup"), tr("Choose the serial port of the cable\nCom Setup"));
+    AddAction(cmd::kComSetup, tr("&Com Setup"),
+              tr("Choose the serial port of the cable\nCom Setup"));
     AddAction(cmd::kLanguage, tr("&Language"), tr("Choose the language of the program\nLanguage"));
 
     AddAction(cmd::kAppAbout, tr("&About Program..."),
@@ -246,9 +253,15 @@ void CMainFrame::CreateToolBar() {
     const struct {
         int id;
         const char* icon;
-    } buttons[] = {{cmd::kFileNew, "new"},  {cmd::kFileOpen, "open"}, {cmd::kFileSave, "save"},
-                   {0, nullptr},           {cmd::kRead, "read"},     {cmd::kWrite, "write"},
-                   {0, nullptr},           {cmd::kFilePrint, "print"}, {0, nullptr},
+    } buttons[] = {{cmd::kFileNew, "new"},
+                   {cmd::kFileOpen, "open"},
+                   {cmd::kFileSave, "save"},
+                   {0, nullptr},
+                   {cmd::kRead, "read"},
+                   {cmd::kWrite, "write"},
+                   {0, nullptr},
+                   {cmd::kFilePrint, "print"},
+                   {0, nullptr},
                    {cmd::kAppAbout, "about"}};
     for (const auto& button : buttons) {
         if (button.id == 0) {
@@ -278,7 +291,8 @@ void CMainFrame::CreateStatusBar() {
         indicator->setFrameShape(QFrame::Panel);
         indicator->setFrameShadow(QFrame::Sunken);
         indicator->setAlignment(Qt::AlignCenter);
-        indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 10);
+        indicator->setMinimumWidth(
+            indicator->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 10);
         // Lock states cannot be queried here: shown as indicators that are off.
         indicator->setEnabled(false);
         bar->addPermanentWidget(indicator);
@@ -317,11 +331,20 @@ bool CMainFrame::CreateNavigationBar() {
 void CMainFrame::OnNavigationItem(int area) {
     if (CProgramView::AnyTransferRunning() && area != CNavigationBar::ChannelInformation) return;
     switch (area) {
-    case CNavigationBar::ProductInformation: ShowProductInfo(); break;
-    case CNavigationBar::ChannelInformation: OnChannelInfo(); break;
-    case CNavigationBar::OptionalFeatures: ShowOptionalFeatures(); break;
-    case CNavigationBar::SideKey: ShowSideKey(); break;
-    default: break;
+        case CNavigationBar::ProductInformation:
+            ShowProductInfo();
+            break;
+        case CNavigationBar::ChannelInformation:
+            OnChannelInfo();
+            break;
+        case CNavigationBar::OptionalFeatures:
+            ShowOptionalFeatures();
+            break;
+        case CNavigationBar::SideKey:
+            ShowSideKey();
+            break;
+        default:
+            break;
     }
 }
 
@@ -330,7 +353,9 @@ QAction* CMainFrame::Action(int commandId) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
-bool CMainFrame::DocumentMenuShown() const { return edit_ && edit_->menuAction()->isVisible(); }
+bool CMainFrame::DocumentMenuShown() const {
+    return edit_ && edit_->menuAction()->isVisible();
+}
 
 QList<QMenu*> CMainFrame::ShownMenus() const {
     QList<QMenu*> shown;
@@ -350,7 +375,8 @@ void CMainFrame::UpdateCommandUI() {
     const bool documents = !DocumentWindows().isEmpty();
     fileShort_->menuAction()->setVisible(!documents);
     helpShort_->menuAction()->setVisible(!documents);
-    for (QMenu* m : {fileDoc_, edit_, program_, setup_, helpDoc_}) m->menuAction()->setVisible(documents);
+    for (QMenu* m : {fileDoc_, edit_, program_, setup_, helpDoc_})
+        m->menuAction()->setVisible(documents);
 
     const bool active = ActiveDocumentWindow() != nullptr;
     CProgramView* view = ActiveView();
@@ -391,7 +417,9 @@ void CMainFrame::SetWindowTitleText(const std::string& title) {
     setWindowTitle(QString::fromStdString(title));
 }
 
-void CMainFrame::WinHelp(int contextNumber) { ctx_.help.ShowHelpTopic(contextNumber); }
+void CMainFrame::WinHelp(int contextNumber) {
+    ctx_.help.ShowHelpTopic(contextNumber);
+}
 
 QPrinter& CMainFrame::Printer() {
     if (!printer_) printer_ = std::make_unique<QPrinter>();
@@ -417,14 +445,16 @@ void CMainFrame::RouteToView(int commandId) {
 void CMainFrame::MoveFocusToPane(int step) {
     QList<QWidget*> panes;
     if (navigationDock_->isVisible()) panes.push_back(navigationBar_->Tree());
-    if (CChildFrame* frame = ActiveDocumentWindow(); frame && frame->isVisible()) panes.push_back(frame->GetView());
+    if (CChildFrame* frame = ActiveDocumentWindow(); frame && frame->isVisible())
+        panes.push_back(frame->GetView());
     if (panes.isEmpty()) return;
     int current = -1;
     for (int i = 0; i < panes.size(); ++i) {
         QWidget* focus = QApplication::focusWidget();
         if (focus && (focus == panes[i] || panes[i]->isAncestorOf(focus))) current = i;
     }
-    const int next = ((current < 0 ? 0 : current + step) % panes.size() + panes.size()) % panes.size();
+    const int next =
+        ((current < 0 ? 0 : current + step) % panes.size() + panes.size()) % panes.size();
     panes[next]->setFocus(Qt::OtherFocusReason);
 }
 

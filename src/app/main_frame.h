@@ -34,7 +34,7 @@ class CProgramView;
 // going to it and Edit > Channel Information brings it back.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit CMainFrame(AppContext& ctx, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
@@ -99,12 +99,12 @@ public:
     // file); it stays the active document window.
     void HideDocumentWindow(CChildFrame* frame);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();

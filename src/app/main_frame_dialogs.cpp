@@ -15,10 +15,14 @@ namespace qm530 {
 
 bool CMainFrame::IsSettingsDialogBuilt(int commandId) {
     switch (commandId) {
-    case cmd::kProductInfo: return true;
-    case cmd::kOptionalFeatures: return true;
-    case cmd::kSideKey: return true;
-    default: return false;
+        case cmd::kProductInfo:
+            return true;
+        case cmd::kOptionalFeatures:
+            return true;
+        case cmd::kSideKey:
+            return true;
+        default:
+            return false;
     }
 }
 

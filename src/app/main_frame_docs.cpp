@@ -19,11 +19,15 @@ namespace qm530 {
 
 namespace {
 
-QString Caption(const AppContext& ctx) { return QString::fromStdString(ctx.ApplicationName); }
+QString Caption(const AppContext& ctx) {
+    return QString::fromStdString(ctx.ApplicationName);
+}
 
 }  // namespace
 
-CChildFrame* CMainFrame::ActiveDocumentWindow() const { return active_.data(); }
+CChildFrame* CMainFrame::ActiveDocumentWindow() const {
+    return active_.data();
+}
 
 CProgramView* CMainFrame::ActiveView() const {
     return active_ ? active_->GetView() : nullptr;
@@ -44,7 +48,8 @@ QList<CChildFrame*> CMainFrame::DocumentWindows() const {
 
 void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
     if (hiding_) return;
-    if (auto* frame = qobject_cast<CChildFrame*>(window); frame && frame->isVisible()) active_ = frame;
+    if (auto* frame = qobject_cast<CChildFrame*>(window); frame && frame->isVisible())
+        active_ = frame;
     UpdateCommandUI();
 }
 
@@ -93,8 +98,9 @@ bool CMainFrame::NewDocument() {
 
 void CMainFrame::OnFileNew() {
     if (CChildFrame* frame = ActiveDocumentWindow()) {
-        const MsgResult answer = ctx_.services.MessageBox(
-            this, StringTable(msg::kClearAll), Caption(ctx_), MsgButtons::OkCancel, MsgIcon::Exclamation);
+        const MsgResult answer =
+            ctx_.services.MessageBox(this, StringTable(msg::kClearAll), Caption(ctx_),
+                                     MsgButtons::OkCancel, MsgIcon::Exclamation);
         if (answer != MsgResult::Ok) return;
         DestroyDocumentWindow(frame);
     }
@@ -105,18 +111,22 @@ QString CMainFrame::OpenFailureText(const QString& path) const {
     const QString shown = QDir::toNativeSeparators(path);
     const char* why = "";
     switch (DiagnoseOpenFailure(path.toStdString())) {
-    case OpenFailure::Missing: why = ctx_.Pick("The file does not exist.", "文件不存在。"); break;
-    case OpenFailure::NotAFile: why = ctx_.Pick("This is not a file.", "这不是一个文件。"); break;
-    case OpenFailure::Unreadable:
-        why = ctx_.Pick("The file cannot be read.", "文件无法读取。");
-        break;
-    case OpenFailure::TooShort:
-        why = ctx_.Pick("The file is shorter than 1024 bytes and holds no radio data.",
-                        "文件短于 1024 字节，不含对讲机数据。");
-        break;
-    case OpenFailure::Other:
-        why = ctx_.Pick("The file could not be read.", "读取文件时出错。");
-        break;
+        case OpenFailure::Missing:
+            why = ctx_.Pick("The file does not exist.", "文件不存在。");
+            break;
+        case OpenFailure::NotAFile:
+            why = ctx_.Pick("This is not a file.", "这不是一个文件。");
+            break;
+        case OpenFailure::Unreadable:
+            why = ctx_.Pick("The file cannot be read.", "文件无法读取。");
+            break;
+        case OpenFailure::TooShort:
+            why = ctx_.Pick("The file is shorter than 1024 bytes and holds no radio data.",
+                            "文件短于 1024 字节，不含对讲机数据。");
+            break;
+        case OpenFailure::Other:
+            why = ctx_.Pick("The file could not be read.", "读取文件时出错。");
+            break;
     }
     return QString::fromUtf8(ctx_.Pick("Cannot open the file\n%1\n%2", "无法打开文件\n%1\n%2"))
         .arg(shown, QString::fromUtf8(why));
@@ -141,7 +151,9 @@ void CMainFrame::OnFileOpen() {
     if (!path.isEmpty()) OpenDocumentFile(path);
 }
 
-void CMainFrame::OnFileClose() { HideDocumentWindow(ActiveDocumentWindow()); }
+void CMainFrame::OnFileClose() {
+    HideDocumentWindow(ActiveDocumentWindow());
+}
 
 void CMainFrame::OnChannelInfo() {
     CChildFrame* frame = ActiveDocumentWindow();

@@ -1,7 +1,7 @@
 #include "app/mdi_client.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include "app/language_pack.h"
 
@@ -9,7 +9,8 @@ namespace qm530 {
 
 std::vector<QPoint> TilePositions(QSize client, QSize tile) {
     std::vector<QPoint> points;
-    if (tile.width() <= 0 || tile.height() <= 0 || client.width() < 0 || client.height() < 0) return points;
+    if (tile.width() <= 0 || tile.height() <= 0 || client.width() < 0 || client.height() < 0)
+        return points;
     const int nx = client.width() / tile.width();
     const int ny = client.height() / tile.height();
     for (int i = 0; i <= nx; ++i) {

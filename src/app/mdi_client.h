@@ -19,7 +19,7 @@ std::vector<QPoint> TilePositions(QSize client, QSize tile);
 // that is missing, with bitmap 137 of the language pack.
 class CMdiClientWnd : public QMdiArea {
     Q_OBJECT
-public:
+  public:
     explicit CMdiClientWnd(const std::string& exeDir, QWidget* parent = nullptr);
 
     // The picture the next repaint tiles.
@@ -27,10 +27,10 @@ public:
     // How many times the background was painted (tests).
     int PaintCount() const { return paintCount_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::string exeDir_;
     int paintCount_ = 0;
 };

@@ -58,9 +58,11 @@ CNavigationBar::CNavigationBar(AppContext& ctx, QWidget* frame, QWidget* parent)
     tree_->setRootIsDecorated(true);
     tree_->setFont(font_);
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
-    auto* root = new QTreeWidgetItem(tree_, QStringList(QString::fromStdString(ctx_.LanguageValue("Company"))));
+    auto* root = new QTreeWidgetItem(
+        tree_, QStringList(QString::fromStdString(ctx_.LanguageValue("Company"))));
     for (int area = 0; area < 4; ++area) {
-        new QTreeWidgetItem(root, QStringList(QString::fromUtf8(NavigationItemText(area, ctx_.Chinese()))));
+        new QTreeWidgetItem(
+            root, QStringList(QString::fromUtf8(NavigationItemText(area, ctx_.Chinese()))));
     }
     root->setExpanded(true);
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CNavigationBar::OnSelectionChanged);
@@ -83,9 +85,13 @@ CNavigationBar::~CNavigationBar() {
     if (guide_ && guide_->parent() != this) delete guide_;
 }
 
-QTreeWidgetItem* CNavigationBar::RootItem() const { return tree_->topLevelItem(0); }
+QTreeWidgetItem* CNavigationBar::RootItem() const {
+    return tree_->topLevelItem(0);
+}
 
-QSize CNavigationBar::sizeHint() const { return {barWidth_, 254}; }
+QSize CNavigationBar::sizeHint() const {
+    return {barWidth_, 254};
+}
 
 QRect CNavigationBar::ResizeStrip() const {
     if (frameRect_.isEmpty()) return {};
@@ -101,8 +107,8 @@ int CNavigationBar::HalfFrameWidth() const {
 void CNavigationBar::ComputeRects() {
     const int left = 3;
     const int top = 6;
-    const int right = width() - 6;      // exclusive
-    const int bottom = height() - 49;   // exclusive
+    const int right = width() - 6;     // exclusive
+    const int bottom = height() - 49;  // exclusive
     if (right - left < 2 || bottom - top < 2) {
         frameRect_ = QRect();
         closeRect_ = QRect();
@@ -203,7 +209,8 @@ void CNavigationBar::mousePressEvent(QMouseEvent* event) {
 
 void CNavigationBar::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    setCursor(ResizeStrip().contains(pos) || resizing_ ? PackCursor(132) : QCursor(Qt::ArrowCursor));
+    setCursor(ResizeStrip().contains(pos) || resizing_ ? PackCursor(132)
+                                                       : QCursor(Qt::ArrowCursor));
     if (resizing_) {
         int x = pos.x();
         if (x < kGuideMin) x = kGuideMin;
@@ -244,7 +251,9 @@ void CNavigationBar::mouseReleaseEvent(QMouseEvent* event) {
     if (overClose) emit CloseRequested();
 }
 
-void CNavigationBar::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+void CNavigationBar::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 void CNavigationBar::leaveEvent(QEvent* event) {
     if (!tracking_ && (hot_ || pressed_)) {

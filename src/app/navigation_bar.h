@@ -18,7 +18,7 @@ struct AppContext;
 // areas, and a 6-pixel strip at its right edge that resizes it.
 class CNavigationBar : public QWidget {
     Q_OBJECT
-public:
+  public:
     // The four areas, in tree order.
     enum Area { ProductInformation = 0, ChannelInformation, OptionalFeatures, SideKey };
 
@@ -47,13 +47,13 @@ public:
 
     QSize sizeHint() const override;
 
-signals:
+  signals:
     // An area was clicked in the tree.
     void AreaRequested(int area);
     // The close button was released over itself.
     void CloseRequested();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -63,7 +63,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
-private:
+  private:
     void LayoutTree();
     void ComputeRects();
     void OnSelectionChanged();

@@ -49,10 +49,10 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
 
     // 4-5. The language pack; without it the program cannot show anything.
     if (!pack_.Load(QString::fromStdString(ctx_.ExeDir + ctx_.LanguageName + ".rcc"))) {
-        ctx_.services.MessageBox(nullptr,
-                                 QString::fromUtf8(ctx_.Pick("Load language DLL fail", "加载语言链接库失败")),
-                                 QString::fromUtf8(MessageText(msg::kAppTitle, ctx_.UiLanguage)),
-                                 MsgButtons::Ok, MsgIcon::None);
+        ctx_.services.MessageBox(
+            nullptr, QString::fromUtf8(ctx_.Pick("Load language DLL fail", "加载语言链接库失败")),
+            QString::fromUtf8(MessageText(msg::kAppTitle, ctx_.UiLanguage)), MsgButtons::Ok,
+            MsgIcon::None);
         exitCode_ = kExitFailure;
         return false;
     }
@@ -115,6 +115,8 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
     return true;
 }
 
-bool RunStartUp(CProgramApp& app, const QStringList& arguments) { return app.InitInstance(arguments); }
+bool RunStartUp(CProgramApp& app, const QStringList& arguments) {
+    return app.InitInstance(arguments);
+}
 
 }  // namespace qm530

@@ -13,7 +13,7 @@ class CMainFrame;
 // The application object: runs the start-up of the program once and keeps
 // what it made (language pack, main frame) for the rest of the run.
 class CProgramApp {
-public:
+  public:
     explicit CProgramApp(AppContext& ctx);
     ~CProgramApp();
     CProgramApp(const CProgramApp&) = delete;
@@ -27,7 +27,7 @@ public:
     CMainFrame* MainFrame() const { return mainFrame_.get(); }
     int ExitCode() const { return exitCode_; }
 
-private:
+  private:
     AppContext& ctx_;
     CLanguagePack pack_;
     std::unique_ptr<CMainFrame> mainFrame_;

@@ -17,7 +17,7 @@ inline constexpr Bilingual kChannelInformation{"Channel Information", "信道信
 // A document: one radio memory image with its title and path name. It is
 // never marked modified, so closing never asks to save.
 class CProgramDoc {
-public:
+  public:
     RadioImage Image = RadioImage::Blank();
 
     const std::string& Title() const { return title_; }
@@ -28,7 +28,9 @@ public:
     void SetPathName(std::string path) { pathName_ = std::move(path); }
     // The name Save As proposes: the path name, or for an untitled document
     // AppName of section Setup.
-    const std::string& ProposedName() const { return pathName_.empty() ? untitledName_ : pathName_; }
+    const std::string& ProposedName() const {
+        return pathName_.empty() ? untitledName_ : pathName_;
+    }
     bool IsModified() const { return false; }
 
     // The default image, the title "Channel Information" / "信道信息", no
@@ -46,7 +48,7 @@ public:
     // it asks for a name.
     bool CanSaveInPlace() const;
 
-private:
+  private:
     std::string title_;
     std::string pathName_;
     std::string untitledName_;

@@ -10,7 +10,7 @@ namespace qm530 {
 // AppName of section Setup ("com", "Type", "Field"). Readers take a preset
 // that stays when the value is missing or cannot be read.
 class CRegistry {
-public:
+  public:
     virtual ~CRegistry() = default;
     virtual std::uint32_t ReadDword(const std::string& name, std::uint32_t preset) const = 0;
     virtual void WriteDword(const std::string& name, std::uint32_t value) = 0;
@@ -18,15 +18,17 @@ public:
 
 // A registry held in memory, for code and tests that run without Qt.
 class CMemoryRegistry : public CRegistry {
-public:
+  public:
     std::uint32_t ReadDword(const std::string& name, std::uint32_t preset) const override {
         const auto it = values_.find(name);
         return it == values_.end() ? preset : it->second;
     }
-    void WriteDword(const std::string& name, std::uint32_t value) override { values_[name] = value; }
+    void WriteDword(const std::string& name, std::uint32_t value) override {
+        values_[name] = value;
+    }
     bool Has(const std::string& name) const { return values_.count(name) != 0; }
 
-private:
+  private:
     std::map<std::string, std::uint32_t> values_;
 };
 

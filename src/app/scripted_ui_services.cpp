@@ -5,8 +5,8 @@
 
 namespace qm530 {
 
-MsgResult ScriptedUiServices::MessageBox(QWidget* parent, const QString& text, const QString& caption,
-                                         MsgButtons buttons, MsgIcon icon) {
+MsgResult ScriptedUiServices::MessageBox(QWidget* parent, const QString& text,
+                                         const QString& caption, MsgButtons buttons, MsgIcon icon) {
     boxes.push_back({text, caption, buttons, icon, parent});
     if (!boxAnswers.empty()) {
         const MsgResult answer = boxAnswers.front();
@@ -14,11 +14,14 @@ MsgResult ScriptedUiServices::MessageBox(QWidget* parent, const QString& text, c
         return answer;
     }
     switch (buttons) {
-    case MsgButtons::Ok:
-    case MsgButtons::OkCancel: return MsgResult::Ok;
-    case MsgButtons::RetryCancel: return MsgResult::Retry;
-    case MsgButtons::YesNo:
-    case MsgButtons::YesNoCancel: return MsgResult::Yes;
+        case MsgButtons::Ok:
+        case MsgButtons::OkCancel:
+            return MsgResult::Ok;
+        case MsgButtons::RetryCancel:
+            return MsgResult::Retry;
+        case MsgButtons::YesNo:
+        case MsgButtons::YesNoCancel:
+            return MsgResult::Yes;
     }
     return MsgResult::Ok;
 }

@@ -11,7 +11,7 @@ namespace qm530 {
 // UiServices for tests: answers come from queues filled in advance, and
 // every request is recorded.
 class ScriptedUiServices : public UiServices {
-public:
+  public:
     struct Box {
         QString text;
         QString caption;

@@ -11,7 +11,7 @@ class CIniFile;
 // section Setup of Program.ini afresh at every access. An empty AppName
 // uses <config>/qm530.ini. XDG_CONFIG_HOME is honoured.
 class CSettingsRegistry : public CRegistry {
-public:
+  public:
     explicit CSettingsRegistry(const CIniFile& ini) : ini_(ini) {}
     std::uint32_t ReadDword(const std::string& name, std::uint32_t preset) const override;
     void WriteDword(const std::string& name, std::uint32_t value) override;
@@ -19,7 +19,7 @@ public:
     // The file the values of the current AppName live in.
     std::string FileName() const;
 
-private:
+  private:
     const CIniFile& ini_;
 };
 

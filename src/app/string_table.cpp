@@ -31,7 +31,9 @@ const std::vector<StringTableEntry> kEntries = {
 
 }  // namespace
 
-const std::vector<StringTableEntry>& StringTableEntries() { return kEntries; }
+const std::vector<StringTableEntry>& StringTableEntries() {
+    return kEntries;
+}
 
 QString StringTable(int id) {
     for (const StringTableEntry& entry : kEntries) {

@@ -13,7 +13,9 @@ namespace qm530 {
 namespace {
 
 // Button texts come from the language pack (context "qm530::MessageBox").
-QString ButtonText(const char* text) { return QCoreApplication::translate("qm530::MessageBox", text); }
+QString ButtonText(const char* text) {
+    return QCoreApplication::translate("qm530::MessageBox", text);
+}
 
 struct ButtonChoice {
     MsgResult result;
@@ -23,37 +25,54 @@ struct ButtonChoice {
 
 std::vector<ButtonChoice> ButtonsOf(MsgButtons buttons) {
     switch (buttons) {
-    case MsgButtons::Ok:
-        return {{MsgResult::Ok, QT_TRANSLATE_NOOP("qm530::MessageBox", "OK"), QMessageBox::AcceptRole}};
-    case MsgButtons::OkCancel:
-        return {{MsgResult::Ok, QT_TRANSLATE_NOOP("qm530::MessageBox", "OK"), QMessageBox::AcceptRole},
-                {MsgResult::Cancel, QT_TRANSLATE_NOOP("qm530::MessageBox", "Cancel"), QMessageBox::RejectRole}};
-    case MsgButtons::RetryCancel:
-        return {{MsgResult::Retry, QT_TRANSLATE_NOOP("qm530::MessageBox", "&Retry"), QMessageBox::AcceptRole},
-                {MsgResult::Cancel, QT_TRANSLATE_NOOP("qm530::MessageBox", "Cancel"), QMessageBox::RejectRole}};
-    case MsgButtons::YesNo:
-        return {{MsgResult::Yes, QT_TRANSLATE_NOOP("qm530::MessageBox", "&Yes"), QMessageBox::YesRole},
-                {MsgResult::No, QT_TRANSLATE_NOOP("qm530::MessageBox", "&No"), QMessageBox::NoRole}};
-    case MsgButtons::YesNoCancel:
-        return {{MsgResult::Yes, QT_TRANSLATE_NOOP("qm530::MessageBox", "&Yes"), QMessageBox::YesRole},
+        case MsgButtons::Ok:
+            return {{MsgResult::Ok, QT_TRANSLATE_NOOP("qm530::MessageBox", "OK"),
+                     QMessageBox::AcceptRole}};
+        case MsgButtons::OkCancel:
+            return {{MsgResult::Ok, QT_TRANSLATE_NOOP("qm530::MessageBox", "OK"),
+                     QMessageBox::AcceptRole},
+                    {MsgResult::Cancel, QT_TRANSLATE_NOOP("qm530::MessageBox", "Cancel"),
+                     QMessageBox::RejectRole}};
+        case MsgButtons::RetryCancel:
+            return {{MsgResult::Retry, QT_TRANSLATE_NOOP("qm530::MessageBox", "&Retry"),
+                     QMessageBox::AcceptRole},
+                    {MsgResult::Cancel, QT_TRANSLATE_NOOP("qm530::MessageBox", "Cancel"),
+                     QMessageBox::RejectRole}};
+        case MsgButtons::YesNo:
+            return {{MsgResult::Yes, QT_TRANSLATE_NOOP("qm530::MessageBox", "&Yes"),
+                     QMessageBox::YesRole},
+                    {MsgResult::No, QT_TRANSLATE_NOOP("qm530::MessageBox", "&No"),
+                     QMessageBox::NoRole}};
+        case MsgButtons::YesNoCancel:
+            return {
+                {MsgResult::Yes, QT_TRANSLATE_NOOP("qm530::MessageBox", "&Yes"),
+                 QMessageBox::YesRole},
                 {MsgResult::No, QT_TRANSLATE_NOOP("qm530::MessageBox", "&No"), QMessageBox::NoRole},
-                {MsgResult::Cancel, QT_TRANSLATE_NOOP("qm530::MessageBox", "Cancel"), QMessageBox::RejectRole}};
+                {MsgResult::Cancel, QT_TRANSLATE_NOOP("qm530::MessageBox", "Cancel"),
+                 QMessageBox::RejectRole}};
     }
     return {};
 }
 
 QMessageBox::Icon IconOf(MsgIcon icon) {
     switch (icon) {
-    case MsgIcon::None: return QMessageBox::NoIcon;
-    case MsgIcon::Information: return QMessageBox::Information;
-    case MsgIcon::Exclamation: return QMessageBox::Warning;
-    case MsgIcon::Stop: return QMessageBox::Critical;
-    case MsgIcon::Question: return QMessageBox::Question;
+        case MsgIcon::None:
+            return QMessageBox::NoIcon;
+        case MsgIcon::Information:
+            return QMessageBox::Information;
+        case MsgIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MsgIcon::Stop:
+            return QMessageBox::Critical;
+        case MsgIcon::Question:
+            return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
 
-QString DatFilter() { return QStringLiteral("*.dat"); }
+QString DatFilter() {
+    return QStringLiteral("*.dat");
+}
 
 }  // namespace
 
@@ -65,7 +84,8 @@ MsgResult QtUiServices::MessageBox(QWidget* parent, const QString& text, const Q
     box.setText(text);
     const std::vector<ButtonChoice> choices = ButtonsOf(buttons);
     std::vector<QPushButton*> made;
-    for (const ButtonChoice& choice : choices) made.push_back(box.addButton(ButtonText(choice.text), choice.role));
+    for (const ButtonChoice& choice : choices)
+        made.push_back(box.addButton(ButtonText(choice.text), choice.role));
     box.setDefaultButton(made.front());
     if (buttons != MsgButtons::YesNo) box.setEscapeButton(made.back());
     box.exec();
@@ -90,7 +110,9 @@ QString QtUiServices::GetSaveFileName(QWidget* parent, const QString& caption,
     return WithDatExtension(dialog.selectedFiles().constFirst());
 }
 
-int QtUiServices::ExecDialog(QDialog& dialog) { return dialog.exec(); }
+int QtUiServices::ExecDialog(QDialog& dialog) {
+    return dialog.exec();
+}
 
 bool QtUiServices::StartDetached(const QString& program, const QStringList& arguments) {
     return QProcess::startDetached(program, arguments);

@@ -17,7 +17,7 @@ enum class MsgResult { Ok = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7 };
 // file dialogs, modal dialogs and starting a program. Everything goes
 // through this interface so that tests can answer instead of a person.
 class UiServices {
-public:
+  public:
     virtual ~UiServices() = default;
 
     // A modal message box. The caption is used as given (the caller picks
@@ -37,7 +37,7 @@ public:
 
 // The real thing: QMessageBox, QFileDialog, QDialog::exec, QProcess.
 class QtUiServices : public UiServices {
-public:
+  public:
     MsgResult MessageBox(QWidget* parent, const QString& text, const QString& caption,
                          MsgButtons buttons, MsgIcon icon) override;
     QString GetOpenFileName(QWidget* parent, const QString& caption) override;

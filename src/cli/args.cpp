@@ -78,6 +78,8 @@ bool LanguageOption(const Args& args, UiLanguage& lang, std::string& error) {
     return true;
 }
 
-void PrintError(std::ostream& err, const std::string& text) { err << "qm530: " << text << '\n'; }
+void PrintError(std::ostream& err, const std::string& text) {
+    err << "qm530: " << text << '\n';
+}
 
 }  // namespace qm530::cli

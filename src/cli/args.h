@@ -25,7 +25,7 @@ struct OptionDef {
 // The parsed command line of one command: positional arguments in order,
 // options with values, and flags.
 class Args {
-public:
+  public:
     // Parses argv[first..]; fails with a message for unknown options or a
     // missing option value. "--help" is always accepted as a flag.
     bool Parse(const std::vector<std::string>& argv, const std::vector<OptionDef>& known,
@@ -36,7 +36,7 @@ public:
     std::string Value(const std::string& name, const std::string& fallback = {}) const;
     bool Help() const { return Has("--help"); }
 
-private:
+  private:
     std::vector<std::string> positional_;
     std::map<std::string, std::string> values_;
     std::set<std::string> flags_;

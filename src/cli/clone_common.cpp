@@ -14,7 +14,8 @@
 
 namespace qm530::cli {
 
-const std::vector<OptionDef> kCloneOptions = {{"--port", true}, {"--retries", true}, {"--ini", true}};
+const std::vector<OptionDef> kCloneOptions = {
+    {"--port", true}, {"--retries", true}, {"--ini", true}};
 
 const char* const kCloneHelp =
     "  --port PORT   COM1 to COM4 or a device path such as /dev/ttyUSB0. COMn is the\n"
@@ -66,13 +67,13 @@ int RunCloneTransfer(Context& ctx, const ClonePort& port, link::TransferDirectio
         declined = host.Declined();
     }
     switch (result.outcome) {
-    case link::TransferOutcome::kCompleted:
-        return exitcode::kOk;
-    case link::TransferOutcome::kCancelled:
-        PrintError(ctx.err, "cancelled; the port is closed");
-        return exitcode::kCancelled;
-    case link::TransferOutcome::kFailed:
-        break;
+        case link::TransferOutcome::kCompleted:
+            return exitcode::kOk;
+        case link::TransferOutcome::kCancelled:
+            PrintError(ctx.err, "cancelled; the port is closed");
+            return exitcode::kCancelled;
+        case link::TransferOutcome::kFailed:
+            break;
     }
     if (declined) return exitcode::kCommError;  // the question showed the message
     const char* text = MessageText(result.messageId);
@@ -83,17 +84,19 @@ int RunCloneTransfer(Context& ctx, const ClonePort& port, link::TransferDirectio
             const int n = link::ComPortNumber(port.name);
             const std::string key = "COM" + std::to_string(n);
             const std::string device = port.device.empty() ? "no device" : port.device;
-            PrintError(ctx.err, "port " + port.name + " is " + device + " (set QM530_" + key + " or " + key +
-                                    " in section Ports of Program.ini for another)");
+            PrintError(ctx.err, "port " + port.name + " is " + device + " (set QM530_" + key +
+                                    " or " + key + " in section Ports of Program.ini for another)");
         }
         return exitcode::kPortOpenFailed;
     }
     return result.messageId == msg::kCommError ? exitcode::kCommError : exitcode::kInterrupted;
 }
 
-int VerifyRadio(Context& ctx, const ClonePort& port, const RadioImage& expected, const std::string& fileName) {
+int VerifyRadio(Context& ctx, const ClonePort& port, const RadioImage& expected,
+                const std::string& fileName) {
     RadioImage radio = RadioImage::Blank();
-    const int code = RunCloneTransfer(ctx, port, link::TransferDirection::kRead, "Verifying", radio);
+    const int code =
+        RunCloneTransfer(ctx, port, link::TransferDirection::kRead, "Verifying", radio);
     if (code != exitcode::kOk) return code;
     int compared = 0;
     int differing = 0;
@@ -108,7 +111,8 @@ int VerifyRadio(Context& ctx, const ClonePort& port, const RadioImage& expected,
         ctx.out << line;
     }
     if (differing > 0) {
-        PrintError(ctx.err, "verify: " + std::to_string(differing) + " of " + std::to_string(compared) +
+        PrintError(ctx.err, "verify: " + std::to_string(differing) + " of " +
+                                std::to_string(compared) +
                                 " addresses differ between the radio and " + fileName);
         return exitcode::kVerifyMismatch;
     }

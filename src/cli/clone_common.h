@@ -42,6 +42,7 @@ int RunCloneTransfer(Context& ctx, const ClonePort& port, link::TransferDirectio
 
 // Reads the radio back and compares every address a write carries and a
 // read returns. Prints each difference; returns 0 when all match.
-int VerifyRadio(Context& ctx, const ClonePort& port, const RadioImage& expected, const std::string& fileName);
+int VerifyRadio(Context& ctx, const ClonePort& port, const RadioImage& expected,
+                const std::string& fileName);
 
 }  // namespace qm530::cli

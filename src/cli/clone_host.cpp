@@ -61,12 +61,16 @@ CancelOnSignals::~CancelOnSignals() {
     }
 }
 
-bool CancelOnSignals::Requested() { return g_cancel != 0; }
+bool CancelOnSignals::Requested() {
+    return g_cancel != 0;
+}
 
-int CancelOnSignals::WatchFd() { return g_pipe[0]; }
+int CancelOnSignals::WatchFd() {
+    return g_pipe[0];
+}
 
-TerminalHost::TerminalHost(Context& ctx, link::TransferDirection direction, const std::string& label,
-                           int retries)
+TerminalHost::TerminalHost(Context& ctx, link::TransferDirection direction,
+                           const std::string& label, int retries)
     : ctx_(ctx),
       direction_(direction),
       label_(label),
@@ -74,7 +78,9 @@ TerminalHost::TerminalHost(Context& ctx, link::TransferDirection direction, cons
       bar_(::isatty(STDERR_FILENO) != 0),
       interactive_(::isatty(STDIN_FILENO) != 0 && ::isatty(STDERR_FILENO) != 0) {}
 
-TerminalHost::~TerminalHost() { EndBar(); }
+TerminalHost::~TerminalHost() {
+    EndBar();
+}
 
 void TerminalHost::EndBar() {
     if (!barDrawn_) return;
@@ -97,7 +103,7 @@ bool TerminalHost::AskRetry(const std::string& detail) {
         --retriesLeft_;
         ++retriesUsed_;
         PrintError(ctx_.err, detail + "; retrying (" + std::to_string(retriesUsed_) + " of " +
-                                  std::to_string(retriesUsed_ + retriesLeft_) + ")");
+                                 std::to_string(retriesUsed_ + retriesLeft_) + ")");
         return true;
     }
     PrintError(ctx_.err, MessageText(msg::kCommError));
@@ -116,9 +122,10 @@ bool TerminalHost::AskRetry(const std::string& detail) {
             return false;
         }
         const auto first = line.find_first_not_of(" \t");
-        const char answer = first == std::string::npos
-                                ? 'r'
-                                : static_cast<char>(std::tolower(static_cast<unsigned char>(line[first])));
+        const char answer =
+            first == std::string::npos
+                ? 'r'
+                : static_cast<char>(std::tolower(static_cast<unsigned char>(line[first])));
         if (answer == 'r' || answer == 'y') return true;
         if (answer == 'c' || answer == 'n') {
             declined_ = true;

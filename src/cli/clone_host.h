@@ -10,7 +10,7 @@ namespace qm530::cli {
 // Turns Ctrl-C (SIGINT) and SIGTERM into a cancel request for as long as it
 // lives. A second signal ends the program the ordinary way.
 class CancelOnSignals {
-public:
+  public:
     CancelOnSignals();
     ~CancelOnSignals();
     CancelOnSignals(const CancelOnSignals&) = delete;
@@ -26,8 +26,9 @@ public:
 // the Retry/Cancel question on a terminal or a number of silent retries
 // without one, and a signal as the Cancel button.
 class TerminalHost : public link::TransferHost {
-public:
-    TerminalHost(Context& ctx, link::TransferDirection direction, const std::string& label, int retries);
+  public:
+    TerminalHost(Context& ctx, link::TransferDirection direction, const std::string& label,
+                 int retries);
     ~TerminalHost() override;
 
     link::TransferDirection Direction() override { return direction_; }
@@ -44,7 +45,7 @@ public:
     // the message has been shown already.
     bool Declined() const { return declined_; }
 
-private:
+  private:
     Context& ctx_;
     link::TransferDirection direction_;
     std::string label_;

@@ -11,7 +11,8 @@ namespace {
 int RunInfo(Context& ctx) {
     Args args;
     int code = 0;
-    if (!PrepareArgs(ctx, "info", {{"--hex", false}, {"--ini", true}}, 1, 1, args, code)) return code;
+    if (!PrepareArgs(ctx, "info", {{"--hex", false}, {"--ini", true}}, 1, 1, args, code))
+        return code;
     RadioImage image;
     if (!LoadImageOrReport(ctx, args.Positional()[0], image)) return exitcode::kFailed;
     CIniFile ini;
@@ -33,7 +34,8 @@ int RunInfo(Context& ctx) {
     if (args.Has("--hex")) {
         for (int row = 0; row < 64; ++row) {
             std::string line = CFormatInt("%03X:", row * 16);
-            for (int i = 0; i < 16; ++i) line += CFormatInt(" %02X", image[static_cast<std::size_t>(row * 16 + i)]);
+            for (int i = 0; i < 16; ++i)
+                line += CFormatInt(" %02X", image[static_cast<std::size_t>(row * 16 + i)]);
             ctx.out << line << '\n';
         }
     }

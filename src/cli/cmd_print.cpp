@@ -20,7 +20,7 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 // Fonts and painting need a QGuiApplication; without a display the
 // "offscreen" platform does, unless the caller chose a platform.
 class GuiForPrinting {
-public:
+  public:
     GuiForPrinting() {
         if (QGuiApplication::instance() != nullptr) return;
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -34,7 +34,7 @@ public:
     GuiForPrinting(const GuiForPrinting&) = delete;
     GuiForPrinting& operator=(const GuiForPrinting&) = delete;
 
-private:
+  private:
     int argc_ = 1;
     char name_[6] = "qm530";
     char* argv_[2] = {name_, nullptr};

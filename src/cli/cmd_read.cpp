@@ -21,7 +21,8 @@ int RunRead(Context& ctx) {
     RadioImage image = RadioImage::Blank();
     struct stat st {};
     if (::lstat(outPath.c_str(), &st) == 0 && !LoadImageOrReport(ctx, outPath, image)) {
-        PrintError(ctx.err, "read: " + outPath + " exists and is not a radio image; nothing was read");
+        PrintError(ctx.err,
+                   "read: " + outPath + " exists and is not a radio image; nothing was read");
         return exitcode::kFailed;
     }
 
@@ -39,12 +40,14 @@ int RunRead(Context& ctx) {
 }  // namespace
 
 Command ReadCommand() {
-    static const std::string usage = std::string(
-        "Usage: qm530 read --port PORT OUT.dat [--retries N] [--ini PATH]\n"
-        "Reads the radio's memory into OUT.dat. The file is written only after a\n"
-        "complete read, in one step, so a failed read leaves no partial file and an\n"
-        "existing one as it was. The 16 bytes a read does not carry (0x3C0-0x3CF) keep\n"
-        "the values of an existing OUT.dat, else 0xFF.\n") + kCloneHelp;
+    static const std::string usage =
+        std::string(
+            "Usage: qm530 read --port PORT OUT.dat [--retries N] [--ini PATH]\n"
+            "Reads the radio's memory into OUT.dat. The file is written only after a\n"
+            "complete read, in one step, so a failed read leaves no partial file and an\n"
+            "existing one as it was. The 16 bytes a read does not carry (0x3C0-0x3CF) keep\n"
+            "the values of an existing OUT.dat, else 0xFF.\n") +
+        kCloneHelp;
     return {"read", "read a radio into a .dat file", usage.c_str(), RunRead};
 }
 

@@ -18,8 +18,8 @@ struct FieldName {
 };
 
 constexpr FieldName kFields[] = {
-    {"rx", col::kRx},        {"tx", col::kTx},         {"dec", col::kDecode},
-    {"enc", col::kEncode},   {"power", col::kPower},   {"scan", col::kScanAdd},
+    {"rx", col::kRx},         {"tx", col::kTx},        {"dec", col::kDecode},
+    {"enc", col::kEncode},    {"power", col::kPower},  {"scan", col::kScanAdd},
     {"busy", col::kBusyLock}, {"bw", col::kBandwidth},
 };
 
@@ -53,9 +53,11 @@ bool AcceptedByList(const std::string& field, int column, const std::string& val
     for (int i = 0; i < words.count; ++i) {
         if (words.items[i].Matches(value)) return true;
     }
-    for (int i = 0; i < words.count; ++i) accepted += std::string(i ? ", " : "") + words.items[i].en;
+    for (int i = 0; i < words.count; ++i)
+        accepted += std::string(i ? ", " : "") + words.items[i].en;
     for (int i = 0; i < words.count; ++i) {
-        if (std::string(words.items[i].zh) != words.items[i].en) accepted += std::string(", ") + words.items[i].zh;
+        if (std::string(words.items[i].zh) != words.items[i].en)
+            accepted += std::string(", ") + words.items[i].zh;
     }
     error = field + ": '" + value + "' is not one of: " + accepted;
     return false;
@@ -63,7 +65,8 @@ bool AcceptedByList(const std::string& field, int column, const std::string& val
 
 bool StrictChannel(const std::string& text, int& channel) {
     if (text.empty() || text.size() > 2) return false;
-    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
     channel = std::stoi(text);
     return channel >= 1 && channel <= kChannelCount;
 }
@@ -83,8 +86,8 @@ bool BandOf(Context& ctx, const Args& args, const RadioImage& image, BandLimits&
 int RunSet(Context& ctx) {
     Args args;
     int code = 0;
-    if (!PrepareArgs(ctx, "set", {{"--band", true}, {"--lang", true}, {"--ini", true}}, 3, 100, args,
-                     code)) {
+    if (!PrepareArgs(ctx, "set", {{"--band", true}, {"--lang", true}, {"--ini", true}}, 3, 100,
+                     args, code)) {
         return code;
     }
     UiLanguage lang{};

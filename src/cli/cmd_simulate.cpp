@@ -26,7 +26,8 @@ bool MakeLink(const std::string& link, const std::string& target, std::string& e
     }
     const std::string temporary = link + ".tmp" + std::to_string(::getpid());
     ::unlink(temporary.c_str());
-    if (::symlink(target.c_str(), temporary.c_str()) != 0 || ::rename(temporary.c_str(), link.c_str()) != 0) {
+    if (::symlink(target.c_str(), temporary.c_str()) != 0 ||
+        ::rename(temporary.c_str(), link.c_str()) != 0) {
         error = link + ": " + std::strerror(errno);
         ::unlink(temporary.c_str());
         return false;
@@ -43,7 +44,7 @@ void RemoveLink(const std::string& link, const std::string& target) {
 // Blocks SIGINT and SIGTERM for as long as it lives, in this thread and in
 // the threads it starts, so that the main thread can wait for them.
 class BlockedStopSignals {
-public:
+  public:
     BlockedStopSignals() {
         sigemptyset(&set_);
         sigaddset(&set_, SIGINT);
@@ -65,7 +66,7 @@ public:
         return ::sigtimedwait(&set_, nullptr, &ts) > 0;
     }
 
-private:
+  private:
     sigset_t set_{};
     sigset_t old_{};
 };
@@ -74,7 +75,11 @@ int RunSimulate(Context& ctx) {
     Args args;
     int code = 0;
     if (!PrepareArgs(ctx, "simulate",
-                     {{"--image", true}, {"--save", true}, {"--link", true}, {"--no-pace", false}, {"--fault", true}},
+                     {{"--image", true},
+                      {"--save", true},
+                      {"--link", true},
+                      {"--no-pace", false},
+                      {"--fault", true}},
                      0, 0, args, code)) {
         return code;
     }
@@ -123,7 +128,8 @@ int RunSimulate(Context& ctx) {
         }
         {
             std::lock_guard<std::mutex> lock(*outputLock);
-            ctx.err << "Virtual radio on " << device << (linkPath.empty() ? "" : " (" + linkPath + ")")
+            ctx.err << "Virtual radio on " << device
+                    << (linkPath.empty() ? "" : " (" + linkPath + ")")
                     << (options.pace ? ", 9600 bit/s" : ", unpaced") << ", fault "
                     << sim::FaultText(options.fault) << ". Ctrl-C ends it.\n";
             ctx.err.flush();
@@ -144,19 +150,21 @@ int RunSimulate(Context& ctx) {
 }  // namespace
 
 Command SimulateCommand() {
-    static const std::string usage = std::string(
-        "Usage: qm530 simulate [--image FILE.dat] [--save FILE.dat] [--link PATH]\n"
-        "                      [--no-pace] [--fault KIND[:N]]\n"
-        "Runs a virtual radio on a pseudo-terminal until Ctrl-C or SIGTERM. The first\n"
-        "line of output is its device path, for --port of read, write and verify.\n"
-        "  --image FILE  the radio's memory at the start (default: a new image)\n"
-        "  --save FILE   store the memory in FILE, in one step, after every completed\n"
-        "                write (all 124 blocks acknowledged); a write that stops part\n"
-        "                way leaves FILE as it was\n"
-        "  --link PATH   also make PATH a symbolic link to the device\n"
-        "  --no-pace     answer blocks at once instead of at the speed of a 9600 bit/s\n"
-        "                line (the handshake keeps the line's timing)\n"
-        "  --fault KIND  misbehave:\n") + sim::kFaultHelp +
+    static const std::string usage =
+        std::string(
+            "Usage: qm530 simulate [--image FILE.dat] [--save FILE.dat] [--link PATH]\n"
+            "                      [--no-pace] [--fault KIND[:N]]\n"
+            "Runs a virtual radio on a pseudo-terminal until Ctrl-C or SIGTERM. The first\n"
+            "line of output is its device path, for --port of read, write and verify.\n"
+            "  --image FILE  the radio's memory at the start (default: a new image)\n"
+            "  --save FILE   store the memory in FILE, in one step, after every completed\n"
+            "                write (all 124 blocks acknowledged); a write that stops part\n"
+            "                way leaves FILE as it was\n"
+            "  --link PATH   also make PATH a symbolic link to the device\n"
+            "  --no-pace     answer blocks at once instead of at the speed of a 9600 bit/s\n"
+            "                line (the handshake keeps the line's timing)\n"
+            "  --fault KIND  misbehave:\n") +
+        sim::kFaultHelp +
         "After a hang-up the radio comes back on a new device, printed as a new line.\n";
     return {"simulate", "run a virtual radio on a pseudo-terminal", usage.c_str(), RunSimulate};
 }

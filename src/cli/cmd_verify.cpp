@@ -23,11 +23,13 @@ int RunVerify(Context& ctx) {
 }  // namespace
 
 Command VerifyCommand() {
-    static const std::string usage = std::string(
-        "Usage: qm530 verify --port PORT IN.dat [--retries N] [--ini PATH]\n"
-        "Reads the radio and compares it with IN.dat at every address that a write\n"
-        "carries and a read returns (0x000-0x32F, 0x340-0x3BF, 0x3D0-0x3EF). Prints\n"
-        "each differing address with the file's and the radio's value.\n") + kCloneHelp;
+    static const std::string usage =
+        std::string(
+            "Usage: qm530 verify --port PORT IN.dat [--retries N] [--ini PATH]\n"
+            "Reads the radio and compares it with IN.dat at every address that a write\n"
+            "carries and a read returns (0x000-0x32F, 0x340-0x3BF, 0x3D0-0x3EF). Prints\n"
+            "each differing address with the file's and the radio's value.\n") +
+        kCloneHelp;
     return {"verify", "compare a radio with a .dat file", usage.c_str(), RunVerify};
 }
 

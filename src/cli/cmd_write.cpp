@@ -31,10 +31,12 @@ int RunWrite(Context& ctx) {
 }  // namespace
 
 Command WriteCommand() {
-    static const std::string usage = std::string(
-        "Usage: qm530 write --port PORT IN.dat [--verify] [--retries N] [--ini PATH]\n"
-        "Writes IN.dat into the radio, byte for byte (0x000-0x32F and 0x340-0x3EF).\n"
-        "  --verify      then read the radio back and compare, as 'qm530 verify' does\n") + kCloneHelp;
+    static const std::string usage =
+        std::string(
+            "Usage: qm530 write --port PORT IN.dat [--verify] [--retries N] [--ini PATH]\n"
+            "Writes IN.dat into the radio, byte for byte (0x000-0x32F and 0x340-0x3EF).\n"
+            "  --verify      then read the radio back and compare, as 'qm530 verify' does\n") +
+        kCloneHelp;
     return {"write", "write a .dat file into a radio", usage.c_str(), RunWrite};
 }
 

@@ -38,13 +38,15 @@ void PrintAligned(std::ostream& out, const std::vector<std::vector<std::string>>
     std::vector<int> widths;
     for (const auto& row : rows) {
         if (widths.size() < row.size()) widths.resize(row.size(), 0);
-        for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], DisplayWidth(row[c]));
+        for (std::size_t c = 0; c < row.size(); ++c)
+            widths[c] = std::max(widths[c], DisplayWidth(row[c]));
     }
     for (const auto& row : rows) {
         std::string line;
         for (std::size_t c = 0; c < row.size(); ++c) {
             line += row[c];
-            if (c + 1 < row.size()) line.append(static_cast<std::size_t>(widths[c] - DisplayWidth(row[c]) + 2), ' ');
+            if (c + 1 < row.size())
+                line.append(static_cast<std::size_t>(widths[c] - DisplayWidth(row[c]) + 2), ' ');
         }
         while (!line.empty() && line.back() == ' ') line.pop_back();
         out << line << '\n';

@@ -1,10 +1,10 @@
 #include "editor/cell_editors.h"
 
 #include <QComboBox>
-#include <algorithm>
 #include <QFont>
 #include <QFontMetrics>
 #include <QProxyStyle>
+#include <algorithm>
 
 #include "app/command_ids.h"
 
@@ -13,18 +13,20 @@ namespace qm530 {
 namespace {
 
 // Control ids of the editors, columns 1 to 8.
-constexpr std::array<int, 8> kEditorIds = {ctl::kRxEdit,     ctl::kTxEdit,      ctl::kDecodeToneList,
-                                           ctl::kEncodeToneList, ctl::kPowerList, ctl::kScanAddList,
-                                           ctl::kBusyLockList, ctl::kBandwidthList};
+constexpr std::array<int, 8> kEditorIds = {
+    ctl::kRxEdit,    ctl::kTxEdit,      ctl::kDecodeToneList, ctl::kEncodeToneList,
+    ctl::kPowerList, ctl::kScanAddList, ctl::kBusyLockList,   ctl::kBandwidthList};
 // The opened list holds about this many pixels of items.
 constexpr int kDroppedListHeight = 100;
 
-int IndexOfColumn(int column) { return column >= 1 && column <= 7 ? column - 1 : 7; }
+int IndexOfColumn(int column) {
+    return column >= 1 && column <= 7 ? column - 1 : 7;
+}
 
 // Lists drop down below their cell, whatever the platform's style prefers
 // (some lay the opened list over the box, centred on the selected item).
 class DropDownBelowStyle : public QProxyStyle {
-public:
+  public:
     using QProxyStyle::QProxyStyle;
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
@@ -56,7 +58,8 @@ void CCellEdit::OnTextChanged(const QString& text) {
 void CCellEdit::OnTextEdited(const QString& text) {
     if (Fits(text) || !Fits(previous_)) return;
     const QString kept = previous_;
-    const int cursor = std::clamp(cursorPosition() - int(text.size() - kept.size()), 0, int(kept.size()));
+    const int cursor =
+        std::clamp(cursorPosition() - int(text.size() - kept.size()), 0, int(kept.size()));
     setText(kept);
     setCursorPosition(cursor);
 }
@@ -98,7 +101,8 @@ void CCellEditors::FillLists(const std::vector<std::string>& toneTable, UiLangua
     for (int column = col::kPower; column <= col::kBandwidth; ++column) {
         QComboBox* list = ListForColumn(column);
         const ColumnWords words = ListWordsForColumn(column);
-        for (int i = 0; i < words.count; ++i) list->addItem(QString::fromUtf8(words.items[i].In(lang)));
+        for (int i = 0; i < words.count; ++i)
+            list->addItem(QString::fromUtf8(words.items[i].In(lang)));
     }
     for (int column = col::kDecode; column <= col::kBandwidth; ++column) {
         QComboBox* list = ListForColumn(column);
@@ -140,7 +144,9 @@ QString CCellEditors::EditorText(int column) const {
     return ListForColumn(column)->currentText();
 }
 
-bool CCellEditors::IsVisible(int column) const { return !EditorForColumn(column)->isHidden(); }
+bool CCellEditors::IsVisible(int column) const {
+    return !EditorForColumn(column)->isHidden();
+}
 
 void CCellEditors::HideAll() {
     for (QWidget* editor : editors_) editor->hide();

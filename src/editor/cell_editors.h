@@ -19,13 +19,13 @@ namespace qm530 {
 // right edge is undone).
 class CCellEdit : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit CCellEdit(QWidget* parent = nullptr);
 
     // True when `text` fits in the box as it is sized now.
     bool Fits(const QString& text) const;
 
-private:
+  private:
     void OnTextChanged(const QString& text);
     void OnTextEdited(const QString& text);
 
@@ -39,7 +39,7 @@ private:
 // lists (2132, 2133) and the power, scan-add, busy-lock and bandwidth lists
 // (1129, 1134, 1139, 1128).
 class CCellEditors {
-public:
+  public:
     // Creates the editors in the order Rx, Tx, decode tone, encode tone,
     // power, scan add, busy lock, bandwidth, each hidden and empty.
     CCellEditors(QWidget* parent, const QFont& font);
@@ -66,7 +66,7 @@ public:
     bool IsVisible(int column) const;
     void HideAll();
 
-private:
+  private:
     std::array<QWidget*, 8> editors_{};
 };
 

@@ -21,7 +21,8 @@ namespace qm530 {
 namespace {
 
 // Column widths as multiples of the stored width of column 0.
-constexpr std::array<double, kTableCols> kWidthFactors = {0.5, 1.3, 1.3, 1.1, 1.1, 0.9, 0.9, 0.9, 0.9};
+constexpr std::array<double, kTableCols> kWidthFactors = {0.5, 1.3, 1.3, 1.1, 1.1,
+                                                          0.9, 0.9, 0.9, 0.9};
 
 }  // namespace
 
@@ -31,8 +32,8 @@ QFont ChannelViewFont() {
     return font;
 }
 
-CChannelEditor::CChannelEditor(AppContext& ctx, ChannelTable& table, std::function<BandLimits()> band,
-                               QWidget* parent)
+CChannelEditor::CChannelEditor(AppContext& ctx, ChannelTable& table,
+                               std::function<BandLimits()> band, QWidget* parent)
     : QWidget(parent), ctx_(ctx), table_(table), band_(std::move(band)) {
     setFont(ChannelViewFont());
     grid_ = new CChannelGrid(table_, this);
@@ -60,10 +61,12 @@ void CChannelEditor::FirstUpdate() {
     editors_->FillLists(toneTable_, ctx_.UiLanguage);
     table_.WriteLabels(ctx_.UiLanguage);
     grid_->Refresh();
-    for (int column = 0; column < kTableCols; ++column) grid_->SetColAlignment(column, Qt::AlignCenter);
+    for (int column = 0; column < kTableCols; ++column)
+        grid_->SetColAlignment(column, Qt::AlignCenter);
     const int w0 = grid_->ColWidth(0);
     for (int column = 0; column < kTableCols; ++column) {
-        grid_->SetColWidth(column, static_cast<int>(w0 * kWidthFactors[static_cast<std::size_t>(column)]));
+        grid_->SetColWidth(column,
+                           static_cast<int>(w0 * kWidthFactors[static_cast<std::size_t>(column)]));
     }
     updateGeometry();
 }
@@ -83,9 +86,13 @@ void CChannelEditor::TableRefilled() {
     grid_->Refresh();
 }
 
-void CChannelEditor::OnEnterCell() { OpenEditor(); }
+void CChannelEditor::OnEnterCell() {
+    OpenEditor();
+}
 
-void CChannelEditor::OnMouseDown() { OpenEditor(); }
+void CChannelEditor::OnMouseDown() {
+    OpenEditor();
+}
 
 void CChannelEditor::OpenEditor() {
     if (!editors_) return;
@@ -116,12 +123,12 @@ bool CChannelEditor::CommitCellEdit() {
     const int column = grid_->Col();
     if (!editors_->IsVisible(column)) return false;
     QWidget* editor = editors_->EditorForColumn(column);
-    const CommitOutcome outcome =
-        CommitCellText(table_, row, column, editors_->EditorText(column).toStdString(), band_(), ctx_.UiLanguage);
+    const CommitOutcome outcome = CommitCellText(
+        table_, row, column, editors_->EditorText(column).toStdString(), band_(), ctx_.UiLanguage);
     grid_->RefreshRow(row);
     if (outcome.rejected()) {
-        ctx_.services.MessageBox(this, StringTable(outcome.messageId), StringTable(msg::kCaution), MsgButtons::Ok,
-                                 MsgIcon::Exclamation);
+        ctx_.services.MessageBox(this, StringTable(outcome.messageId), StringTable(msg::kCaution),
+                                 MsgButtons::Ok, MsgIcon::Exclamation);
     }
     editor->hide();
     return outcome.rejected();

@@ -21,7 +21,7 @@ class CChannelGrid;
 // and the channel raster and writes it into the table (cell_commit.h).
 class CChannelEditor : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Fixed-cell text colour: red 0x00, green 0x32, blue 0xF0.
     static constexpr unsigned kFixedTextRgb = 0x0032F0;
 
@@ -55,10 +55,10 @@ public:
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void OpenEditor();
     void OnEnterKey();
 

@@ -53,7 +53,8 @@ void CChannelGrid::SetCurrentCell(int row, int column) {
 }
 
 void CChannelGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    const bool moved = current.isValid() && (current.row() + 1 != row_ || current.column() + 1 != col_);
+    const bool moved =
+        current.isValid() && (current.row() + 1 != row_ || current.column() + 1 != col_);
     if (moved) emit LeaveCell();
     if (current.isValid()) {
         row_ = current.row() + 1;
@@ -105,7 +106,9 @@ void CChannelGrid::SetTextMatrix(int row, int column, const std::string& text) {
     }
 }
 
-QRect CChannelGrid::CellRect() const { return visualRect(model_->index(row_ - 1, col_ - 1)); }
+QRect CChannelGrid::CellRect() const {
+    return visualRect(model_->index(row_ - 1, col_ - 1));
+}
 
 int CChannelGrid::ColWidth(int column) const {
     return column == 0 ? column0Width_ : columnWidth(column - 1);
@@ -135,6 +138,8 @@ void CChannelGrid::Refresh() {
     if (corner_) corner_->update();
 }
 
-void CChannelGrid::RefreshRow(int row) { model_->RefreshRow(row); }
+void CChannelGrid::RefreshRow(int row) {
+    model_->RefreshRow(row);
+}
 
 }  // namespace qm530

@@ -22,7 +22,7 @@ class ChannelGridModel;
 // Its cells are never edited in place.
 class CChannelGrid : public QTableView {
     Q_OBJECT
-public:
+  public:
     // Width of column 0 as the form stores it, in pixels; the other widths
     // follow from it at the first update.
     static constexpr int kStoredColumn0Width = 72;
@@ -58,18 +58,18 @@ public:
     void Refresh();
     void RefreshRow(int row);
 
-signals:
+  signals:
     void EnterCell();
     void LeaveCell();
     void MouseDown();
     void Scroll();
 
-protected:
+  protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void PaintCorner();
 
     ChannelTable& table_;

@@ -22,20 +22,27 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
     const int row = index.row() + 1;
     const int column = index.column() + 1;
     switch (role) {
-    case Qt::DisplayRole: return QString::fromStdString(table_.Cell(row, column));
-    case Qt::TextAlignmentRole: return QVariant::fromValue(alignment_[column]);
-    default: return {};
+        case Qt::DisplayRole:
+            return QString::fromStdString(table_.Cell(row, column));
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(alignment_[column]);
+        default:
+            return {};
     }
 }
 
 QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     const bool horizontal = orientation == Qt::Horizontal;
     switch (role) {
-    case Qt::DisplayRole:
-        return QString::fromStdString(horizontal ? table_.Cell(0, section + 1) : table_.Cell(section + 1, 0));
-    case Qt::ForegroundRole: return QBrush(fixedColor_);
-    case Qt::TextAlignmentRole: return QVariant::fromValue(alignment_[horizontal ? section + 1 : 0]);
-    default: return {};
+        case Qt::DisplayRole:
+            return QString::fromStdString(horizontal ? table_.Cell(0, section + 1)
+                                                     : table_.Cell(section + 1, 0));
+        case Qt::ForegroundRole:
+            return QBrush(fixedColor_);
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(alignment_[horizontal ? section + 1 : 0]);
+        default:
+            return {};
     }
 }
 
@@ -56,7 +63,8 @@ void ChannelGridModel::SetColumnAlignment(int column, Qt::Alignment alignment) {
         emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
     } else {
         emit headerDataChanged(Qt::Horizontal, column - 1, column - 1);
-        emit dataChanged(index(0, column - 1), index(rowCount() - 1, column - 1), {Qt::TextAlignmentRole});
+        emit dataChanged(index(0, column - 1), index(rowCount() - 1, column - 1),
+                         {Qt::TextAlignmentRole});
     }
 }
 
@@ -68,7 +76,8 @@ void ChannelGridModel::Refresh() {
 
 void ChannelGridModel::RefreshRow(int tableRow) {
     if (tableRow < 1 || tableRow >= kTableRows) return;
-    emit dataChanged(index(tableRow - 1, 0), index(tableRow - 1, columnCount() - 1), {Qt::DisplayRole});
+    emit dataChanged(index(tableRow - 1, 0), index(tableRow - 1, columnCount() - 1),
+                     {Qt::DisplayRole});
 }
 
 }  // namespace qm530

@@ -14,7 +14,7 @@ namespace qm530 {
 // change.
 class ChannelGridModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit ChannelGridModel(ChannelTable& table, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -34,7 +34,7 @@ public:
     void Refresh();
     void RefreshRow(int tableRow);
 
-private:
+  private:
     ChannelTable& table_;
     QColor fixedColor_{Qt::black};
     std::array<Qt::Alignment, kTableCols> alignment_;

@@ -9,8 +9,10 @@ namespace qm530 {
 
 BandLimits SyncModelAndBand(AppContext& ctx, RadioImage& image) {
     if (ctx.ImageIsDefault) {
-        image[addr::kProductType] = static_cast<std::uint8_t>(ctx.registry->ReadDword("Type", 0) & 0xFF);
-        image[addr::kBandIndex] = static_cast<std::uint8_t>(ctx.registry->ReadDword("Field", 0) & 0xFF);
+        image[addr::kProductType] =
+            static_cast<std::uint8_t>(ctx.registry->ReadDword("Type", 0) & 0xFF);
+        image[addr::kBandIndex] =
+            static_cast<std::uint8_t>(ctx.registry->ReadDword("Field", 0) & 0xFF);
     } else {
         ctx.registry->WriteDword("Type", image[addr::kProductType]);
         ctx.registry->WriteDword("Field", image[addr::kBandIndex]);

@@ -19,16 +19,11 @@ constexpr Bilingual kChannelNumber{"Channel %d:", "信道%d:"};
 constexpr int kFirstOptionLine = 5;
 
 constexpr Bilingual kOptionLabels[] = {
-    {"Time Out Timer:", "超时定时器:"},
-    {"TOT Pre-Alert:", "超时定时器预警:"},
-    {"Sequelch Level:", "静噪电平:"},
-    {"Beep:", "提示音:"},
-    {"Vox Gain Level:", "声控增益电平:"},
-    {"Vox Delay Time:", "声控延时时间:"},
-    {"Call Tone:", "呼叫铃音:"},
-    {"Battery Saver:", "电池省电:"},
-    {"Voice Annunciation:", "语音报号:"},
-    {"VOX Function:", "声控功能:"},
+    {"Time Out Timer:", "超时定时器:"},   {"TOT Pre-Alert:", "超时定时器预警:"},
+    {"Sequelch Level:", "静噪电平:"},     {"Beep:", "提示音:"},
+    {"Vox Gain Level:", "声控增益电平:"}, {"Vox Delay Time:", "声控延时时间:"},
+    {"Call Tone:", "呼叫铃音:"},          {"Battery Saver:", "电池省电:"},
+    {"Voice Annunciation:", "语音报号:"}, {"VOX Function:", "声控功能:"},
     {"Scan Function:", "扫描功能:"},
 };
 
@@ -40,13 +35,21 @@ struct ChannelLine {
     int rightColumn;
 };
 constexpr ChannelLine kChannelLines[] = {
-    {{"Receive Frequency:", "接收频率:"}, col::kRx, {"Transceive Frequency:", "发射频率:"}, col::kTx},
-    {{"QT/DQT Decode:", "QT/DQT解码:"}, col::kDecode, {"QT/DQT Encode:", "QT/DQT编码:"}, col::kEncode},
+    {{"Receive Frequency:", "接收频率:"},
+     col::kRx,
+     {"Transceive Frequency:", "发射频率:"},
+     col::kTx},
+    {{"QT/DQT Decode:", "QT/DQT解码:"},
+     col::kDecode,
+     {"QT/DQT Encode:", "QT/DQT编码:"},
+     col::kEncode},
     {{"Power:", "功率:"}, col::kPower, {"Scan:", "扫描开关:"}, col::kScanAdd},
     {{"Channel Lock:", "信道锁定:"}, col::kBusyLock, {"W/N:", "宽/窄:"}, col::kBandwidth},
 };
 
-std::string OnOff(bool on, UiLanguage lang) { return (on ? words::kOn : words::kOff).In(lang); }
+std::string OnOff(bool on, UiLanguage lang) {
+    return (on ? words::kOn : words::kOff).In(lang);
+}
 
 // The printout reads three bits of Vox Delay Time and two of Voice
 // Annunciation; codes past the last word print as the last word.
@@ -88,9 +91,11 @@ void LayOutChannels(const PrintData& data, int pageNumber, const PageMetrics& m,
         for (const ChannelLine& line : kChannelLines) {
             const int y = lineY(j++);
             page.texts.push_back({5 * c, y, line.leftLabel.In(data.lang), FontKind::Small});
-            page.texts.push_back({22 * c, y, data.grid.Cell(channel, line.leftColumn), FontKind::Small});
+            page.texts.push_back(
+                {22 * c, y, data.grid.Cell(channel, line.leftColumn), FontKind::Small});
             page.texts.push_back({36 * c, y, line.rightLabel.In(data.lang), FontKind::Small});
-            page.texts.push_back({55 * c, y, data.grid.Cell(channel, line.rightColumn), FontKind::Small});
+            page.texts.push_back(
+                {55 * c, y, data.grid.Cell(channel, line.rightColumn), FontKind::Small});
         }
         ++n;
     }

@@ -24,9 +24,13 @@ constexpr double kTwipsPerInch = 1440.0;
 // Margins of the PDF pages: the unprintable border of a usual office printer.
 constexpr double kPdfMarginMm = 6.35;
 
-double ToPixelsX(int twips, const QPaintDevice& d) { return twips * d.logicalDpiX() / kTwipsPerInch; }
+double ToPixelsX(int twips, const QPaintDevice& d) {
+    return twips * d.logicalDpiX() / kTwipsPerInch;
+}
 // y points up in the layout and down on the device.
-double ToPixelsY(int twips, const QPaintDevice& d) { return -twips * d.logicalDpiY() / kTwipsPerInch; }
+double ToPixelsY(int twips, const QPaintDevice& d) {
+    return -twips * d.logicalDpiY() / kTwipsPerInch;
+}
 
 }  // namespace
 
@@ -48,7 +52,8 @@ QFont PrintFont(const FontSize& size, const QPaintDevice& device) {
     // Without shaping no ligatures are formed, so "Off" stays three letters
     // (and reads back as such from a PDF) instead of "O" and an "ff" glyph.
     font.setStyleStrategy(QFont::PreferNoShaping);
-    const int pixels = static_cast<int>(std::lround(size.height * device.logicalDpiY() / kTwipsPerInch));
+    const int pixels =
+        static_cast<int>(std::lround(size.height * device.logicalDpiY() / kTwipsPerInch));
     font.setPixelSize(std::max(1, pixels));
     return font;
 }
@@ -142,14 +147,15 @@ Status WritePdfFile(const std::string& path, const PrintData& data, const std::s
     QByteArray pdf;
     {
         QBuffer buffer(&pdf);
-        if (!buffer.open(QIODevice::WriteOnly)) return Status::Fail(path + ": cannot render the PDF");
+        if (!buffer.open(QIODevice::WriteOnly))
+            return Status::Fail(path + ": cannot render the PDF");
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("qm530"));
         writer.setTitle(QString::fromStdString(title));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm,
-                                                   kPdfMarginMm),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                        QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+                        QPageLayout::Millimeter));
         const Status s = PrintDocument(writer, data);
         if (!s) return Status::Fail(path + ": " + s.detail());
     }

@@ -39,7 +39,12 @@ int runningTransfers = 0;
 CProgramView::CProgramView(CProgramDoc* doc, AppContext& ctx, QWidget* parent)
     : QWidget(parent), doc_(doc), ctx_(ctx), languageDlg_(std::make_unique<CLanguageDlg>(ctx)) {
     setObjectName(QStringLiteral("ProgramView"));
-    editor_ = new CChannelEditor(ctx_, table_, [this] { return BandLimits{BandLow, BandHigh}; }, this);
+    editor_ = new CChannelEditor(
+        ctx_, table_,
+        [this] {
+            return BandLimits{BandLow, BandHigh};
+        },
+        this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(editor_);
@@ -48,16 +53,21 @@ CProgramView::CProgramView(CProgramDoc* doc, AppContext& ctx, QWidget* parent)
     // Both dialogs are windows of their own that go with the view.
     processDlg_ = new CProcessDlg(this);
     // OK posts the request: the transfer starts once OK's click is over.
-    connect(processDlg_, &CProcessDlg::TransferRequested, this, &CProgramView::RunTransfer, Qt::QueuedConnection);
+    connect(processDlg_, &CProcessDlg::TransferRequested, this, &CProgramView::RunTransfer,
+            Qt::QueuedConnection);
     comSetupDlg_ = new CComSetupDlg(
         ctx_, [this](const std::string& name) { SetPortNameOfActiveView(name); }, this);
 }
 
 CProgramView::~CProgramView() = default;
 
-CProcessDlg* CProgramView::ProcessDlg() const { return processDlg_.data(); }
+CProcessDlg* CProgramView::ProcessDlg() const {
+    return processDlg_.data();
+}
 
-CComSetupDlg* CProgramView::ComSetupDlg() const { return comSetupDlg_.data(); }
+CComSetupDlg* CProgramView::ComSetupDlg() const {
+    return comSetupDlg_.data();
+}
 
 void CProgramView::OnInitialUpdate() {
     if (firstUpdate_) {
@@ -67,7 +77,8 @@ void CProgramView::OnInitialUpdate() {
     // Shrink the document window to the form (never grow it).
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         const QSize form = frame->sizeHint();
-        frame->resize(std::min(frame->width(), form.width()), std::min(frame->height(), form.height()));
+        frame->resize(std::min(frame->width(), form.width()),
+                      std::min(frame->height(), form.height()));
     }
     if (QWidget* frame = parentWidget()) {
         const QString iconFile = QString::fromStdString(ctx_.ExeDir) + QStringLiteral("title.ico");
@@ -90,59 +101,89 @@ void CProgramView::GridToImage() {
     qm530::GridToImage(table_, doc_->Image);
 }
 
-void CProgramView::CommitCellEdit() { editor_->CommitCellEdit(); }
+void CProgramView::CommitCellEdit() {
+    editor_->CommitCellEdit();
+}
 
-bool CProgramView::AnyTransferRunning() { return runningTransfers > 0; }
+bool CProgramView::AnyTransferRunning() {
+    return runningTransfers > 0;
+}
 
 bool CProgramView::CommandAllowedDuringTransfer(int commandId) {
     switch (commandId) {
-    case cmd::kViewToolbar:
-    case cmd::kViewStatusBar:
-    case cmd::kControlBar:
-    case cmd::kChannelInfo:
-    case cmd::kHelp:
-    case cmd::kNextPane:
-    case cmd::kPrevPane: return true;
-    default: return false;
+        case cmd::kViewToolbar:
+        case cmd::kViewStatusBar:
+        case cmd::kControlBar:
+        case cmd::kChannelInfo:
+        case cmd::kHelp:
+        case cmd::kNextPane:
+        case cmd::kPrevPane:
+            return true;
+        default:
+            return false;
     }
 }
 
 bool CProgramView::IsCommandEnabled(int commandId) const {
     if (AnyTransferRunning()) return false;
     switch (commandId) {
-    case cmd::kRead:
-    case cmd::kWrite:
-    case cmd::kComSetup:
-    case cmd::kLanguage: return true;
-    case cmd::kScanInfo: return true;
-    case cmd::kFilePrint:
-    case cmd::kFilePrintDirect:
-    case cmd::kFilePrintPreview: return true;
-    default: return false;
+        case cmd::kRead:
+        case cmd::kWrite:
+        case cmd::kComSetup:
+        case cmd::kLanguage:
+            return true;
+        case cmd::kScanInfo:
+            return true;
+        case cmd::kFilePrint:
+        case cmd::kFilePrintDirect:
+        case cmd::kFilePrintPreview:
+            return true;
+        default:
+            return false;
     }
 }
 
 bool CProgramView::OnCommand(int commandId) {
     switch (commandId) {
-    case cmd::kRead: OnRead(); return true;
-    case cmd::kWrite: OnWrite(); return true;
-    case cmd::kComSetup: OnComSetup(); return true;
-    case cmd::kScanInfo: OnScanInfo(); return true;
-    case cmd::kLanguage: OnLanguage(); return true;
-    case cmd::kFilePrint:
-    case cmd::kFilePrintDirect: OnFilePrint(); return true;
-    case cmd::kFilePrintPreview: OnFilePrintPreview(); return true;
-    default: return false;
+        case cmd::kRead:
+            OnRead();
+            return true;
+        case cmd::kWrite:
+            OnWrite();
+            return true;
+        case cmd::kComSetup:
+            OnComSetup();
+            return true;
+        case cmd::kScanInfo:
+            OnScanInfo();
+            return true;
+        case cmd::kLanguage:
+            OnLanguage();
+            return true;
+        case cmd::kFilePrint:
+        case cmd::kFilePrintDirect:
+            OnFilePrint();
+            return true;
+        case cmd::kFilePrintPreview:
+            OnFilePrintPreview();
+            return true;
+        default:
+            return false;
     }
 }
 
-void CProgramView::OnRead() { PrepareTransfer(0, "Read Data", "读数据", link::kReadProgressSteps); }
+void CProgramView::OnRead() {
+    PrepareTransfer(0, "Read Data", "读数据", link::kReadProgressSteps);
+}
 
-void CProgramView::OnWrite() { PrepareTransfer(1, "Write Data", "写数据", link::kWriteProgressSteps); }
+void CProgramView::OnWrite() {
+    PrepareTransfer(1, "Write Data", "写数据", link::kWriteProgressSteps);
+}
 
 // Sets the direction and shows the progress window; the transfer starts
 // with its OK. While the window is open, only direction and title change.
-void CProgramView::PrepareTransfer(int direction, const char* englishTitle, const char* chineseTitle, int steps) {
+void CProgramView::PrepareTransfer(int direction, const char* englishTitle,
+                                   const char* chineseTitle, int steps) {
     TransferDirection = direction;
     processDlg_->TransferTitle = QString::fromUtf8(ctx_.Pick(englishTitle, chineseTitle));
     if (processDlg_->Exists()) return;
@@ -170,14 +211,16 @@ void CProgramView::RunTransfer() {
 
     GuiTransferHost::ViewHooks hooks;
     hooks.direction = [this] {
-        return TransferDirection == 1 ? link::TransferDirection::kWrite : link::TransferDirection::kRead;
+        return TransferDirection == 1 ? link::TransferDirection::kWrite
+                                      : link::TransferDirection::kRead;
     };
     hooks.gridToImage = [this] { GridToImage(); };
     hooks.imageToGrid = [this] { ImageToGrid(); };
     GuiTransferHost host(ctx_, processDlg_.data(), std::move(hooks), this);
     std::unique_ptr<link::SerialPort> port =
         portFactory_ ? portFactory_() : std::make_unique<link::PosixSerialPort>();
-    lastTransfer_ = link::RunTransfer(link::PortDevice(PortName, ctx_.theIni), *port, doc_->Image, host);
+    lastTransfer_ =
+        link::RunTransfer(link::PortDevice(PortName, ctx_.theIni), *port, doc_->Image, host);
 
     if (processDlg_) processDlg_->DestroyWindow();
     editor_->setEnabled(true);
@@ -194,7 +237,9 @@ void CProgramView::UpdateProgressWindow() {
     if (processDlg_) processDlg_->HoldOk(AnyTransferRunning() && !transferRunning_);
 }
 
-void CProgramView::OnComSetup() { ctx_.services.ExecDialog(*comSetupDlg_); }
+void CProgramView::OnComSetup() {
+    ctx_.services.ExecDialog(*comSetupDlg_);
+}
 
 // The port goes to the view of the active document window, which need not
 // be this one.
@@ -265,7 +310,9 @@ void CProgramView::OnFilePrintPreview() {
 // very program file, started without a shell.
 void CProgramView::OnLanguage() {
     languageDlg_->LanguageChanged = false;
-    if (ctx_.services.ExecDialog(*languageDlg_) != QDialog::Accepted || !languageDlg_->LanguageChanged) return;
+    if (ctx_.services.ExecDialog(*languageDlg_) != QDialog::Accepted ||
+        !languageDlg_->LanguageChanged)
+        return;
     AppContext& ctx = ctx_;
     if (ctx.mainFrame) ctx.mainFrame->close();  // this view may be gone from here on
     ctx.theIni.Save(false);

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "link/transfer.h"
 #include "editor/print_layout.h"
+#include "link/transfer.h"
 #include "model/channel_table.h"
 #include "model/status.h"
 
@@ -39,7 +39,7 @@ class CProgramDoc;
 // refuses to close.
 class CProgramView : public QWidget {
     Q_OBJECT
-public:
+  public:
     CProgramView(CProgramDoc* doc, AppContext& ctx, QWidget* parent = nullptr);
     ~CProgramView() override;
 
@@ -89,7 +89,7 @@ public:
     // showing and hiding bars, bringing the document window back, help.
     static bool CommandAllowedDuringTransfer(int commandId);
 
-public slots:
+  public slots:
     void OnRead();
     void OnWrite();
     void OnComSetup();
@@ -101,8 +101,9 @@ public slots:
     // progress window. Refused while another transfer runs.
     void RunTransfer();
 
-private:
-    void PrepareTransfer(int direction, const char* englishTitle, const char* chineseTitle, int steps);
+  private:
+    void PrepareTransfer(int direction, const char* englishTitle, const char* chineseTitle,
+                         int steps);
     void SetPortNameOfActiveView(const std::string& name);
     void UpdateFrameCommands();
     print::PrintData PrintDataNow() const;

@@ -29,13 +29,19 @@ int ProgressSteps(TransferDirection direction) {
     return direction == TransferDirection::kRead ? kReadProgressSteps : kWriteProgressSteps;
 }
 
-bool CarriedByRead(int address) { return InRanges(kReadRanges, address); }
-bool CarriedByWrite(int address) { return InRanges(kWriteRanges, address); }
-bool CarriedBothWays(int address) { return CarriedByRead(address) && CarriedByWrite(address); }
+bool CarriedByRead(int address) {
+    return InRanges(kReadRanges, address);
+}
+bool CarriedByWrite(int address) {
+    return InRanges(kWriteRanges, address);
+}
+bool CarriedBothWays(int address) {
+    return CarriedByRead(address) && CarriedByWrite(address);
+}
 
 std::array<std::uint8_t, kRequestSize> BlockRequest(std::uint8_t command, int address) {
-    return {command, static_cast<std::uint8_t>(address / 256), static_cast<std::uint8_t>(address % 256),
-            kBlockLength};
+    return {command, static_cast<std::uint8_t>(address / 256),
+            static_cast<std::uint8_t>(address % 256), kBlockLength};
 }
 
 }  // namespace qm530::link

@@ -20,7 +20,8 @@
 
 namespace qm530 {
 
-CComSetupDlg::CComSetupDlg(AppContext& ctx, std::function<void(const std::string&)> setPortName, QWidget* parent)
+CComSetupDlg::CComSetupDlg(AppContext& ctx, std::function<void(const std::string&)> setPortName,
+                           QWidget* parent)
     : QDialog(parent), ctx_(ctx), setPortName_(std::move(setPortName)) {
     setObjectName(QStringLiteral("ComSetupDialog"));
     setWindowTitle(tr("COM Setup"));
@@ -103,7 +104,8 @@ int CComSetupDlg::SelectedIndex() const {
 
 // An index outside 0-3 selects none.
 void CComSetupDlg::SelectIndex(int index) {
-    for (int i = 0; i < kPortCount; ++i) buttons_[static_cast<std::size_t>(i)]->setChecked(i == index);
+    for (int i = 0; i < kPortCount; ++i)
+        buttons_[static_cast<std::size_t>(i)]->setChecked(i == index);
 }
 
 void CComSetupDlg::accept() {

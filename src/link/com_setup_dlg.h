@@ -20,7 +20,7 @@ struct AppContext;
 // Cancel changes nothing. F1 opens help topic 32777.
 class CComSetupDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kPortCount = 4;
     static constexpr int kFirstButtonId = 1007;
 
@@ -36,10 +36,10 @@ public:
 
     void accept() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void OnInitDialog();
     int SelectedIndex() const;
     void SelectIndex(int index);

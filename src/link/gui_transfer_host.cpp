@@ -11,7 +11,8 @@
 
 namespace qm530 {
 
-GuiTransferHost::GuiTransferHost(AppContext& ctx, CProcessDlg* progress, ViewHooks hooks, QWidget* messageParent)
+GuiTransferHost::GuiTransferHost(AppContext& ctx, CProcessDlg* progress, ViewHooks hooks,
+                                 QWidget* messageParent)
     : ctx_(ctx), progress_(progress), hooks_(std::move(hooks)), messageParent_(messageParent) {}
 
 link::TransferDirection GuiTransferHost::Direction() {
@@ -26,7 +27,9 @@ void GuiTransferHost::ImageToGrid() {
     if (hooks_.imageToGrid) hooks_.imageToGrid();
 }
 
-void GuiTransferHost::ClearImageIsDefault() { ctx_.ImageIsDefault = false; }
+void GuiTransferHost::ClearImageIsDefault() {
+    ctx_.ImageIsDefault = false;
+}
 
 QString GuiTransferHost::MessageText(int messageId, const std::string& detail) {
     QString text = StringTable(messageId);
@@ -40,12 +43,14 @@ QString GuiTransferHost::MessageText(int messageId, const std::string& detail) {
 
 void GuiTransferHost::ShowMessage(int messageId, const std::string& detail) {
     ctx_.services.MessageBox(messageParent_.data(), MessageText(messageId, detail),
-                             QString::fromStdString(ctx_.ApplicationName), MsgButtons::Ok, MsgIcon::Exclamation);
+                             QString::fromStdString(ctx_.ApplicationName), MsgButtons::Ok,
+                             MsgIcon::Exclamation);
 }
 
 bool GuiTransferHost::AskRetry(const std::string&) {
     return ctx_.services.MessageBox(messageParent_.data(), StringTable(msg::kCommError),
-                                    QString::fromStdString(ctx_.ApplicationName), MsgButtons::RetryCancel,
+                                    QString::fromStdString(ctx_.ApplicationName),
+                                    MsgButtons::RetryCancel,
                                     MsgIcon::Exclamation) == MsgResult::Retry;
 }
 
@@ -55,10 +60,16 @@ void GuiTransferHost::Progress(int) {
     progress_->SetCounterText(QString::number(position));
 }
 
-void GuiTransferHost::PumpOne() { QCoreApplication::processEvents(); }
+void GuiTransferHost::PumpOne() {
+    QCoreApplication::processEvents();
+}
 
-bool GuiTransferHost::CancelRequested() { return !progress_ || progress_->CancelRequested; }
+bool GuiTransferHost::CancelRequested() {
+    return !progress_ || progress_->CancelRequested;
+}
 
-void GuiTransferHost::Sleep(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
+void GuiTransferHost::Sleep(int milliseconds) {
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
 
 }  // namespace qm530

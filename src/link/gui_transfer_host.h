@@ -17,7 +17,7 @@ class CProcessDlg;
 // message boxes, and every pump step lets the user interface handle what
 // is pending (QCoreApplication::processEvents).
 class GuiTransferHost : public link::TransferHost {
-public:
+  public:
     // What the host needs from the channel view that runs the transfer.
     struct ViewHooks {
         std::function<link::TransferDirection()> direction;
@@ -25,7 +25,8 @@ public:
         std::function<void()> imageToGrid;
     };
 
-    GuiTransferHost(AppContext& ctx, CProcessDlg* progress, ViewHooks hooks, QWidget* messageParent);
+    GuiTransferHost(AppContext& ctx, CProcessDlg* progress, ViewHooks hooks,
+                    QWidget* messageParent);
 
     link::TransferDirection Direction() override;
     void GridToImage() override;
@@ -42,7 +43,7 @@ public:
     // that cannot be opened the reason this system gives.
     static QString MessageText(int messageId, const std::string& detail);
 
-private:
+  private:
     AppContext& ctx_;
     QPointer<CProcessDlg> progress_;
     ViewHooks hooks_;

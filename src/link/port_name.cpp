@@ -34,6 +34,8 @@ std::string ResolvePortName(const std::string& name, const CIniFile* ini) {
     return "/dev/ttyUSB" + std::to_string(n - 1);
 }
 
-std::string PortNameOfNumber(int number) { return "com" + std::to_string(number); }
+std::string PortNameOfNumber(int number) {
+    return "com" + std::to_string(number);
+}
 
 }  // namespace qm530::link

@@ -75,33 +75,35 @@ Status PortError(const std::string& what, int error) {
 
 std::string OpenFailureReason(const std::string& device, int error) {
     switch (error) {
-    case ENOENT:
-    case ENODEV:
-    case ENXIO:
-        return device + ": no such device";
-    case EBUSY:
-    case EWOULDBLOCK:
-        return device + ": in use by another program";
-    case EACCES:
-    case EPERM: {
-        struct stat st {};
-        if (::stat(device.c_str(), &st) == 0) {
-            const std::string groupName = GroupName(st.st_gid);
-            return device + ": permission denied; the device belongs to group '" + groupName +
-                   "': join it (sudo usermod -aG " + groupName + " $USER) and log in again";
+        case ENOENT:
+        case ENODEV:
+        case ENXIO:
+            return device + ": no such device";
+        case EBUSY:
+        case EWOULDBLOCK:
+            return device + ": in use by another program";
+        case EACCES:
+        case EPERM: {
+            struct stat st {};
+            if (::stat(device.c_str(), &st) == 0) {
+                const std::string groupName = GroupName(st.st_gid);
+                return device + ": permission denied; the device belongs to group '" + groupName +
+                       "': join it (sudo usermod -aG " + groupName + " $USER) and log in again";
+            }
+            return device + ": permission denied";
         }
-        return device + ": permission denied";
-    }
-    case ENOTTY:
-        return device + ": not a serial port";
-    default:
-        return device + ": " + std::strerror(error);
+        case ENOTTY:
+            return device + ": not a serial port";
+        default:
+            return device + ": " + std::strerror(error);
     }
 }
 
 PosixSerialPort::PosixSerialPort(PortTimeouts timeouts) : timeouts_(timeouts) {}
 
-PosixSerialPort::~PosixSerialPort() { Close(); }
+PosixSerialPort::~PosixSerialPort() {
+    Close();
+}
 
 Status PosixSerialPort::Open(const std::string& device) {
     Close();
@@ -148,8 +150,8 @@ Status PosixSerialPort::Configure() {
     tio.c_cflag |= CS8 | CREAD | CLOCAL;
     // Raw binary input and output. Software flow control goes too: in
     // binary data it would swallow the bytes 0x11 and 0x13.
-    tio.c_iflag &= ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | INPCK | IXON | IXOFF |
-                     IXANY);
+    tio.c_iflag &=
+        ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | INPCK | IXON | IXOFF | IXANY);
     tio.c_oflag &= ~OPOST;
     tio.c_lflag &= ~(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
     tio.c_cc[VMIN] = 0;
@@ -166,7 +168,8 @@ ReadResult PosixSerialPort::Read(std::size_t n) {
     }
     const Nanos start = Now();
     const Nanos deadline =
-        start + (static_cast<Nanos>(timeouts_.readPerByte) * static_cast<Nanos>(n) + timeouts_.readConstant) *
+        start + (static_cast<Nanos>(timeouts_.readPerByte) * static_cast<Nanos>(n) +
+                 timeouts_.readConstant) *
                     kNanosPerMs;
     const Nanos gap = static_cast<Nanos>(timeouts_.interByteGap) * kNanosPerMs;
     Nanos lastByte = 0;
@@ -238,7 +241,8 @@ Status PosixSerialPort::Write(std::span<const std::uint8_t> bytes) {
         const Nanos remaining = deadline - Now();
         if (remaining <= 0) break;
         Ready ready;
-        if (!WaitFor(fd_, POLLOUT, -1, remaining, ready) && errno != EINTR) return PortError("poll", errno);
+        if (!WaitFor(fd_, POLLOUT, -1, remaining, ready) && errno != EINTR)
+            return PortError("poll", errno);
     }
     if (done < bytes.size()) {
         return Status::Fail("write time-out: " + std::to_string(done) + " of " +

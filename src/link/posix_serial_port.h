@@ -10,7 +10,7 @@ namespace qm530::link {
 // device whose exclusive flag another program has set is refused too,
 // although root could open it.
 class PosixSerialPort : public SerialPort {
-public:
+  public:
     explicit PosixSerialPort(PortTimeouts timeouts = {});
     ~PosixSerialPort() override;
     PosixSerialPort(const PosixSerialPort&) = delete;
@@ -32,7 +32,7 @@ public:
     // with "cancelled", instead of waiting for its time-out.
     void WatchCancel(int fd) { cancelFd_ = fd; }
 
-private:
+  private:
     int fd_ = -1;
     int cancelFd_ = -1;
     // True when this port set the device's exclusive flag, which Close then

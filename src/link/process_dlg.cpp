@@ -13,7 +13,8 @@ namespace qm530 {
 CProcessDlg::CProcessDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ProcessDialog"));
     setWindowTitle(tr("Process"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     setModal(false);
 
     bar_ = new QProgressBar(this);
@@ -74,7 +75,9 @@ void CProcessDlg::DestroyWindow() {
     hide();
 }
 
-bool CProcessDlg::Running() const { return exists_ && started_; }
+bool CProcessDlg::Running() const {
+    return exists_ && started_;
+}
 
 void CProcessDlg::HoldOk(bool held) {
     okHeld_ = held;
@@ -86,7 +89,9 @@ void CProcessDlg::BackToReady() {
     UpdateOk();
 }
 
-void CProcessDlg::UpdateOk() { ok_->setEnabled(!started_ && !okHeld_); }
+void CProcessDlg::UpdateOk() {
+    ok_->setEnabled(!started_ && !okHeld_);
+}
 
 void CProcessDlg::SetRange(int low, int high) {
     low_ = low;
@@ -100,7 +105,9 @@ void CProcessDlg::SetPos(int position) {
     bar_->setValue(position_);
 }
 
-void CProcessDlg::SetStep(int step) { step_ = step; }
+void CProcessDlg::SetStep(int step) {
+    step_ = step;
+}
 
 int CProcessDlg::StepIt() {
     int next = position_ + step_;
@@ -109,7 +116,9 @@ int CProcessDlg::StepIt() {
     return position_;
 }
 
-void CProcessDlg::SetCounterText(const QString& text) { counter_->setText(text); }
+void CProcessDlg::SetCounterText(const QString& text) {
+    counter_->setText(text);
+}
 
 // OK: the transfer starts; the window stays open with OK disabled.
 void CProcessDlg::accept() {

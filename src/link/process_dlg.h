@@ -20,10 +20,10 @@ namespace qm530 {
 // window stays ready, and Cancel still closes it.
 class CProcessDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CProcessDlg(QWidget* parent = nullptr);
 
-    QString TransferTitle;        // the caption given at creation
+    QString TransferTitle;  // the caption given at creation
     bool CancelRequested = false;
 
     // Creates the window (hidden, ready: OK enabled, bar 0 of 0-64, step 1,
@@ -59,18 +59,18 @@ public:
     QPushButton* OkButton() const { return ok_; }
     QPushButton* CancelButton() const { return cancel_; }
 
-signals:
+  signals:
     // OK was pressed: the owning view runs the transfer.
     void TransferRequested();
 
-public slots:
+  public slots:
     void accept() override;  // OK
     void reject() override;  // Cancel, Esc, the close box
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void UpdateOk();
 
     QProgressBar* bar_;

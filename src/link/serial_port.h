@@ -22,17 +22,17 @@ struct ReadResult {
 
 // Time limits of the port calls, in milliseconds.
 struct PortTimeouts {
-    int interByteGap = 30;      // a read ends when two bytes are further apart
-    int readPerByte = 500;      // read total: readPerByte * n + readConstant
+    int interByteGap = 30;  // a read ends when two bytes are further apart
+    int readPerByte = 500;  // read total: readPerByte * n + readConstant
     int readConstant = 90;
-    int writePerByte = 50;      // write total: writePerByte * n + writeConstant
+    int writePerByte = 50;  // write total: writePerByte * n + writeConstant
     int writeConstant = 50;
 };
 
 // A serial port as the clone protocol uses it: exclusive, 9600 8N1 raw,
 // with time-limited reads.
 class SerialPort {
-public:
+  public:
     virtual ~SerialPort() = default;
 
     // Opens an existing device for reading and writing, exclusively.

@@ -23,7 +23,9 @@ std::string BlockName(int address) {
     return text;
 }
 
-bool IsAck(const ReadResult& r) { return r.status.ok() && r.bytes.size() == 1 && r.bytes[0] == kAck; }
+bool IsAck(const ReadResult& r) {
+    return r.status.ok() && r.bytes.size() == 1 && r.bytes[0] == kAck;
+}
 
 // What a one-byte confirmation read brought instead of 0x06.
 std::string DescribeConfirmation(const ReadResult& r) {
@@ -33,13 +35,13 @@ std::string DescribeConfirmation(const ReadResult& r) {
 }
 
 class Transfer {
-public:
+  public:
     Transfer(const std::string& device, SerialPort& port, RadioImage& image, TransferHost& host)
         : device_(device), port_(port), image_(image), host_(host) {}
 
     TransferResult Run();
 
-private:
+  private:
     enum class Step { kDone, kCancelled, kFailed };
 
     // One pump step; false when the user asked to cancel.
@@ -137,7 +139,8 @@ Transfer::Step Transfer::Handshake() {
                 const ReadResult confirm = port_.Read(1);
                 if (IsAck(confirm)) return Step::kDone;
                 problem = "handshake not confirmed: " + DescribeConfirmation(confirm);
-                if (counter > kWrongReplyLimit) return FailUnlessCancelled(msg::kProgramInterrupt, problem);
+                if (counter > kWrongReplyLimit)
+                    return FailUnlessCancelled(msg::kProgramInterrupt, problem);
                 ++counter;
             }
         }
@@ -152,11 +155,13 @@ Transfer::Step Transfer::WriteBlocks() {
         port_.Purge(PurgeKind::kClear);
         port_.Write(request);
         host_.Sleep(1);
-        port_.Write(std::span<const std::uint8_t>(&image_.bytes[static_cast<std::size_t>(address)], kBlockSize));
+        port_.Write(std::span<const std::uint8_t>(&image_.bytes[static_cast<std::size_t>(address)],
+                                                  kBlockSize));
         const ReadResult reply = port_.Read(1);
         if (!IsAck(reply)) {
             return FailUnlessCancelled(msg::kProgramInterrupt,
-                                       BlockName(address) + ": " + DescribeConfirmation(reply), address);
+                                       BlockName(address) + ": " + DescribeConfirmation(reply),
+                                       address);
         }
         ++result_.blocksDone;
         if (address % kProgressRowSize == 0) ReportProgress();
@@ -178,21 +183,22 @@ Transfer::Step Transfer::ReadBlocks() {
                                        BlockName(address) + ": " + reply.status.detail(), address);
         }
         if (reply.bytes.size() < static_cast<std::size_t>(kReadReplySize)) {
-            std::string detail = BlockName(address) + ": " + std::to_string(reply.bytes.size()) + " of " +
-                                 std::to_string(kReadReplySize) + " bytes received";
+            std::string detail = BlockName(address) + ": " + std::to_string(reply.bytes.size()) +
+                                 " of " + std::to_string(kReadReplySize) + " bytes received";
             if (!reply.bytes.empty()) detail += " (" + HexBytes(reply.bytes) + ")";
             return FailUnlessCancelled(msg::kProgramInterrupt, detail, address);
         }
         for (int i = 0; i < kBlockSize; ++i) {
-            image_[static_cast<std::size_t>(address + i)] = reply.bytes[static_cast<std::size_t>(kReadReplyHeaderSize + i)];
+            image_[static_cast<std::size_t>(address + i)] =
+                reply.bytes[static_cast<std::size_t>(kReadReplyHeaderSize + i)];
         }
         port_.Purge(PurgeKind::kClear);
         WriteByte(kAck);
         const ReadResult ack = port_.Read(1);
         if (!IsAck(ack)) {
-            return FailUnlessCancelled(msg::kProgramInterrupt,
-                                       BlockName(address) + ": acknowledge " + DescribeConfirmation(ack),
-                                       address);
+            return FailUnlessCancelled(
+                msg::kProgramInterrupt,
+                BlockName(address) + ": acknowledge " + DescribeConfirmation(ack), address);
         }
         ++result_.blocksDone;
         if (address % kProgressRowSize == 0) ReportProgress();
@@ -213,7 +219,8 @@ std::string HexByte(unsigned value) {
     return text;
 }
 
-TransferResult RunTransfer(const std::string& device, SerialPort& port, RadioImage& image, TransferHost& host) {
+TransferResult RunTransfer(const std::string& device, SerialPort& port, RadioImage& image,
+                           TransferHost& host) {
     Transfer transfer(device, port, image, host);
     return transfer.Run();
 }

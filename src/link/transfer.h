@@ -12,7 +12,7 @@ namespace qm530::link {
 // program implements it with its progress window and message boxes, the
 // command-line tool with a terminal progress bar and signals.
 class TransferHost {
-public:
+  public:
     virtual ~TransferHost() = default;
 
     // The direction; asked before the transfer and again after the handshake,

@@ -15,7 +15,9 @@ namespace qm530 {
 
 namespace {
 
-std::string ErrnoText(int err) { return std::strerror(err); }
+std::string ErrnoText(int err) {
+    return std::strerror(err);
+}
 
 std::string DirectoryOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
@@ -105,7 +107,8 @@ Status WriteFileAtomically(const std::string& requested, const std::string& data
 
 Status RewriteFileInPlace(const std::string& path, const std::string& data) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) return Status::Fail(path + ": cannot open the file for writing: " + ErrnoText(errno));
+    if (fd < 0)
+        return Status::Fail(path + ": cannot open the file for writing: " + ErrnoText(errno));
     bool ok = WriteAll(fd, data) && ::ftruncate(fd, static_cast<off_t>(data.size())) == 0 &&
               ::fsync(fd) == 0;
     const int err = errno;

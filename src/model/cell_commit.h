@@ -23,6 +23,8 @@ CommitOutcome CommitCellText(ChannelTable& table, int row, int column, const std
                              const BandLimits& band, UiLanguage lang);
 
 // True when 10 Hz units lie on the 5 kHz or the 6.25 kHz raster.
-constexpr bool OnChannelRaster(int units) { return units % 500 == 0 || units % 625 == 0; }
+constexpr bool OnChannelRaster(int units) {
+    return units % 500 == 0 || units % 625 == 0;
+}
 
 }  // namespace qm530

@@ -7,7 +7,9 @@ namespace qm530 {
 
 namespace {
 
-constexpr int RecordAddress(int channel) { return channel * 16; }
+constexpr int RecordAddress(int channel) {
+    return channel * 16;
+}
 
 }  // namespace
 
@@ -47,7 +49,9 @@ int FrequencyUnits(const RadioImage& image, int address) {
     return k;
 }
 
-std::string FormatFrequency(int units) { return CFormat("%3.5f", units * 1.0 / 100000.0); }
+std::string FormatFrequency(int units) {
+    return CFormat("%3.5f", units * 1.0 / 100000.0);
+}
 
 std::string FrequencyText(const RadioImage& image, int address) {
     if (FrequencyFieldEmpty(image, address)) return {};
@@ -64,7 +68,8 @@ void WriteFrequency(RadioImage& image, int address, int units) {
     for (int i = 3; i >= 0; --i) {
         const int a = t / d;
         t %= d;
-        image[static_cast<std::size_t>(address + i)] = static_cast<std::uint8_t>((a / 10) * 16 + a % 10);
+        image[static_cast<std::size_t>(address + i)] =
+            static_cast<std::uint8_t>((a / 10) * 16 + a % 10);
         d /= 100;
     }
 }
@@ -80,8 +85,10 @@ void ImageToGrid(RadioImage& image, ChannelTable& table, UiLanguage lang,
         table.SetCell(n, col::kRx, FrequencyText(image, base));
         table.SetCell(n, col::kTx, FrequencyText(image, base + 4));
         const bool rowEmpty = table.Cell(n, col::kRx).empty() && table.Cell(n, col::kTx).empty();
-        table.SetCell(n, col::kDecode, ToneWordToText(ReadToneWord(image, base + 8), rowEmpty, lang));
-        table.SetCell(n, col::kEncode, ToneWordToText(ReadToneWord(image, base + 10), rowEmpty, lang));
+        table.SetCell(n, col::kDecode,
+                      ToneWordToText(ReadToneWord(image, base + 8), rowEmpty, lang));
+        table.SetCell(n, col::kEncode,
+                      ToneWordToText(ReadToneWord(image, base + 10), rowEmpty, lang));
         const std::uint8_t flags = image[static_cast<std::size_t>(base + 12)];
         const std::uint8_t mode = image[static_cast<std::size_t>(base + 13)];
         if (rowEmpty) {
@@ -89,7 +96,8 @@ void ImageToGrid(RadioImage& image, ChannelTable& table, UiLanguage lang,
             table.SetCell(n, col::kBusyLock, {});
             table.SetCell(n, col::kBandwidth, {});
         } else {
-            table.SetCell(n, col::kPower, (mode & 0x20) ? words::kHigh.In(lang) : words::kLow.In(lang));
+            table.SetCell(n, col::kPower,
+                          (mode & 0x20) ? words::kHigh.In(lang) : words::kLow.In(lang));
             const int busy = flags & 0x18;
             table.SetCell(n, col::kBusyLock,
                           busy == 0      ? words::kOff.In(lang)
@@ -157,10 +165,12 @@ void GridToImage(const ChannelTable& table, RadioImage& image) {
     std::uint8_t low = 0;
     std::uint8_t high = 0;
     for (int n = 1; n <= 8; ++n) {
-        if (words::kYes.Matches(table.Cell(n, col::kScanAdd))) low |= static_cast<std::uint8_t>(1 << (n - 1));
+        if (words::kYes.Matches(table.Cell(n, col::kScanAdd)))
+            low |= static_cast<std::uint8_t>(1 << (n - 1));
     }
     for (int n = 9; n <= 16; ++n) {
-        if (words::kYes.Matches(table.Cell(n, col::kScanAdd))) high |= static_cast<std::uint8_t>(1 << (n - 9));
+        if (words::kYes.Matches(table.Cell(n, col::kScanAdd)))
+            high |= static_cast<std::uint8_t>(1 << (n - 9));
     }
     image[addr::kScanAddLow] = low;
     image[addr::kScanAddHigh] = high;

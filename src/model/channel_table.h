@@ -5,15 +5,15 @@
 #include <string>
 
 #include "model/channel_words.h"
-#include "model/radio_image.h"
 #include "model/language.h"
+#include "model/radio_image.h"
 
 namespace qm530 {
 
 // The 17 x 9 table of texts that the channel grid shows: row 0 holds the
 // headers, column 0 the channel labels, rows 1-16 the channels.
 class ChannelTable {
-public:
+  public:
     ChannelTable() = default;
 
     const std::string& Cell(int row, int column) const { return cells_[row][column]; }
@@ -29,7 +29,7 @@ public:
 
     bool operator==(const ChannelTable&) const = default;
 
-private:
+  private:
     // No "{}" initializer: clang 14 crashes on it, and the strings start empty anyway.
     std::array<std::array<std::string, kTableCols>, kTableRows> cells_;
 };

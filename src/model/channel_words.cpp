@@ -23,11 +23,16 @@ ColumnWords ListWordsForColumn(int column) {
     static const Bilingual busy[] = {words::kOff, words::kCarrier, words::kQtDqt};
     static const Bilingual bandwidth[] = {words::kWide, words::kNarrow};
     switch (column) {
-        case col::kPower: return {power, 2};
-        case col::kScanAdd: return {scan, 2};
-        case col::kBusyLock: return {busy, 3};
-        case col::kBandwidth: return {bandwidth, 2};
-        default: return {};
+        case col::kPower:
+            return {power, 2};
+        case col::kScanAdd:
+            return {scan, 2};
+        case col::kBusyLock:
+            return {busy, 3};
+        case col::kBandwidth:
+            return {bandwidth, 2};
+        default:
+            return {};
     }
 }
 

@@ -8,7 +8,7 @@ namespace qm530 {
 // The outcome of an operation that can fail. Failures carry a text for the
 // user and, where the failure is one of the string-table messages, its id.
 class Status {
-public:
+  public:
     Status() = default;
     static Status Ok() { return Status(); }
     static Status Fail(std::string detail, int messageId = 0) {
@@ -24,7 +24,7 @@ public:
     const std::string& detail() const { return detail_; }
     int messageId() const { return messageId_; }
 
-private:
+  private:
     bool failed_ = false;
     std::string detail_;
     int messageId_ = 0;

@@ -42,7 +42,9 @@ const std::vector<int>& DcsCodes() {
     return codes;
 }
 
-const Bilingual& NoToneText() { return kNoTone; }
+const Bilingual& NoToneText() {
+    return kNoTone;
+}
 
 std::vector<std::string> FillToneTable(UiLanguage lang) {
     std::vector<std::string> table;

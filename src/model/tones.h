@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "model/radio_image.h"
 #include "model/language.h"
+#include "model/radio_image.h"
 
 namespace qm530 {
 

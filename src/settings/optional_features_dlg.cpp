@@ -1,10 +1,10 @@
 #include "settings/optional_features_dlg.h"
 
-#include <QPushButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QShowEvent>
 
 #include "app/app_context.h"
@@ -95,11 +95,16 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(AppContext& ctx, RadioImage& image, Q
     const auto [ok, cancel] = LayOutWithOkCancel(this, form, tr("OK"), tr("Cancel"));
 
     // Keyboard order: down the left column, then the right one.
-    QWidget* order[] = {List(FeatureList::TimeOutTimer), List(FeatureList::TotPreAlert),
-                        List(FeatureList::SquelchLevel), List(FeatureList::Voice),
-                        List(FeatureList::VoxGain),      List(FeatureList::VoxDelay),
-                        beep_,                           batterySaver_,
-                        ok,                              cancel};
+    QWidget* order[] = {List(FeatureList::TimeOutTimer),
+                        List(FeatureList::TotPreAlert),
+                        List(FeatureList::SquelchLevel),
+                        List(FeatureList::Voice),
+                        List(FeatureList::VoxGain),
+                        List(FeatureList::VoxDelay),
+                        beep_,
+                        batterySaver_,
+                        ok,
+                        cancel};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     EnableControlHelp(this);

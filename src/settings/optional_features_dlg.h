@@ -18,7 +18,7 @@ struct AppContext;
 // OK stores all fields, Cancel nothing.
 class COptionalFeaturesDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     COptionalFeaturesDlg(AppContext& ctx, RadioImage& image, QWidget* parent = nullptr);
 
     QComboBox* List(FeatureList list) const { return lists_[static_cast<std::size_t>(list)]; }
@@ -27,10 +27,10 @@ public:
 
     void accept() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void OnInitDialog();
 
     AppContext& ctx_;

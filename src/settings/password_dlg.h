@@ -16,7 +16,7 @@ constexpr const char* kAccessCode = "480215";
 // with any number of retries. Cancel ends the program.
 class CPasswordDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CPasswordDlg(AppContext& ctx, QWidget* parent = nullptr);
 
     bool Accepted = false;
@@ -24,10 +24,10 @@ public:
 
     void accept() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     AppContext& ctx_;
     QLineEdit* edit_;
 };

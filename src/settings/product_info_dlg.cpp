@@ -1,12 +1,11 @@
 #include "settings/product_info_dlg.h"
 
-#include <climits>
-
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QShowEvent>
+#include <climits>
 
 #include "app/app_context.h"
 #include "app/command_ids.h"
@@ -26,7 +25,8 @@ std::uint32_t RegistryPosition(int position) {
 }
 
 int ListPosition(std::uint32_t registryValue) {
-    return registryValue > static_cast<std::uint32_t>(INT_MAX) ? -1 : static_cast<int>(registryValue);
+    return registryValue > static_cast<std::uint32_t>(INT_MAX) ? -1
+                                                               : static_cast<int>(registryValue);
 }
 
 }  // namespace
@@ -86,8 +86,10 @@ void CProductInfoDlg::accept() {
         (*target_.image)[addr::kProductType] = static_cast<std::uint8_t>(model & 0xFF);
         (*target_.image)[addr::kBandIndex] = static_cast<std::uint8_t>(band & 0xFF);
     }
-    const std::string modelText = model >= 0 ? typeList_->currentText().toStdString() : std::string();
-    const std::string bandText = band >= 0 ? frequencyList_->currentText().toStdString() : std::string();
+    const std::string modelText =
+        model >= 0 ? typeList_->currentText().toStdString() : std::string();
+    const std::string bandText =
+        band >= 0 ? frequencyList_->currentText().toStdString() : std::string();
 
     // The caption of this choice always carries the English labels.
     const std::string title =

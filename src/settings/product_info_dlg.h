@@ -25,7 +25,7 @@ struct ProductInfoTarget {
 // the view's band limits. Cancel changes nothing.
 class CProductInfoDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     CProductInfoDlg(AppContext& ctx, ProductInfoTarget target, QWidget* parent = nullptr);
 
     QComboBox* TypeList() const { return typeList_; }
@@ -33,10 +33,10 @@ public:
 
     void accept() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void OnInitDialog();
     void OnTypeChanged();
 

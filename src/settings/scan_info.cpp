@@ -142,7 +142,9 @@ int SpinScanTime(int v, SpinDirection dir) {
     return v <= 0 ? kScanTimeMax : v - 1;
 }
 
-bool IsProgrammedChannel(const RadioImage& image, int n) { return ChannelProgrammedInImage(image, n); }
+bool IsProgrammedChannel(const RadioImage& image, int n) {
+    return ChannelProgrammedInImage(image, n);
+}
 
 std::string& ScanInfoForm::Text(ScanField field) {
     switch (field) {

@@ -1,10 +1,10 @@
 #include "settings/scan_info_dlg.h"
 
-#include <QPushButton>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QShowEvent>
 
 #include "app/app_context.h"
@@ -25,7 +25,9 @@ constexpr int kDropoutDelayEdit = 1006;
 constexpr int kTxDwellEdit = 1007;
 constexpr int kSpinOffset = 4;  // spin 1008 belongs to edit 1004, and so on
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // Sets a text only when it differs, so the caret stays where it is.
 void ShowText(QLineEdit* edit, const std::string& text) {
@@ -76,26 +78,32 @@ CScanInfoDlg::CScanInfoDlg(AppContext& ctx, RadioImage& image, QWidget* parent)
 
     const auto [ok, cancel] = LayOutWithOkCancel(this, form, tr("OK"), tr("Cancel"));
 
-    QWidget* order[] = {priority_, priorityChannel_, lookBackA_, lookBackB_, revert_,
-                        dropoutDelay_, txDwell_, ok, cancel};
+    QWidget* order[] = {priority_,     priorityChannel_, lookBackA_, lookBackB_, revert_,
+                        dropoutDelay_, txDwell_,         ok,         cancel};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(priority_, &QComboBox::currentIndexChanged, this, &CScanInfoDlg::OnPriorityChanged);
-    for (const ScanField field :
-         {ScanField::LookBackA, ScanField::LookBackB, ScanField::DropoutDelay, ScanField::TxDwell}) {
+    for (const ScanField field : {ScanField::LookBackA, ScanField::LookBackB,
+                                  ScanField::DropoutDelay, ScanField::TxDwell}) {
         CSpinEdit* edit = TimeEdit(field);
-        connect(edit, &CSpinEdit::Stepped, this, [this, field](int direction) { OnSpin(field, direction); });
+        connect(edit, &CSpinEdit::Stepped, this,
+                [this, field](int direction) { OnSpin(field, direction); });
         connect(edit, &CSpinEdit::FocusLeft, this, [this, field] { OnLeave(field); });
     }
 }
 
 CSpinEdit* CScanInfoDlg::TimeEdit(ScanField field) const {
     switch (field) {
-    case ScanField::LookBackA: return lookBackA_;
-    case ScanField::LookBackB: return lookBackB_;
-    case ScanField::DropoutDelay: return dropoutDelay_;
-    case ScanField::TxDwell: return txDwell_;
-    case ScanField::PriorityChannel: break;
+        case ScanField::LookBackA:
+            return lookBackA_;
+        case ScanField::LookBackB:
+            return lookBackB_;
+        case ScanField::DropoutDelay:
+            return dropoutDelay_;
+        case ScanField::TxDwell:
+            return txDwell_;
+        case ScanField::PriorityChannel:
+            break;
     }
     return nullptr;
 }
@@ -126,7 +134,8 @@ void CScanInfoDlg::OnSpin(ScanField field, int direction) {
     if (busy_) return;
     busy_ = true;
     ControlsToForm();
-    const ScanOutcome outcome = logic_.Spin(field, direction > 0 ? SpinDirection::Up : SpinDirection::Down);
+    const ScanOutcome outcome =
+        logic_.Spin(field, direction > 0 ? SpinDirection::Up : SpinDirection::Down);
     FormToControls();
     Report(outcome);
     busy_ = false;

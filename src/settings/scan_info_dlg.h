@@ -20,7 +20,7 @@ class CSpinEdit;
 // unprogrammed priority channel and the dialog then stays open.
 class CScanInfoDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     CScanInfoDlg(AppContext& ctx, RadioImage& image, QWidget* parent = nullptr);
 
     QComboBox* PriorityList() const { return priority_; }
@@ -32,10 +32,10 @@ public:
     void accept() override;
     void done(int result) override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void OnInitDialog();
     void OnPriorityChanged(int position);
     void OnSpin(ScanField field, int direction);

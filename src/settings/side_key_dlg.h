@@ -13,7 +13,7 @@ struct RadioImage;
 // list opens as "Off"; OK stores both lists, Cancel nothing.
 class CSideKeyDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     CSideKeyDlg(AppContext& ctx, RadioImage& image, QWidget* parent = nullptr);
 
     QComboBox* Key1List() const { return key1_; }
@@ -21,10 +21,10 @@ public:
 
     void accept() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void OnInitDialog();
 
     AppContext& ctx_;

@@ -10,7 +10,7 @@ namespace qm530 {
 // Losing the keyboard focus is reported as well.
 class CSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
-public:
+  public:
     // `editId` names the edit ("Edit1004"), `spinId` its buttons.
     CSpinEdit(int editId, int spinId, QWidget* parent = nullptr);
 
@@ -24,16 +24,16 @@ public:
     QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;
 
-signals:
+  signals:
     // +1 for the up arrow, -1 for the down arrow.
     void Stepped(int direction);
     void FocusLeft();
 
-protected:
+  protected:
     StepEnabled stepEnabled() const override;
     void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     bool digitsOnly_ = false;
 };
 

@@ -11,7 +11,8 @@ namespace {
 
 bool StrictNumber(const std::string& text, int& value) {
     if (text.empty() || text.size() > 6) return false;
-    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
     value = CAtoi(text);
     return true;
 }
@@ -67,14 +68,16 @@ Status ParseFault(const std::string& text, Fault& fault) {
     f.kind = kind->kind;
     if (kind->takesBlock) {
         if (parts.size() != 2 || !StrictNumber(parts[1], f.block) || f.block < 1) {
-            return Status::Fail("fault " + parts[0] + " needs a block number from 1, as in " + parts[0] + ":5");
+            return Status::Fail("fault " + parts[0] + " needs a block number from 1, as in " +
+                                parts[0] + ":5");
         }
     } else if (f.kind == FaultKind::kSlow) {
         f.gapMs = kDefaultSlowGapMs;
         f.firstByteDelayMs = kDefaultSlowFirstByteDelayMs;
         if (parts.size() > 3 || (parts.size() >= 2 && !StrictNumber(parts[1], f.gapMs)) ||
             (parts.size() == 3 && !StrictNumber(parts[2], f.firstByteDelayMs))) {
-            return Status::Fail("fault slow takes slow, slow:GAP or slow:GAP:FIRST in milliseconds");
+            return Status::Fail(
+                "fault slow takes slow, slow:GAP or slow:GAP:FIRST in milliseconds");
         }
         if (f.gapMs >= 30) return Status::Fail("the gap of a slow radio must stay below 30 ms");
     } else if (parts.size() != 1) {
@@ -90,7 +93,8 @@ std::string FaultText(const Fault& fault) {
         std::string text = k.name;
         if (k.takesBlock) text += ":" + std::to_string(fault.block);
         if (fault.kind == FaultKind::kSlow) {
-            text += ":" + std::to_string(fault.gapMs) + ":" + std::to_string(fault.firstByteDelayMs);
+            text +=
+                ":" + std::to_string(fault.gapMs) + ":" + std::to_string(fault.firstByteDelayMs);
         }
         return text;
     }

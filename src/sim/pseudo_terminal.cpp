@@ -23,7 +23,9 @@ bool MakeRaw(int fd) {
 
 }  // namespace
 
-PseudoTerminal::~PseudoTerminal() { Close(); }
+PseudoTerminal::~PseudoTerminal() {
+    Close();
+}
 
 Status PseudoTerminal::Open() {
     Close();

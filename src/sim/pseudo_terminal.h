@@ -10,7 +10,7 @@ namespace qm530::sim {
 // master side; the slave side is a device path any program can open like a
 // serial port.
 class PseudoTerminal {
-public:
+  public:
     PseudoTerminal() = default;
     ~PseudoTerminal();
     PseudoTerminal(const PseudoTerminal&) = delete;
@@ -23,7 +23,7 @@ public:
     int MasterFd() const { return master_; }
     const std::string& SlavePath() const { return slavePath_; }
 
-private:
+  private:
     int master_ = -1;
     std::string slavePath_;
 };

@@ -18,7 +18,8 @@ RadioAction Reply(std::vector<std::uint8_t> bytes) {
 
 }  // namespace
 
-RadioProtocol::RadioProtocol(const RadioImage& memory, const Fault& fault) : memory_(memory), fault_(fault) {}
+RadioProtocol::RadioProtocol(const RadioImage& memory, const Fault& fault)
+    : memory_(memory), fault_(fault) {}
 
 bool RadioProtocol::InFrame() const {
     return state_ == State::kMagic || state_ == State::kRequest || state_ == State::kWriteData;
@@ -49,76 +50,76 @@ RadioAction RadioProtocol::Receive(std::uint8_t byte) {
 
 RadioAction RadioProtocol::Dispatch(std::uint8_t byte) {
     switch (state_) {
-    case State::kIdle:
-        if (byte == kStx) {
-            state_ = State::kMagic;
-            magicIndex_ = 1;
-        }
-        return {};
-    case State::kMagic:
-        if (byte != kHandshake[magicIndex_]) {
-            state_ = State::kIdle;
-            return Dispatch(byte);
-        }
-        if (++magicIndex_ < kHandshake.size()) return {};
-        state_ = State::kAwaitIdentRequest;
-        return Reply({kAck});
-    case State::kAwaitIdentRequest:
-        if (byte != kStx) {
-            state_ = State::kIdle;
-            return {};
-        }
-        state_ = State::kAwaitConfirm;
-        return Reply(std::vector<std::uint8_t>(kIdent.begin(), kIdent.end()));
-    case State::kAwaitConfirm:
-        if (byte != kAck) {
-            // The STX was the start of a new handshake, not the request
-            // for the identification.
-            state_ = State::kMagic;
-            magicIndex_ = 1;
-            return Dispatch(byte);
-        }
-        if (fault_.kind == FaultKind::kNakHandshake) {
-            state_ = State::kIdle;
-            return Reply({kNak});
-        }
-        state_ = State::kProgram;
-        blockOrdinal_ = 0;
-        written_.reset();
-        ++counters_.handshakes;
-        return Reply({kAck});
-    case State::kAwaitReadAck:
-        if (byte == kAck) {
-            state_ = State::kProgram;
-            const bool nak = nakPendingAck_;
-            nakPendingAck_ = false;
-            return Reply({nak ? kNak : kAck});
-        }
-        state_ = State::kProgram;
-        nakPendingAck_ = false;
-        return Dispatch(byte);
-    case State::kProgram:
-        if (byte == kReadCommand || byte == kWriteCommand) {
-            if (fault_.kind == FaultKind::kHangUp && blockOrdinal_ == fault_.block) {
-                RadioAction drop;
-                drop.hangUp = true;
-                return drop;
+        case State::kIdle:
+            if (byte == kStx) {
+                state_ = State::kMagic;
+                magicIndex_ = 1;
             }
-            frame_.assign(1, byte);
-            state_ = State::kRequest;
-        } else if (byte == kStx) {
-            state_ = State::kMagic;
-            magicIndex_ = 1;
-        }
-        return {};
-    case State::kRequest:
-        frame_.push_back(byte);
-        if (frame_.size() < static_cast<std::size_t>(kRequestSize)) return {};
-        return RequestComplete();
-    case State::kWriteData:
-        frame_.push_back(byte);
-        if (frame_.size() < static_cast<std::size_t>(kRequestSize + kBlockSize)) return {};
-        return WriteComplete();
+            return {};
+        case State::kMagic:
+            if (byte != kHandshake[magicIndex_]) {
+                state_ = State::kIdle;
+                return Dispatch(byte);
+            }
+            if (++magicIndex_ < kHandshake.size()) return {};
+            state_ = State::kAwaitIdentRequest;
+            return Reply({kAck});
+        case State::kAwaitIdentRequest:
+            if (byte != kStx) {
+                state_ = State::kIdle;
+                return {};
+            }
+            state_ = State::kAwaitConfirm;
+            return Reply(std::vector<std::uint8_t>(kIdent.begin(), kIdent.end()));
+        case State::kAwaitConfirm:
+            if (byte != kAck) {
+                // The STX was the start of a new handshake, not the request
+                // for the identification.
+                state_ = State::kMagic;
+                magicIndex_ = 1;
+                return Dispatch(byte);
+            }
+            if (fault_.kind == FaultKind::kNakHandshake) {
+                state_ = State::kIdle;
+                return Reply({kNak});
+            }
+            state_ = State::kProgram;
+            blockOrdinal_ = 0;
+            written_.reset();
+            ++counters_.handshakes;
+            return Reply({kAck});
+        case State::kAwaitReadAck:
+            if (byte == kAck) {
+                state_ = State::kProgram;
+                const bool nak = nakPendingAck_;
+                nakPendingAck_ = false;
+                return Reply({nak ? kNak : kAck});
+            }
+            state_ = State::kProgram;
+            nakPendingAck_ = false;
+            return Dispatch(byte);
+        case State::kProgram:
+            if (byte == kReadCommand || byte == kWriteCommand) {
+                if (fault_.kind == FaultKind::kHangUp && blockOrdinal_ == fault_.block) {
+                    RadioAction drop;
+                    drop.hangUp = true;
+                    return drop;
+                }
+                frame_.assign(1, byte);
+                state_ = State::kRequest;
+            } else if (byte == kStx) {
+                state_ = State::kMagic;
+                magicIndex_ = 1;
+            }
+            return {};
+        case State::kRequest:
+            frame_.push_back(byte);
+            if (frame_.size() < static_cast<std::size_t>(kRequestSize)) return {};
+            return RequestComplete();
+        case State::kWriteData:
+            frame_.push_back(byte);
+            if (frame_.size() < static_cast<std::size_t>(kRequestSize + kBlockSize)) return {};
+            return WriteComplete();
     }
     return {};
 }
@@ -139,7 +140,8 @@ RadioAction RadioProtocol::RequestComplete() {
     ++counters_.blocksRead;
     RadioAction action;
     action.reply.assign(frame_.begin(), frame_.end());  // the header echoes the request
-    for (int i = 0; i < kBlockSize; ++i) action.reply.push_back(memory_[static_cast<std::size_t>(address + i)]);
+    for (int i = 0; i < kBlockSize; ++i)
+        action.reply.push_back(memory_[static_cast<std::size_t>(address + i)]);
     frame_.clear();
     if (FaultOnThisBlock(FaultKind::kShortReply)) {
         action.reply.resize(kShortReplySize);
@@ -166,7 +168,8 @@ RadioAction RadioProtocol::WriteComplete() {
         return action;
     }
     for (int i = 0; i < kBlockSize; ++i) {
-        memory_[static_cast<std::size_t>(address + i)] = frame_[static_cast<std::size_t>(kRequestSize + i)];
+        memory_[static_cast<std::size_t>(address + i)] =
+            frame_[static_cast<std::size_t>(kRequestSize + i)];
     }
     frame_.clear();
     ++counters_.blocksWritten;

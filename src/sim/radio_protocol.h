@@ -32,9 +32,10 @@ struct RadioCounters {
 // 4-byte header and 8 data bytes, write requests stored and acknowledged.
 // Malformed requests get no answer.
 class RadioProtocol {
-public:
+  public:
     // The identification the radio sends during the handshake.
-    static constexpr std::array<std::uint8_t, link::kIdentSize> kIdent = {'Q', 'M', '5', '3', '0', 'S', 'I', 'M'};
+    static constexpr std::array<std::uint8_t, link::kIdentSize> kIdent = {'Q', 'M', '5', '3',
+                                                                          '0', 'S', 'I', 'M'};
 
     RadioProtocol(const RadioImage& memory, const Fault& fault);
 
@@ -50,22 +51,24 @@ public:
     const RadioImage& Memory() const { return memory_; }
     const RadioCounters& Counters() const { return counters_; }
 
-private:
+  private:
     enum class State {
-        kIdle,              // waiting for STX
-        kMagic,             // receiving "PROGRAM"
-        kAwaitIdentRequest, // waiting for STX to send the identification
-        kAwaitConfirm,      // waiting for the PC's ACK
-        kProgram,           // in programming mode, between requests
-        kRequest,           // receiving a 4-byte request
-        kWriteData,         // receiving the 8 bytes of a write
-        kAwaitReadAck,      // read reply sent, waiting for the PC's ACK
+        kIdle,               // waiting for STX
+        kMagic,              // receiving "PROGRAM"
+        kAwaitIdentRequest,  // waiting for STX to send the identification
+        kAwaitConfirm,       // waiting for the PC's ACK
+        kProgram,            // in programming mode, between requests
+        kRequest,            // receiving a 4-byte request
+        kWriteData,          // receiving the 8 bytes of a write
+        kAwaitReadAck,       // read reply sent, waiting for the PC's ACK
     };
 
     RadioAction Dispatch(std::uint8_t byte);
     RadioAction RequestComplete();
     RadioAction WriteComplete();
-    bool FaultOnThisBlock(FaultKind kind) const { return fault_.kind == kind && blockOrdinal_ == fault_.block; }
+    bool FaultOnThisBlock(FaultKind kind) const {
+        return fault_.kind == kind && blockOrdinal_ == fault_.block;
+    }
 
     RadioImage memory_;
     Fault fault_;

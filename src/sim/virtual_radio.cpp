@@ -3,15 +3,15 @@
 #include <poll.h>
 #include <pthread.h>
 #include <sched.h>
-#include <sys/resource.h>
 #include <sys/eventfd.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
-#include <algorithm>
 #include <deque>
 #include <utility>
 
@@ -47,7 +47,9 @@ timespec Span(Nanos n) {
 VirtualRadio::VirtualRadio(RadioOptions options)
     : options_(std::move(options)), protocol_(options_.memory, options_.fault) {}
 
-VirtualRadio::~VirtualRadio() { Stop(); }
+VirtualRadio::~VirtualRadio() {
+    Stop();
+}
 
 Status VirtualRadio::Start() {
     if (thread_.joinable()) return Status::Fail("the virtual radio is already running");
@@ -159,7 +161,8 @@ void VirtualRadio::Serve() {
         // Wait for input, the next byte's arrival or a stale frame's end;
         // without a deadline, for input only.
         const bool deadline = !pending.empty() || inFrame;
-        const Nanos wait = !pending.empty() ? pending.front().due - Now() : lastReceived + kFrameTimeout - Now();
+        const Nanos wait =
+            !pending.empty() ? pending.front().due - Now() : lastReceived + kFrameTimeout - Now();
         pollfd fds[2] = {{master, POLLIN, 0}, {wakeFd_, POLLIN, 0}};
         const timespec ts = Span(wait);
         const int r = ::ppoll(fds, 2, deadline ? &ts : nullptr, nullptr);

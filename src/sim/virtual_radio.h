@@ -31,7 +31,7 @@ struct RadioOptions {
 // A radio on the master side of a pseudo-terminal, served by its own thread.
 // Programs talk to it through DevicePath() with real termios.
 class VirtualRadio {
-public:
+  public:
     explicit VirtualRadio(RadioOptions options);
     ~VirtualRadio();
     VirtualRadio(const VirtualRadio&) = delete;
@@ -47,7 +47,7 @@ public:
     // no more.
     bool HungUp() const { return hungUp_; }
 
-private:
+  private:
     using Nanos = long long;
     void Serve();
     // Sends a reply, when paced byte by byte at the line's speed, starting

@@ -21,15 +21,18 @@ enum class Focus { Grid, CellEditor, Tree };
 
 const char* Name(Focus where) {
     switch (where) {
-    case Focus::Grid: return "grid";
-    case Focus::CellEditor: return "cell editor";
-    case Focus::Tree: return "navigation tree";
+        case Focus::Grid:
+            return "grid";
+        case Focus::CellEditor:
+            return "cell editor";
+        case Focus::Tree:
+            return "navigation tree";
     }
     return "";
 }
 
 class Accelerators : public ::testing::TestWithParam<Focus> {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(h.Start());
         frame = h.Frame();
@@ -46,22 +49,25 @@ protected:
         QApplication::setActiveWindow(frame);
         QLineEdit* edit = view->Editor()->Editors()->EditBoxForColumn(1);
         switch (GetParam()) {
-        case Focus::Grid:
-            view->Editor()->HideCellEditors();
-            grid->setFocus();
-            break;
-        case Focus::CellEditor:
-            if (QApplication::focusWidget() != edit) {
-                const QPoint centre = grid->visualRect(grid->model()->index(1, 0)).center();
-                QWidget* target = grid->viewport()->childAt(centre);
-                if (target == nullptr) target = grid->viewport();
-                QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(grid->viewport(), centre));
-            }
-            break;
-        case Focus::Tree: tree->setFocus(); break;
+            case Focus::Grid:
+                view->Editor()->HideCellEditors();
+                grid->setFocus();
+                break;
+            case Focus::CellEditor:
+                if (QApplication::focusWidget() != edit) {
+                    const QPoint centre = grid->visualRect(grid->model()->index(1, 0)).center();
+                    QWidget* target = grid->viewport()->childAt(centre);
+                    if (target == nullptr) target = grid->viewport();
+                    QTest::mouseClick(target, Qt::LeftButton, {},
+                                      target->mapFrom(grid->viewport(), centre));
+                }
+                break;
+            case Focus::Tree:
+                tree->setFocus();
+                break;
         }
         QApplication::processEvents();
-        QWidget* expected = GetParam() == Focus::Grid ? static_cast<QWidget*>(grid)
+        QWidget* expected = GetParam() == Focus::Grid   ? static_cast<QWidget*>(grid)
                             : GetParam() == Focus::Tree ? static_cast<QWidget*>(tree)
                                                         : edit;
         ASSERT_EQ(QApplication::focusWidget(), expected);

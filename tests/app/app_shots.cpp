@@ -33,13 +33,16 @@ bool Save(QWidget& widget, const QString& path) {
 
 // A program directory beside `bin` whose Program.ini runs in `language`.
 bool MakeProgramDir(const QString& bin, const QString& dir, const char* language) {
-    for (const char* name : {"English.rcc", "Chinese.rcc", "title.ico", "background.bmp", "enHelp", "chHelp"}) {
-        QFile::link(bin + QLatin1Char('/') + QLatin1String(name), dir + QLatin1Char('/') + QLatin1String(name));
+    for (const char* name :
+         {"English.rcc", "Chinese.rcc", "title.ico", "background.bmp", "enHelp", "chHelp"}) {
+        QFile::link(bin + QLatin1Char('/') + QLatin1String(name),
+                    dir + QLatin1Char('/') + QLatin1String(name));
     }
     QFile in(bin + QStringLiteral("/Program.ini"));
     if (!in.open(QIODevice::ReadOnly)) return false;
     QString text = QString::fromUtf8(in.readAll());
-    text.replace(QStringLiteral("Language=English"), QStringLiteral("Language=") + QLatin1String(language));
+    text.replace(QStringLiteral("Language=English"),
+                 QStringLiteral("Language=") + QLatin1String(language));
     QFile out(dir + QStringLiteral("/Program.ini"));
     return out.open(QIODevice::WriteOnly) && out.write(text.toUtf8()) > 0;
 }

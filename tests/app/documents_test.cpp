@@ -20,7 +20,7 @@ namespace qm530::test {
 namespace {
 
 class Documents : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(h.Start()); }
     CMainFrame& frame() { return *h.Frame(); }
     Harness h{ProgramIni("English")};
@@ -165,10 +165,12 @@ TEST_F(Documents, SaveOfAFileThatIsGoneAsksForAName) {
 
 TEST_F(Documents, CaptionIsWindowTitleOnly) {
     frame().SetWindowTitleText("QM530 CPS  [ Type:QM-520  Fre:130 - 160MHz ]");
-    EXPECT_EQ(frame().windowTitle(), QStringLiteral("QM530 CPS  [ Type:QM-520  Fre:130 - 160MHz ]"));
+    EXPECT_EQ(frame().windowTitle(),
+              QStringLiteral("QM530 CPS  [ Type:QM-520  Fre:130 - 160MHz ]"));
     frame().ActiveDocumentWindow()->showMaximized();
     QApplication::processEvents();
-    EXPECT_EQ(frame().windowTitle(), QStringLiteral("QM530 CPS  [ Type:QM-520  Fre:130 - 160MHz ]"));
+    EXPECT_EQ(frame().windowTitle(),
+              QStringLiteral("QM530 CPS  [ Type:QM-520  Fre:130 - 160MHz ]"));
     frame().OpenDocumentFile(WriteDat(h.dir.File(QStringLiteral("c.dat")), 1024));
     frame().ActiveDocumentWindow()->showMaximized();
     QApplication::processEvents();
@@ -180,10 +182,11 @@ TEST_F(Documents, MenusCommandsAndAccelerators) {
     const struct {
         int id;
         QKeySequence key;
-    } keys[] = {{cmd::kFileNew, QKeySequence("Ctrl+N")},   {cmd::kFileOpen, QKeySequence("Ctrl+O")},
-                {cmd::kFileSave, QKeySequence("Ctrl+S")},  {cmd::kFilePrint, QKeySequence("Ctrl+P")},
-                {cmd::kRead, QKeySequence("Ctrl+R")},      {cmd::kWrite, QKeySequence("Ctrl+W")},
-                {cmd::kNextPane, QKeySequence("F6")},      {cmd::kPrevPane, QKeySequence("Shift+F6")}};
+    } keys[] = {
+        {cmd::kFileNew, QKeySequence("Ctrl+N")},  {cmd::kFileOpen, QKeySequence("Ctrl+O")},
+        {cmd::kFileSave, QKeySequence("Ctrl+S")}, {cmd::kFilePrint, QKeySequence("Ctrl+P")},
+        {cmd::kRead, QKeySequence("Ctrl+R")},     {cmd::kWrite, QKeySequence("Ctrl+W")},
+        {cmd::kNextPane, QKeySequence("F6")},     {cmd::kPrevPane, QKeySequence("Shift+F6")}};
     for (const auto& k : keys) EXPECT_EQ(frame().Action(k.id)->shortcut(), k.key) << k.id;
     for (int id : {cmd::kFilePrint, cmd::kFilePrintPreview, cmd::kRead, cmd::kWrite}) {
         EXPECT_TRUE(frame().Action(id)->isEnabled()) << id;
@@ -220,7 +223,7 @@ TEST(Workspace, BackgroundIsReadAfreshAndFallsBackToBitmap137) {
     CMdiClientWnd* workspace = h.Frame()->Workspace();
     EXPECT_EQ(workspace->BackgroundTile().size(), QSize(128, 128));  // background.bmp
     QFile::remove(h.dir.File(QStringLiteral("background.bmp")));
-    EXPECT_EQ(workspace->BackgroundTile().size(), QSize(64, 64));    // bitmap 137
+    EXPECT_EQ(workspace->BackgroundTile().size(), QSize(64, 64));  // bitmap 137
     QImage small(10, 20, QImage::Format_RGB32);
     small.fill(Qt::red);
     small.save(h.dir.File(QStringLiteral("background.bmp")), "BMP");

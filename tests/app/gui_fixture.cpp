@@ -59,7 +59,8 @@ ProgramDir::ProgramDir(const std::string& programIni, bool withPacks, bool withH
         Link(QStringLiteral("chHelp"), QStringLiteral("chHelp"));
     }
     QFile ini(File(QStringLiteral("Program.ini")));
-    if (ini.open(QIODevice::WriteOnly)) ini.write(programIni.data(), static_cast<qint64>(programIni.size()));
+    if (ini.open(QIODevice::WriteOnly))
+        ini.write(programIni.data(), static_cast<qint64>(programIni.size()));
 }
 
 void ProgramDir::Link(const QString& fromBin, const QString& as) const {

@@ -35,20 +35,20 @@ std::string ProgramIni(const char* language, const std::string& extraSetup = "",
 // A program directory: the language packs, pictures and help of the build
 // beside a Program.ini of the test's own.
 class ProgramDir {
-public:
+  public:
     explicit ProgramDir(const std::string& programIni, bool withPacks = true, bool withHelp = true);
     std::string Path() const { return dir_.path().toStdString() + "/"; }
     QString File(const QString& name) const { return dir_.filePath(name); }
     void Link(const QString& fromBin, const QString& as) const;
     QByteArray ReadProgramIni() const;
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 
 // The program started as main starts it, with scripted answers.
 class Harness {
-public:
+  public:
     explicit Harness(const std::string& programIni, bool withPacks = true, bool withHelp = true);
     ~Harness();
 

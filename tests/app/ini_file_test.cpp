@@ -1,5 +1,6 @@
 #include "app/ini_file.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,8 +14,6 @@
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 namespace qm530 {
 namespace {
 
@@ -22,7 +21,7 @@ namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
 class IniFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::string tmpl = (fs::temp_directory_path() / "qm530-ini-XXXXXX").string();
         ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
@@ -110,8 +109,9 @@ TEST_F(IniFileTest, EntriesBeforeTheFirstHeaderFormTheUnnamedSection) {
 
 TEST_F(IniFileTest, DuplicateSectionsAndKeys) {
     CIniFile ini;
-    LoadText(ini, "[Setup]\nLanguage=English\nShowLang=1\nLanguage=Chinese\n"
-                  "[Other]\n[setup]\nLate=1\n");
+    LoadText(ini,
+             "[Setup]\nLanguage=English\nShowLang=1\nLanguage=Chinese\n"
+             "[Other]\n[setup]\nLate=1\n");
     EXPECT_EQ(ini.GetValue("Setup", "Language", ""), "Chinese");
     EXPECT_EQ(ini.GetValue("Setup", "Late", "none"), "none");
     Names names;
@@ -124,8 +124,9 @@ TEST_F(IniFileTest, DuplicateSectionsAndKeys) {
     ini.SetValue("Setup", "Language", "French");
     EXPECT_TRUE(ini.Modified());
     EXPECT_EQ(ini.Save(false), "");
-    EXPECT_EQ(Read(path_), "[Setup]\nLanguage=English\nShowLang=1\nLanguage=French\n"
-                           "[Other]\n[setup]\nLate=1\n");
+    EXPECT_EQ(Read(path_),
+              "[Setup]\nLanguage=English\nShowLang=1\nLanguage=French\n"
+              "[Other]\n[setup]\nLate=1\n");
 
     EXPECT_TRUE(ini.RemoveKey("Setup", "language"));
     EXPECT_EQ(ini.GetValue("Setup", "Language", ""), "English");
@@ -137,8 +138,9 @@ TEST_F(IniFileTest, DuplicateSectionsAndKeys) {
 
 TEST_F(IniFileTest, ValueCommentsAreCutAndNotTrimmed) {
     CIniFile ini;
-    LoadText(ini, "[S]\nVersion = V1.0 // text\nTab=a\t; b\nBlank=a ; b\nStar=x /* y\n"
-                  "Url=http://host\n");
+    LoadText(ini,
+             "[S]\nVersion = V1.0 // text\nTab=a\t; b\nBlank=a ; b\nStar=x /* y\n"
+             "Url=http://host\n");
     EXPECT_EQ(ini.GetValue("S", "Version", ""), "V1.0 ");
     EXPECT_EQ(ini.GetValue("S", "Tab", ""), "a");
     EXPECT_EQ(ini.GetValue("S", "Blank", ""), "a ; b");
@@ -148,8 +150,9 @@ TEST_F(IniFileTest, ValueCommentsAreCutAndNotTrimmed) {
 
 TEST_F(IniFileTest, LineRules) {
     CIniFile ini;
-    LoadText(ini, "[A]\n;a=1\n//b=2\n\\c=3\n*d=4\n  \t; e=5\n=value\n\n"
-                  "[Setup] ; x\nflag\n a = b = c \r\n[ Spaced ]\nk=v\n[]\nz=9\n");
+    LoadText(ini,
+             "[A]\n;a=1\n//b=2\n\\c=3\n*d=4\n  \t; e=5\n=value\n\n"
+             "[Setup] ; x\nflag\n a = b = c \r\n[ Spaced ]\nk=v\n[]\nz=9\n");
     Names keys;
     ini.GetKeyNames("A", keys);
     EXPECT_EQ(keys, (Names{"[Setup] ; x", "flag", "a"}));
@@ -204,8 +207,9 @@ TEST_F(IniFileTest, ChineseTextsAndBom) {
 
 TEST_F(IniFileTest, WriteBackDropsCommentsAndNormalisesEntries) {
     CIniFile ini;
-    LoadText(ini, "; head\r\ntop = 1\r\n\r\n[Setup]\r\n  Language = English ; c\r\n"
-                  "[Empty]\r\n[]\r\nz=9\r\n");
+    LoadText(ini,
+             "; head\r\ntop = 1\r\n\r\n[Setup]\r\n  Language = English ; c\r\n"
+             "[Empty]\r\n[]\r\nz=9\r\n");
     EXPECT_EQ(ini.Save(false), "");
     EXPECT_EQ(Read(path_).substr(0, 6), "; head");  // unmodified: nothing written
     ini.SetValue("New", "", "bare");

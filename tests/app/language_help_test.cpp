@@ -47,7 +47,7 @@ TEST(LanguageChange, SameLanguageOrCancelChangesNothing) {
     Harness h(ProgramIni("Chinese"));
     ASSERT_TRUE(h.Start());
     const QByteArray before = h.dir.ReadProgramIni();
-    ChooseLanguage(h, "Radio1007", "OkButton");      // Chinese while Chinese runs
+    ChooseLanguage(h, "Radio1007", "OkButton");  // Chinese while Chinese runs
     h.Frame()->Action(cmd::kLanguage)->trigger();
     ChooseLanguage(h, "Radio1006", "CancelButton");  // English, then Cancel
     h.Frame()->Action(cmd::kLanguage)->trigger();
@@ -68,17 +68,55 @@ TEST(LanguageChange, DialogShowsTheRunningLanguage) {
 }
 
 // Every context number the program uses, and the controls of the dialogs.
-const int kTopics[] = {
-    cmd::kRead, cmd::kWrite, cmd::kComSetup, cmd::kControlBar, cmd::kScanInfo, cmd::kSideKey,
-    cmd::kProductInfo, cmd::kChannelInfo, cmd::kOptionalFeatures, cmd::kLanguage, cmd::kFileNew,
-    cmd::kFileOpen, cmd::kFileClose, cmd::kFileSave, cmd::kFileSaveAs, cmd::kFilePageSetup,
-    cmd::kFilePrintSetup, cmd::kFilePrint, cmd::kFilePrintDirect, cmd::kFilePrintPreview,
-    cmd::kAppAbout, cmd::kAppExit, cmd::kHelp, cmd::kNextPane, cmd::kPrevPane, cmd::kViewToolbar,
-    cmd::kViewStatusBar, ctl::kOk, ctl::kCancel, ctl::kGrid, ctl::kRxEdit, ctl::kTxEdit,
-    ctl::kDecodeToneList, ctl::kEncodeToneList, ctl::kPowerList, ctl::kScanAddList,
-    ctl::kBusyLockList, ctl::kBandwidthList, ctl::kTypeList, ctl::kFrequencyList,
-    ctl::kTimeOutTimer, ctl::kTotPreAlert, ctl::kSquelchLevel, ctl::kVoiceAnnunciation,
-    ctl::kVoxGainLevel, ctl::kVoxDelayTime, ctl::kBeep, ctl::kBatterySaver, ctl::kNavigationTree};
+const int kTopics[] = {cmd::kRead,
+                       cmd::kWrite,
+                       cmd::kComSetup,
+                       cmd::kControlBar,
+                       cmd::kScanInfo,
+                       cmd::kSideKey,
+                       cmd::kProductInfo,
+                       cmd::kChannelInfo,
+                       cmd::kOptionalFeatures,
+                       cmd::kLanguage,
+                       cmd::kFileNew,
+                       cmd::kFileOpen,
+                       cmd::kFileClose,
+                       cmd::kFileSave,
+                       cmd::kFileSaveAs,
+                       cmd::kFilePageSetup,
+                       cmd::kFilePrintSetup,
+                       cmd::kFilePrint,
+                       cmd::kFilePrintDirect,
+                       cmd::kFilePrintPreview,
+                       cmd::kAppAbout,
+                       cmd::kAppExit,
+                       cmd::kHelp,
+                       cmd::kNextPane,
+                       cmd::kPrevPane,
+                       cmd::kViewToolbar,
+                       cmd::kViewStatusBar,
+                       ctl::kOk,
+                       ctl::kCancel,
+                       ctl::kGrid,
+                       ctl::kRxEdit,
+                       ctl::kTxEdit,
+                       ctl::kDecodeToneList,
+                       ctl::kEncodeToneList,
+                       ctl::kPowerList,
+                       ctl::kScanAddList,
+                       ctl::kBusyLockList,
+                       ctl::kBandwidthList,
+                       ctl::kTypeList,
+                       ctl::kFrequencyList,
+                       ctl::kTimeOutTimer,
+                       ctl::kTotPreAlert,
+                       ctl::kSquelchLevel,
+                       ctl::kVoiceAnnunciation,
+                       ctl::kVoxGainLevel,
+                       ctl::kVoxDelayTime,
+                       ctl::kBeep,
+                       ctl::kBatterySaver,
+                       ctl::kNavigationTree};
 
 QString ReadFile(const QString& path) {
     QFile file(path);
@@ -86,8 +124,8 @@ QString ReadFile(const QString& path) {
 }
 
 TEST(Help, EveryTopicHasAnAnchorInBothLanguages) {
-    const HelpTopicMap map =
-        ParseHelpTopicMap(ReadFile(QStringLiteral(QM530_SOURCE_DIR "/help/topics.map")).toStdString());
+    const HelpTopicMap map = ParseHelpTopicMap(
+        ReadFile(QStringLiteral(QM530_SOURCE_DIR "/help/topics.map")).toStdString());
     for (int topic : kTopics) {
         const std::string target = HelpTarget(map, topic);
         ASSERT_NE(target, kHelpIndexPage) << "no topic " << topic;
@@ -97,17 +135,20 @@ TEST(Help, EveryTopicHasAnAnchorInBothLanguages) {
             const QString page = ReadFile(QStringLiteral(QM530_BIN_DIR "/%1/%2")
                                               .arg(QLatin1String(dir))
                                               .arg(QString::fromStdString(target.substr(0, hash))));
-            EXPECT_TRUE(page.contains(QStringLiteral("id=\"%1\"").arg(QString::fromStdString(target.substr(hash + 1)))))
+            EXPECT_TRUE(page.contains(
+                QStringLiteral("id=\"%1\"").arg(QString::fromStdString(target.substr(hash + 1)))))
                 << dir << " " << target;
         }
     }
     for (const char* dir : {"enHelp", "chHelp"}) {
-        EXPECT_TRUE(QFile::exists(QStringLiteral(QM530_BIN_DIR "/%1/index.html").arg(QLatin1String(dir))));
+        EXPECT_TRUE(
+            QFile::exists(QStringLiteral(QM530_BIN_DIR "/%1/index.html").arg(QLatin1String(dir))));
     }
 }
 
 TEST(Help, TopicMapParsing) {
-    const HelpTopicMap map = ParseHelpTopicMap("# comment\n32773 program.html#t32773\n\nbad line\n1000 grid.html#t1000\n");
+    const HelpTopicMap map = ParseHelpTopicMap(
+        "# comment\n32773 program.html#t32773\n\nbad line\n1000 grid.html#t1000\n");
     EXPECT_EQ(map.size(), 2u);
     EXPECT_EQ(HelpTarget(map, 1000), "grid.html#t1000");
     EXPECT_EQ(HelpTarget(map, 4242), "index.html");
@@ -151,7 +192,9 @@ TEST(StringTablePacks, EnglishSourcesAndChineseTranslationsMatchTheModel) {
     CLanguagePack pack;
     ASSERT_TRUE(pack.Load(QStringLiteral(QM530_BIN_DIR "/Chinese.rcc")));
     for (const StringTableEntry& entry : StringTableEntries()) {
-        EXPECT_EQ(StringTable(entry.id), QString::fromUtf8(MessageText(entry.id, UiLanguage::Chinese))) << entry.id;
+        EXPECT_EQ(StringTable(entry.id),
+                  QString::fromUtf8(MessageText(entry.id, UiLanguage::Chinese)))
+            << entry.id;
     }
     EXPECT_FALSE(PackIcon(128).isNull());
     EXPECT_FALSE(PackIcon(131).isNull());
@@ -172,7 +215,8 @@ TEST(Registry, SettingsFileNamedAfterAppNameKeepsPresetsForMissingValues) {
     file.close();
     ASSERT_TRUE(ini.Load((dir + QStringLiteral("/Program.ini")).toStdString(), false, true, false));
     CSettingsRegistry registry(ini);
-    EXPECT_EQ(registry.FileName(), (ConfigHome() + QStringLiteral("/qm530/RegistryTest.ini")).toStdString());
+    EXPECT_EQ(registry.FileName(),
+              (ConfigHome() + QStringLiteral("/qm530/RegistryTest.ini")).toStdString());
     EXPECT_EQ(registry.ReadDword("com", 1), 1u);
     registry.WriteDword("com", 3);
     registry.WriteDword("Type", 0);

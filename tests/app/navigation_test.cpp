@@ -14,7 +14,7 @@ namespace qm530::test {
 namespace {
 
 class Navigation : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(h.Start());
         bar = h.Frame()->NavigationBar();

@@ -21,7 +21,9 @@ bool MenuHasCommand(QMenu* menu, int id) {
     return false;
 }
 
-QMenu* SetupMenu(CMainFrame* frame) { return frame->findChild<QMenu*>(QStringLiteral("Setup")); }
+QMenu* SetupMenu(CMainFrame* frame) {
+    return frame->findChild<QMenu*>(QStringLiteral("Setup"));
+}
 
 TEST(StartUp, EnglishStartsWithNewDocumentAndDocumentMenu) {
     Harness h(ProgramIni("English"));
@@ -125,8 +127,12 @@ TEST(StartUp, ShowLangDecidesTheLanguageCommand) {
     struct Case {
         const char* line;
         bool shown;
-    } cases[] = {{"", false}, {"ShowLang=\n", false}, {"ShowLang=0\n", false},
-                 {"ShowLang=abc\n", false}, {"ShowLang=1\n", true}, {"ShowLang=2 // yes\n", true}};
+    } cases[] = {{"", false},
+                 {"ShowLang=\n", false},
+                 {"ShowLang=0\n", false},
+                 {"ShowLang=abc\n", false},
+                 {"ShowLang=1\n", true},
+                 {"ShowLang=2 // yes\n", true}};
     for (const Case& c : cases) {
         Harness h(ProgramIni("English", c.line, /*showLang=*/false));
         ASSERT_TRUE(h.Start());

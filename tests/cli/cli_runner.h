@@ -36,7 +36,9 @@ inline std::string MakeTempDir() {
     return d ? d : "/tmp";
 }
 
-inline std::string CliPath() { return std::string(QM530_BIN_DIR) + "/qm530"; }
+inline std::string CliPath() {
+    return std::string(QM530_BIN_DIR) + "/qm530";
+}
 
 // Starts qm530 with the arguments: stdin is /dev/null, stdout and stderr go
 // to the two files. Returns the child's pid, or -1 when it could not start.

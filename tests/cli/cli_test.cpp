@@ -12,7 +12,7 @@ namespace {
 using test::RunQm530;
 
 class Cli : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir = test::MakeTempDir();
         file = dir + "/radio.dat";
@@ -71,7 +71,8 @@ TEST_F(Cli, ChannelsPrintsTheGridInBothLanguagesAndCsv) {
     std::vector<std::string> all;
     while (std::getline(lines, line)) all.push_back(line);
     ASSERT_EQ(all.size(), 17u);
-    EXPECT_EQ(all[0], "信道,接收频率,发射频率,QT/DQT解码,QT/DQT编码,功率,扫描添加,繁忙锁定,宽/窄\r");
+    EXPECT_EQ(all[0],
+              "信道,接收频率,发射频率,QT/DQT解码,QT/DQT编码,功率,扫描添加,繁忙锁定,宽/窄\r");
     EXPECT_EQ(all[1], "1,,,,,,,,\r");
     EXPECT_EQ(all[2], "2,145.12500,,67.0,无,高,无,关,宽\r");
     EXPECT_EQ(all[16], "16,,,,,,,,\r");
@@ -116,7 +117,9 @@ TEST_F(Cli, SetRefusalsLeaveTheFileUntouched) {
         const char* text;
     } cases[] = {
         {{"1", "rx=170"}, 1, "Out of range,please input again."},
-        {{"1", "rx=145.1234"}, 1, "Error data Value, please input according the step value(6.25K/5k)."},
+        {{"1", "rx=145.1234"},
+         1,
+         "Error data Value, please input according the step value(6.25K/5k)."},
         {{"1", "tx=145.0001"}, 1, "step value"},
         {{"1", "power=Medium"}, 1, "power: 'Medium' is not one of: High, Low, 高, 低"},
         {{"1", "dec=66.6"}, 1, "dec: '66.6' is not in the tone list"},

@@ -21,14 +21,17 @@ const std::string kInterrupt = MessageText(msg::kProgramInterrupt);
 
 RadioImage Pattern(int seed) {
     RadioImage image;
-    for (std::size_t a = 0; a < kImageSize; ++a) image[a] = static_cast<std::uint8_t>(a * 3 + seed + (a >> 8));
+    for (std::size_t a = 0; a < kImageSize; ++a)
+        image[a] = static_cast<std::uint8_t>(a * 3 + seed + (a >> 8));
     return image;
 }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 class Clone : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir = test::MakeTempDir();
         radioFile = dir + "/radio.dat";
@@ -205,12 +208,13 @@ TEST_F(Clone, BlockFaultsInterruptTheTransfer) {
         const char* command;
         const char* detail;
     };
-    for (const Case& c : {Case{"nak-block:10", "read", "block 0x048: acknowledge answered 0x15 instead of 0x06"},
-                          Case{"short-reply:3", "read", "block 0x010: 7 of 12 bytes received"},
-                          Case{"nak-block:7", "write", "block 0x030: answered 0x15 instead of 0x06"},
-                          Case{"short-reply:2", "write", "block 0x008: no reply"},
-                          Case{"hangup:5", "write", "block 0x028: the line hung up"},
-                          Case{"hangup:120", "read", "block 0x3D0: the line hung up"}}) {
+    for (const Case& c :
+         {Case{"nak-block:10", "read", "block 0x048: acknowledge answered 0x15 instead of 0x06"},
+          Case{"short-reply:3", "read", "block 0x010: 7 of 12 bytes received"},
+          Case{"nak-block:7", "write", "block 0x030: answered 0x15 instead of 0x06"},
+          Case{"short-reply:2", "write", "block 0x008: no reply"},
+          Case{"hangup:5", "write", "block 0x028: the line hung up"},
+          Case{"hangup:120", "read", "block 0x3D0: the line hung up"}}) {
         SCOPED_TRACE(c.fault);
         Simulator sim(dir, {"--no-pace", "--image", radioFile, "--fault", c.fault});
         const std::string file = std::string(c.command) == "read" ? out : radioFile;

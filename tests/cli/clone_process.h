@@ -17,7 +17,7 @@
 namespace qm530::test {
 
 class Child {
-public:
+  public:
     // stdin is /dev/null; stdout and stderr go to files in `dir`.
     Child(const std::vector<std::string>& args, const std::string& dir) {
         static int serial = 0;
@@ -67,7 +67,7 @@ public:
         return r;
     }
 
-private:
+  private:
     pid_t pid_ = -1;
     std::string outPath_;
     std::string errPath_;
@@ -75,22 +75,23 @@ private:
 
 // `qm530 simulate` with the given options, serving until destroyed.
 class Simulator {
-public:
+  public:
     Simulator(const std::string& dir, std::vector<std::string> options)
-        : child_([&] {
-              options.insert(options.begin(), "simulate");
-              return options;
-          }(),
-                 dir),
+        : child_(
+              [&] {
+                  options.insert(options.begin(), "simulate");
+                  return options;
+              }(),
+              dir),
           device(child_.FirstLine(5000)) {}
     ~Simulator() { Stop(); }
 
     CliResult Stop() { return child_.Finish(SIGINT); }
 
-private:
+  private:
     Child child_;
 
-public:
+  public:
     const std::string device;
 };
 

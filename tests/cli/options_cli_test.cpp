@@ -181,10 +181,10 @@ TEST_F(OptionsCli, BlankImagesFeedBack) {
         const char* timesAfterOk;
     };
     const Blank blanks[] = {
-        {0xFF, "look-back-a=13.2\nlook-back-b=13.2\n",
-         "look-back-a=5\nlook-back-b=5\n", "dropout-delay=300\ntx-dwell=300\n"},
-        {0x00, "look-back-a=0.45\nlook-back-b=0.45\n",
-         "look-back-a=0.5\nlook-back-b=0.5\n", "dropout-delay=0\ntx-dwell=0\n"},
+        {0xFF, "look-back-a=13.2\nlook-back-b=13.2\n", "look-back-a=5\nlook-back-b=5\n",
+         "dropout-delay=300\ntx-dwell=300\n"},
+        {0x00, "look-back-a=0.45\nlook-back-b=0.45\n", "look-back-a=0.5\nlook-back-b=0.5\n",
+         "dropout-delay=0\ntx-dwell=0\n"},
     };
     for (const Blank& b : blanks) {
         for (const char* lang : {"en", "zh"}) {

@@ -1,13 +1,13 @@
 // Runs `qm530 print` on real images and reads the PDF back with pdftotext -bbox.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <algorithm>
-#include <unistd.h>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -34,7 +34,9 @@ int Shell(const std::string& command) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
+std::string Quote(const std::string& s) {
+    return "'" + s + "'";
+}
 
 std::vector<PdfPage> ReadPdf(const fs::path& pdf) {
     const fs::path html = pdf.string() + ".html";
@@ -77,10 +79,12 @@ std::string LineOf(const PdfPage& page, const Word& word) {
     return text;
 }
 
-bool SameLine(const Word& a, const Word& b) { return std::abs(a.y2 - b.y2) < 1.0; }
+bool SameLine(const Word& a, const Word& b) {
+    return std::abs(a.y2 - b.y2) < 1.0;
+}
 
 class PrintCli : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (Shell("command -v pdftotext >/dev/null") != 0) GTEST_SKIP() << "pdftotext is missing";
         dir_ = fs::temp_directory_path() /
@@ -117,9 +121,9 @@ protected:
     // Runs qm530 print without any display or chosen Qt platform.
     int Print(const fs::path& dat, const fs::path& pdf, const std::string& more = {}) {
         return Shell("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
-                   Quote(std::string(QM530_BIN_DIR) + "/qm530") + " print " + Quote(dat) + " --pdf " +
-                   Quote(pdf) + " --ini " + Quote(dir_ / "Program.ini") + " " + more +
-                   " 2>" + Quote(dir_ / "stderr.txt"));
+                     Quote(std::string(QM530_BIN_DIR) + "/qm530") + " print " + Quote(dat) +
+                     " --pdf " + Quote(pdf) + " --ini " + Quote(dir_ / "Program.ini") + " " + more +
+                     " 2>" + Quote(dir_ / "stderr.txt"));
     }
 
     fs::path dir_;
@@ -213,8 +217,8 @@ TEST_F(PrintCli, FailuresLeaveNoPartialFile) {
         EXPECT_EQ(e.path().string().find(".tmp"), std::string::npos) << e.path();
     }
 
-    EXPECT_EQ(Shell(Quote(std::string(QM530_BIN_DIR) + "/qm530") + " print " +
-                  Quote(Image(1)) + " 2>/dev/null"),
+    EXPECT_EQ(Shell(Quote(std::string(QM530_BIN_DIR) + "/qm530") + " print " + Quote(Image(1)) +
+                    " 2>/dev/null"),
               2);  // --pdf is required
     EXPECT_EQ(Print(Image(1), dir_ / "x.pdf", "--lang fr"), 2);
 }

@@ -51,7 +51,8 @@ QPixmap Composed(QWidget& frame, std::initializer_list<QWidget*> windows, bool t
             const QRect bar(at.x(), at.y() - 24, window->width(), 24);
             painter.fillRect(bar, QColor(0x3a, 0x5f, 0x8f));
             painter.setPen(Qt::white);
-            painter.drawText(bar.adjusted(8, 0, -8, 0), Qt::AlignVCenter | Qt::AlignLeft, window->windowTitle());
+            painter.drawText(bar.adjusted(8, 0, -8, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                             window->windowTitle());
         }
         painter.drawPixmap(at, window->grab());
     }
@@ -59,13 +60,16 @@ QPixmap Composed(QWidget& frame, std::initializer_list<QWidget*> windows, bool t
 }
 
 bool MakeProgramDir(const QString& bin, const QString& dir, const char* language) {
-    for (const char* name : {"English.rcc", "Chinese.rcc", "title.ico", "background.bmp", "enHelp", "chHelp"}) {
-        QFile::link(bin + QLatin1Char('/') + QLatin1String(name), dir + QLatin1Char('/') + QLatin1String(name));
+    for (const char* name :
+         {"English.rcc", "Chinese.rcc", "title.ico", "background.bmp", "enHelp", "chHelp"}) {
+        QFile::link(bin + QLatin1Char('/') + QLatin1String(name),
+                    dir + QLatin1Char('/') + QLatin1String(name));
     }
     QFile in(bin + QStringLiteral("/Program.ini"));
     if (!in.open(QIODevice::ReadOnly)) return false;
     QString text = QString::fromUtf8(in.readAll());
-    text.replace(QStringLiteral("Language=English"), QStringLiteral("Language=") + QLatin1String(language));
+    text.replace(QStringLiteral("Language=English"),
+                 QStringLiteral("Language=") + QLatin1String(language));
     QFile out(dir + QStringLiteral("/Program.ini"));
     return out.open(QIODevice::WriteOnly) && out.write(text.toUtf8()) > 0;
 }
@@ -102,7 +106,8 @@ bool Shots(const QString& bin, const QString& out, const char* language, const c
     AppContext ctx(ini, services, std::make_unique<CMemoryRegistry>());
     ctx.ExeDir = dir.path().toStdString() + "/";
     services.dialogHandlers.push_back([](QDialog& password) {
-        password.findChild<QLineEdit*>(QStringLiteral("Edit1009"))->setText(QStringLiteral("480215"));
+        password.findChild<QLineEdit*>(QStringLiteral("Edit1009"))
+            ->setText(QStringLiteral("480215"));
         password.accept();
     });
     CProgramApp app(ctx);
@@ -143,7 +148,8 @@ bool Shots(const QString& bin, const QString& out, const char* language, const c
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre);
     };
     click(2, 1);
-    ok &= Save(Composed(*frame, {}, false), QStringLiteral("%1/channel-grid-%2.png").arg(out, QLatin1String(tag)));
+    ok &= Save(Composed(*frame, {}, false),
+               QStringLiteral("%1/channel-grid-%2.png").arg(out, QLatin1String(tag)));
 
     click(3, 3);
     QComboBox* tones = view->Editor()->Editors()->ListForColumn(3);
@@ -157,7 +163,8 @@ bool Shots(const QString& bin, const QString& out, const char* language, const c
     services.dialogHandlers.push_back([&](QDialog& dialog) {
         dialog.adjustSize();
         dialog.move(frame->geometry().center() - dialog.rect().center());
-        ok &= Save(Composed(*frame, {&dialog}, true), QStringLiteral("%1/com-setup-%2.png").arg(out, QLatin1String(tag)));
+        ok &= Save(Composed(*frame, {&dialog}, true),
+                   QStringLiteral("%1/com-setup-%2.png").arg(out, QLatin1String(tag)));
     });
     qputenv("QM530_COM1", QByteArray::fromStdString(radio.DevicePath()));
     frame->Action(32777)->trigger();

@@ -1,6 +1,8 @@
 // The channel view's grid: first update, cell editors, validation and
 // navigation, driven with the mouse and the keys as a user drives them.
 
+#include "editor/channel_grid.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -12,7 +14,6 @@
 
 #include "editor/cell_editors.h"
 #include "editor/channel_editor.h"
-#include "editor/channel_grid.h"
 #include "editor/channel_grid_model.h"
 #include "model/channel_table.h"
 #include "view_test_env.h"
@@ -21,9 +22,11 @@ namespace qm530::test {
 namespace {
 
 const QString kOutOfRange = QStringLiteral("Out of range,please input again.");
-const QString kStepError = QStringLiteral("Error data Value, please input according the step value(6.25K/5k).");
+const QString kStepError =
+    QStringLiteral("Error data Value, please input according the step value(6.25K/5k).");
 
-QString Header(CChannelGrid* grid, Qt::Orientation orientation, int section, int role = Qt::DisplayRole) {
+QString Header(CChannelGrid* grid, Qt::Orientation orientation, int section,
+               int role = Qt::DisplayRole) {
     return grid->model()->headerData(section, orientation, role).toString();
 }
 
@@ -35,8 +38,8 @@ TEST(FirstUpdate, LaysOutTheGridAndBuildsTheEditors) {
     EXPECT_EQ(grid->objectName(), QStringLiteral("Grid1000"));
     EXPECT_EQ(grid->Rows(), 17);
     EXPECT_EQ(grid->Cols(), 9);
-    const char* headers[] = {"CH", "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc",
-                             "Power", "Scan Add", "Busy Lock", "W/N"};
+    const char* headers[] = {"CH",    "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc",
+                             "Power", "Scan Add",     "Busy Lock",    "W/N"};
     for (int c = 0; c < 9; ++c) EXPECT_EQ(grid->TextMatrix(0, c), headers[c]) << c;
     for (int c = 1; c < 9; ++c) EXPECT_EQ(Header(grid, Qt::Horizontal, c - 1), headers[c]);
     EXPECT_EQ(Header(grid, Qt::Vertical, 0), QStringLiteral(" 1"));
@@ -45,19 +48,25 @@ TEST(FirstUpdate, LaysOutTheGridAndBuildsTheEditors) {
 
     // Widths 0.5 : 1.3 : 1.3 : 1.1 : 1.1 : 0.9 x 4 of the stored column-0 width.
     const int w0 = CChannelGrid::kStoredColumn0Width;
-    const int expected[] = {int(w0 * 0.5), int(w0 * 1.3), int(w0 * 1.3), int(w0 * 1.1), int(w0 * 1.1),
-                            int(w0 * 0.9), int(w0 * 0.9), int(w0 * 0.9), int(w0 * 0.9)};
+    const int expected[] = {int(w0 * 0.5), int(w0 * 1.3), int(w0 * 1.3),
+                            int(w0 * 1.1), int(w0 * 1.1), int(w0 * 0.9),
+                            int(w0 * 0.9), int(w0 * 0.9), int(w0 * 0.9)};
     for (int c = 0; c < 9; ++c) EXPECT_EQ(grid->ColWidth(c), expected[c]) << c;
     EXPECT_EQ(grid->verticalHeader()->width(), expected[0]);
     EXPECT_EQ(grid->columnWidth(0), expected[1]);
 
     // Centred text, blue fixed cells, the view's serif font.
     for (int c = 0; c < 9; ++c) EXPECT_EQ(grid->Model()->ColumnAlignment(c), Qt::AlignCenter);
-    EXPECT_EQ(grid->model()->data(grid->model()->index(3, 4), Qt::TextAlignmentRole).value<Qt::Alignment>(),
+    EXPECT_EQ(grid->model()
+                  ->data(grid->model()->index(3, 4), Qt::TextAlignmentRole)
+                  .value<Qt::Alignment>(),
               Qt::AlignCenter);
-    const QColor fixed = grid->model()->headerData(2, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color();
+    const QColor fixed =
+        grid->model()->headerData(2, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color();
     EXPECT_EQ(fixed, QColor(0x00, 0x32, 0xF0));
-    EXPECT_EQ(grid->model()->headerData(2, Qt::Vertical, Qt::ForegroundRole).value<QBrush>().color(), fixed);
+    EXPECT_EQ(
+        grid->model()->headerData(2, Qt::Vertical, Qt::ForegroundRole).value<QBrush>().color(),
+        fixed);
     EXPECT_EQ(grid->font().pointSize(), 9);
     EXPECT_EQ(grid->font().styleHint(), QFont::Serif);
 
@@ -85,7 +94,8 @@ TEST(FirstUpdate, LaysOutTheGridAndBuildsTheEditors) {
     }
     auto items = [&](int c) {
         QStringList texts;
-        for (int i = 0; i < editors->ListForColumn(c)->count(); ++i) texts << editors->ListForColumn(c)->itemText(i);
+        for (int i = 0; i < editors->ListForColumn(c)->count(); ++i)
+            texts << editors->ListForColumn(c)->itemText(i);
         return texts;
     };
     EXPECT_EQ(items(5), QStringList({"High", "Low"}));
@@ -115,12 +125,14 @@ TEST(FirstUpdate, ChineseTextsAndASecondUpdateRefreshesOnly) {
     EXPECT_EQ(env.Editors(), editors);
     EXPECT_EQ(editors->ListForColumn(3)->count(), 265);
     EXPECT_EQ(env.Cell(1, 1), "145.12500");
-    EXPECT_EQ(grid->model()->data(grid->model()->index(0, 0)).toString(), QStringLiteral("145.12500"));
+    EXPECT_EQ(grid->model()->data(grid->model()->index(0, 0)).toString(),
+              QStringLiteral("145.12500"));
 }
 
 TEST(FirstUpdate, TheDocumentWindowGetsTitleIco) {
     ViewEnv env;
-    ASSERT_TRUE(QFile::link(QStringLiteral(QM530_BIN_DIR "/title.ico"), env.dir.filePath(QStringLiteral("title.ico"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral(QM530_BIN_DIR "/title.ico"),
+                            env.dir.filePath(QStringLiteral("title.ico"))));
     env.Open(ImageOfModel(0, 0));
     EXPECT_FALSE(env.frame->windowIcon().isNull());
 
@@ -132,7 +144,7 @@ TEST(FirstUpdate, TheDocumentWindowGetsTitleIco) {
 
 // The grid on band 130 - 160MHz (model 0, band 0 of the test's Program.ini).
 class CellEditing : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         env.Open(ImageOfModel(0, 0));
         ASSERT_EQ(env.view->BandLow, 13000000);
@@ -155,7 +167,8 @@ protected:
         env.services.boxes.clear();
     }
     void ExpectRowEmpty(int row) {
-        for (int c = 1; c <= 8; ++c) EXPECT_EQ(env.Cell(row, c), "") << "row " << row << " column " << c;
+        for (int c = 1; c <= 8; ++c)
+            EXPECT_EQ(env.Cell(row, c), "") << "row " << row << " column " << c;
     }
 
     ViewEnv env;
@@ -194,7 +207,8 @@ TEST_F(CellEditing, AnRxFrequencyInAnEmptyRowMakesAChannelWithDefaults) {
     const char* defaults[] = {"None", "None", "High", "No", "Off", "Wide"};
     for (int c = 3; c <= 8; ++c) EXPECT_EQ(env.Cell(1, c), defaults[c - 3]);
     EXPECT_TRUE(env.services.boxes.empty());
-    EXPECT_EQ(grid()->model()->data(grid()->model()->index(0, 6)).toString(), QStringLiteral("Off"));
+    EXPECT_EQ(grid()->model()->data(grid()->model()->index(0, 6)).toString(),
+              QStringLiteral("Off"));
 
     // Digits below 10 Hz are dropped; the decimal scaling keeps 136.0125 whole.
     Enter(2, 1, QStringLiteral("145.1250004"));

@@ -90,14 +90,14 @@ TEST(PrintPages, ProgrammedChannelsAreSplitInChannelOrder) {
 
 TEST(PrintOptions, NewDocumentValues) {
     const RadioImage image = RadioImage::Default();
-    EXPECT_THAT(Values(image), ElementsAre("60s", "8", "4", "On", "5", "1.0", "Off", "On", "Chinese",
-                                           "On", "On"));
+    EXPECT_THAT(Values(image),
+                ElementsAre("60s", "8", "4", "On", "5", "1.0", "Off", "On", "Chinese", "On", "On"));
     std::vector<std::string> labels;
     for (const OptionRow& r : OptionRows(image, UiLanguage::English)) labels.push_back(r.label);
-    EXPECT_THAT(labels, ElementsAre("Time Out Timer:", "TOT Pre-Alert:", "Sequelch Level:", "Beep:",
-                                    "Vox Gain Level:", "Vox Delay Time:", "Call Tone:",
-                                    "Battery Saver:", "Voice Annunciation:", "VOX Function:",
-                                    "Scan Function:"));
+    EXPECT_THAT(labels,
+                ElementsAre("Time Out Timer:", "TOT Pre-Alert:", "Sequelch Level:", "Beep:",
+                            "Vox Gain Level:", "Vox Delay Time:", "Call Tone:", "Battery Saver:",
+                            "Voice Annunciation:", "VOX Function:", "Scan Function:"));
 }
 
 TEST(PrintOptions, DecodingOfEveryField) {
@@ -210,7 +210,8 @@ TEST(PrintLayout, ChannelBlocksAreSpacedByFivePointSevenLines) {
     EXPECT_EQ(rx->y, -1665 - 5694);
     const std::size_t i = static_cast<std::size_t>(head - page.texts.data());
     EXPECT_EQ(page.texts[i + 1], (Text{850, -1665 - 5694, "Receive Frequency:", FontKind::Small}));
-    EXPECT_EQ(page.texts[i + 3], (Text{6120, -1665 - 5694, "Transceive Frequency:", FontKind::Small}));
+    EXPECT_EQ(page.texts[i + 3],
+              (Text{6120, -1665 - 5694, "Transceive Frequency:", FontKind::Small}));
     EXPECT_EQ(page.texts[i + 4], (Text{9350, -1665 - 5694, "1510.50000", FontKind::Small}));
     EXPECT_EQ(page.texts[i + 16], (Text{9350, -2664 - 5694, "Narrow", FontKind::Small}));
     // Block n = 1 (channel 2): trunc(5.7 * 333) = 1898.

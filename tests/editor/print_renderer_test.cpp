@@ -15,7 +15,7 @@ namespace {
 constexpr int kDpi = 144;
 
 class PrintRenderer : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         static int argc = 1;
         static char name[] = "print_renderer_test";
@@ -55,7 +55,8 @@ TEST_F(PrintRenderer, AreaAndFontsFollowTheDevice) {
     const QFont font = PrintFont(fonts.large, paper);
     EXPECT_EQ(font.pixelSize(), 320 * kDpi / 1440);  // 14400 / 45 twips
     // Through the width scale the average character is W / 66 wide.
-    const double average = QFontMetricsF(font, &paper).averageCharWidth() * WidthScale(font, fonts.large, paper);
+    const double average =
+        QFontMetricsF(font, &paper).averageCharWidth() * WidthScale(font, fonts.large, paper);
     EXPECT_NEAR(average, (11520 / 66) * kDpi / 1440.0, 0.01);
 
     const PageMetrics m = MeasurePage(paper);

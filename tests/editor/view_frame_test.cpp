@@ -32,7 +32,7 @@ namespace qm530::test {
 namespace {
 
 class ViewInFrame : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(h.Start());
         frame = h.Frame();
@@ -89,13 +89,15 @@ TEST_F(ViewInFrame, WhileATransferRunsNothingCanTakeItsWindowsAway) {
         port->onRead = [&](int reads) {
             if (reads != 20) return;
             frame->UpdateCommandUI();
-            for (int id : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kFileSaveAs, cmd::kFileClose,
-                           cmd::kAppExit, cmd::kLanguage, cmd::kRead, cmd::kWrite, cmd::kComSetup, cmd::kScanInfo,
-                           cmd::kProductInfo, cmd::kOptionalFeatures, cmd::kSideKey, cmd::kAppAbout,
-                           cmd::kFilePrintSetup}) {
+            for (int id :
+                 {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kFileSaveAs, cmd::kFileClose,
+                  cmd::kAppExit, cmd::kLanguage, cmd::kRead, cmd::kWrite, cmd::kComSetup,
+                  cmd::kScanInfo, cmd::kProductInfo, cmd::kOptionalFeatures, cmd::kSideKey,
+                  cmd::kAppAbout, cmd::kFilePrintSetup}) {
                 EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
             }
-            for (int id : {cmd::kViewToolbar, cmd::kViewStatusBar, cmd::kControlBar, cmd::kChannelInfo}) {
+            for (int id :
+                 {cmd::kViewToolbar, cmd::kViewStatusBar, cmd::kControlBar, cmd::kChannelInfo}) {
                 EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
             }
             EXPECT_FALSE(frame->close());
@@ -123,7 +125,7 @@ TEST_F(ViewInFrame, WhileATransferRunsNothingCanTakeItsWindowsAway) {
 // Two documents, each with its progress window waiting for OK; the ports
 // of both lead to one virtual radio.
 class TwoTransfers : public ViewInFrame {
-protected:
+  protected:
     void SetUp() override {
         ViewInFrame::SetUp();
         sim::RadioOptions options;
@@ -224,7 +226,8 @@ TEST_F(ViewInFrame, ProductInformationMovesTheBandTheGridChecks) {
         auto* bands = dialog.findChild<QComboBox*>(QStringLiteral("Combo1014"));
         ASSERT_NE(bands, nullptr);
         bands->setCurrentIndex(1);  // 400 - 470MHz
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("OkButton")), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("OkButton")),
+                          Qt::LeftButton);
     });
     frame->Action(cmd::kProductInfo)->trigger();
     QApplication::setActiveWindow(frame);
@@ -252,7 +255,8 @@ TEST_F(ViewInFrame, ComSetupGivesThePortToTheActiveViewOnly) {
         auto& setup = static_cast<CComSetupDlg&>(dialog);
         EXPECT_TRUE(setup.PortButton(2)->isEnabled());
         QTest::mouseClick(setup.PortButton(2), Qt::LeftButton);
-        QTest::mouseClick(setup.findChild<QPushButton*>(QStringLiteral("OkButton")), Qt::LeftButton);
+        QTest::mouseClick(setup.findChild<QPushButton*>(QStringLiteral("OkButton")),
+                          Qt::LeftButton);
     });
     first->OnComSetup();
     unsetenv("QM530_COM3");

@@ -19,7 +19,7 @@ namespace qm530::test {
 namespace {
 
 class ViewPrinting : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(h.Start());
         frame = h.Frame();

@@ -15,7 +15,8 @@
 namespace qm530::test {
 
 std::string ViewIni(const std::string& extra) {
-    return "[Setup]\nLanguage=English\nAppName=QM530Test\nType1=QM-520\nField1=130 - 160MHz|400 - 470MHz\n"
+    return "[Setup]\nLanguage=English\nAppName=QM530Test\nType1=QM-520\nField1=130 - 160MHz|400 - "
+           "470MHz\n"
            "Type2=QM-530\nField2=136 - 174MHz|400 - 480MHz\n" +
            extra +
            "[English]\nCompany=QM530 Programming Tool\nAppName=QM530 CPS\n"
@@ -34,7 +35,9 @@ ViewEnv::ViewEnv(UiLanguage lang, const std::string& iniText)
     ctx.ExeDir = dir.path().toStdString() + "/";
 }
 
-ViewEnv::~ViewEnv() { frame.reset(); }
+ViewEnv::~ViewEnv() {
+    frame.reset();
+}
 
 CProgramView& ViewEnv::Open(const RadioImage& image, bool isDefault) {
     doc.Image = image;
@@ -52,9 +55,13 @@ CProgramView& ViewEnv::Open(const RadioImage& image, bool isDefault) {
     return *view;
 }
 
-CChannelGrid* ViewEnv::Grid() const { return view->Editor()->Grid(); }
+CChannelGrid* ViewEnv::Grid() const {
+    return view->Editor()->Grid();
+}
 
-CCellEditors* ViewEnv::Editors() const { return view->Editor()->Editors(); }
+CCellEditors* ViewEnv::Editors() const {
+    return view->Editor()->Editors();
+}
 
 RadioImage ImageOfModel(int type, int band) {
     RadioImage image = RadioImage::Default();

@@ -21,7 +21,7 @@
 namespace qm530 {
 class CCellEditors;
 class CChannelGrid;
-}
+}  // namespace qm530
 
 namespace qm530::test {
 
@@ -31,7 +31,7 @@ namespace qm530::test {
 std::string ViewIni(const std::string& extra = "");
 
 class ViewEnv {
-public:
+  public:
     explicit ViewEnv(UiLanguage lang = UiLanguage::English, const std::string& iniText = ViewIni());
     ~ViewEnv();
 

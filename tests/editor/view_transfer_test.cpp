@@ -35,16 +35,24 @@ RadioImage RadioMemory() {
     table.SetCell(1, 7, "Carrier");
     table.SetCell(1, 8, "Narrow");
     table.SetCell(4, 1, "446.00625");
-    for (int c = 3; c <= 8; ++c) table.SetCell(4, c, c < 5 ? "None" : c == 5 ? "High" : c == 6 ? "No" : c == 7 ? "Off" : "Wide");
+    for (int c = 3; c <= 8; ++c)
+        table.SetCell(4, c,
+                      c < 5    ? "None"
+                      : c == 5 ? "High"
+                      : c == 6 ? "No"
+                      : c == 7 ? "Off"
+                               : "Wide");
     GridToImage(table, image);
     return image;
 }
 
 class ViewTransfer : public ::testing::Test {
-protected:
+  protected:
     // A view whose COM1 is `device`; its transfers use short time limits.
-    void OpenView(const std::string& device, const RadioImage& image = ImageOfModel(0, 0), bool isDefault = false) {
-        env = std::make_unique<ViewEnv>(UiLanguage::English, ViewIni("[Ports]\nCOM1=" + device + "\n"));
+    void OpenView(const std::string& device, const RadioImage& image = ImageOfModel(0, 0),
+                  bool isDefault = false) {
+        env = std::make_unique<ViewEnv>(UiLanguage::English,
+                                        ViewIni("[Ports]\nCOM1=" + device + "\n"));
         view = &env->Open(image, isDefault);
         view->SetPortFactory([this] {
             ports.push_back(std::make_unique<WatchedPort>(kQuickTimeouts));
@@ -220,7 +228,8 @@ TEST_F(ViewTransfer, CancelDuringAReadStopsBetweenBlocksAndKeepsTheGrid) {
     view->OnCommand(cmd::kRead);
     onRead = [&](int reads) {
         // Pressed inside a block: acted on at the next pump step.
-        if (reads == 30) QMetaObject::invokeMethod(dlg()->CancelButton(), "click", Qt::QueuedConnection);
+        if (reads == 30)
+            QMetaObject::invokeMethod(dlg()->CancelButton(), "click", Qt::QueuedConnection);
         if (reads == 31) {
             EXPECT_TRUE(dlg()->isVisible());
         }
@@ -231,7 +240,7 @@ TEST_F(ViewTransfer, CancelDuringAReadStopsBetweenBlocksAndKeepsTheGrid) {
     EXPECT_GT(view->LastTransfer().blocksDone, 5);
     EXPECT_TRUE(env->services.boxes.empty());
     EXPECT_EQ(FrequencyText(env->doc.Image, 0x10), "435.02500");  // received before the Cancel
-    EXPECT_EQ(env->Cell(1, 1), "");                                // but the grid is not refilled
+    EXPECT_EQ(env->Cell(1, 1), "");                               // but the grid is not refilled
     EXPECT_TRUE(env->ctx.ImageIsDefault);
     EXPECT_FALSE(ports.back()->IsOpen());
 }
@@ -242,8 +251,9 @@ TEST_F(ViewTransfer, AMissingPortIsReportedAndNothingIsSent) {
     RunWithOk();
     ASSERT_EQ(env->services.boxes.size(), 1u);
     const auto& box = env->services.boxes[0];
-    EXPECT_TRUE(box.text.startsWith(QStringLiteral(
-        "Could not Open the Port,Please check whether the Port are occupied or the device are ok")));
+    EXPECT_TRUE(
+        box.text.startsWith(QStringLiteral("Could not Open the Port,Please check whether the Port "
+                                           "are occupied or the device are ok")));
     EXPECT_TRUE(box.text.contains(QStringLiteral("/nonexistent/ttyQM530")));
     EXPECT_EQ(box.buttons, MsgButtons::Ok);
     EXPECT_EQ(box.caption, QStringLiteral("QM530 Programming Tool"));
@@ -268,7 +278,9 @@ TEST_F(ViewTransfer, ASilentRadioEndsInRetryOrCancel) {
     RunWithOk();
     ASSERT_EQ(env->services.boxes.size(), 2u);
     for (const auto& box : env->services.boxes) {
-        EXPECT_EQ(box.text, QStringLiteral("Communication Error,Please check all the connections and the radio power"));
+        EXPECT_EQ(box.text,
+                  QStringLiteral(
+                      "Communication Error,Please check all the connections and the radio power"));
         EXPECT_EQ(box.buttons, MsgButtons::RetryCancel);
     }
     EXPECT_EQ(view->LastTransfer().messageId, 61451);

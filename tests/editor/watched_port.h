@@ -11,7 +11,7 @@ namespace qm530::test {
 // A POSIX port that counts what a transfer does with it and can act in the
 // middle of the transfer (onRead runs before every read).
 class WatchedPort : public link::SerialPort {
-public:
+  public:
     explicit WatchedPort(link::PortTimeouts timeouts) : port_(timeouts) {}
     Status Open(const std::string& device) override {
         ++opens;
@@ -32,14 +32,14 @@ public:
     int reads = 0;
     std::function<void(int)> onRead;
 
-private:
+  private:
     link::PosixSerialPort port_;
 };
 
 // Hands a transfer a port that the test keeps, so that the test can look at
 // it after the transfer has let go of it.
 class BorrowedPort : public link::SerialPort {
-public:
+  public:
     explicit BorrowedPort(link::SerialPort& port) : port_(port) {}
     Status Open(const std::string& device) override { return port_.Open(device); }
     Status Configure() override { return port_.Configure(); }
@@ -49,7 +49,7 @@ public:
     void Close() override { port_.Close(); }
     bool IsOpen() const override { return port_.IsOpen(); }
 
-private:
+  private:
     link::SerialPort& port_;
 };
 

@@ -15,10 +15,12 @@ namespace qm530::test {
 namespace {
 
 class ComSetupDlgTest : public ::testing::Test {
-protected:
+  protected:
     ComSetupDlgTest()
-        : env("[Ports]\nCOM1=" + Pty().SlavePath() + "\nCOM2=/nonexistent/ttyQM530\n"
-              "COM3=" + Pty().SlavePath() + "\nCOM4=/nonexistent/ttyQM531\n") {}
+        : env("[Ports]\nCOM1=" + Pty().SlavePath() +
+              "\nCOM2=/nonexistent/ttyQM530\n"
+              "COM3=" +
+              Pty().SlavePath() + "\nCOM4=/nonexistent/ttyQM531\n") {}
 
     static sim::PseudoTerminal& Pty() {
         static sim::PseudoTerminal* pty = [] {
@@ -31,7 +33,8 @@ protected:
 
     // Runs the dialog; `drive` works it while it is shown.
     int Run(const std::function<void(CComSetupDlg&)>& drive) {
-        env.services.dialogHandlers.push_back([&](QDialog& d) { drive(static_cast<CComSetupDlg&>(d)); });
+        env.services.dialogHandlers.push_back(
+            [&](QDialog& d) { drive(static_cast<CComSetupDlg&>(d)); });
         return env.services.ExecDialog(dlg);
     }
 
@@ -94,7 +97,8 @@ TEST_F(ComSetupDlgTest, CancelStoresNothing) {
     env.registry->WriteDword("com", 2);
     Run([&](CComSetupDlg& d) {
         QTest::mouseClick(d.PortButton(2), Qt::LeftButton);
-        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("CancelButton")), Qt::LeftButton);
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("CancelButton")),
+                          Qt::LeftButton);
     });
     EXPECT_EQ(portName, "COM1");
     EXPECT_EQ(env.registry->ReadDword("com", 0), 2u);
@@ -105,7 +109,8 @@ TEST_F(ComSetupDlgTest, ARememberedNumberOutsideTheFourSelectsNoneAndOkStoresZer
         env.registry->WriteDword("com", remembered);
         Run([&](CComSetupDlg& d) {
             EXPECT_EQ(Selected(d), -1);
-            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("OkButton")), Qt::LeftButton);
+            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("OkButton")),
+                              Qt::LeftButton);
         });
         EXPECT_EQ(portName, "com0");
         EXPECT_EQ(env.registry->ReadDword("com", 9), 0u);

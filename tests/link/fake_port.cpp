@@ -2,10 +2,11 @@
 
 #include "link/transfer.h"
 
-
 namespace qm530::test {
 
-std::string Hex(const std::vector<std::uint8_t>& bytes) { return link::HexBytes(bytes); }
+std::string Hex(const std::vector<std::uint8_t>& bytes) {
+    return link::HexBytes(bytes);
+}
 
 Status FakePort::Open(const std::string& device) {
     log_.push_back("open " + device);

@@ -22,7 +22,7 @@ std::string Hex(const std::vector<std::uint8_t>& bytes);
 // write are in flight until the next read, so a purge right after a write
 // does not lose them, as on a real line.
 class FakePort : public link::SerialPort {
-public:
+  public:
     FakePort(CallLog& log, sim::RadioProtocol* radio) : log_(log), radio_(radio) {}
 
     Status Open(const std::string& device) override;
@@ -43,7 +43,7 @@ public:
     // May rewrite each reply of the radio before it is delivered.
     std::function<void(std::vector<std::uint8_t>&)> rewriteReply;
 
-private:
+  private:
     CallLog& log_;
     sim::RadioProtocol* radio_;
     bool open_ = false;
@@ -56,7 +56,7 @@ private:
 
 // A host that records every call and answers from scripts.
 class FakeHost : public link::TransferHost {
-public:
+  public:
     FakeHost(CallLog& log, link::TransferDirection direction) : directions{direction}, log_(log) {}
 
     link::TransferDirection Direction() override;
@@ -79,7 +79,7 @@ public:
     int pumps = 0;
     int cancelAtPump = 0;  // 0: never
 
-private:
+  private:
     CallLog& log_;
 };
 

@@ -16,7 +16,8 @@ LinkGuiEnv::LinkGuiEnv(const std::string& extraIni)
     const std::string path = dir.filePath(QStringLiteral("Program.ini")).toStdString();
     std::ofstream(path) << "[Setup]\nLanguage=English\nAppName=QM530Test\nType1=QM-520\n"
                            "Field1=130 - 160MHz|400 - 470MHz\n"
-                        << extraIni << "[English]\nCompany=QM530 Programming Tool\nAppName=QM530 CPS\n";
+                        << extraIni
+                        << "[English]\nCompany=QM530 Programming Tool\nAppName=QM530 CPS\n";
     ini.Load(path, false, true, false);
     ctx.LanguageName = "English";
     ctx.ApplicationName = "QM530 Programming Tool";
@@ -25,8 +26,10 @@ LinkGuiEnv::LinkGuiEnv(const std::string& extraIni)
 
 void LinkGuiEnv::InstallHelp(std::initializer_list<int> topics) {
     QDir(dir.path()).mkpath(QStringLiteral("enHelp"));
-    std::ofstream(dir.filePath(QStringLiteral("enHelp/index.html")).toStdString()) << "<html></html>\n";
-    std::ofstream(dir.filePath(QStringLiteral("enHelp/topic.html")).toStdString()) << "<html></html>\n";
+    std::ofstream(dir.filePath(QStringLiteral("enHelp/index.html")).toStdString())
+        << "<html></html>\n";
+    std::ofstream(dir.filePath(QStringLiteral("enHelp/topic.html")).toStdString())
+        << "<html></html>\n";
     std::ofstream map(dir.filePath(QStringLiteral("enHelp/topics.map")).toStdString());
     for (int topic : topics) map << topic << " topic.html#t" << topic << "\n";
     map.close();

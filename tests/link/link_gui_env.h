@@ -14,7 +14,7 @@
 namespace qm530::test {
 
 class LinkGuiEnv {
-public:
+  public:
     // `extraIni` is appended to Program.ini (for example a [Ports] section).
     explicit LinkGuiEnv(const std::string& extraIni = "");
 

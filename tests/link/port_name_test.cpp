@@ -16,7 +16,8 @@ void LoadPortsIni(CIniFile& ini) {
     const int fd = ::mkstemp(path);
     EXPECT_GE(fd, 0);
     ::close(fd);
-    std::ofstream(path) << "[Setup]\nLanguage=English\n[Ports]\nCOM1=/dev/ttyACM0\ncom3=/dev/serial/by-id/cable\n";
+    std::ofstream(path)
+        << "[Setup]\nLanguage=English\n[Ports]\nCOM1=/dev/ttyACM0\ncom3=/dev/serial/by-id/cable\n";
     EXPECT_TRUE(ini.Load(path, false, true, false));
     ::unlink(path);
 }

@@ -44,7 +44,7 @@ std::vector<std::uint8_t> ReadMaster(int fd, std::size_t n) {
 }
 
 class PortOnPty : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(pty.Open().ok());
         ASSERT_TRUE(port.Open(pty.SlavePath()).ok());
@@ -171,7 +171,8 @@ TEST(PosixSerialPort, AnotherProgramsExclusiveFlagIsRefusedAndKept) {
     const Status refused = port.Open(pty.SlavePath());
     EXPECT_FALSE(refused.ok());
     EXPECT_EQ(refused.messageId(), msg::kPortOpenFailed);
-    EXPECT_NE(refused.detail().find("in use by another program"), std::string::npos) << refused.detail();
+    EXPECT_NE(refused.detail().find("in use by another program"), std::string::npos)
+        << refused.detail();
     port.Close();
     int exclusive = 0;
     ASSERT_EQ(::ioctl(holder, TIOCGEXCL, &exclusive), 0);

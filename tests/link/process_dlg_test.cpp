@@ -14,7 +14,7 @@ namespace qm530::test {
 namespace {
 
 class ProcessDlgTest : public ::testing::Test {
-protected:
+  protected:
     LinkGuiEnv env;
     CProcessDlg dlg;
 

@@ -15,7 +15,8 @@ using link::TransferOutcome;
 
 RadioImage Pattern(int seed) {
     RadioImage image;
-    for (std::size_t a = 0; a < kImageSize; ++a) image[a] = static_cast<std::uint8_t>((a * 7 + seed) ^ (a >> 8));
+    for (std::size_t a = 0; a < kImageSize; ++a)
+        image[a] = static_cast<std::uint8_t>((a * 7 + seed) ^ (a >> 8));
     return image;
 }
 
@@ -108,16 +109,19 @@ TEST(Transfer, HandshakeAndBlockExchangesInOrder) {
     for (const char* b : {"02", "50", "52", "4F", "47", "52", "41", "4D"}) {
         expected.insert(expected.end(), {"sleep 2", "purge", std::string("write ") + b});
     }
-    expected.insert(expected.end(), {"read 1", "sleep 1", "purge", "write 02", "sleep 1", "read 8", "purge",
-                                     "write 06", "purge", "sleep 1", "read 1"});
+    expected.insert(expected.end(), {"read 1", "sleep 1", "purge", "write 02", "sleep 1", "read 8",
+                                     "purge", "write 06", "purge", "sleep 1", "read 1"});
     // The first write block: 0x000 is a row start, so it reports progress.
-    expected.insert(expected.end(), {"purge", "write 57 00 00 08", "sleep 1", "write " + Hex(std::vector<std::uint8_t>(
-                                         rig.image.bytes.begin(), rig.image.bytes.begin() + 8)),
-                                     "read 1", "progress 1"});
+    expected.insert(expected.end(),
+                    {"purge", "write 57 00 00 08", "sleep 1",
+                     "write " + Hex(std::vector<std::uint8_t>(rig.image.bytes.begin(),
+                                                              rig.image.bytes.begin() + 8)),
+                     "read 1", "progress 1"});
     for (int i = 0; i < 9; ++i) expected.push_back("pump");
     expected.insert(expected.end(), {"purge", "write 57 00 08 08"});
     ASSERT_GT(rig.log.size(), expected.size());
-    EXPECT_EQ(CallLog(rig.log.begin(), rig.log.begin() + static_cast<long>(expected.size())), expected);
+    EXPECT_EQ(CallLog(rig.log.begin(), rig.log.begin() + static_cast<long>(expected.size())),
+              expected);
 }
 
 TEST(Transfer, ReadBlockExchange) {
@@ -125,7 +129,8 @@ TEST(Transfer, ReadBlockExchange) {
     ASSERT_TRUE(rig.Run().completed());
     const auto first = std::find(rig.log.begin(), rig.log.end(), "write 52 00 00 08");
     ASSERT_NE(first, rig.log.end());
-    const CallLog expected = {"write 52 00 00 08", "read 12", "purge", "write 06", "read 1", "progress 1", "pump"};
+    const CallLog expected = {"write 52 00 00 08", "read 12", "purge", "write 06", "read 1",
+                              "progress 1",        "pump"};
     EXPECT_EQ(CallLog(first, first + 7), expected);
     EXPECT_EQ(*(first - 1), "purge");
     // The second block (0x008) is no row start: no progress.
@@ -158,7 +163,8 @@ TEST(Transfer, FailedReadKeepsTheBlocksReceived) {
     EXPECT_EQ(result.messageId, msg::kProgramInterrupt);
     EXPECT_EQ(result.blockAddress, 49 * 8);
     EXPECT_EQ(result.blocksDone, 49);
-    EXPECT_NE(result.detail.find("block 0x188: acknowledge answered 0x15"), std::string::npos) << result.detail;
+    EXPECT_NE(result.detail.find("block 0x188: acknowledge answered 0x15"), std::string::npos)
+        << result.detail;
     EXPECT_EQ(rig.host.messages, std::vector<int>{msg::kProgramInterrupt});
     for (std::size_t a = 0; a < 50 * 8; ++a) EXPECT_EQ(rig.image[a], rig.radio.Memory()[a]) << a;
     for (std::size_t a = 50 * 8; a < kImageSize; ++a) EXPECT_EQ(rig.image[a], before[a]) << a;
@@ -176,7 +182,8 @@ TEST(Transfer, ShortReplyFailsWithWhatArrived) {
     const auto result = rig.Run();
     EXPECT_EQ(result.messageId, msg::kProgramInterrupt);
     EXPECT_EQ(result.blockAddress, 0x010);
-    EXPECT_NE(result.detail.find("block 0x010: 7 of 12 bytes received (52 00 10 08"), std::string::npos)
+    EXPECT_NE(result.detail.find("block 0x010: 7 of 12 bytes received (52 00 10 08"),
+              std::string::npos)
         << result.detail;
     EXPECT_EQ(rig.image[0x00F], rig.radio.Memory()[0x00F]);
     EXPECT_EQ(rig.image[0x010], before[0x010]);

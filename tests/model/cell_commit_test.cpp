@@ -1,6 +1,7 @@
+#include "model/cell_commit.h"
+
 #include <gtest/gtest.h>
 
-#include "model/cell_commit.h"
 #include "model/messages.h"
 
 namespace qm530 {
@@ -9,7 +10,7 @@ namespace {
 const BandLimits kVhf = BandLimitsOfText("130 - 160MHz");
 
 class CellCommit : public ::testing::Test {
-protected:
+  protected:
     CommitOutcome Commit(int row, int column, const std::string& text,
                          UiLanguage lang = UiLanguage::English) {
         return CommitCellText(table, row, column, text, kVhf, lang);

@@ -52,7 +52,8 @@ TEST(FrequencyCodec, EmptyWhenTopByteIsFFOr00AndNibblesAboveNineCount) {
 
 TEST(ImageToGrid, DecodesAChannelAndLeavesEmptyRowsEmpty) {
     RadioImage img = RadioImage::Default();
-    SetRecord(img, 1, {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14, 0x9E, 0x02, 0x13, 0x28, 0x08, 0x30});
+    SetRecord(img, 1,
+              {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14, 0x9E, 0x02, 0x13, 0x28, 0x08, 0x30});
     img[0x17E] = 0x01;
     const ChannelTable t = Decode(img);
     EXPECT_EQ(t.Cell(1, 1), "145.12500");
@@ -75,7 +76,10 @@ TEST(ImageToGrid, DecodesAChannelAndLeavesEmptyRowsEmpty) {
 TEST(ImageToGrid, RxWithoutTxAndScanAddRulesDifferForTheTwoHalves) {
     RadioImage img = RadioImage::Default();
     // Rx only, on channel 3 and channel 11, power low narrow, busy bits 0x18.
-    for (int ch : {3, 11}) SetRecord(img, ch, {0x00, 0x25, 0x51, 0x14, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x18, 0x00});
+    for (int ch : {3, 11})
+        SetRecord(
+            img, ch,
+            {0x00, 0x25, 0x51, 0x14, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x18, 0x00});
     const ChannelTable t = Decode(img);
     EXPECT_EQ(t.Cell(3, 2), "");
     EXPECT_EQ(t.Cell(3, 3), "None");
@@ -83,7 +87,7 @@ TEST(ImageToGrid, RxWithoutTxAndScanAddRulesDifferForTheTwoHalves) {
     EXPECT_EQ(t.Cell(3, 6), "No");      // channels 1-8 judge from the grid
     EXPECT_EQ(t.Cell(3, 7), "QT/DQT");  // 0x18 reads as QT/DQT
     EXPECT_EQ(t.Cell(3, 8), "Narrow");
-    EXPECT_EQ(t.Cell(11, 6), "");       // channels 9-16 need both frequencies
+    EXPECT_EQ(t.Cell(11, 6), "");  // channels 9-16 need both frequencies
 
     // A fully empty record with its scan bit set.
     img[0x17E] = 0x10;  // channel 5
@@ -138,7 +142,9 @@ TEST(GridToImage, NewChannelDefaultsStoreTheDocumentedBytes) {
 
 TEST(GridToImage, KeepsBitsOutsideTheMasksAndReencodesBusy0x18As0x10) {
     RadioImage img = RadioImage::Default();
-    SetRecord(img, 4, {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14, 0x75, 0x03, 0xED, 0x09, 0xFF, 0x0F, 0x12, 0x34});
+    SetRecord(img, 4,
+              {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14, 0x75, 0x03, 0xED, 0x09, 0xFF, 0x0F,
+               0x12, 0x34});
     ChannelTable t;
     ImageToGrid(img, t, kEn);
     const RadioImage before = img;
@@ -157,7 +163,8 @@ TEST(GridToImage, KeepsBitsOutsideTheMasksAndReencodesBusy0x18As0x10) {
 
 TEST(GridToImage, RoundTripOfADecodedImageIsStable) {
     RadioImage img = RadioImage::Default();
-    SetRecord(img, 16, {0x25, 0x06, 0x80, 0x43, 0x00, 0x25, 0x51, 0x14, 0xF9, 0xA8, 0x09, 0x29, 0xE7, 0xEF});
+    SetRecord(img, 16,
+              {0x25, 0x06, 0x80, 0x43, 0x00, 0x25, 0x51, 0x14, 0xF9, 0xA8, 0x09, 0x29, 0xE7, 0xEF});
     img[0x17F] = 0x80;
     ChannelTable t;
     ImageToGrid(img, t, kEn);

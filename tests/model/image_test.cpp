@@ -14,7 +14,7 @@ namespace {
 
 // A scratch directory removed again at the end of the test.
 class ScratchDir {
-public:
+  public:
     ScratchDir() {
         char tmpl[] = "/tmp/qm530-image-XXXXXX";
         path_ = ::mkdtemp(tmpl);
@@ -22,7 +22,7 @@ public:
     ~ScratchDir() { std::filesystem::remove_all(path_); }
     operator std::string() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 

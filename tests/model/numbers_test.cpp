@@ -1,3 +1,5 @@
+#include "model/numbers.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -5,8 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-
-#include "model/numbers.h"
 
 namespace qm530 {
 namespace {

@@ -1,8 +1,8 @@
+#include "model/tones.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
-#include "model/tones.h"
 
 namespace qm530 {
 namespace {
@@ -28,10 +28,9 @@ TEST(ToneWord, WorkedEncodings) {
         const char* text;
         std::uint8_t low, high;
     } cases[] = {
-        {"None", 0xFF, 0xFF},  {"无", 0xFF, 0xFF},     {"", 0xFF, 0xFF},
-        {"67.0", 0x9E, 0x02},  {"88.5", 0x75, 0x03},   {"254.1", 0xED, 0x09},
-        {"D023N", 0x13, 0x28}, {"D371I", 0xF9, 0xA8},  {"D411N", 0x09, 0x29},
-        {"D754I", 0xEC, 0xA9}, {"D024N", 0x00, 0x28},  {"junk", 0xFF, 0xFF},
+        {"None", 0xFF, 0xFF},  {"无", 0xFF, 0xFF},    {"", 0xFF, 0xFF},      {"67.0", 0x9E, 0x02},
+        {"88.5", 0x75, 0x03},  {"254.1", 0xED, 0x09}, {"D023N", 0x13, 0x28}, {"D371I", 0xF9, 0xA8},
+        {"D411N", 0x09, 0x29}, {"D754I", 0xEC, 0xA9}, {"D024N", 0x00, 0x28}, {"junk", 0xFF, 0xFF},
     };
     for (const Case& c : cases) {
         const ToneWord w = TextToToneWord(c.text);
@@ -69,7 +68,7 @@ TEST(ToneWord, EveryTableEntryRoundTrips) {
 }
 
 TEST(DcsCodes, OctalCorrespondenceRestrictedToTheList) {
-    const std::pair<int, int> worked[] = {{0x00F, 17}, {0x013, 23}, {0x028, 50}, {0x0F9, 371},
+    const std::pair<int, int> worked[] = {{0x00F, 17},  {0x013, 23},  {0x028, 50}, {0x0F9, 371},
                                           {0x109, 411}, {0x1A5, 645}, {0x1EC, 754}};
     for (auto [value, code] : worked) {
         EXPECT_EQ(DcsCodeFromValue(value), code);

@@ -1,11 +1,12 @@
 #include "dlg_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QPushButton>
 #include <cstdlib>
 #include <fstream>
-#include <gtest/gtest.h>
 
 namespace qm530::test {
 
@@ -24,7 +25,8 @@ const char* const kTestIni =
     "Company=QM530 写频软件\n"
     "AppName=QM530 写频软件\n";
 
-DialogEnv::DialogEnv(const std::string& iniText, UiLanguage lang, std::unique_ptr<CRegistry> registry)
+DialogEnv::DialogEnv(const std::string& iniText, UiLanguage lang,
+                     std::unique_ptr<CRegistry> registry)
     : ctx(ini, services, registry ? std::move(registry) : std::make_unique<CMemoryRegistry>()) {
     const std::string path = dir.filePath(QStringLiteral("Program.ini")).toStdString();
     std::ofstream(path) << iniText;
@@ -47,7 +49,8 @@ void ClickOk(QDialog& dialog) {
 }
 
 void ClickCancel(QDialog& dialog) {
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("CancelButton")), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("CancelButton")),
+                      Qt::LeftButton);
 }
 
 void Choose(QComboBox* list, const QString& text) {
@@ -55,7 +58,8 @@ void Choose(QComboBox* list, const QString& text) {
     ASSERT_GE(position, 0) << text.toStdString();
     list->showPopup();
     QAbstractItemView* view = list->view();
-    const QModelIndex index = view->model()->index(position, list->modelColumn(), view->rootIndex());
+    const QModelIndex index =
+        view->model()->index(position, list->modelColumn(), view->rootIndex());
     view->scrollTo(index);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
     QCoreApplication::processEvents();

@@ -23,7 +23,7 @@ namespace qm530::test {
 extern const char* const kTestIni;
 
 class DialogEnv {
-public:
+  public:
     // `iniText` becomes Program.ini; `registry` defaults to one in memory.
     explicit DialogEnv(const std::string& iniText = kTestIni, UiLanguage lang = UiLanguage::English,
                        std::unique_ptr<CRegistry> registry = nullptr);

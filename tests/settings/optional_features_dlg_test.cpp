@@ -1,12 +1,13 @@
 #include "settings/optional_features_dlg.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QTextBrowser>
-#include <gtest/gtest.h>
 
 #include "dlg_test_support.h"
 
@@ -17,11 +18,16 @@ using test::DialogEnv;
 using L = FeatureList;
 
 // A click on the box itself (the control can be wider than its text).
-void Click(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
+void Click(QCheckBox* box) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
 
-std::string Shown(const COptionalFeaturesDlg& d, L list) { return d.List(list)->currentText().toStdString(); }
+std::string Shown(const COptionalFeaturesDlg& d, L list) {
+    return d.List(list)->currentText().toStdString();
+}
 
-int RunFeatures(DialogEnv& env, RadioImage& image, const std::function<void(COptionalFeaturesDlg&)>& drive) {
+int RunFeatures(DialogEnv& env, RadioImage& image,
+                const std::function<void(COptionalFeaturesDlg&)>& drive) {
     COptionalFeaturesDlg dlg(env.ctx, image);
     return env.Run(dlg, [&drive](QDialog& d) { drive(static_cast<COptionalFeaturesDlg&>(d)); });
 }

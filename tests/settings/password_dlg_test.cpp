@@ -1,4 +1,6 @@
 // The access password dialog, driven through its widgets.
+#include "settings/password_dlg.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,7 +11,6 @@
 #include "app/app_context.h"
 #include "app/ini_file.h"
 #include "app/scripted_ui_services.h"
-#include "settings/password_dlg.h"
 
 namespace qm530 {
 namespace {
@@ -26,7 +27,7 @@ QApplication& App() {
 }
 
 class PasswordDlg : public ::testing::TestWithParam<UiLanguage> {
-protected:
+  protected:
     PasswordDlg() { ctx.UiLanguage = GetParam(); }
 
     // Types into the code field as a user would and presses Enter.
@@ -62,7 +63,8 @@ TEST_P(PasswordDlg, WrongCodesAreRefusedWithoutLimitThenTheCodeIsAccepted) {
     }
     ASSERT_EQ(services.boxes.size(), static_cast<std::size_t>(wrong.size()));
     for (const auto& box : services.boxes) {
-        EXPECT_EQ(box.text, chinese ? QStringLiteral("密码错误") : QStringLiteral("Password Error"));
+        EXPECT_EQ(box.text,
+                  chinese ? QStringLiteral("密码错误") : QStringLiteral("Password Error"));
         EXPECT_EQ(box.caption, chinese ? QStringLiteral("错误") : QStringLiteral("Error"));
         EXPECT_EQ(box.buttons, MsgButtons::Ok);
         EXPECT_EQ(box.icon, MsgIcon::None);
@@ -89,7 +91,8 @@ TEST_P(PasswordDlg, CancelAfterWrongCodesEndsWithoutFurtherMessage) {
     dialog.show();
     Enter(QStringLiteral("111111"));
     ASSERT_EQ(services.boxes.size(), 1u);
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("CancelButton")), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("CancelButton")),
+                      Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(dialog.Accepted);

@@ -1,11 +1,12 @@
 #include "settings/product_info_dlg.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QTextBrowser>
-#include <gtest/gtest.h>
 
 #include "app/settings_registry.h"
 #include "dlg_test_support.h"

@@ -1,5 +1,7 @@
 #include "settings/scan_info_dlg.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -7,7 +9,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
-#include <gtest/gtest.h>
 
 #include "dlg_test_support.h"
 #include "settings/spin_edit.h"
@@ -24,7 +25,9 @@ QStringList Items(const QComboBox* list) {
     return items;
 }
 
-std::string Text(CSpinEdit* edit) { return edit->Text().toStdString(); }
+std::string Text(CSpinEdit* edit) {
+    return edit->Text().toStdString();
+}
 
 // Replaces the text of an edit by typing, with the focus in it.
 void Type(QWidget* edit, const char* text) {
@@ -84,8 +87,8 @@ TEST(ScanInfoDlg, PriorityModeCouplesFieldsAndRevertList) {
         EXPECT_TRUE(d.PriorityChannelEdit()->isEnabled());
         EXPECT_TRUE(d.TimeEdit(F::LookBackA)->isEnabled());
         EXPECT_TRUE(d.TimeEdit(F::LookBackB)->isEnabled());
-        EXPECT_EQ(Items(d.RevertList()),
-                  (QStringList{"Selected", "Selected+Talk back", "Priority", "Priority+Talk back"}));
+        EXPECT_EQ(Items(d.RevertList()), (QStringList{"Selected", "Selected+Talk back", "Priority",
+                                                      "Priority+Talk back"}));
         EXPECT_EQ(d.RevertList()->currentIndex(), 0);
         Type(d.PriorityChannelEdit(), "3");
         Type(d.TimeEdit(F::TxDwell), "120");  // survives the mode switch
@@ -145,8 +148,8 @@ TEST(ScanInfoDlg, SpinsStepThroughTheLogicAndWrap) {
     RadioImage image = RadioImage::Default();
     image[0x160] = 1;
     image[0x161] = 3;
-    image[0x162] = 91;  // 5.0
-    image[0x163] = 1;   // 0.5
+    image[0x162] = 91;    // 5.0
+    image[0x163] = 1;     // 0.5
     image[0x165] = 0x2C;  // 300
     image[0x166] = 0x01;
     image[0x167] = 0;
@@ -173,9 +176,9 @@ TEST(ScanInfoDlg, SpinsStepThroughTheLogicAndWrap) {
         option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
         option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
         const QRect up = dropout->style()->subControlRect(QStyle::CC_SpinBox, &option,
-                                                           QStyle::SC_SpinBoxUp, dropout);
+                                                          QStyle::SC_SpinBoxUp, dropout);
         const QRect down = dropout->style()->subControlRect(QStyle::CC_SpinBox, &option,
-                                                             QStyle::SC_SpinBoxDown, dropout);
+                                                            QStyle::SC_SpinBoxDown, dropout);
         QTest::mouseClick(dropout, Qt::LeftButton, {}, up.center());
         EXPECT_EQ(Text(dropout), "0");
         QTest::mouseClick(dropout, Qt::LeftButton, {}, down.center());
@@ -198,7 +201,8 @@ TEST(ScanInfoDlg, LeavingATimeFieldBringsItIntoRange) {
     image[0x160] = 1;
     RunScan(env, image, [](CScanInfoDlg& d) {
         CSpinEdit* a = d.TimeEdit(F::LookBackA);
-        const std::pair<const char*, const char*> cases[] = {{"7", "5"}, {"0.33", "0.5"}, {"0.97", "0.95"}};
+        const std::pair<const char*, const char*> cases[] = {
+            {"7", "5"}, {"0.33", "0.5"}, {"0.97", "0.95"}};
         for (const auto& [typed, shown] : cases) {
             Type(a, typed);
             EXPECT_EQ(Text(a), typed);
@@ -226,7 +230,7 @@ TEST(ScanInfoDlg, EnterInsideATimeFieldStoresLimitedValues) {
         QTest::keyClick(d.TimeEdit(F::LookBackA), Qt::Key_Return);
         EXPECT_FALSE(d.isVisible());
     });
-    EXPECT_EQ(image[0x162], 91);  // 5.0
+    EXPECT_EQ(image[0x162], 91);    // 5.0
     EXPECT_EQ(image[0x165], 0x2C);  // 300
     EXPECT_EQ(image[0x166], 0x01);
 }

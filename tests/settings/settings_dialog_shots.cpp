@@ -84,14 +84,16 @@ int main(int argc, char** argv) {
     image[0x11D] = 7;
 
     bool ok = true;
-    for (const auto& [language, suffix] : {std::pair{"English", "en"}, std::pair{"Chinese", "zh"}}) {
+    for (const auto& [language, suffix] :
+         {std::pair{"English", "en"}, std::pair{"Chinese", "zh"}}) {
         CLanguagePack pack;
         if (!pack.Load(QDir(bin).filePath(QString::fromLatin1(language) + ".rcc")))
             std::fprintf(stderr, "no language pack %s.rcc: captions stay English\n", language);
         ScriptedUiServices services;
         AppContext ctx(ini, services, std::make_unique<CMemoryRegistry>());
         ctx.LanguageName = language;
-        ctx.UiLanguage = std::string(language) == "Chinese" ? UiLanguage::Chinese : UiLanguage::English;
+        ctx.UiLanguage =
+            std::string(language) == "Chinese" ? UiLanguage::Chinese : UiLanguage::English;
         ctx.ApplicationName = ctx.LanguageValue("Company");
         ctx.registry->WriteDword("Type", 1);
         ctx.registry->WriteDword("Field", 1);

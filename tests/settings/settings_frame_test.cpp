@@ -54,8 +54,8 @@ TEST(SettingsFromTheFrame, EditMenuDialogsWorkOnTheActiveDocument) {
     });
     frame.Action(cmd::kSideKey)->trigger();
     EXPECT_EQ(doc.Image[0x11E], 5);
-    EXPECT_EQ(h.services.dialogTitles,
-              (std::vector<QString>{"Password", "Product Information", "Optional Features", "Side Key"}));
+    EXPECT_EQ(h.services.dialogTitles, (std::vector<QString>{"Password", "Product Information",
+                                                             "Optional Features", "Side Key"}));
 }
 
 TEST(SettingsFromTheFrame, ScanInfoStoresTheGridFirst) {
@@ -93,8 +93,10 @@ TEST(SettingsFromTheFrame, ChineseDialogsAndTheEnglishCaptionOfOk) {
                   QStringLiteral("关闭"));
     });
     frame.Action(cmd::kSideKey)->trigger();
-    EXPECT_EQ(frame.windowTitle(), QStringLiteral("QM530 写频软件  [ Type:QM-520  Fre:130 - 160MHz ]"));
-    const std::vector<QString> titles(h.services.dialogTitles.end() - 2, h.services.dialogTitles.end());
+    EXPECT_EQ(frame.windowTitle(),
+              QStringLiteral("QM530 写频软件  [ Type:QM-520  Fre:130 - 160MHz ]"));
+    const std::vector<QString> titles(h.services.dialogTitles.end() - 2,
+                                      h.services.dialogTitles.end());
     EXPECT_EQ(titles, (std::vector<QString>{"类型设置", "侧键设置"}));
 }
 

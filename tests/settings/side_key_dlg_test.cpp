@@ -1,7 +1,8 @@
 #include "settings/side_key_dlg.h"
 
-#include <QComboBox>
 #include <gtest/gtest.h>
+
+#include <QComboBox>
 
 #include "dlg_test_support.h"
 #include "model/radio_image.h"

@@ -10,7 +10,8 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 // Feeds bytes and collects everything the radio sends.
-Bytes Feed(RadioProtocol& radio, const Bytes& bytes, bool* hungUp = nullptr, bool* completed = nullptr) {
+Bytes Feed(RadioProtocol& radio, const Bytes& bytes, bool* hungUp = nullptr,
+           bool* completed = nullptr) {
     Bytes out;
     for (std::uint8_t b : bytes) {
         const RadioAction a = radio.Receive(b);
@@ -23,7 +24,8 @@ Bytes Feed(RadioProtocol& radio, const Bytes& bytes, bool* hungUp = nullptr, boo
 
 void Handshake(RadioProtocol& radio) {
     ASSERT_EQ(Feed(radio, {0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M'}), Bytes{0x06});
-    ASSERT_EQ(Feed(radio, {0x02}), Bytes(RadioProtocol::kIdent.begin(), RadioProtocol::kIdent.end()));
+    ASSERT_EQ(Feed(radio, {0x02}),
+              Bytes(RadioProtocol::kIdent.begin(), RadioProtocol::kIdent.end()));
     ASSERT_EQ(Feed(radio, {0x06}), Bytes{0x06});
 }
 
@@ -45,11 +47,13 @@ TEST(RadioProtocol, AnswersReadsAndStoresWrites) {
     EXPECT_TRUE(Feed(radio, {0x06}).empty());  // an acknowledge nobody asked for
 
     bool completed = false;
-    EXPECT_EQ(Feed(radio, {0x57, 0x00, 0x10, 0x08, 1, 2, 3, 4, 5, 6, 7, 8}, nullptr, &completed), Bytes{0x06});
+    EXPECT_EQ(Feed(radio, {0x57, 0x00, 0x10, 0x08, 1, 2, 3, 4, 5, 6, 7, 8}, nullptr, &completed),
+              Bytes{0x06});
     EXPECT_EQ(radio.Memory()[0x010], 1);
     EXPECT_EQ(radio.Memory()[0x017], 8);
     // The last block alone is no completed write.
-    EXPECT_EQ(Feed(radio, {0x57, 0x03, 0xE8, 0x08, 0, 0, 0, 0, 0, 0, 0, 0}, nullptr, &completed), Bytes{0x06});
+    EXPECT_EQ(Feed(radio, {0x57, 0x03, 0xE8, 0x08, 0, 0, 0, 0, 0, 0, 0, 0}, nullptr, &completed),
+              Bytes{0x06});
     EXPECT_FALSE(completed);
     EXPECT_EQ(radio.Counters().blocksWritten, 2);
     EXPECT_EQ(radio.Counters().blocksRead, 1);
@@ -63,7 +67,8 @@ std::vector<int> WriteAll(RadioProtocol& radio, int skip = -1) {
     for (int address : link::BlockAddresses(link::TransferDirection::kWrite)) {
         ++ordinal;
         if (address == skip) continue;
-        Bytes frame = {0x57, static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address), 0x08};
+        Bytes frame = {0x57, static_cast<std::uint8_t>(address >> 8),
+                       static_cast<std::uint8_t>(address), 0x08};
         frame.resize(12, static_cast<std::uint8_t>(ordinal));
         bool completed = false;
         EXPECT_EQ(Feed(radio, frame, nullptr, &completed), Bytes{0x06}) << address;

@@ -58,7 +58,8 @@ TEST(VirtualRadio, SlowRadioStaysWithinTheReadGap) {
     ASSERT_TRUE(port.Write(Bytes{0x52, 0x01, 0xB8, 0x08}).ok());
     const auto reply = port.Read(12);
     EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(100 + 11 * 5));
-    EXPECT_EQ(reply.bytes, (Bytes{0x52, 0x01, 0xB8, 0x08, 0x50, 0x33, 0x32, 0x30, 0x37, 0x33, 0xF0, 0x01}));
+    EXPECT_EQ(reply.bytes,
+              (Bytes{0x52, 0x01, 0xB8, 0x08, 0x50, 0x33, 0x32, 0x30, 0x37, 0x33, 0xF0, 0x01}));
 }
 
 // Writes the blocks of a write from `image`, the first `blocks` of them.

@@ -21,7 +21,8 @@ QImage Canvas(int w, int h, QColor fill = Qt::transparent) {
 bool Write(const QImage& image, const QString& path, const char* format) {
     QImageWriter writer(path, format);
     if (!writer.write(image)) {
-        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
+        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path),
+                     qPrintable(writer.errorString()));
         return false;
     }
     return true;
@@ -47,7 +48,8 @@ QImage Radio(int size) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(220, 225, 235));
     for (int r = 0; r < 3; ++r) {
-        for (int c = 0; c < 3; ++c) p.drawRoundedRect(QRectF(11 + c * 4, 19 + r * 3.6, 3, 2.4), 0.6, 0.6);
+        for (int c = 0; c < 3; ++c)
+            p.drawRoundedRect(QRectF(11 + c * 4, 19 + r * 3.6, 3, 2.4), 0.6, 0.6);
     }
     p.setBrush(QColor(230, 60, 40));
     p.drawEllipse(QRectF(19.5, 4, 4, 4));  // channel knob
@@ -150,7 +152,8 @@ QImage OpenIcon() {
     p->drawRect(QRectF(1.5, 4.5, 11, 9));
     p->drawRect(QRectF(1.5, 3, 5, 2));
     p->setBrush(QColor(250, 225, 120));
-    QPolygonF flap({QPointF(3.5, 7.5), QPointF(14.5, 7.5), QPointF(12.5, 13.5), QPointF(1.5, 13.5)});
+    QPolygonF flap(
+        {QPointF(3.5, 7.5), QPointF(14.5, 7.5), QPointF(12.5, 13.5), QPointF(1.5, 13.5)});
     p->drawPolygon(flap);
     delete p;
     return image;
