@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/app_context.h"
 #include "app/language_pack.h"
+#include "ui/app_context.h"
 
 namespace qm530 {
 

@@ -6,15 +6,15 @@
 #include <QImageReader>
 #include <QMenu>
 
-#include "app/app_context.h"
-#include "app/command_ids.h"
-#include "app/ini_file.h"
+#include "app/core/ini_file.h"
 #include "app/main_frame.h"
-#include "app/string_table.h"
-#include "app/ui_services.h"
 #include "model/messages.h"
 #include "model/numbers.h"
 #include "settings/password_dlg.h"
+#include "ui/app_context.h"
+#include "ui/command_ids.h"
+#include "ui/string_table.h"
+#include "ui/ui_services.h"
 
 namespace qm530 {
 
@@ -72,10 +72,8 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
 
     // 12. The main frame.
     mainFrame_ = std::make_unique<CMainFrame>(ctx_);
-    ctx_.mainFrame = mainFrame_.get();
     ctx_.help.SetOwner(mainFrame_.get());
     if (!mainFrame_->Create()) {
-        ctx_.mainFrame = nullptr;
         mainFrame_.reset();
         exitCode_ = kExitFailure;
         return false;
@@ -85,7 +83,6 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
     const bool opened = arguments.isEmpty() ? mainFrame_->NewDocument()
                                             : mainFrame_->OpenDocumentFile(arguments.constFirst());
     if (!opened) {
-        ctx_.mainFrame = nullptr;
         mainFrame_.reset();
         exitCode_ = kExitFailure;
         return false;

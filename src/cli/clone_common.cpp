@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/ini_file.h"
+#include "app/core/ini_file.h"
 #include "cli/clone_host.h"
 #include "cli/command_util.h"
 #include "link/port_name.h"

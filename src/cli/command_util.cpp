@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include "app/core/exe_dir.h"
+
 namespace qm530::cli {
 
 namespace {

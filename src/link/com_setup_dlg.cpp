@@ -10,13 +10,13 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
-#include "app/command_ids.h"
-#include "app/f1_help.h"
-#include "app/ini_file.h"
-#include "app/registry.h"
+#include "app/core/ini_file.h"
+#include "app/core/registry.h"
 #include "link/port_device.h"
 #include "link/posix_serial_port.h"
+#include "ui/app_context.h"
+#include "ui/command_ids.h"
+#include "ui/f1_help.h"
 
 namespace qm530 {
 

@@ -78,8 +78,7 @@ int FrequencyUnitsOfText(std::string_view mhzText) {
     return ScaleToInt(CAtof(mhzText), 100000.0);
 }
 
-void ImageToGrid(RadioImage& image, ChannelTable& table, UiLanguage lang,
-                 const SyncModelAndBandHook& sync) {
+void ImageToGrid(const RadioImage& image, ChannelTable& table, UiLanguage lang) {
     for (int n = 1; n <= kChannelCount; ++n) {
         const int base = RecordAddress(n);
         table.SetCell(n, col::kRx, FrequencyText(image, base));
@@ -129,7 +128,6 @@ void ImageToGrid(RadioImage& image, ChannelTable& table, UiLanguage lang,
             table.SetCell(n, col::kScanAdd, words::kNo.In(lang));
         }
     }
-    if (sync) sync(image);
 }
 
 void GridToImage(const ChannelTable& table, RadioImage& image) {

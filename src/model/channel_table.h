@@ -34,14 +34,8 @@ class ChannelTable {
     std::array<std::array<std::string, kTableCols>, kTableRows> cells_;
 };
 
-// Called at the end of ImageToGrid to bring the model and band bytes in step
-// with the user's remembered choice; the desktop program sets the caption
-// and the band limits there too.
-using SyncModelAndBandHook = std::function<void(RadioImage&)>;
-
 // Decodes the 16 channel records and the scan-add bits into rows 1-16.
-void ImageToGrid(RadioImage& image, ChannelTable& table, UiLanguage lang,
-                 const SyncModelAndBandHook& sync = {});
+void ImageToGrid(const RadioImage& image, ChannelTable& table, UiLanguage lang);
 
 // Encodes rows 1-16 into the channel records and rebuilds the scan-add bits.
 // Bytes +14/+15 and the bits outside the field masks are left as they were.

@@ -6,15 +6,15 @@
 #include <QSettings>
 #include <QTextBrowser>
 
-#include "app/command_ids.h"
-#include "app/help_topics.h"
+#include "app/core/help_topics.h"
 #include "app/language_dlg.h"
 #include "app/language_pack.h"
-#include "app/settings_registry.h"
-#include "app/string_table.h"
 #include "editor/program_view.h"
-#include "gui_fixture.h"
 #include "model/messages.h"
+#include "support/gui_fixture.h"
+#include "ui/command_ids.h"
+#include "ui/settings_registry.h"
+#include "ui/string_table.h"
 
 namespace qm530::test {
 namespace {
@@ -174,7 +174,8 @@ TEST(Help, MissingHelpIsDecidedOnceAndNeverRetried) {
     ASSERT_TRUE(h.Start());
     h.ctx.help.ShowHelpTopic(cmd::kRead);
     EXPECT_TRUE(h.ctx.help.BindingFailed());
-    h.dir.Link(QStringLiteral("enHelp"), QStringLiteral("enHelp"));  // appears later: not looked at
+    h.dir.Link(QStringLiteral("enHelp"),
+               QStringLiteral("enHelp"));  // appears later: not looked at
     h.ctx.help.ShowHelpTopic(cmd::kRead);
     EXPECT_EQ(h.ctx.help.BindAttempts(), 1);
     EXPECT_EQ(h.ctx.help.Window(), nullptr);

@@ -4,12 +4,12 @@
 #include <QTreeWidget>
 
 #include "app/child_frame.h"
-#include "app/command_ids.h"
 #include "app/navigation_bar.h"
-#include "app/program_doc.h"
-#include "app/ui_services.h"
-#include "gui_fixture.h"
+#include "model/program_doc.h"
 #include "model/radio_image.h"
+#include "support/gui_fixture.h"
+#include "ui/command_ids.h"
+#include "ui/ui_services.h"
 
 namespace qm530::test {
 namespace {

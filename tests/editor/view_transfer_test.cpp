@@ -10,13 +10,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/command_ids.h"
 #include "editor/cell_editors.h"
 #include "editor/channel_editor.h"
 #include "link/process_dlg.h"
 #include "model/channel_table.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/virtual_radio.h"
+#include "ui/command_ids.h"
 #include "view_test_env.h"
 #include "watched_port.h"
 
@@ -93,7 +93,7 @@ TEST_F(ViewTransfer, AReadFillsTheGridTheRegistryAndTheBand) {
 
     ASSERT_TRUE(view->IsCommandEnabled(cmd::kRead));
     view->OnCommand(cmd::kRead);
-    EXPECT_EQ(view->TransferDirection, 0);
+    EXPECT_EQ(view->TransferDirection, link::TransferDirection::kRead);
     EXPECT_TRUE(dlg()->isVisible());
     EXPECT_EQ(dlg()->windowTitle(), QStringLiteral("Read Data"));
     EXPECT_EQ(dlg()->Bar()->maximum(), 63);
@@ -102,7 +102,7 @@ TEST_F(ViewTransfer, AReadFillsTheGridTheRegistryAndTheBand) {
     onRead = [&](int reads) {
         if (reads != 40) return;
         EXPECT_TRUE(view->TransferRunning());
-        EXPECT_TRUE(CProgramView::AnyTransferRunning());
+        EXPECT_TRUE(env->ctx.transfers.Running());
         EXPECT_FALSE(view->IsCommandEnabled(cmd::kRead));
         EXPECT_FALSE(view->IsCommandEnabled(cmd::kComSetup));
         EXPECT_FALSE(view->Editor()->isEnabled());
@@ -146,7 +146,7 @@ TEST_F(ViewTransfer, AWriteSendsWhatTheGridShows) {
     env->doc.Image[0x335] = 0x77;   // never written
 
     view->OnCommand(cmd::kWrite);
-    EXPECT_EQ(view->TransferDirection, 1);
+    EXPECT_EQ(view->TransferDirection, link::TransferDirection::kWrite);
     EXPECT_EQ(dlg()->windowTitle(), QStringLiteral("Write Data"));
     EXPECT_EQ(dlg()->Bar()->maximum(), 62);
     RunWithOk();

@@ -97,18 +97,6 @@ TEST(ImageToGrid, RxWithoutTxAndScanAddRulesDifferForTheTwoHalves) {
     EXPECT_EQ(s.Cell(13, 6), "Yes");
 }
 
-TEST(ImageToGrid, CallsTheSyncHookLast) {
-    RadioImage img = RadioImage::Default();
-    ChannelTable t;
-    bool called = false;
-    ImageToGrid(img, t, kEn, [&](RadioImage& i) {
-        called = true;
-        i[0x3D2] = 1;
-    });
-    EXPECT_TRUE(called);
-    EXPECT_EQ(img[0x3D2], 1);
-}
-
 TEST(GridToImage, NewChannelDefaultsStoreTheDocumentedBytes) {
     RadioImage img = RadioImage::Default();
     ChannelTable t;

@@ -1,10 +1,10 @@
-#include "app/f1_help.h"
+#include "ui/f1_help.h"
 
 #include <QApplication>
 #include <QShortcut>
 #include <QWidget>
 
-#include "app/app_context.h"
+#include "ui/app_context.h"
 
 namespace qm530 {
 

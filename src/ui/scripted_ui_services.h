@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/ui_services.h"
+#include "ui/ui_services.h"
 
 namespace qm530 {
 

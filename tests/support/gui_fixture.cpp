@@ -1,4 +1,4 @@
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 
 #include <QTest>
 
@@ -40,7 +40,8 @@ std::string ProgramIni(const char* language, const std::string& extraSetup, bool
     text += "AppName=QM530Test\nType1=QM-520\nField1=130 - 160MHz|400 - 470MHz\n";
     text += extraSetup;
     text +=
-        "[English]\nCompany=QM530 Programming Tool\nAbout Title=About QM530\nVersion=Version 9.9\n"
+        "[English]\nCompany=QM530 Programming Tool\nAbout Title=About QM530\nVersion=Version "
+        "9.9\n"
         "Copyrights=Free software\nCopyrights Owner=The qm530 developers\nAppName=QM530 CPS\n"
         "[Chinese]\nCompany=QM530 写频软件\nAbout Title=关于 QM530\nVersion=版本 9.9\n"
         "Copyrights=自由软件\nCopyrights Owner=qm530 开发者\nAppName=QM530 写频软件\n";

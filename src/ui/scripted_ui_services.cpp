@@ -1,4 +1,4 @@
-#include "app/scripted_ui_services.h"
+#include "ui/scripted_ui_services.h"
 
 #include <QCoreApplication>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "app/help_system.h"
+#include "ui/help_system.h"
 
 #include <QDir>
 #include <QFile>

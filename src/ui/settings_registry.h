@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/registry.h"
+#include "app/core/registry.h"
 
 namespace qm530 {
 

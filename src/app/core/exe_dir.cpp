@@ -1,11 +1,11 @@
 // The program's own directory.
+#include "app/core/exe_dir.h"
+
 #include <unistd.h>
 
 #include <climits>
 #include <string>
 #include <vector>
-
-#include "app/ini_file.h"
 
 namespace qm530 {
 

@@ -83,7 +83,4 @@ class CIniFile {
     bool loadIncomplete_ = false;
 };
 
-// The directory of the running program file, ending with '/'.
-std::string ExeDir();
-
 }  // namespace qm530

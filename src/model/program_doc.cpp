@@ -1,17 +1,15 @@
-#include "app/program_doc.h"
+#include "model/program_doc.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/ini_file.h"
-
 namespace qm530 {
 
-bool CProgramDoc::OnNewDocument(const CIniFile& ini, UiLanguage lang) {
+bool CProgramDoc::OnNewDocument(const std::string& untitledName, UiLanguage lang) {
     pathName_.clear();
     Image = RadioImage::Default();
     title_ = kChannelInformation.In(lang);
-    untitledName_ = ini.GetValue("Setup", "AppName", "");
+    untitledName_ = untitledName;
     return true;
 }
 

@@ -1,5 +1,5 @@
 // The INI store; see ini_file.h.
-#include "app/ini_file.h"
+#include "app/core/ini_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,6 +12,7 @@
 #include <system_error>
 #include <utility>
 
+#include "app/core/exe_dir.h"
 #include "model/atomic_file.h"
 
 namespace qm530 {

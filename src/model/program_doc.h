@@ -8,8 +8,6 @@
 
 namespace qm530 {
 
-class CIniFile;
-
 // The channel window's name: a new document's title and the navigation item
 // that shows the window again.
 inline constexpr Bilingual kChannelInformation{"Channel Information", "信道信息"};
@@ -34,9 +32,9 @@ class CProgramDoc {
     bool IsModified() const { return false; }
 
     // The default image, the title "Channel Information" / "信道信息", no
-    // path name (untitled) and AppName of section Setup as the name the first
-    // Save proposes. The caller sets ImageIsDefault.
-    bool OnNewDocument(const CIniFile& ini, UiLanguage lang);
+    // path name (untitled) and `untitledName` (AppName of section Setup) as
+    // the name the first Save proposes. The caller sets ImageIsDefault.
+    bool OnNewDocument(const std::string& untitledName, UiLanguage lang);
     // Loads a .dat file; on success the path name is the file and the title
     // its file name. On failure nothing changes.
     Status OnOpenDocument(const std::string& path);

@@ -1,4 +1,4 @@
-#include "app/string_table.h"
+#include "ui/string_table.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
-#include "app/settings_registry.h"
+#include "ui/settings_registry.h"
 
 #include <QSettings>
 #include <QString>
 
-#include "app/ini_file.h"
+#include "app/core/ini_file.h"
 
 namespace qm530 {
 

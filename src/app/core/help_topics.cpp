@@ -1,4 +1,4 @@
-#include "app/help_topics.h"
+#include "app/core/help_topics.h"
 
 #include <sstream>
 
