@@ -34,6 +34,12 @@ class ChannelTable {
     std::array<std::array<std::string, kTableCols>, kTableRows> cells_;
 };
 
+// Channel n (1-16) is the 16-byte record at n x 16.
+constexpr int kRecordSize = 16;
+constexpr int ChannelRecordAddress(int channel) {
+    return channel * kRecordSize;
+}
+
 // Called at the end of ImageToGrid to bring the model and band bytes in step
 // with the user's remembered choice; the desktop program sets the caption
 // and the band limits there too.
@@ -46,6 +52,8 @@ void ImageToGrid(RadioImage& image, ChannelTable& table, UiLanguage lang,
 // Encodes rows 1-16 into the channel records and rebuilds the scan-add bits.
 // Bytes +14/+15 and the bits outside the field masks are left as they were.
 void GridToImage(const ChannelTable& table, RadioImage& image);
+// Encodes row n (1-16) into its record only; the scan-add bits stay as they are.
+void EncodeChannelRow(const ChannelTable& table, int n, RadioImage& image);
 
 // True when the frequency field at `address` is empty: its top byte is 0x00 or 0xFF.
 bool FrequencyFieldEmpty(const RadioImage& image, int address);
