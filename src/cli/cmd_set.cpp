@@ -1,11 +1,9 @@
-#include <algorithm>
-
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
 #include "model/cell_commit.h"
 #include "model/channel_table.h"
+#include "model/list_values.h"
 #include "model/messages.h"
-#include "model/tones.h"
 #include "settings/product_catalog.h"
 
 namespace qm530::cli {
@@ -30,45 +28,14 @@ int ColumnOfField(const std::string& name) {
     return -1;
 }
 
-bool IsToneText(const std::string& text) {
-    for (UiLanguage lang : {UiLanguage::English, UiLanguage::Chinese}) {
-        const auto table = FillToneTable(lang);
-        if (std::find(table.begin(), table.end(), text) != table.end()) return true;
-    }
-    return false;
-}
-
 // Checks that a list column value is one the grid's drop-down list holds.
 bool AcceptedByList(const std::string& field, int column, const std::string& value,
                     std::string& error) {
-    if (column == col::kDecode || column == col::kEncode) {
-        if (IsToneText(value)) return true;
-        error = field + ": '" + value +
-                "' is not in the tone list; use None (无), a CTCSS tone from 67.0 to 254.1 "
-                "or a DCS code such as D023N or D023I (see 'qm530 tones')";
-        return false;
-    }
-    const ColumnWords words = ListWordsForColumn(column);
-    std::string accepted;
-    for (int i = 0; i < words.count; ++i) {
-        if (words.items[i].Matches(value)) return true;
-    }
-    for (int i = 0; i < words.count; ++i)
-        accepted += std::string(i ? ", " : "") + words.items[i].en;
-    for (int i = 0; i < words.count; ++i) {
-        if (std::string(words.items[i].zh) != words.items[i].en)
-            accepted += std::string(", ") + words.items[i].zh;
-    }
-    error = field + ": '" + value + "' is not one of: " + accepted;
+    const std::string reason = ListRefusalReason(column, value, UiLanguage::English);
+    if (reason.empty()) return true;
+    error = field + ": " + reason;
+    if (column == col::kDecode || column == col::kEncode) error += " (see 'qm530 tones')";
     return false;
-}
-
-bool StrictChannel(const std::string& text, int& channel) {
-    if (text.empty() || text.size() > 2) return false;
-    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return false;
-    channel = std::stoi(text);
-    return channel >= 1 && channel <= kChannelCount;
 }
 
 bool BandOf(Context& ctx, const Args& args, const RadioImage& image, BandLimits& band) {
@@ -99,10 +66,7 @@ int RunSet(Context& ctx) {
     const auto& pos = args.Positional();
     const std::string& path = pos[0];
     int channel = 0;
-    if (!StrictChannel(pos[1], channel)) {
-        PrintError(ctx.err, "set: bad channel number '" + pos[1] + "' (1 to 16)");
-        return exitcode::kUsage;
-    }
+    if (!ChannelArgOrReport(ctx, "set", pos[1], channel)) return exitcode::kUsage;
     struct Edit {
         std::string field;
         int column;

@@ -8,6 +8,9 @@ namespace qm530::cli {
 Command NewCommand();
 Command ChannelsCommand();
 Command SetCommand();
+Command MoveCommand();
+Command SwapCommand();
+Command ClearCommand();
 Command InfoCommand();
 Command TonesCommand();
 Command OptionsCommand();

@@ -5,14 +5,6 @@
 
 namespace qm530 {
 
-namespace {
-
-constexpr int RecordAddress(int channel) {
-    return channel * 16;
-}
-
-}  // namespace
-
 bool FrequencyFieldEmpty(const RadioImage& image, int address) {
     const std::uint8_t top = image[static_cast<std::size_t>(address + 3)];
     return top == 0xFF || top == 0x00;
@@ -20,7 +12,7 @@ bool FrequencyFieldEmpty(const RadioImage& image, int address) {
 
 bool ChannelProgrammedInImage(const RadioImage& image, int channel) {
     return channel >= 1 && channel <= kChannelCount &&
-           !FrequencyFieldEmpty(image, RecordAddress(channel));
+           !FrequencyFieldEmpty(image, ChannelRecordAddress(channel));
 }
 
 void ChannelTable::WriteLabels(UiLanguage lang) {
@@ -80,7 +72,7 @@ int FrequencyUnitsOfText(std::string_view mhzText) {
 
 void ImageToGrid(const RadioImage& image, ChannelTable& table, UiLanguage lang) {
     for (int n = 1; n <= kChannelCount; ++n) {
-        const int base = RecordAddress(n);
+        const int base = ChannelRecordAddress(n);
         table.SetCell(n, col::kRx, FrequencyText(image, base));
         table.SetCell(n, col::kTx, FrequencyText(image, base + 4));
         const bool rowEmpty = table.Cell(n, col::kRx).empty() && table.Cell(n, col::kTx).empty();
@@ -119,7 +111,7 @@ void ImageToGrid(const RadioImage& image, ChannelTable& table, UiLanguage lang) 
     // Channels 9-16 judge it from the stored frequencies, after the bit.
     const std::uint8_t high = image[addr::kScanAddHigh];
     for (int n = 16; n >= 9; --n) {
-        const int base = RecordAddress(n);
+        const int base = ChannelRecordAddress(n);
         if ((high >> (n - 9)) & 1) {
             table.SetCell(n, col::kScanAdd, words::kYes.In(lang));
         } else if (FrequencyFieldEmpty(image, base) || FrequencyFieldEmpty(image, base + 4)) {
@@ -130,36 +122,38 @@ void ImageToGrid(const RadioImage& image, ChannelTable& table, UiLanguage lang) 
     }
 }
 
-void GridToImage(const ChannelTable& table, RadioImage& image) {
-    for (int n = 1; n <= kChannelCount; ++n) {
-        const int base = RecordAddress(n);
-        WriteFrequency(image, base, FrequencyUnitsOfText(table.Cell(n, col::kRx)));
-        WriteFrequency(image, base + 4, FrequencyUnitsOfText(table.Cell(n, col::kTx)));
-        WriteToneWord(image, base + 8, table.Cell(n, col::kDecode));
-        WriteToneWord(image, base + 10, table.Cell(n, col::kEncode));
+void EncodeChannelRow(const ChannelTable& table, int n, RadioImage& image) {
+    const int base = ChannelRecordAddress(n);
+    WriteFrequency(image, base, FrequencyUnitsOfText(table.Cell(n, col::kRx)));
+    WriteFrequency(image, base + 4, FrequencyUnitsOfText(table.Cell(n, col::kTx)));
+    WriteToneWord(image, base + 8, table.Cell(n, col::kDecode));
+    WriteToneWord(image, base + 10, table.Cell(n, col::kEncode));
 
-        auto& mode = image[static_cast<std::size_t>(base + 13)];
-        if (words::kHigh.Matches(table.Cell(n, col::kPower))) {
-            mode |= 0x20;
-        } else {
-            mode &= static_cast<std::uint8_t>(~0x20);
-        }
-        auto& flags = image[static_cast<std::size_t>(base + 12)];
-        flags &= static_cast<std::uint8_t>(~0x18);
-        const std::string& busy = table.Cell(n, col::kBusyLock);
-        if (words::kOff.Matches(busy)) {
-            // both bits stay clear
-        } else if (words::kCarrier.Matches(busy)) {
-            flags |= 0x08;
-        } else {
-            flags |= 0x10;
-        }
-        if (words::kWide.Matches(table.Cell(n, col::kBandwidth))) {
-            mode |= 0x10;
-        } else {
-            mode &= static_cast<std::uint8_t>(~0x10);
-        }
+    auto& mode = image[static_cast<std::size_t>(base + 13)];
+    if (words::kHigh.Matches(table.Cell(n, col::kPower))) {
+        mode |= 0x20;
+    } else {
+        mode &= static_cast<std::uint8_t>(~0x20);
     }
+    auto& flags = image[static_cast<std::size_t>(base + 12)];
+    flags &= static_cast<std::uint8_t>(~0x18);
+    const std::string& busy = table.Cell(n, col::kBusyLock);
+    if (words::kOff.Matches(busy)) {
+        // both bits stay clear
+    } else if (words::kCarrier.Matches(busy)) {
+        flags |= 0x08;
+    } else {
+        flags |= 0x10;
+    }
+    if (words::kWide.Matches(table.Cell(n, col::kBandwidth))) {
+        mode |= 0x10;
+    } else {
+        mode &= static_cast<std::uint8_t>(~0x10);
+    }
+}
+
+void GridToImage(const ChannelTable& table, RadioImage& image) {
+    for (int n = 1; n <= kChannelCount; ++n) EncodeChannelRow(table, n, image);
     std::uint8_t low = 0;
     std::uint8_t high = 0;
     for (int n = 1; n <= 8; ++n) {
