@@ -18,10 +18,6 @@ constexpr double kLookBackPerUnit = 20.0;  // steps per unit of time
 // a grid point still snaps to that point.
 constexpr double kDownStepSlack = 0.04;
 
-std::uint8_t LowByte(int v) {
-    return static_cast<std::uint8_t>(v & 0xFF);
-}
-
 int ReadWord(const RadioImage& image, int address) {
     const auto a = static_cast<std::size_t>(address);
     return image[a] | (image[a + 1] << 8);
@@ -142,10 +138,6 @@ int SpinScanTime(int v, SpinDirection dir) {
     return v <= 0 ? kScanTimeMax : v - 1;
 }
 
-bool IsProgrammedChannel(const RadioImage& image, int n) {
-    return ChannelProgrammedInImage(image, n);
-}
-
 std::string& ScanInfoForm::Text(ScanField field) {
     switch (field) {
         case ScanField::LookBackA:
@@ -262,7 +254,7 @@ ScanOutcome ScanInfoLogic::Ok(RadioImage& image, TextSelection selection) {
 
     if (form_.priority == kPriorityFixed) {
         const int n = CAtoi(members_.priorityChannel);
-        if (!IsProgrammedChannel(image, n)) {
+        if (!ChannelProgrammedInImage(image, n)) {
             std::string& text = form_.priorityChannel;
             const std::size_t start = std::min(selection.start, text.size());
             text.erase(start, std::min(selection.length, text.size() - start));

@@ -62,10 +62,6 @@ enum class SpinDirection { Up, Down };
 double SpinLookBack(double x, SpinDirection dir);
 int SpinScanTime(int v, SpinDirection dir);
 
-// Whether channel n (1 to 16) holds a receive frequency in the image:
-// the top byte of its Rx field is neither 0x00 nor 0xFF.
-bool IsProgrammedChannel(const RadioImage& image, int n);
-
 // The edits of the dialog, in the order their members are read.
 enum class ScanField { LookBackA, LookBackB, TxDwell, DropoutDelay, PriorityChannel };
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/channel_table.h"
 #include "settings/dialog_number.h"
 
 namespace qm530 {
@@ -63,15 +64,15 @@ TEST(ScanInfoSteps, FocusLeaveLimitsAndCodes) {
 TEST(ScanInfoSteps, ProgrammedChannelsOnlyOneToSixteen) {
     RadioImage image = RadioImage::Blank();
     image.bytes.fill(0x12);  // every row looks programmed
-    EXPECT_TRUE(IsProgrammedChannel(image, 1));
-    EXPECT_TRUE(IsProgrammedChannel(image, 16));
+    EXPECT_TRUE(ChannelProgrammedInImage(image, 1));
+    EXPECT_TRUE(ChannelProgrammedInImage(image, 16));
     for (int n : {0, 17, 63, 64, 1000, -1, -2147483647 - 1, 2147483647}) {
-        EXPECT_FALSE(IsProgrammedChannel(image, n)) << n;
+        EXPECT_FALSE(ChannelProgrammedInImage(image, n)) << n;
     }
     image[3 * 16 + 3] = 0x00;
-    EXPECT_FALSE(IsProgrammedChannel(image, 3));
+    EXPECT_FALSE(ChannelProgrammedInImage(image, 3));
     image[3 * 16 + 3] = 0xFF;
-    EXPECT_FALSE(IsProgrammedChannel(image, 3));
+    EXPECT_FALSE(ChannelProgrammedInImage(image, 3));
 }
 
 TEST(ScanInfoDialog, NewDocumentOpensAndOkKeepsTheImage) {

@@ -14,6 +14,7 @@
 
 #include "app/core/exe_dir.h"
 #include "model/atomic_file.h"
+#include "model/text.h"
 
 namespace qm530 {
 
@@ -21,13 +22,6 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t\r\n\v\f";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-std::string_view Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(kBlanks);
-    return text.substr(first, last - first + 1);
-}
 
 char FoldAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -114,15 +108,15 @@ bool CIniFile::ReadInto(int fd) {
 }
 
 void CIniFile::ParseLine(std::string_view rawLine) {
-    const std::string_view line = Trim(rawLine);
+    const std::string_view line = TrimBlanks(rawLine);
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
         sections_.push_back(Section{std::string(line.substr(1, line.size() - 2)), {}});
         return;
     }
     const auto eq = line.find('=');
-    const std::string_view key = Trim(line.substr(0, eq));
+    const std::string_view key = TrimBlanks(line.substr(0, eq));
     const std::string_view value =
-        eq == std::string_view::npos ? std::string_view{} : Trim(line.substr(eq + 1));
+        eq == std::string_view::npos ? std::string_view{} : TrimBlanks(line.substr(eq + 1));
     if (key.empty() || IsCommentStart(key.front())) return;
     sections_.back().entries.push_back(Entry{std::string(key), std::string(value)});
 }
@@ -161,7 +155,7 @@ std::string CIniFile::GetValue(const std::string& section, const std::string& ke
         CutAt(value, "/*");
         return value;
     }
-    return std::string(Trim(defaultValue));
+    return std::string(TrimBlanks(defaultValue));
 }
 
 std::string CIniFile::GetValue(const std::string& key) const {
@@ -230,12 +224,12 @@ void CIniFile::GetKeyNames(const std::string& section, std::vector<std::string>&
 
 std::string CIniFile::GetListItem(const std::string& section, const std::string& key, int index,
                                   char separator) const {
-    const std::string value(Trim(GetValue(section, key, "")));
+    const std::string value(TrimBlanks(GetValue(section, key, "")));
     if (value.empty() || index < 0) return {};
     std::vector<std::string> items;
     SplitList(value, separator, items);
     if (static_cast<std::size_t>(index) >= items.size()) return {};
-    return std::string(Trim(items[static_cast<std::size_t>(index)]));
+    return std::string(TrimBlanks(items[static_cast<std::size_t>(index)]));
 }
 
 void CIniFile::SplitList(const std::string& text, char separator, std::vector<std::string>& items) {
