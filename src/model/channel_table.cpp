@@ -1,5 +1,6 @@
 #include "model/channel_table.h"
 
+#include "model/band.h"
 #include "model/numbers.h"
 #include "model/tones.h"
 
@@ -9,6 +10,15 @@ namespace {
 
 constexpr int RecordAddress(int channel) {
     return channel * 16;
+}
+
+// A text the eight digits cannot hold came from the stored bytes (the cell
+// editor refuses such values), so those bytes stay; encoding it would wrap
+// 1656.66665 to 56.66665.
+void WriteFrequencyText(RadioImage& image, int address, const std::string& text) {
+    const int units = FrequencyUnitsOfText(text);
+    if (units > kRecordLimits.high) return;
+    WriteFrequency(image, address, units);
 }
 
 }  // namespace
@@ -135,8 +145,8 @@ void ImageToGrid(RadioImage& image, ChannelTable& table, UiLanguage lang,
 void GridToImage(const ChannelTable& table, RadioImage& image) {
     for (int n = 1; n <= kChannelCount; ++n) {
         const int base = RecordAddress(n);
-        WriteFrequency(image, base, FrequencyUnitsOfText(table.Cell(n, col::kRx)));
-        WriteFrequency(image, base + 4, FrequencyUnitsOfText(table.Cell(n, col::kTx)));
+        WriteFrequencyText(image, base, table.Cell(n, col::kRx));
+        WriteFrequencyText(image, base + 4, table.Cell(n, col::kTx));
         WriteToneWord(image, base + 8, table.Cell(n, col::kDecode));
         WriteToneWord(image, base + 10, table.Cell(n, col::kEncode));
 
