@@ -71,6 +71,38 @@ bool StrictChannel(const std::string& text, int& channel) {
     return channel >= 1 && channel <= kChannelCount;
 }
 
+// The grid drops a Tx frequency on a row without an Rx frequency and a list
+// value on a row with neither; the tool says so instead.
+bool WouldBeDropped(const ChannelTable& table, int row, int column, const std::string& value,
+                    std::string& reason) {
+    const bool noRx = table.Cell(row, col::kRx).empty();
+    const bool noTx = table.Cell(row, col::kTx).empty();
+    if (column == col::kRx) return false;
+    if (column == col::kTx) {
+        if (value.empty() || !noRx) return false;
+        reason = "the channel has no Rx frequency (give rx= first)";
+        return true;
+    }
+    if (!noRx || !noTx) return false;
+    reason = "the channel is not programmed (give rx= first)";
+    return true;
+}
+
+// Encodes the table into a copy of the image and takes from it only the
+// record of `channel` and its scan-add bit: the other channels keep their
+// bytes exactly, whatever a re-encoding would make of them.
+void StoreChannel(const ChannelTable& table, int channel, RadioImage& image) {
+    RadioImage encoded = image;
+    GridToImage(table, encoded);
+    const auto record = static_cast<std::size_t>(channel * 16);
+    for (std::size_t i = 0; i < 16; ++i) image[record + i] = encoded[record + i];
+    const auto scanByte =
+        static_cast<std::size_t>(channel <= 8 ? addr::kScanAddLow : addr::kScanAddHigh);
+    const auto bit = static_cast<std::uint8_t>(1u << ((channel - 1) % 8));
+    image[scanByte] =
+        static_cast<std::uint8_t>((image[scanByte] & ~bit) | (encoded[scanByte] & bit));
+}
+
 bool BandOf(Context& ctx, const Args& args, const RadioImage& image, BandLimits& band) {
     if (args.Has("--band")) {
         band = BandLimitsOfText(args.Value("--band"));
@@ -135,6 +167,12 @@ int RunSet(Context& ctx) {
             PrintError(ctx.err, "set: " + error);
             return exitcode::kFailed;
         }
+        std::string dropped;
+        if (WouldBeDropped(table, channel, e.column, e.value, dropped)) {
+            PrintError(ctx.err, "set: " + e.field + "=" + e.value + " on channel " +
+                                    std::to_string(channel) + " would not be kept: " + dropped);
+            return exitcode::kFailed;
+        }
         const CommitOutcome outcome = CommitCellText(table, channel, e.column, e.value, band, lang);
         if (outcome.rejected()) {
             PrintError(ctx.err, "set: " + e.field + "=" + e.value + ": " +
@@ -142,7 +180,7 @@ int RunSet(Context& ctx) {
             return exitcode::kFailed;
         }
     }
-    GridToImage(table, image);
+    StoreChannel(table, channel, image);
     return SaveImageOrReport(ctx, path, image) ? exitcode::kOk : exitcode::kFailed;
 }
 
@@ -165,6 +203,9 @@ Command SetCommand() {
             "comes from --band, else from the image's model and band in Program.ini\n"
             "(--ini, default the one beside the program), else anything a channel can hold:\n"
             "10 to 999.99999 MHz (a band wider than that is cut to it).\n"
+            "A Tx frequency on a channel without Rx, or a list value on a channel without\n"
+            "frequencies, is refused, as the grid would drop it. Only the record of CHANNEL\n"
+            "and its scan-add bit change; the bytes of the other channels stay as they are.\n"
             "A refused value prints the reason, exits 1 and leaves the file untouched.\n",
             RunSet};
 }
