@@ -48,7 +48,8 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
     ctx_.help.SetHelpRoot(ctx_.ExeDir);
 
     // 4-5. The language pack; without it the program cannot show anything.
-    if (!pack_.Load(QString::fromStdString(ctx_.ExeDir + ctx_.LanguageName + ".rcc"))) {
+    if (!pack_.Load(LanguagePackPath(QString::fromStdString(ctx_.ExeDir),
+                                     QString::fromStdString(ctx_.LanguageName)))) {
         ctx_.services.MessageBox(
             nullptr, QString::fromUtf8(ctx_.Pick("Load language DLL fail", "加载语言链接库失败")),
             QString::fromUtf8(MessageText(msg::kAppTitle, ctx_.UiLanguage)), MsgButtons::Ok,

@@ -4,6 +4,7 @@
 #include "cli/clone_host.h"
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
+#include "model/atomic_file.h"
 
 namespace qm530::cli {
 
@@ -16,6 +17,11 @@ int RunRead(Context& ctx) {
     ClonePort port;
     if (!PrepareClonePort(ctx, args, port, code)) return code;
     const std::string& outPath = args.Positional()[0];
+    // Known before the port opens, not after a transfer of several seconds.
+    if (const Status writable = CheckWritable(outPath); !writable) {
+        PrintError(ctx.err, "read: " + writable.detail() + "; nothing was read");
+        return exitcode::kFailed;
+    }
 
     // The bytes a read does not carry keep the values of the existing file.
     RadioImage image = RadioImage::Blank();

@@ -1,7 +1,9 @@
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
 #include "model/cell_commit.h"
+#include "model/channel_records.h"
 #include "model/channel_table.h"
+#include "model/channel_words.h"
 #include "model/list_values.h"
 #include "model/messages.h"
 #include "settings/product_catalog.h"
@@ -36,6 +38,30 @@ bool AcceptedByList(const std::string& field, int column, const std::string& val
     error = field + ": " + reason;
     if (column == col::kDecode || column == col::kEncode) error += " (see 'qm530 tones')";
     return false;
+}
+
+// The grid drops a Tx frequency on a row without an Rx frequency and a list
+// value on a row with neither; the tool says so instead.
+bool WouldBeDropped(const ChannelTable& table, int row, int column, const std::string& value,
+                    std::string& reason) {
+    const bool noRx = table.Cell(row, col::kRx).empty();
+    const bool noTx = table.Cell(row, col::kTx).empty();
+    if (column == col::kRx) return false;
+    if (column == col::kTx) {
+        if (value.empty() || !noRx) return false;
+        reason = "the channel has no Rx frequency (give rx= first)";
+        return true;
+    }
+    if (!noRx || !noTx) return false;
+    reason = "the channel is not programmed (give rx= first)";
+    return true;
+}
+
+// Stores only the record of `channel` and its scan-add bit: the other
+// channels keep their bytes exactly, whatever a re-encoding would make of them.
+void StoreChannel(const ChannelTable& table, int channel, RadioImage& image) {
+    EncodeChannelRow(table, channel, image);
+    SetScanAddBit(image, channel, words::kYes.Matches(table.Cell(channel, col::kScanAdd)));
 }
 
 bool BandOf(Context& ctx, const Args& args, const RadioImage& image, BandLimits& band) {
@@ -99,6 +125,12 @@ int RunSet(Context& ctx) {
             PrintError(ctx.err, "set: " + error);
             return exitcode::kFailed;
         }
+        std::string dropped;
+        if (WouldBeDropped(table, channel, e.column, e.value, dropped)) {
+            PrintError(ctx.err, "set: " + e.field + "=" + e.value + " on channel " +
+                                    std::to_string(channel) + " would not be kept: " + dropped);
+            return exitcode::kFailed;
+        }
         const CommitOutcome outcome = CommitCellText(table, channel, e.column, e.value, band, lang);
         if (outcome.rejected()) {
             PrintError(ctx.err, "set: " + e.field + "=" + e.value + ": " +
@@ -106,7 +138,7 @@ int RunSet(Context& ctx) {
             return exitcode::kFailed;
         }
     }
-    GridToImage(table, image);
+    StoreChannel(table, channel, image);
     return SaveImageOrReport(ctx, path, image) ? exitcode::kOk : exitcode::kFailed;
 }
 
@@ -129,6 +161,9 @@ Command SetCommand() {
             "comes from --band, else from the image's model and band in Program.ini\n"
             "(--ini, default the one beside the program), else anything a channel can hold:\n"
             "10 to 999.99999 MHz (a band wider than that is cut to it).\n"
+            "A Tx frequency on a channel without Rx, or a list value on a channel without\n"
+            "frequencies, is refused, as the grid would drop it. Only the record of CHANNEL\n"
+            "and its scan-add bit change; the bytes of the other channels stay as they are.\n"
             "A refused value prints the reason, exits 1 and leaves the file untouched.\n",
             RunSet};
 }

@@ -68,6 +68,11 @@ bool GuiTransferHost::CancelRequested() {
     return !progress_ || progress_->CancelRequested;
 }
 
+bool GuiTransferHost::Waiting() {
+    QCoreApplication::processEvents();
+    return CancelRequested();
+}
+
 void GuiTransferHost::Sleep(int milliseconds) {
     QThread::msleep(static_cast<unsigned long>(milliseconds));
 }

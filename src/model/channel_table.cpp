@@ -1,9 +1,23 @@
 #include "model/channel_table.h"
 
+#include "model/band.h"
 #include "model/numbers.h"
 #include "model/tones.h"
 
 namespace qm530 {
+
+namespace {
+
+// A text the eight digits cannot hold came from the stored bytes (the cell
+// editor refuses such values), so those bytes stay; encoding it would wrap
+// 1656.66665 to 56.66665.
+void WriteFrequencyText(RadioImage& image, int address, const std::string& text) {
+    const int units = FrequencyUnitsOfText(text);
+    if (units > kRecordLimits.high) return;
+    WriteFrequency(image, address, units);
+}
+
+}  // namespace
 
 bool FrequencyFieldEmpty(const RadioImage& image, int address) {
     const std::uint8_t top = image[static_cast<std::size_t>(address + 3)];
@@ -124,8 +138,8 @@ void ImageToGrid(const RadioImage& image, ChannelTable& table, UiLanguage lang) 
 
 void EncodeChannelRow(const ChannelTable& table, int n, RadioImage& image) {
     const int base = ChannelRecordAddress(n);
-    WriteFrequency(image, base, FrequencyUnitsOfText(table.Cell(n, col::kRx)));
-    WriteFrequency(image, base + 4, FrequencyUnitsOfText(table.Cell(n, col::kTx)));
+    WriteFrequencyText(image, base, table.Cell(n, col::kRx));
+    WriteFrequencyText(image, base + 4, table.Cell(n, col::kTx));
     WriteToneWord(image, base + 8, table.Cell(n, col::kDecode));
     WriteToneWord(image, base + 10, table.Cell(n, col::kEncode));
 

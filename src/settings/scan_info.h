@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -132,8 +133,9 @@ class ScanInfoLogic {
     ScanOutcome Spin(ScanField field, SpinDirection dir);
     // The focus leaves a time edit: its value is brought into range.
     ScanOutcome LeaveField(ScanField field);
-    // OK: reads the members, applies the focus-leave limits to all four
+    // OK: reads the members, applies the focus-leave limits to the enabled
     // time fields, checks the priority channel in mode Fixed and stores.
+    // Disabled look-back edits store the codes that Load found.
     // A refusal clears `selection` from the Priority Channel text and
     // leaves the image untouched. PriorityMode stays as it was while the
     // Priority list has no selection.
@@ -147,6 +149,9 @@ class ScanInfoLogic {
     UiLanguage lang_;
     ScanInfoForm form_;
     ScanInfoMembers members_;
+    // The look-back codes of the last Load, stored again while the edits are disabled.
+    std::uint8_t loadedLookBackA_ = 0;
+    std::uint8_t loadedLookBackB_ = 0;
 };
 
 }  // namespace qm530

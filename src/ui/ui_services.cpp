@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include "ui/window_caption.h"
+
 namespace qm530 {
 
 namespace {
@@ -80,7 +82,7 @@ MsgResult QtUiServices::MessageBox(QWidget* parent, const QString& text, const Q
                                    MsgButtons buttons, MsgIcon icon) {
     QMessageBox box(parent);
     box.setIcon(IconOf(icon));
-    box.setWindowTitle(caption);
+    box.setWindowTitle(WindowCaption(caption));
     box.setText(text);
     const std::vector<ButtonChoice> choices = ButtonsOf(buttons);
     std::vector<QPushButton*> made;

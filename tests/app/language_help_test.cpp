@@ -169,6 +169,22 @@ TEST(Help, ShowHelpTopicOpensThePageOfTheLanguage) {
     EXPECT_EQ(h.ctx.help.LastTarget(), QStringLiteral("program.html#t32773"));
 }
 
+TEST(Help, ChinesePagesNameComSetupAsTheMenuDoes) {
+    Harness h(ProgramIni("Chinese"));
+    ASSERT_TRUE(h.Start());
+    QString menuText = h.Frame()->Action(cmd::kComSetup)->text();
+    menuText.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&")));
+    ASSERT_EQ(menuText, QStringLiteral("串口设置"));
+    const QString setup = ReadFile(QStringLiteral(QM530_BIN_DIR "/chHelp/setup.html"));
+    EXPECT_TRUE(setup.contains(QStringLiteral("<h2 id=\"t32777\">") + menuText))
+        << setup.toStdString();
+    for (const char* page : {"index.html", "setup.html", "program.html"}) {
+        const QString text =
+            ReadFile(QStringLiteral(QM530_BIN_DIR "/chHelp/%1").arg(QLatin1String(page)));
+        EXPECT_FALSE(text.contains(QStringLiteral("端口设置"))) << page;
+    }
+}
+
 TEST(Help, MissingHelpIsDecidedOnceAndNeverRetried) {
     Harness h(ProgramIni("English"), true, /*withHelp=*/false);
     ASSERT_TRUE(h.Start());

@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "editor/cell_editors.h"
 #include "editor/channel_editor.h"
@@ -55,7 +57,7 @@ class ViewTransfer : public ::testing::Test {
                                         ViewIni("[Ports]\nCOM1=" + device + "\n"));
         view = &env->Open(image, isDefault);
         view->SetPortFactory([this] {
-            ports.push_back(std::make_unique<WatchedPort>(kQuickTimeouts));
+            ports.push_back(std::make_unique<WatchedPort>(timeouts));
             ports.back()->onRead = [this](int reads) {
                 if (onRead) onRead(reads);
             };
@@ -84,6 +86,7 @@ class ViewTransfer : public ::testing::Test {
     CProgramView* view = nullptr;
     std::vector<std::unique_ptr<WatchedPort>> ports;
     std::function<void(int)> onRead;
+    link::PortTimeouts timeouts = kQuickTimeouts;
 };
 
 TEST_F(ViewTransfer, AReadFillsTheGridTheRegistryAndTheBand) {
@@ -286,6 +289,31 @@ TEST_F(ViewTransfer, ASilentRadioEndsInRetryOrCancel) {
     EXPECT_EQ(view->LastTransfer().messageId, 61451);
     EXPECT_EQ(view->LastTransfer().handshakeAttempts, 2);
     EXPECT_FALSE(dlg()->Exists());
+    EXPECT_FALSE(ports.back()->IsOpen());
+}
+
+TEST_F(ViewTransfer, CancelWhileASilentRadioIsAwaitedEndsAtOnceWithoutAPrompt) {
+    sim::PseudoTerminal silent;
+    ASSERT_TRUE(silent.Open().ok());
+    timeouts = link::PortTimeouts{};  // the radio's own: 5.3 s of waiting per attempt
+    OpenView(silent.SlavePath());
+    view->OnCommand(cmd::kRead);
+    QElapsedTimer clock;
+    qint64 clicked = -1;
+    // Runs only when the waiting read lets the window handle its events.
+    QTimer::singleShot(300, dlg(), [&] {
+        clicked = clock.elapsed();
+        QTest::mouseClick(dlg()->CancelButton(), Qt::LeftButton);
+    });
+    clock.start();
+    RunWithOk();
+    const qint64 ended = clock.elapsed();
+    EXPECT_GE(clicked, 0);
+    EXPECT_LT(clicked, 2000);  // not after the 5.3 s of reads
+    EXPECT_LT(ended, 3000);
+    EXPECT_EQ(view->LastTransfer().outcome, link::TransferOutcome::kCancelled);
+    EXPECT_EQ(view->LastTransfer().handshakeAttempts, 1);
+    EXPECT_TRUE(env->services.boxes.empty()) << "no Retry/Cancel prompt after a Cancel";
     EXPECT_FALSE(ports.back()->IsOpen());
 }
 

@@ -18,6 +18,14 @@ RadioImage WithChannels(std::initializer_list<int> channels) {
     return image;
 }
 
+// Priority Fixed with channel 5 programmed: the look-back edits are enabled.
+RadioImage FixedOnChannel5() {
+    RadioImage image = WithChannels({5});
+    image[a::kPriorityMode] = kPriorityFixed;
+    image[a::kPriorityChannel] = 5;
+    return image;
+}
+
 std::vector<std::string> Items(std::initializer_list<const char*> texts) {
     return {texts.begin(), texts.end()};
 }
@@ -170,7 +178,7 @@ TEST(ScanInfoDialog, OkChecksThePriorityChannel) {
 }
 
 TEST(ScanInfoDialog, SpinsAndFocusLeaveGoThroughTheEdits) {
-    RadioImage image = RadioImage::Default();
+    RadioImage image = FixedOnChannel5();
     image[a::kLookBackA] = 91;  // 5.0
     ScanInfoLogic dlg;
     dlg.Load(image);
@@ -209,10 +217,11 @@ TEST(ScanInfoDialog, SpinsAndFocusLeaveGoThroughTheEdits) {
 }
 
 TEST(ScanInfoDialog, OkAppliesTheLimitsOfLeavingAField) {
-    RadioImage image = RadioImage::Default();
+    RadioImage image = FixedOnChannel5();
     image[a::kLookBackB] = 0;  // 0.45, below the range
     ScanInfoLogic dlg;
     dlg.Load(image);
+    EXPECT_TRUE(dlg.form().lookBackEnabled);
     EXPECT_EQ(dlg.form().lookBackB, "0.45");
     dlg.form().lookBackA = "7";  // Enter pressed while still in the field
     dlg.form().dropoutDelay = "400";
@@ -225,6 +234,33 @@ TEST(ScanInfoDialog, OkAppliesTheLimitsOfLeavingAField) {
     EXPECT_EQ(image[0x167], 0x2C);
     EXPECT_EQ(image[0x168], 0x01);
     EXPECT_EQ(dlg.form().lookBackA, "5");
+}
+
+TEST(ScanInfoDialog, DisabledLookBackFieldsStoreTheCodesTheyLoaded) {
+    // Codes outside 0.5-5.0 that the user cannot touch with Priority None
+    // or Selected; leaving Fixed again disables them once more.
+    for (const int mode : {kPriorityNone, kPrioritySelected, kPriorityFixed}) {
+        RadioImage image = WithChannels({5});
+        image[a::kPriorityMode] = kPriorityNone;
+        image[a::kLookBackA] = 0x00;
+        image[a::kLookBackB] = 0xC8;
+        ScanInfoLogic dlg;
+        dlg.Load(image);
+        dlg.SelectPriority(mode);
+        if (mode == kPriorityFixed) dlg.SelectPriority(kPrioritySelected);
+        EXPECT_FALSE(dlg.Ok(image).refused);
+        EXPECT_EQ(image[a::kLookBackA], 0x00) << mode;
+        EXPECT_EQ(image[a::kLookBackB], 0xC8) << mode;
+    }
+    // Enabled, the same codes are brought into range.
+    RadioImage image = FixedOnChannel5();
+    image[a::kLookBackA] = 0x00;
+    image[a::kLookBackB] = 0xC8;
+    ScanInfoLogic dlg;
+    dlg.Load(image);
+    EXPECT_FALSE(dlg.Ok(image).refused);
+    EXPECT_EQ(image[a::kLookBackA], 1);
+    EXPECT_EQ(image[a::kLookBackB], 91);
 }
 
 TEST(ScanInfoDialog, UnknownPriorityModeIsKeptUnlessChosen) {
@@ -266,7 +302,7 @@ TEST(ScanInfoDialog, NoRevertSelectionStoresUnprogrammedInEveryMode) {
 }
 
 TEST(ScanInfoDialog, ReadingStopsAtTheFirstFieldThatIsNoNumber) {
-    RadioImage image = RadioImage::Default();
+    RadioImage image = FixedOnChannel5();
     ScanInfoLogic dlg;
     dlg.Load(image);
     // Read order: A, B, Tx Dwell, Dropout Delay, Priority Channel.
