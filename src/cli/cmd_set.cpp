@@ -1,3 +1,4 @@
+#include "cli/channel_fields.h"
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
 #include "model/cell_commit.h"
@@ -6,39 +7,10 @@
 #include "model/channel_words.h"
 #include "model/list_values.h"
 #include "model/messages.h"
-#include "settings/product_catalog.h"
 
 namespace qm530::cli {
 
 namespace {
-
-struct FieldName {
-    const char* name;
-    int column;
-};
-
-constexpr FieldName kFields[] = {
-    {"rx", col::kRx},         {"tx", col::kTx},        {"dec", col::kDecode},
-    {"enc", col::kEncode},    {"power", col::kPower},  {"scan", col::kScanAdd},
-    {"busy", col::kBusyLock}, {"bw", col::kBandwidth},
-};
-
-int ColumnOfField(const std::string& name) {
-    for (const FieldName& f : kFields) {
-        if (name == f.name) return f.column;
-    }
-    return -1;
-}
-
-// Checks that a list column value is one the grid's drop-down list holds.
-bool AcceptedByList(const std::string& field, int column, const std::string& value,
-                    std::string& error) {
-    const std::string reason = ListRefusalReason(column, value, UiLanguage::English);
-    if (reason.empty()) return true;
-    error = field + ": " + reason;
-    if (column == col::kDecode || column == col::kEncode) error += " (see 'qm530 tones')";
-    return false;
-}
 
 // The grid drops a Tx frequency on a row without an Rx frequency and a list
 // value on a row with neither; the tool says so instead.
@@ -62,18 +34,6 @@ bool WouldBeDropped(const ChannelTable& table, int row, int column, const std::s
 void StoreChannel(const ChannelTable& table, int channel, RadioImage& image) {
     EncodeChannelRow(table, channel, image);
     SetScanAddBit(image, channel, words::kYes.Matches(table.Cell(channel, col::kScanAdd)));
-}
-
-bool BandOf(Context& ctx, const Args& args, const RadioImage& image, BandLimits& band) {
-    if (args.Has("--band")) {
-        band = BandLimitsOfText(args.Value("--band"));
-        return true;
-    }
-    CIniFile ini;
-    if (!LoadIniOrReport(ctx, args, ini)) return false;
-    const ModelAndBand mb = ModelAndBandOf(ini, image);
-    band = mb.modelKnown ? BandLimitsOfText(mb.band) : kRecordLimits;
-    return true;
 }
 
 int RunSet(Context& ctx) {

@@ -15,6 +15,8 @@ Command InfoCommand();
 Command TonesCommand();
 Command OptionsCommand();
 Command OptionCommand();
+Command ExportCommand();
+Command ImportCommand();
 Command ReadCommand();
 Command WriteCommand();
 Command VerifyCommand();
