@@ -148,8 +148,8 @@ TEST(StartUp, MissingAboutTitleEmptiesTheAboutItem) {
     ASSERT_TRUE(h.Start());
     EXPECT_EQ(h.Frame()->Action(cmd::kAppAbout)->text(), QString());
     // The short menu's About item keeps the pack's text.
-    auto* shortHelp = h.Frame()->findChild<QMenu*>(QStringLiteral("HelpShort"));
-    EXPECT_EQ(shortHelp->actions().front()->text(), QStringLiteral("&About Program..."));
+    auto* shortAbout = h.Frame()->findChild<QAction*>(QStringLiteral("AboutShort"));
+    EXPECT_EQ(shortAbout->text(), QStringLiteral("&About Program..."));
 }
 
 TEST(StartUp, CancelledPasswordEndsSilently) {
