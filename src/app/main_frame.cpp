@@ -120,10 +120,10 @@ const CommandDef<CMainFrame> kFrameCommands[] = {
      &CMainFrame::OnAppAbout,
      false},
     {cmd::kHelp,
-     QM530_TEXT("Help"),
+     QM530_TEXT("&Help Topics"),
      QM530_TEXT("Display help for the current task or command\nHelp"),
      {},
-     nullptr,
+     &CMainFrame::HelpCommand,
      true},
     // Keys without a menu item.
     {cmd::kNextPane, QM530_TEXT("Next Pane"),
@@ -232,6 +232,12 @@ void CMainFrame::PrevPaneCommand() {
     MoveFocusToPane(-1);
 }
 
+// Help > Help Topics asks what F1 would: the topic of the focused control,
+// the index page when it has none.
+void CMainFrame::HelpCommand() {
+    WinHelp(FocusedHelpId(this));
+}
+
 void CMainFrame::CreateMenus() {
     QMenuBar* bar = menuBar();
     auto menu = [this, bar](const QString& title) {
@@ -240,28 +246,10 @@ void CMainFrame::CreateMenus() {
         connect(m, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
         return m;
     };
-    fileShort_ = menu(tr("&File"));
-    fileShort_->setObjectName(QStringLiteral("FileShort"));
-    fileShort_->addAction(actions_[cmd::kFileNew]);
-    fileShort_->addAction(actions_[cmd::kFileOpen]);
-    fileShort_->addSeparator();
-    fileShort_->addAction(actions_[cmd::kFilePrintSetup]);
-    fileShort_->addSeparator();
-    fileShort_->addAction(actions_[cmd::kAppExit]);
-
-    fileDoc_ = menu(tr("&File"));
-    fileDoc_->setObjectName(QStringLiteral("File"));
-    fileDoc_->addAction(actions_[cmd::kFileNew]);
-    fileDoc_->addAction(actions_[cmd::kFileOpen]);
-    fileDoc_->addAction(actions_[cmd::kFileClose]);
-    fileDoc_->addAction(actions_[cmd::kFileSave]);
-    fileDoc_->addAction(actions_[cmd::kFileSaveAs]);
-    fileDoc_->addSeparator();
-    fileDoc_->addAction(actions_[cmd::kFilePrint]);
-    fileDoc_->addAction(actions_[cmd::kFilePrintPreview]);
-    fileDoc_->addAction(actions_[cmd::kFilePrintSetup]);
-    fileDoc_->addSeparator();
-    fileDoc_->addAction(actions_[cmd::kAppExit]);
+    // One File and one Help menu whose items follow the state (a second,
+    // hidden menu would keep its mnemonic and take Alt+F): FillFileAndHelp.
+    file_ = menu(tr("&File"));
+    file_->setObjectName(QStringLiteral("File"));
 
     edit_ = menu(tr("&Edit"));
     edit_->setObjectName(QStringLiteral("Edit"));
@@ -288,24 +276,46 @@ void CMainFrame::CreateMenus() {
     setup_->addAction(actions_[cmd::kComSetup]);
     setup_->addAction(actions_[cmd::kLanguage]);
 
-    helpDoc_ = menu(tr("&Help"));
-    helpDoc_->setObjectName(QStringLiteral("Help"));
-    helpDoc_->addAction(actions_[cmd::kAppAbout]);
+    help_ = menu(tr("&Help"));
+    help_->setObjectName(QStringLiteral("Help"));
+    // Without a document the About item keeps the pack's text.
+    aboutShort_ = new QAction(actions_[cmd::kAppAbout]->text(), this);
+    aboutShort_->setObjectName(QStringLiteral("AboutShort"));
+    aboutShort_->setData(cmd::kAppAbout);
+    aboutShort_->setStatusTip(actions_[cmd::kAppAbout]->statusTip());
+    connect(aboutShort_, &QAction::triggered, this, &CMainFrame::OnAppAbout);
+    connect(aboutShort_, &QAction::hovered, this,
+            [this] { messagePane_->setText(aboutShort_->statusTip()); });
+    FillFileAndHelp(false);
 
-    // The short menu's About item keeps the pack's text.
-    helpShort_ = menu(tr("&Help"));
-    helpShort_->setObjectName(QStringLiteral("HelpShort"));
-    QAction* aboutShort = helpShort_->addAction(actions_[cmd::kAppAbout]->text());
-    aboutShort->setData(cmd::kAppAbout);
-    aboutShort->setStatusTip(actions_[cmd::kAppAbout]->statusTip());
-    connect(aboutShort, &QAction::triggered, this, &CMainFrame::OnAppAbout);
-
-    // View menu order: the shared View menu sits between Program and Setup
-    // in the document menu and after File in the short one.
+    // View menu order: View sits between Program and Setup with a document
+    // and right after File without one.
     bar->clear();
-    for (QMenu* m : {fileShort_, fileDoc_, edit_, program_, view_, setup_, helpDoc_, helpShort_}) {
-        bar->addMenu(m);
+    for (QMenu* m : {file_, edit_, program_, view_, setup_, help_}) bar->addMenu(m);
+}
+
+void CMainFrame::FillFileAndHelp(bool documents) {
+    filledForDocuments_ = documents;
+    file_->clear();
+    file_->addAction(actions_[cmd::kFileNew]);
+    file_->addAction(actions_[cmd::kFileOpen]);
+    if (documents) {
+        for (int id : {cmd::kFileClose, cmd::kFileSave, cmd::kFileSaveAs})
+            file_->addAction(actions_[id]);
     }
+    file_->addSeparator();
+    if (documents) {
+        file_->addAction(actions_[cmd::kFilePrint]);
+        file_->addAction(actions_[cmd::kFilePrintPreview]);
+    }
+    file_->addAction(actions_[cmd::kFilePrintSetup]);
+    file_->addSeparator();
+    file_->addAction(actions_[cmd::kAppExit]);
+
+    help_->clear();
+    help_->addAction(actions_[cmd::kHelp]);
+    help_->addSeparator();
+    help_->addAction(documents ? actions_[cmd::kAppAbout] : aboutShort_);
 }
 
 void CMainFrame::CreateToolBar() {
@@ -437,10 +447,8 @@ void CMainFrame::UpdateCommandUI() {
         action->setEnabled(true);
     }
     const bool documents = !DocumentWindows().isEmpty();
-    fileShort_->menuAction()->setVisible(!documents);
-    helpShort_->menuAction()->setVisible(!documents);
-    for (QMenu* m : {fileDoc_, edit_, program_, setup_, helpDoc_})
-        m->menuAction()->setVisible(documents);
+    for (QMenu* m : {edit_, program_, setup_}) m->menuAction()->setVisible(documents);
+    if (documents != filledForDocuments_) FillFileAndHelp(documents);
 
     const bool active = ActiveDocumentWindow() != nullptr;
     CProgramView* view = ActiveView();
@@ -544,11 +552,16 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    // F1 on a highlighted menu item asks for the topic of its command.
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    // F1 on a highlighted menu item asks for the topic of its command. The
+    // shortcut override keeps the frame's own F1 (the focused control's
+    // topic) from taking the key first.
+    const bool press = event->type() == QEvent::KeyPress;
+    if ((press || event->type() == QEvent::ShortcutOverride) &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         if (auto* menu = qobject_cast<QMenu*>(watched)) {
             if (QAction* action = menu->activeAction(); action && action->data().isValid()) {
-                WinHelp(action->data().toInt());
+                event->accept();
+                if (press) WinHelp(action->data().toInt());
                 return true;
             }
         }

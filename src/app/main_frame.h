@@ -74,6 +74,7 @@ class CMainFrame : public QMainWindow {
     void ExitCommand();
     void NextPaneCommand();
     void PrevPaneCommand();
+    void HelpCommand();
 
     // The settings dialogs on the active document.
     void ShowProductInfo();
@@ -114,6 +115,7 @@ class CMainFrame : public QMainWindow {
   private:
     void CreateActions();
     void CreateMenus();
+    void FillFileAndHelp(bool documents);
     void CreateToolBar();
     void CreateStatusBar();
     bool CreateNavigationBar();
@@ -133,14 +135,14 @@ class CMainFrame : public QMainWindow {
     QLabel* messagePane_ = nullptr;
     QList<QLabel*> indicators_;
     std::map<int, QAction*> actions_;
-    QMenu* fileShort_ = nullptr;
-    QMenu* fileDoc_ = nullptr;
+    QMenu* file_ = nullptr;
     QMenu* edit_ = nullptr;
     QMenu* program_ = nullptr;
     QMenu* view_ = nullptr;
     QMenu* setup_ = nullptr;
-    QMenu* helpDoc_ = nullptr;
-    QMenu* helpShort_ = nullptr;
+    QMenu* help_ = nullptr;
+    QAction* aboutShort_ = nullptr;
+    bool filledForDocuments_ = false;
     QPointer<CChildFrame> active_;
     bool hiding_ = false;
 };

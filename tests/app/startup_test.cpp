@@ -155,8 +155,8 @@ TEST(StartUp, MissingAboutTitleEmptiesTheAboutItem) {
     EXPECT_FALSE(caption.isEmpty());
     for (QChar c : caption) EXPECT_EQ(c.category(), QChar::Other_Format) << int{c.unicode()};
     // The short menu's About item keeps the pack's text.
-    auto* shortHelp = h.Frame()->findChild<QMenu*>(QStringLiteral("HelpShort"));
-    EXPECT_EQ(shortHelp->actions().front()->text(), QStringLiteral("&About Program..."));
+    auto* shortAbout = h.Frame()->findChild<QAction*>(QStringLiteral("AboutShort"));
+    EXPECT_EQ(shortAbout->text(), QStringLiteral("&About Program..."));
 }
 
 TEST(StartUp, CancelledPasswordEndsSilently) {
