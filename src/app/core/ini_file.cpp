@@ -20,7 +20,6 @@ namespace qm530 {
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t\r\n\v\f";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 char FoldAscii(char c) {
