@@ -4,7 +4,6 @@
 #include "model/cell_commit.h"
 #include "model/channel_records.h"
 #include "model/channel_table.h"
-#include "model/channel_words.h"
 #include "model/list_values.h"
 #include "model/messages.h"
 
@@ -27,13 +26,6 @@ bool WouldBeDropped(const ChannelTable& table, int row, int column, const std::s
     if (!noRx || !noTx) return false;
     reason = "the channel is not programmed (give rx= first)";
     return true;
-}
-
-// Stores only the record of `channel` and its scan-add bit: the other
-// channels keep their bytes exactly, whatever a re-encoding would make of them.
-void StoreChannel(const ChannelTable& table, int channel, RadioImage& image) {
-    EncodeChannelRow(table, channel, image);
-    SetScanAddBit(image, channel, words::kYes.Matches(table.Cell(channel, col::kScanAdd)));
 }
 
 int RunSet(Context& ctx) {
@@ -98,6 +90,8 @@ int RunSet(Context& ctx) {
             return exitcode::kFailed;
         }
     }
+    // The other channels keep their bytes exactly, whatever a re-encoding
+    // would make of them.
     StoreChannel(table, channel, image);
     return SaveImageOrReport(ctx, path, image) ? exitcode::kOk : exitcode::kFailed;
 }

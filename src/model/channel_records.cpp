@@ -172,15 +172,18 @@ Status RemoveChannel(RadioImage& image, int channel) {
     return ApplyIfOk(PlanRemove(channel, o), o, image);
 }
 
+void StoreChannel(const ChannelTable& table, int channel, RadioImage& image) {
+    EncodeChannelRow(table, channel, image);
+    SetScanAddBit(image, channel, words::kYes.Matches(table.Cell(channel, col::kScanAdd)));
+}
+
 void StoreChangedChannels(const ChannelTable& before, const ChannelTable& after,
                           RadioImage& image) {
     for (int n = 1; n <= kChannelCount; ++n) {
         bool changed = false;
         for (int c = 1; c < kTableCols; ++c)
             changed = changed || before.Cell(n, c) != after.Cell(n, c);
-        if (!changed) continue;
-        EncodeChannelRow(after, n, image);
-        SetScanAddBit(image, n, words::kYes.Matches(after.Cell(n, col::kScanAdd)));
+        if (changed) StoreChannel(after, n, image);
     }
 }
 

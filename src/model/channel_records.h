@@ -63,6 +63,9 @@ Status ClearChannels(RadioImage& image, const std::vector<int>& channels);
 Status InsertEmptyChannel(RadioImage& image, int at, UiLanguage lang = UiLanguage::English);
 Status RemoveChannel(RadioImage& image, int channel);
 
+// Encodes row `channel` of the grid into its record and its scan-add bit only.
+void StoreChannel(const ChannelTable& table, int channel, RadioImage& image);
+
 // Encodes into the image only the channels whose grid texts differ between
 // `before` and `after` (their records and scan-add bits); every other byte
 // stays as it was.
