@@ -25,11 +25,13 @@ struct AppContext {
 
     std::string LanguageName;  // Language of section Setup, as read
     qm530::UiLanguage UiLanguage = qm530::UiLanguage::English;  // Chinese only for "Chinese"
-    std::string ExeDir;               // the program's directory, ending with '/'
-    std::string ApplicationName;      // Company of the language section
-    bool ImageIsDefault = false;      // the last image made was a new document's
-    std::string WindowTitle;          // the main window's caption
-    CHelpSystem help;                 // ShowHelpTopic
+    std::string ExeDir;           // the program's directory, ending with '/'
+    std::string DataDir;          // the installation's data folder, ending with '/'; empty: none
+    std::string ConfigDir;        // the user's folder for Program.ini, ending with '/'; empty: none
+    std::string ApplicationName;  // Company of the language section
+    bool ImageIsDefault = false;  // the last image made was a new document's
+    std::string WindowTitle;      // the main window's caption
+    CHelpSystem help;             // ShowHelpTopic
     CMainFrame* mainFrame = nullptr;  // set once the main frame exists
 
     bool Chinese() const { return UiLanguage == qm530::UiLanguage::Chinese; }
@@ -39,6 +41,10 @@ struct AppContext {
     }
     // Value of a key of the language section.
     std::string LanguageValue(const std::string& key) const;
+    // A file or folder of the program (title.ico, enHelp): the one in ExeDir,
+    // else the one in DataDir; ProgramFolder is the folder that holds it.
+    std::string ProgramFile(const std::string& name) const;
+    std::string ProgramFolder(const std::string& name) const;
 };
 
 }  // namespace qm530

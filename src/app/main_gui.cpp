@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "app/app_context.h"
+#include "app/data_dirs.h"
 #include "app/ini_file.h"
 #include "app/program_app.h"
 #include "app/settings_registry.h"
@@ -15,7 +16,10 @@ int main(int argc, char* argv[]) {
     qm530::CIniFile theIni(4);
     qm530::QtUiServices services;
     qm530::AppContext ctx(theIni, services, std::make_unique<qm530::CSettingsRegistry>(theIni));
-    ctx.ExeDir = qm530::ExeDir();
+    const qm530::ProgramDirs dirs = qm530::CurrentProgramDirs();
+    ctx.ExeDir = dirs.exeDir;
+    ctx.DataDir = dirs.dataDir;
+    ctx.ConfigDir = dirs.configDir;
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include "app/data_dirs.h"
+
 namespace qm530::cli {
 
 namespace {
@@ -77,7 +79,7 @@ bool SaveImageOrReport(Context& ctx, const std::string& path, const RadioImage& 
 bool LoadIniOrReport(Context& ctx, const Args& args, CIniFile& ini) {
     std::string path = args.Value("--ini");
     const bool explicitPath = !path.empty();
-    if (!explicitPath) path = ExeDir() + "Program.ini";
+    if (!explicitPath) path = ProgramIniPlace(CurrentProgramDirs()).readPath;
     if (!IsRegularFile(path)) {
         if (explicitPath) {
             PrintError(ctx.err, path + ": no such settings file");
