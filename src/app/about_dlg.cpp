@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/core/program_version.h"
 #include "app/language_pack.h"
 #include "ui/app_context.h"
 #include "ui/window_caption.h"
@@ -15,8 +16,8 @@ namespace qm530 {
 namespace {
 
 // title.ico at its own size; null when it cannot be read.
-QPixmap TitleIcon(const std::string& exeDir) {
-    QImageReader reader(QString::fromStdString(exeDir + "title.ico"));
+QPixmap TitleIcon(const std::string& path) {
+    QImageReader reader(QString::fromStdString(path));
     const QImage image = reader.read();
     return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
@@ -32,7 +33,7 @@ CAboutDlg::CAboutDlg(AppContext& ctx, QWidget* parent) : QDialog(parent) {
     icon_->setObjectName(QStringLiteral("Icon1004"));
     icon_->setFixedSize(40, 40);
     icon_->setAlignment(Qt::AlignCenter);
-    const QPixmap title = TitleIcon(ctx.ExeDir);
+    const QPixmap title = TitleIcon(ctx.ProgramFile("title.ico"));
     titleIcon_ = !title.isNull();
     icon_->setPixmap(titleIcon_ ? title : PackIcon(128).pixmap(32, 32));
 
@@ -42,7 +43,7 @@ CAboutDlg::CAboutDlg(AppContext& ctx, QWidget* parent) : QDialog(parent) {
         label->setTextFormat(Qt::PlainText);
         return label;
     };
-    version_ = line(ctx.LanguageValue("Version"), "Text1001");
+    version_ = line(WithProgramVersion(ctx.LanguageValue("Version")), "Text1001");
     copyrights_ = line(ctx.LanguageValue("Copyrights"), "Text1002");
     owner_ = line(ctx.LanguageValue("Copyrights Owner"), "Text1003");
 

@@ -162,7 +162,7 @@ CMainFrame::~CMainFrame() {
 }
 
 bool CMainFrame::Create() {
-    workspace_ = new CMdiClientWnd(ctx_.ExeDir, this);
+    workspace_ = new CMdiClientWnd(ctx_.ProgramFolder("background.bmp"), this);
     setCentralWidget(workspace_);
     connect(workspace_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
 

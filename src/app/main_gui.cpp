@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QStringList>
 
-#include "app/core/exe_dir.h"
+#include "app/core/data_dirs.h"
 #include "app/core/ini_file.h"
 #include "app/program_app.h"
 #include "ui/app_context.h"
@@ -16,7 +16,10 @@ int main(int argc, char* argv[]) {
     qm530::CIniFile theIni(4);
     qm530::QtUiServices services;
     qm530::AppContext ctx(theIni, services, std::make_unique<qm530::CSettingsRegistry>(theIni));
-    ctx.ExeDir = qm530::ExeDir();
+    const qm530::ProgramDirs dirs = qm530::CurrentProgramDirs();
+    ctx.ExeDir = dirs.exeDir;
+    ctx.DataDir = dirs.dataDir;
+    ctx.ConfigDir = dirs.configDir;
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
 #include <QMenu>
 
+#include "app/core/data_dirs.h"
 #include "app/core/ini_file.h"
 #include "app/main_frame.h"
 #include "model/messages.h"
@@ -23,8 +25,8 @@ namespace {
 constexpr int kExitFailure = 1;
 
 // title.ico at its own size; a null icon when it cannot be read.
-QIcon TitleIcon(const std::string& exeDir) {
-    const QImage image = QImageReader(QString::fromStdString(exeDir + "title.ico")).read();
+QIcon TitleIcon(const std::string& path) {
+    const QImage image = QImageReader(QString::fromStdString(path)).read();
     return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
 }
 
@@ -38,18 +40,25 @@ CProgramApp::~CProgramApp() {
 }
 
 bool CProgramApp::InitInstance(const QStringList& arguments) {
-    // 1. Program.ini from the program's directory; a missing file is created.
-    ctx_.theIni.Load(ctx_.ExeDir + "Program.ini", true, true, false);
+    // 1. Program.ini: the user's copy, else the program's directory's, else
+    // the installation's; a missing file is created in the program's directory.
+    OpenProgramIni(ctx_.theIni, {ctx_.ExeDir, ctx_.DataDir, ctx_.ConfigDir}, true, true, false);
 
     // 2-3. The language, fixed for the run, and the help pages with it.
     ctx_.LanguageName = ctx_.theIni.GetValue("Setup", "Language", "");
     ctx_.UiLanguage = ctx_.LanguageName == "Chinese" ? UiLanguage::Chinese : UiLanguage::English;
     ctx_.help.SelectHelpFile(ctx_.Chinese());
-    ctx_.help.SetHelpRoot(ctx_.ExeDir);
+    ctx_.help.SetHelpRoot(ctx_.ProgramFolder(ctx_.help.HelpFileName()));
 
     // 4-5. The language pack; without it the program cannot show anything.
-    if (!pack_.Load(LanguagePackPath(QString::fromStdString(ctx_.ExeDir),
-                                     QString::fromStdString(ctx_.LanguageName)))) {
+    // The pack of the program folder, else the data folder's; the setting
+    // may spell the pack's name in any letter case.
+    QString packPath = LanguagePackPath(QString::fromStdString(ctx_.ExeDir),
+                                        QString::fromStdString(ctx_.LanguageName));
+    if (!QFileInfo::exists(packPath) && !ctx_.DataDir.empty())
+        packPath = LanguagePackPath(QString::fromStdString(ctx_.DataDir),
+                                    QString::fromStdString(ctx_.LanguageName));
+    if (!pack_.Load(packPath)) {
         ctx_.services.MessageBox(
             nullptr, QString::fromUtf8(ctx_.Pick("Load language DLL fail", "加载语言链接库失败")),
             QString::fromUtf8(MessageText(msg::kAppTitle, ctx_.UiLanguage)), MsgButtons::Ok,
@@ -91,7 +100,7 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
 
     // 14-15. Shown maximized, with title.ico as its icon.
     mainFrame_->showMaximized();
-    mainFrame_->setWindowIcon(TitleIcon(ctx_.ExeDir));
+    mainFrame_->setWindowIcon(TitleIcon(ctx_.ProgramFile("title.ico")));
 
     // 16. Message boxes without a caption of their own show this name.
     ctx_.ApplicationName = ctx_.LanguageValue("Company");

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/core/exe_dir.h"
+#include "app/core/data_dirs.h"
 #include "model/channel_words.h"
 
 namespace qm530::cli {
@@ -93,7 +93,7 @@ bool SaveImageOrReport(Context& ctx, const std::string& path, const RadioImage& 
 bool LoadIniOrReport(Context& ctx, const Args& args, CIniFile& ini) {
     std::string path = args.Value("--ini");
     const bool explicitPath = !path.empty();
-    if (!explicitPath) path = ExeDir() + "Program.ini";
+    if (!explicitPath) path = ProgramIniPlace(CurrentProgramDirs()).readPath;
     if (!IsRegularFile(path)) {
         if (explicitPath) {
             PrintError(ctx.err, path + ": no such settings file");

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "app/core/program_version.h"
 #include "cli/args.h"
 #include "cli/command.h"
 #include "cli/commands_list.h"
@@ -48,7 +49,7 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
         return exitcode::kOk;
     }
     if (name == "--version") {
-        out << "qm530 " << QM530_VERSION << '\n';
+        out << "qm530 " << ProgramVersion() << '\n';
         return exitcode::kOk;
     }
     for (const Command& c : Commands()) {

@@ -72,7 +72,7 @@ void CProgramView::OnInitialUpdate() {
                       std::min(frame->height(), form.height()));
     }
     if (QWidget* frame = parentWidget()) {
-        const QString iconFile = QString::fromStdString(ctx_.ExeDir) + QStringLiteral("title.ico");
+        const QString iconFile = QString::fromStdString(ctx_.ProgramFile("title.ico"));
         frame->setWindowIcon(QPixmap(iconFile).isNull() ? QIcon() : QIcon(iconFile));
     }
     ImageToGrid();

@@ -2,6 +2,7 @@
 
 #include <QPrinter>
 
+#include "app/core/data_dirs.h"
 #include "app/core/ini_file.h"
 
 namespace qm530 {
@@ -13,6 +14,14 @@ AppContext::~AppContext() = default;
 
 std::string AppContext::LanguageValue(const std::string& key) const {
     return theIni.GetValue(LanguageName, key, "");
+}
+
+std::string AppContext::ProgramFile(const std::string& name) const {
+    return ProgramFolder(name) + name;
+}
+
+std::string AppContext::ProgramFolder(const std::string& name) const {
+    return ProgramFileFolder({ExeDir, DataDir, ConfigDir}, name);
 }
 
 QPrinter& AppContext::Printer() {

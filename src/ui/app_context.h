@@ -31,6 +31,8 @@ struct AppContext {
     std::string LanguageName;  // Language of section Setup, as read
     qm530::UiLanguage UiLanguage = qm530::UiLanguage::English;  // Chinese only for "Chinese"
     std::string ExeDir;           // the program's directory, ending with '/'
+    std::string DataDir;          // the installation's data folder, ending with '/'; empty: none
+    std::string ConfigDir;        // the user's folder for Program.ini, ending with '/'; empty: none
     std::string ApplicationName;  // Company of the language section
     bool ImageIsDefault = false;  // the last image made was a new document's
     std::string WindowTitle;      // the main window's caption
@@ -49,6 +51,10 @@ struct AppContext {
     std::string LanguageValue(const std::string& key) const;
     // The one printer that printing, print preview and Print Setup share.
     QPrinter& Printer();
+    // A file or folder of the program (title.ico, enHelp): the one in ExeDir,
+    // else the one in DataDir; ProgramFolder is the folder that holds it.
+    std::string ProgramFile(const std::string& name) const;
+    std::string ProgramFolder(const std::string& name) const;
 
   private:
     std::unique_ptr<QPrinter> printer_;

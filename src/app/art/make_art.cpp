@@ -1,6 +1,7 @@
 // Draws the program's pictures at build time: title.ico and background.bmp
 // beside the program, and the pictures of the language packs.
 // Usage: qm530_make_art <output directory>
+//        qm530_make_art --icons <directory>   (desktop icons, 16 to 256 pixels)
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -232,8 +234,20 @@ QImage AboutIcon() {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "--icons") == 0) {
+        // The desktop icon at the sizes of the icon theme:
+        // <dir>/<n>x<n>/apps/qm530-cps.png.
+        const QDir out(QString::fromLocal8Bit(argv[2]));
+        bool ok = true;
+        for (const int size : {16, 32, 48, 64, 128, 256}) {
+            const QString sub = QStringLiteral("%1x%1/apps").arg(size);
+            ok &= out.mkpath(sub) &&
+                  Write(Radio(size), out.filePath(sub + QStringLiteral("/qm530-cps.png")), "png");
+        }
+        return ok ? 0 : 1;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output directory>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <output directory> | --icons <directory>\n", argv[0]);
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));

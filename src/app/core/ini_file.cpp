@@ -308,9 +308,18 @@ std::string CIniFile::Save(bool backup) {
     }
 
     const std::string data = Serialise();
+    const std::filesystem::path folder = std::filesystem::path(target).parent_path();
+    if (!folder.empty() && !std::filesystem::exists(folder, ec))
+        std::filesystem::create_directories(folder, ec);
     if (!WriteFileAtomically(target, data).ok() && !RewriteFileInPlace(target, data).ok())
         return {};
     return backedUp ? backupName_ : std::string();
+}
+
+void CIniFile::MoveTo(const std::string& path) {
+    if (filePath_.empty()) return;
+    filePath_ = path;
+    backupName_.clear();
 }
 
 void CIniFile::Clear() {

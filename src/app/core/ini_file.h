@@ -44,6 +44,10 @@ class CIniFile {
     // rewritten in place and cut to the new length. Lines end with '\n'.
     std::string Save(bool backup);
     void Clear();
+    // From now on the loaded store belongs to `path`: FilePath names it and
+    // Save writes there, making its folder when missing. Nothing happens
+    // while no file is loaded.
+    void MoveTo(const std::string& path);
 
     const std::string& FilePath() const { return filePath_; }
     bool Modified() const { return modified_; }

@@ -1,0 +1,90 @@
+// Where the program's files are found; see data_dirs.h.
+#include "app/core/data_dirs.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "app/core/exe_dir.h"
+#include "app/core/ini_file.h"
+
+namespace qm530 {
+
+namespace {
+
+constexpr const char* kIniName = "Program.ini";
+
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+bool IsRegular(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
+std::string WithSlash(std::string dir) {
+    if (dir.empty() || dir.back() != '/') dir += '/';
+    return dir;
+}
+
+}  // namespace
+
+std::string DataDirOf(const std::string& exeDir) {
+    const std::filesystem::path data =
+        (std::filesystem::path(exeDir) / ".." / "share" / "qm530").lexically_normal();
+    return WithSlash(data.string());
+}
+
+std::string UserConfigDirOf(const char* xdgConfigHome, const char* home) {
+    if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/')
+        return WithSlash(xdgConfigHome) + "qm530/";
+    if (home != nullptr && home[0] == '/') return WithSlash(home) + ".config/qm530/";
+    return {};
+}
+
+ProgramDirs CurrentProgramDirs() {
+    ProgramDirs dirs;
+    dirs.exeDir = ExeDir();
+    dirs.dataDir = DataDirOf(dirs.exeDir);
+    dirs.configDir = UserConfigDirOf(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    return dirs;
+}
+
+std::string ProgramFileFolder(const ProgramDirs& dirs, const std::string& name) {
+    if (Exists(dirs.exeDir + name) || dirs.dataDir.empty() || !Exists(dirs.dataDir + name))
+        return dirs.exeDir;
+    return dirs.dataDir;
+}
+
+std::string ProgramFilePath(const ProgramDirs& dirs, const std::string& name) {
+    return ProgramFileFolder(dirs, name) + name;
+}
+
+IniPlace ProgramIniPlace(const ProgramDirs& dirs,
+                         const std::function<bool(const std::string&)>& writable) {
+    const std::string user = dirs.configDir.empty() ? std::string() : dirs.configDir + kIniName;
+    if (!user.empty() && IsRegular(user)) return {user, user};
+    const std::string read = ProgramFilePath(dirs, kIniName);
+    const bool inDataDir = !dirs.dataDir.empty() && read == dirs.dataDir + kIniName;
+    if (user.empty() || (!inDataDir && (!Exists(read) || writable(read)))) return {read, read};
+    return {read, user};
+}
+
+IniPlace ProgramIniPlace(const ProgramDirs& dirs) {
+    return ProgramIniPlace(
+        dirs, [](const std::string& path) { return ::access(path.c_str(), W_OK) == 0; });
+}
+
+bool OpenProgramIni(CIniFile& ini, const ProgramDirs& dirs, bool autoSave, bool noCase,
+                    bool backupOnSave) {
+    const IniPlace place = ProgramIniPlace(dirs);
+    const bool loaded = ini.Load(place.readPath, autoSave, noCase, backupOnSave);
+    if (place.writePath != place.readPath) ini.MoveTo(place.writePath);
+    return loaded;
+}
+
+}  // namespace qm530
