@@ -1,43 +1,11 @@
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
+#include "cli/json_text.h"
 #include "cli/settings_names.h"
-#include "model/numbers.h"
 
 namespace qm530::cli {
 
 namespace {
-
-// A JSON string literal; UTF-8 text passes through as it is.
-std::string JsonQuote(const std::string& s) {
-    std::string out = "\"";
-    for (const char c : s) {
-        const auto u = static_cast<unsigned char>(c);
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (u < 0x20 || u == 0x7F) {
-                    out += CFormatInt("\\u%04x", u);
-                } else {
-                    out += c;
-                }
-        }
-    }
-    return out + "\"";
-}
 
 int RunOptions(Context& ctx) {
     Args args;

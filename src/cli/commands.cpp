@@ -8,9 +8,9 @@ namespace qm530::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        NewCommand(),   ChannelsCommand(), SetCommand(),      InfoCommand(),
-        TonesCommand(), OptionsCommand(),  OptionCommand(),   ReadCommand(),
-        WriteCommand(), VerifyCommand(),   SimulateCommand(),
+        NewCommand(),      ChannelsCommand(), SetCommand(),  InfoCommand(),  TonesCommand(),
+        OptionsCommand(),  OptionCommand(),   ReadCommand(), WriteCommand(), VerifyCommand(),
+        SimulateCommand(), PortsCommand(),    DiffCommand(),
 #ifdef QM530_HAVE_PRINT
         PrintCommand(),
 #endif

@@ -16,6 +16,8 @@ Command ReadCommand();
 Command WriteCommand();
 Command VerifyCommand();
 Command SimulateCommand();
+Command PortsCommand();
+Command DiffCommand();
 #ifdef QM530_HAVE_PRINT
 Command PrintCommand();  // needs Qt
 #endif
