@@ -53,7 +53,9 @@ void TracedPort::Line(const std::string& event, const std::string& detail) {
     char head[64];
     std::snprintf(head, sizeof head, "%10.3f  %-14s %-10s ", Millis(), step_.c_str(),
                   event.c_str());
-    *trace_ << head << detail << '\n';
+    std::string line = head + detail;
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    *trace_ << line << '\n';
 }
 
 Status TracedPort::Open(const std::string& device) {
