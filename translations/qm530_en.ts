@@ -290,7 +290,7 @@ About</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Help</source>
+        <source>&amp;Help Topics</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -312,8 +312,8 @@ About</source>
 关于</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>帮助</translation>
+        <source>&amp;Help Topics</source>
+        <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
         <source>Display help for the current task or command

@@ -6,8 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/app_context.h"
 #include "app/language_pack.h"
+#include "ui/app_context.h"
+#include "ui/window_caption.h"
 
 namespace qm530 {
 
@@ -24,7 +25,7 @@ QPixmap TitleIcon(const std::string& exeDir) {
 
 CAboutDlg::CAboutDlg(AppContext& ctx, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutDialog"));
-    setWindowTitle(QString::fromStdString(ctx.LanguageValue("About Title")));
+    setWindowTitle(WindowCaption(QString::fromStdString(ctx.LanguageValue("About Title"))));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     icon_ = new QLabel(this);

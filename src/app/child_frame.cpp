@@ -3,10 +3,9 @@
 #include <QCloseEvent>
 #include <QMenu>
 
-#include "app/app_context.h"
-#include "app/main_frame.h"
-#include "app/program_doc.h"
 #include "editor/program_view.h"
+#include "model/program_doc.h"
+#include "ui/app_context.h"
 
 namespace qm530 {
 
@@ -39,11 +38,7 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
-    if (ctx_.mainFrame) {
-        ctx_.mainFrame->HideDocumentWindow(this);
-    } else {
-        hide();
-    }
+    emit HideRequested(this);
 }
 
 }  // namespace qm530

@@ -23,6 +23,10 @@ class CChildFrame : public QMdiSubWindow {
     // Lets the next close request really close (and delete) the window.
     void AllowDestroy() { destroying_ = true; }
 
+  signals:
+    // The close box or Ctrl+F4: the main frame hides the window.
+    void HideRequested(CChildFrame* frame);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 

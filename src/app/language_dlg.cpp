@@ -7,10 +7,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
-#include "app/command_ids.h"
-#include "app/f1_help.h"
-#include "app/ini_file.h"
+#include "app/core/ini_file.h"
+#include "ui/app_context.h"
+#include "ui/command_ids.h"
+#include "ui/f1_help.h"
 
 namespace qm530 {
 

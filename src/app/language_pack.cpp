@@ -1,6 +1,7 @@
 #include "app/language_pack.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QResource>
 #include <QTranslator>
@@ -11,6 +12,19 @@ CLanguagePack::CLanguagePack() = default;
 
 CLanguagePack::~CLanguagePack() {
     Unload();
+}
+
+QString LanguagePackPath(const QString& dir, const QString& language) {
+    const QString wanted = language + QStringLiteral(".rcc");
+    const QString exact = QDir(dir).filePath(wanted);
+    if (QFileInfo::exists(exact)) return exact;
+    // The pack names are those of the files the program came with; the
+    // setting may spell them in any letter case.
+    const QStringList files = QDir(dir).entryList(QDir::Files);
+    for (const QString& name : files) {
+        if (name.compare(wanted, Qt::CaseInsensitive) == 0) return QDir(dir).filePath(name);
+    }
+    return exact;
 }
 
 bool CLanguagePack::Load(const QString& rccPath) {

@@ -33,6 +33,11 @@ class CLanguagePack {
     std::unique_ptr<QTranslator> qt_;
 };
 
+// The pack <language>.rcc in `dir`, its name compared ignoring letter case
+// as on the file systems the packs were made for (Language=chinese finds
+// Chinese.rcc). The exact name when no file matches.
+QString LanguagePackPath(const QString& dir, const QString& language);
+
 // Pictures of the loaded pack; null ones when no pack is loaded.
 QIcon PackIcon(int id);      // 128 program icon, 131 close button
 QPixmap PackBitmap(int id);  // 137 workspace tile

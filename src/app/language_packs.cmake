@@ -27,12 +27,17 @@ add_custom_command(
     DEPENDS ${QM530_ART_DIR}/title.ico ${QM530_ART_DIR}/background.bmp
     VERBATIM)
 
-# Translations. `scripts/build --target qm530_gui_lupdate` refreshes the .ts
-# files from every source of qm530_gui; the build fails while a Chinese
+# Translations. `cmake --build build --target qm530_gui_lupdate` refreshes the
+# .ts files from every widget source; the build fails while a Chinese
 # translation is unfinished.
 set(QM530_TS_EN ${PROJECT_SOURCE_DIR}/translations/qm530_en.ts)
 set(QM530_TS_ZH ${PROJECT_SOURCE_DIR}/translations/qm530_zh.ts)
-qt_add_lupdate(qm530_gui TS_FILES ${QM530_TS_EN} ${QM530_TS_ZH} OPTIONS -no-obsolete -locations none)
+file(GLOB QM530_TR_SOURCES
+    ${PROJECT_SOURCE_DIR}/src/app/*.cpp ${PROJECT_SOURCE_DIR}/src/ui/*.cpp
+    ${PROJECT_SOURCE_DIR}/src/editor/*.cpp ${PROJECT_SOURCE_DIR}/src/link/*.cpp
+    ${PROJECT_SOURCE_DIR}/src/settings/*.cpp)
+qt_add_lupdate(qm530_gui TS_FILES ${QM530_TS_EN} ${QM530_TS_ZH} SOURCES ${QM530_TR_SOURCES}
+    OPTIONS -no-obsolete -locations none)
 qt_add_lrelease(qm530_gui TS_FILES ${QM530_TS_EN} ${QM530_TS_ZH} QM_FILES_OUTPUT_VARIABLE qm530_qm_files)
 set(QM530_TS_CHECK ${CMAKE_CURRENT_BINARY_DIR}/qm530_zh.ts.checked)
 add_custom_command(

@@ -14,31 +14,132 @@
 #include <QTreeWidget>
 
 #include "app/about_dlg.h"
-#include "app/app_context.h"
 #include "app/child_frame.h"
-#include "app/command_ids.h"
-#include "app/f1_help.h"
 #include "app/language_pack.h"
 #include "app/mdi_client.h"
 #include "app/navigation_bar.h"
-#include "app/program_doc.h"
-#include "app/ui_services.h"
 #include "editor/program_view.h"
+#include "editor/view_commands.h"
+#include "model/program_doc.h"
+#include "ui/app_context.h"
+#include "ui/command_ids.h"
+#include "ui/f1_help.h"
+#include "ui/ui_services.h"
 
 namespace qm530 {
 
 namespace {
 
-// The commands the active view handles.
-constexpr int kViewCommands[] = {
-    cmd::kRead,     cmd::kWrite,     cmd::kComSetup,        cmd::kScanInfo,
-    cmd::kLanguage, cmd::kFilePrint, cmd::kFilePrintDirect, cmd::kFilePrintPreview};
+#define QM530_TEXT(text) QT_TRANSLATE_NOOP("qm530::CMainFrame", text)
 
-bool IsViewCommand(int id) {
-    for (int c : kViewCommands) {
-        if (c == id) return true;
-    }
-    return false;
+// The main frame's own commands (the view's are in editor/view_commands.cpp).
+// The checkable bars are connected to their bars where those are made.
+const CommandDef<CMainFrame> kFrameCommands[] = {
+    {cmd::kFileNew, QM530_TEXT("&New"), QM530_TEXT("Create a new document\nNew"),
+     Qt::CTRL | Qt::Key_N, &CMainFrame::OnFileNew, false},
+    {cmd::kFileOpen, QM530_TEXT("&Open..."), QM530_TEXT("Open an existing document\nOpen"),
+     Qt::CTRL | Qt::Key_O, &CMainFrame::OnFileOpen, false},
+    {cmd::kFileClose,
+     QM530_TEXT("&Close"),
+     QM530_TEXT("Close the active document\nClose"),
+     {},
+     &CMainFrame::OnFileClose,
+     false},
+    {cmd::kFileSave, QM530_TEXT("&Save"), QM530_TEXT("Save the active document\nSave"),
+     Qt::CTRL | Qt::Key_S, &CMainFrame::SaveCommand, false},
+    {cmd::kFileSaveAs,
+     QM530_TEXT("Save &As..."),
+     QM530_TEXT("Save the active document with a new name\nSave As"),
+     {},
+     &CMainFrame::SaveAsCommand,
+     false},
+    {cmd::kFilePrintSetup,
+     QM530_TEXT("P&rint Setup..."),
+     QM530_TEXT("Change the printer and printing options\nPrint Setup"),
+     {},
+     &CMainFrame::OnFilePrintSetup,
+     false},
+    {cmd::kAppExit,
+     QM530_TEXT("E&xit"),
+     QM530_TEXT("Quit the application\nExit"),
+     {},
+     &CMainFrame::ExitCommand,
+     false},
+    {cmd::kChannelInfo,
+     QM530_TEXT("&Channel Information"),
+     QM530_TEXT("Show the channel window of the active document\nChannel Information"),
+     {},
+     &CMainFrame::OnChannelInfo,
+     true},
+    {cmd::kProductInfo,
+     QM530_TEXT("&Product Information"),
+     QM530_TEXT("Choose the radio type and the frequency band\nProduct Information"),
+     {},
+     &CMainFrame::ShowProductInfo,
+     false},
+    {cmd::kOptionalFeatures,
+     QM530_TEXT("&Optional Features"),
+     QM530_TEXT("Edit the optional features of the radio\nOptional Features"),
+     {},
+     &CMainFrame::ShowOptionalFeatures,
+     false},
+    {cmd::kSideKey,
+     QM530_TEXT("Side &Key"),
+     QM530_TEXT("Assign the functions of the side keys\nSide Key"),
+     {},
+     &CMainFrame::ShowSideKey,
+     false},
+    {cmd::kViewToolbar,
+     QM530_TEXT("&Toolbar"),
+     QM530_TEXT("Show or hide the toolbar\nToggle ToolBar"),
+     {},
+     nullptr,
+     true},
+    {cmd::kViewStatusBar,
+     QM530_TEXT("&Status Bar"),
+     QM530_TEXT("Show or hide the status bar\nToggle StatusBar"),
+     {},
+     nullptr,
+     true},
+    {cmd::kControlBar,
+     QM530_TEXT("&Control Bar"),
+     QM530_TEXT("Show or hide the navigation bar\nControl Bar"),
+     {},
+     &CMainFrame::OnControlBar,
+     true},
+    {cmd::kLanguage,
+     QM530_TEXT("&Language"),
+     QM530_TEXT("Choose the language of the program\nLanguage"),
+     {},
+     &CMainFrame::OnLanguage,
+     false},
+    {cmd::kAppAbout,
+     QM530_TEXT("&About Program..."),
+     QM530_TEXT("Display program information, version number and copyright\nAbout"),
+     {},
+     &CMainFrame::OnAppAbout,
+     false},
+    {cmd::kHelp,
+     QM530_TEXT("&Help Topics"),
+     QM530_TEXT("Display help for the current task or command\nHelp"),
+     {},
+     &CMainFrame::HelpCommand,
+     true},
+    // Keys without a menu item.
+    {cmd::kNextPane, QM530_TEXT("Next Pane"),
+     QM530_TEXT("Switch to the next window pane\nNext Pane"), QKeyCombination(Qt::Key_F6),
+     &CMainFrame::NextPaneCommand, true},
+    {cmd::kPrevPane, QM530_TEXT("Previous Pane"),
+     QM530_TEXT("Switch back to the previous window pane\nPrevious Pane"), Qt::SHIFT | Qt::Key_F6,
+     &CMainFrame::PrevPaneCommand, true},
+};
+
+#undef QM530_TEXT
+
+bool AllowedDuringTransfer(int id) {
+    const CommandDef<CMainFrame>* command =
+        FindCommand(std::span<const CommandDef<CMainFrame>>(kFrameCommands), id);
+    return command && command->allowedDuringTransfer;
 }
 
 }  // namespace
@@ -47,10 +148,14 @@ CMainFrame::CMainFrame(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
     setObjectName(QStringLiteral("MainFrame"));
     // The caption is WindowTitle alone; document names never join it.
     resize(1000, 600);
+    connect(&ctx_.events, &CShellEvents::CaptionChanged, this,
+            [this](const QString& title) { SetWindowTitleText(title.toStdString()); });
+    connect(&ctx_.events, &CShellEvents::CommandStateChanged, this, &CMainFrame::UpdateCommandUI);
+    ctx_.activeView = [this]() -> QWidget* { return ActiveView(); };
 }
 
 CMainFrame::~CMainFrame() {
-    if (ctx_.mainFrame == this) ctx_.mainFrame = nullptr;
+    ctx_.activeView = nullptr;
     // Views refer to their documents and to the context: take the document
     // windows down before the rest of the frame.
     for (CChildFrame* frame : DocumentWindows()) delete frame;
@@ -72,93 +177,32 @@ bool CMainFrame::Create() {
     return toolBar_ != nullptr && statusBar() != nullptr && workspace_ != nullptr;
 }
 
-QAction* CMainFrame::AddAction(int id, const QString& text, const QString& prompt) {
-    auto* action = new QAction(text, this);
+QAction* CMainFrame::AddAction(int id, const char* text, const char* prompt,
+                               QKeyCombination shortcut) {
+    const QString menuText = CommandText(text);
+    const QString tip = CommandText(prompt);
+    auto* action = new QAction(menuText, this);
     action->setData(id);
-    const int newline = prompt.indexOf(QLatin1Char('\n'));
-    action->setStatusTip(newline < 0 ? prompt : prompt.left(newline));
-    action->setToolTip(newline < 0 ? text : prompt.mid(newline + 1));
+    const int newline = tip.indexOf(QLatin1Char('\n'));
+    action->setStatusTip(newline < 0 ? tip : tip.left(newline));
+    action->setToolTip(newline < 0 ? menuText : tip.mid(newline + 1));
+    if (shortcut.toCombined() != 0) action->setShortcut(QKeySequence(shortcut));
     actions_[id] = action;
-    if (IsViewCommand(id))
-        connect(action, &QAction::triggered, this, [this, id] { RouteToView(id); });
     return action;
 }
 
 void CMainFrame::CreateActions() {
-    auto connectTo = [this](int id, void (CMainFrame::*slot)()) {
-        connect(actions_[id], &QAction::triggered, this, slot);
-    };
-    AddAction(cmd::kFileNew, tr("&New"), tr("Create a new document\nNew"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connectTo(cmd::kFileNew, &CMainFrame::OnFileNew);
-    AddAction(cmd::kFileOpen, tr("&Open..."), tr("Open an existing document\nOpen"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    connectTo(cmd::kFileOpen, &CMainFrame::OnFileOpen);
-    AddAction(cmd::kFileClose, tr("&Close"), tr("Close the active document\nClose"));
-    connectTo(cmd::kFileClose, &CMainFrame::OnFileClose);
-    AddAction(cmd::kFileSave, tr("&Save"), tr("Save the active document\nSave"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(actions_[cmd::kFileSave], &QAction::triggered, this, [this] { OnFileSave(); });
-    AddAction(cmd::kFileSaveAs, tr("Save &As..."),
-              tr("Save the active document with a new name\nSave As"));
-    connect(actions_[cmd::kFileSaveAs], &QAction::triggered, this, [this] { OnFileSaveAs(); });
-    AddAction(cmd::kFilePrint, tr("&Print..."), tr("Print the active document\nPrint"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    AddAction(cmd::kFilePrintDirect, tr("Print"), tr("Print the active document\nPrint"));
-    AddAction(cmd::kFilePrintPreview, tr("Print Pre&view"),
-              tr("Display full pages\nPrint Preview"));
-    AddAction(cmd::kFilePrintSetup, tr("P&rint Setup..."),
-              tr("Change the printer and printing options\nPrint Setup"));
-    connectTo(cmd::kFilePrintSetup, &CMainFrame::OnFilePrintSetup);
-    AddAction(cmd::kAppExit, tr("E&xit"), tr("Quit the application\nExit"));
-    connect(actions_[cmd::kAppExit], &QAction::triggered, this, &QWidget::close);
-
-    AddAction(cmd::kChannelInfo, tr("&Channel Information"),
-              tr("Show the channel window of the active document\nChannel Information"));
-    connectTo(cmd::kChannelInfo, &CMainFrame::OnChannelInfo);
-    AddAction(cmd::kProductInfo, tr("&Product Information"),
-              tr("Choose the radio type and the frequency band\nProduct Information"));
-    connectTo(cmd::kProductInfo, &CMainFrame::ShowProductInfo);
-    AddAction(cmd::kOptionalFeatures, tr("&Optional Features"),
-              tr("Edit the optional features of the radio\nOptional Features"));
-    connectTo(cmd::kOptionalFeatures, &CMainFrame::ShowOptionalFeatures);
-    AddAction(cmd::kSideKey, tr("Side &Key"),
-              tr("Assign the functions of the side keys\nSide Key"));
-    connectTo(cmd::kSideKey, &CMainFrame::ShowSideKey);
-
-    AddAction(cmd::kRead, tr("&Read"), tr("Read Data From Radio\nRead"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    AddAction(cmd::kWrite, tr("&Write"), tr("Write Data To Radio\nWrite"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    AddAction(cmd::kScanInfo, tr("&Scan Info"), tr("Edit the scan information\nScan Info"));
-
-    AddAction(cmd::kViewToolbar, tr("&Toolbar"), tr("Show or hide the toolbar\nToggle ToolBar"))
-        ->setCheckable(true);
-    AddAction(cmd::kViewStatusBar, tr("&Status Bar"),
-              tr("Show or hide the status bar\nToggle StatusBar"))
-        ->setCheckable(true);
-    AddAction(cmd::kControlBar, tr("&Control Bar"),
-              tr("Show or hide the navigation bar\nControl Bar"))
-        ->setCheckable(true);
-    connectTo(cmd::kControlBar, &CMainFrame::OnControlBar);
-
-    AddAction(cmd::kComSetup, tr("&Com Setup"),
-              tr("Choose the serial port of the cable\nCom Setup"));
-    AddAction(cmd::kLanguage, tr("&Language"), tr("Choose the language of the program\nLanguage"));
-
-    AddAction(cmd::kAppAbout, tr("&About Program..."),
-              tr("Display program information, version number and copyright\nAbout"));
-    connectTo(cmd::kAppAbout, &CMainFrame::OnAppAbout);
-    AddAction(cmd::kHelp, tr("Help"), tr("Display help for the current task or command\nHelp"));
-
-    // Keys without a menu item.
-    AddAction(cmd::kNextPane, tr("Next Pane"), tr("Switch to the next window pane\nNext Pane"))
-        ->setShortcut(QKeySequence(Qt::Key_F6));
-    connect(actions_[cmd::kNextPane], &QAction::triggered, this, [this] { MoveFocusToPane(1); });
-    AddAction(cmd::kPrevPane, tr("Previous Pane"),
-              tr("Switch back to the previous window pane\nPrevious Pane"))
-        ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    connect(actions_[cmd::kPrevPane], &QAction::triggered, this, [this] { MoveFocusToPane(-1); });
+    for (const CommandDef<CMainFrame>& command : kFrameCommands) {
+        QAction* action = AddAction(command.id, command.text, command.prompt, command.shortcut);
+        if (command.handler) connect(action, &QAction::triggered, this, command.handler);
+    }
+    for (const CommandDef<CProgramView>& command : ViewCommands()) {
+        const int id = command.id;
+        QAction* action = AddAction(id, command.text, command.prompt, command.shortcut);
+        connect(action, &QAction::triggered, this, [this, id] { RouteToView(id); });
+    }
+    for (int id : {cmd::kViewToolbar, cmd::kViewStatusBar, cmd::kControlBar})
+        actions_[id]->setCheckable(true);
     addAction(actions_[cmd::kNextPane]);
     addAction(actions_[cmd::kPrevPane]);
     for (auto& [id, action] : actions_) {
@@ -166,6 +210,32 @@ void CMainFrame::CreateActions() {
             if (messagePane_) messagePane_->setText(action->statusTip());
         });
     }
+}
+
+void CMainFrame::SaveCommand() {
+    OnFileSave();
+}
+
+void CMainFrame::SaveAsCommand() {
+    OnFileSaveAs();
+}
+
+void CMainFrame::ExitCommand() {
+    close();
+}
+
+void CMainFrame::NextPaneCommand() {
+    MoveFocusToPane(1);
+}
+
+void CMainFrame::PrevPaneCommand() {
+    MoveFocusToPane(-1);
+}
+
+// Help > Help Topics asks what F1 would: the topic of the focused control,
+// the index page when it has none.
+void CMainFrame::HelpCommand() {
+    WinHelp(FocusedHelpId(this));
 }
 
 void CMainFrame::CreateMenus() {
@@ -176,28 +246,10 @@ void CMainFrame::CreateMenus() {
         connect(m, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
         return m;
     };
-    fileShort_ = menu(tr("&File"));
-    fileShort_->setObjectName(QStringLiteral("FileShort"));
-    fileShort_->addAction(actions_[cmd::kFileNew]);
-    fileShort_->addAction(actions_[cmd::kFileOpen]);
-    fileShort_->addSeparator();
-    fileShort_->addAction(actions_[cmd::kFilePrintSetup]);
-    fileShort_->addSeparator();
-    fileShort_->addAction(actions_[cmd::kAppExit]);
-
-    fileDoc_ = menu(tr("&File"));
-    fileDoc_->setObjectName(QStringLiteral("File"));
-    fileDoc_->addAction(actions_[cmd::kFileNew]);
-    fileDoc_->addAction(actions_[cmd::kFileOpen]);
-    fileDoc_->addAction(actions_[cmd::kFileClose]);
-    fileDoc_->addAction(actions_[cmd::kFileSave]);
-    fileDoc_->addAction(actions_[cmd::kFileSaveAs]);
-    fileDoc_->addSeparator();
-    fileDoc_->addAction(actions_[cmd::kFilePrint]);
-    fileDoc_->addAction(actions_[cmd::kFilePrintPreview]);
-    fileDoc_->addAction(actions_[cmd::kFilePrintSetup]);
-    fileDoc_->addSeparator();
-    fileDoc_->addAction(actions_[cmd::kAppExit]);
+    // One File and one Help menu whose items follow the state (a second,
+    // hidden menu would keep its mnemonic and take Alt+F): FillFileAndHelp.
+    file_ = menu(tr("&File"));
+    file_->setObjectName(QStringLiteral("File"));
 
     edit_ = menu(tr("&Edit"));
     edit_->setObjectName(QStringLiteral("Edit"));
@@ -224,24 +276,46 @@ void CMainFrame::CreateMenus() {
     setup_->addAction(actions_[cmd::kComSetup]);
     setup_->addAction(actions_[cmd::kLanguage]);
 
-    helpDoc_ = menu(tr("&Help"));
-    helpDoc_->setObjectName(QStringLiteral("Help"));
-    helpDoc_->addAction(actions_[cmd::kAppAbout]);
+    help_ = menu(tr("&Help"));
+    help_->setObjectName(QStringLiteral("Help"));
+    // Without a document the About item keeps the pack's text.
+    aboutShort_ = new QAction(actions_[cmd::kAppAbout]->text(), this);
+    aboutShort_->setObjectName(QStringLiteral("AboutShort"));
+    aboutShort_->setData(cmd::kAppAbout);
+    aboutShort_->setStatusTip(actions_[cmd::kAppAbout]->statusTip());
+    connect(aboutShort_, &QAction::triggered, this, &CMainFrame::OnAppAbout);
+    connect(aboutShort_, &QAction::hovered, this,
+            [this] { messagePane_->setText(aboutShort_->statusTip()); });
+    FillFileAndHelp(false);
 
-    // The short menu's About item keeps the pack's text.
-    helpShort_ = menu(tr("&Help"));
-    helpShort_->setObjectName(QStringLiteral("HelpShort"));
-    QAction* aboutShort = helpShort_->addAction(actions_[cmd::kAppAbout]->text());
-    aboutShort->setData(cmd::kAppAbout);
-    aboutShort->setStatusTip(actions_[cmd::kAppAbout]->statusTip());
-    connect(aboutShort, &QAction::triggered, this, &CMainFrame::OnAppAbout);
-
-    // View menu order: the shared View menu sits between Program and Setup
-    // in the document menu and after File in the short one.
+    // View menu order: View sits between Program and Setup with a document
+    // and right after File without one.
     bar->clear();
-    for (QMenu* m : {fileShort_, fileDoc_, edit_, program_, view_, setup_, helpDoc_, helpShort_}) {
-        bar->addMenu(m);
+    for (QMenu* m : {file_, edit_, program_, view_, setup_, help_}) bar->addMenu(m);
+}
+
+void CMainFrame::FillFileAndHelp(bool documents) {
+    filledForDocuments_ = documents;
+    file_->clear();
+    file_->addAction(actions_[cmd::kFileNew]);
+    file_->addAction(actions_[cmd::kFileOpen]);
+    if (documents) {
+        for (int id : {cmd::kFileClose, cmd::kFileSave, cmd::kFileSaveAs})
+            file_->addAction(actions_[id]);
     }
+    file_->addSeparator();
+    if (documents) {
+        file_->addAction(actions_[cmd::kFilePrint]);
+        file_->addAction(actions_[cmd::kFilePrintPreview]);
+    }
+    file_->addAction(actions_[cmd::kFilePrintSetup]);
+    file_->addSeparator();
+    file_->addAction(actions_[cmd::kAppExit]);
+
+    help_->clear();
+    help_->addAction(actions_[cmd::kHelp]);
+    help_->addSeparator();
+    help_->addAction(documents ? actions_[cmd::kAppAbout] : aboutShort_);
 }
 
 void CMainFrame::CreateToolBar() {
@@ -329,7 +403,7 @@ bool CMainFrame::CreateNavigationBar() {
 }
 
 void CMainFrame::OnNavigationItem(int area) {
-    if (CProgramView::AnyTransferRunning() && area != CNavigationBar::ChannelInformation) return;
+    if (ctx_.transfers.Running() && area != CNavigationBar::ChannelInformation) return;
     switch (area) {
         case CNavigationBar::ProductInformation:
             ShowProductInfo();
@@ -373,22 +447,22 @@ void CMainFrame::UpdateCommandUI() {
         action->setEnabled(true);
     }
     const bool documents = !DocumentWindows().isEmpty();
-    fileShort_->menuAction()->setVisible(!documents);
-    helpShort_->menuAction()->setVisible(!documents);
-    for (QMenu* m : {fileDoc_, edit_, program_, setup_, helpDoc_})
-        m->menuAction()->setVisible(documents);
+    for (QMenu* m : {edit_, program_, setup_}) m->menuAction()->setVisible(documents);
+    if (documents != filledForDocuments_) FillFileAndHelp(documents);
 
     const bool active = ActiveDocumentWindow() != nullptr;
     CProgramView* view = ActiveView();
-    for (int id : kViewCommands) actions_[id]->setEnabled(view && view->IsCommandEnabled(id));
+    for (const CommandDef<CProgramView>& command : ViewCommands())
+        actions_[command.id]->setEnabled(view && view->IsCommandEnabled(command.id));
+    // The language is chosen from a document's Setup menu.
+    actions_[cmd::kLanguage]->setEnabled(view != nullptr);
     actions_[cmd::kFileClose]->setEnabled(active);
     actions_[cmd::kFileSave]->setEnabled(active);
     actions_[cmd::kFileSaveAs]->setEnabled(active);
     actions_[cmd::kFilePrintSetup]->setEnabled(true);
     actions_[cmd::kChannelInfo]->setEnabled(active);
-    for (int id : {cmd::kProductInfo, cmd::kOptionalFeatures, cmd::kSideKey}) {
-        actions_[id]->setEnabled(active && IsSettingsDialogBuilt(id));
-    }
+    for (int id : {cmd::kProductInfo, cmd::kOptionalFeatures, cmd::kSideKey})
+        actions_[id]->setEnabled(active);
     actions_[cmd::kControlBar]->setChecked(navigationDock_ && !navigationDock_->isHidden());
     actions_[cmd::kViewToolbar]->setChecked(toolBar_ && !toolBar_->isHidden());
     actions_[cmd::kViewStatusBar]->setChecked(!statusBar()->isHidden());
@@ -398,9 +472,9 @@ void CMainFrame::UpdateCommandUI() {
     }
     // A running transfer holds back every command that could take its view,
     // document or progress window away (they come back above once it ends).
-    if (CProgramView::AnyTransferRunning()) {
+    if (ctx_.transfers.Running()) {
         for (auto& [id, action] : actions_) {
-            if (!action->isEnabled() || CProgramView::CommandAllowedDuringTransfer(id)) continue;
+            if (!action->isEnabled() || AllowedDuringTransfer(id)) continue;
             action->setEnabled(false);
             action->setProperty("heldByTransfer", true);
         }
@@ -422,8 +496,7 @@ void CMainFrame::WinHelp(int contextNumber) {
 }
 
 QPrinter& CMainFrame::Printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>();
-    return *printer_;
+    return ctx_.Printer();
 }
 
 void CMainFrame::OnFilePrintSetup() {
@@ -470,7 +543,7 @@ void CMainFrame::changeEvent(QEvent* event) {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     // A transfer keeps its view, document and progress window to its end.
-    if (CProgramView::AnyTransferRunning()) {
+    if (ctx_.transfers.Running()) {
         event->ignore();
         return;
     }
@@ -479,11 +552,16 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    // F1 on a highlighted menu item asks for the topic of its command.
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    // F1 on a highlighted menu item asks for the topic of its command. The
+    // shortcut override keeps the frame's own F1 (the focused control's
+    // topic) from taking the key first.
+    const bool press = event->type() == QEvent::KeyPress;
+    if ((press || event->type() == QEvent::ShortcutOverride) &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         if (auto* menu = qobject_cast<QMenu*>(watched)) {
             if (QAction* action = menu->activeAction(); action && action->data().isValid()) {
-                WinHelp(action->data().toInt());
+                event->accept();
+                if (press) WinHelp(action->data().toInt());
                 return true;
             }
         }

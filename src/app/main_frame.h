@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeyCombination>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -65,13 +66,20 @@ class CMainFrame : public QMainWindow {
     void OnChannelInfo();
     void OnControlBar();
     void OnAppAbout();
+    // Stores a new language and restarts the program in it.
+    void OnLanguage();
+    // Handlers of the command table that take no result.
+    void SaveCommand();
+    void SaveAsCommand();
+    void ExitCommand();
+    void NextPaneCommand();
+    void PrevPaneCommand();
+    void HelpCommand();
 
-    // The settings dialogs on the active document (filled by later issues).
+    // The settings dialogs on the active document.
     void ShowProductInfo();
     void ShowOptionalFeatures();
     void ShowSideKey();
-    // Whether the dialog of command 32786, 32788 or 32783 exists yet.
-    static bool IsSettingsDialogBuilt(int commandId);
 
     // The caption: WindowTitle only, never a document name.
     void SetWindowTitleText(const std::string& title);
@@ -107,10 +115,11 @@ class CMainFrame : public QMainWindow {
   private:
     void CreateActions();
     void CreateMenus();
+    void FillFileAndHelp(bool documents);
     void CreateToolBar();
     void CreateStatusBar();
     bool CreateNavigationBar();
-    QAction* AddAction(int id, const QString& text, const QString& prompt);
+    QAction* AddAction(int id, const char* text, const char* prompt, QKeyCombination shortcut);
     void RouteToView(int commandId);
     CChildFrame* AddDocumentWindow(std::unique_ptr<CProgramDoc> doc);
     void OnSubWindowActivated(QMdiSubWindow* window);
@@ -126,17 +135,16 @@ class CMainFrame : public QMainWindow {
     QLabel* messagePane_ = nullptr;
     QList<QLabel*> indicators_;
     std::map<int, QAction*> actions_;
-    QMenu* fileShort_ = nullptr;
-    QMenu* fileDoc_ = nullptr;
+    QMenu* file_ = nullptr;
     QMenu* edit_ = nullptr;
     QMenu* program_ = nullptr;
     QMenu* view_ = nullptr;
     QMenu* setup_ = nullptr;
-    QMenu* helpDoc_ = nullptr;
-    QMenu* helpShort_ = nullptr;
+    QMenu* help_ = nullptr;
+    QAction* aboutShort_ = nullptr;
+    bool filledForDocuments_ = false;
     QPointer<CChildFrame> active_;
     bool hiding_ = false;
-    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace qm530

@@ -1,30 +1,20 @@
 // The settings dialogs that the Edit menu and the navigation tree open on
 // the active document. Without a document window the commands are disabled
 // and the hooks do nothing.
-#include "app/app_context.h"
-#include "app/command_ids.h"
+#include <QCoreApplication>
+
+#include "app/core/ini_file.h"
+#include "app/language_dlg.h"
 #include "app/main_frame.h"
-#include "app/program_doc.h"
-#include "app/ui_services.h"
 #include "editor/program_view.h"
+#include "model/program_doc.h"
 #include "settings/optional_features_dlg.h"
 #include "settings/product_info_dlg.h"
 #include "settings/side_key_dlg.h"
+#include "ui/app_context.h"
+#include "ui/ui_services.h"
 
 namespace qm530 {
-
-bool CMainFrame::IsSettingsDialogBuilt(int commandId) {
-    switch (commandId) {
-        case cmd::kProductInfo:
-            return true;
-        case cmd::kOptionalFeatures:
-            return true;
-        case cmd::kSideKey:
-            return true;
-        default:
-            return false;
-    }
-}
 
 // The dialogs keep nothing between showings (every showing starts from the
 // image and the registry), so each showing gets a fresh one.
@@ -53,6 +43,17 @@ void CMainFrame::ShowSideKey() {
     if (!doc) return;
     CSideKeyDlg dialog(ctx_, doc->Image, this);
     ctx_.services.ExecDialog(dialog);
+}
+
+// Program.ini is written before the new instance starts, and the new
+// instance is this very program file, started without a shell.
+void CMainFrame::OnLanguage() {
+    CLanguageDlg dialog(ctx_, this);
+    if (ctx_.services.ExecDialog(dialog) != QDialog::Accepted || !dialog.LanguageChanged) return;
+    AppContext& ctx = ctx_;
+    close();  // this frame may be gone from here on
+    ctx.theIni.Save(false);
+    ctx.services.StartDetached(QCoreApplication::applicationFilePath(), {});
 }
 
 }  // namespace qm530

@@ -3,17 +3,17 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/app_context.h"
 #include "app/child_frame.h"
-#include "app/command_ids.h"
-#include "app/ini_file.h"
+#include "app/core/ini_file.h"
 #include "app/main_frame.h"
 #include "app/mdi_client.h"
-#include "app/program_doc.h"
-#include "app/string_table.h"
-#include "app/ui_services.h"
 #include "editor/program_view.h"
 #include "model/messages.h"
+#include "model/program_doc.h"
+#include "ui/app_context.h"
+#include "ui/command_ids.h"
+#include "ui/string_table.h"
+#include "ui/ui_services.h"
 
 namespace qm530 {
 
@@ -55,6 +55,7 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
 
 CChildFrame* CMainFrame::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
     auto* frame = new CChildFrame(ctx_, std::move(doc));
+    connect(frame, &CChildFrame::HideRequested, this, &CMainFrame::HideDocumentWindow);
     workspace_->addSubWindow(frame);
     frame->setGeometry(0, 0, 1600, 1200);
     active_ = frame;
@@ -90,7 +91,8 @@ void CMainFrame::DestroyDocumentWindow(CChildFrame* frame) {
 
 bool CMainFrame::NewDocument() {
     auto doc = std::make_unique<CProgramDoc>();
-    if (!doc->OnNewDocument(ctx_.theIni, ctx_.UiLanguage)) return false;
+    if (!doc->OnNewDocument(ctx_.theIni.GetValue("Setup", "AppName", ""), ctx_.UiLanguage))
+        return false;
     ctx_.ImageIsDefault = true;
     AddDocumentWindow(std::move(doc));
     return true;

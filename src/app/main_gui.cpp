@@ -2,11 +2,12 @@
 #include <QApplication>
 #include <QStringList>
 
-#include "app/app_context.h"
-#include "app/ini_file.h"
+#include "app/core/exe_dir.h"
+#include "app/core/ini_file.h"
 #include "app/program_app.h"
-#include "app/settings_registry.h"
-#include "app/ui_services.h"
+#include "ui/app_context.h"
+#include "ui/settings_registry.h"
+#include "ui/ui_services.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

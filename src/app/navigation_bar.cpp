@@ -9,10 +9,10 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "app/app_context.h"
-#include "app/command_ids.h"
 #include "app/language_pack.h"
-#include "app/program_doc.h"
+#include "model/program_doc.h"
+#include "ui/app_context.h"
+#include "ui/command_ids.h"
 
 namespace qm530 {
 

@@ -6,15 +6,15 @@
 #include <QImageReader>
 #include <QMenu>
 
-#include "app/app_context.h"
-#include "app/command_ids.h"
-#include "app/ini_file.h"
+#include "app/core/ini_file.h"
 #include "app/main_frame.h"
-#include "app/string_table.h"
-#include "app/ui_services.h"
 #include "model/messages.h"
 #include "model/numbers.h"
 #include "settings/password_dlg.h"
+#include "ui/app_context.h"
+#include "ui/command_ids.h"
+#include "ui/string_table.h"
+#include "ui/ui_services.h"
 
 namespace qm530 {
 
@@ -48,7 +48,8 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
     ctx_.help.SetHelpRoot(ctx_.ExeDir);
 
     // 4-5. The language pack; without it the program cannot show anything.
-    if (!pack_.Load(QString::fromStdString(ctx_.ExeDir + ctx_.LanguageName + ".rcc"))) {
+    if (!pack_.Load(LanguagePackPath(QString::fromStdString(ctx_.ExeDir),
+                                     QString::fromStdString(ctx_.LanguageName)))) {
         ctx_.services.MessageBox(
             nullptr, QString::fromUtf8(ctx_.Pick("Load language DLL fail", "加载语言链接库失败")),
             QString::fromUtf8(MessageText(msg::kAppTitle, ctx_.UiLanguage)), MsgButtons::Ok,
@@ -72,10 +73,8 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
 
     // 12. The main frame.
     mainFrame_ = std::make_unique<CMainFrame>(ctx_);
-    ctx_.mainFrame = mainFrame_.get();
     ctx_.help.SetOwner(mainFrame_.get());
     if (!mainFrame_->Create()) {
-        ctx_.mainFrame = nullptr;
         mainFrame_.reset();
         exitCode_ = kExitFailure;
         return false;
@@ -85,7 +84,6 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
     const bool opened = arguments.isEmpty() ? mainFrame_->NewDocument()
                                             : mainFrame_->OpenDocumentFile(arguments.constFirst());
     if (!opened) {
-        ctx_.mainFrame = nullptr;
         mainFrame_.reset();
         exitCode_ = kExitFailure;
         return false;

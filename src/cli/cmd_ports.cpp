@@ -1,6 +1,6 @@
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
-#include "cli/json_text.h"
+#include "cli/json_value.h"
 #include "link/serial_devices.h"
 
 namespace qm530::cli {

@@ -5,6 +5,7 @@
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
 #include "cli/fleet.h"
+#include "model/atomic_file.h"
 
 namespace qm530::cli {
 
@@ -32,6 +33,13 @@ int RunRead(Context& ctx) {
         PrintError(ctx.err, "read: give one OUT.dat per --port (" + std::to_string(ports.size()) +
                                 " ports, " + std::to_string(outPaths.size()) + " files)");
         return exitcode::kUsage;
+    }
+    // Known before a port opens, not after a transfer of several seconds.
+    for (const std::string& outPath : outPaths) {
+        if (const Status writable = CheckWritable(outPath); !writable) {
+            PrintError(ctx.err, "read: " + writable.detail() + "; nothing was read");
+            return exitcode::kFailed;
+        }
     }
     const FleetOptions options = FleetOptionsOf(args);
 

@@ -1,85 +1,30 @@
-#include <algorithm>
-
+#include "cli/channel_fields.h"
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
 #include "model/cell_commit.h"
+#include "model/channel_records.h"
 #include "model/channel_table.h"
+#include "model/list_values.h"
 #include "model/messages.h"
-#include "model/tones.h"
-#include "settings/product_catalog.h"
 
 namespace qm530::cli {
 
 namespace {
 
-struct FieldName {
-    const char* name;
-    int column;
-};
-
-constexpr FieldName kFields[] = {
-    {"rx", col::kRx},         {"tx", col::kTx},        {"dec", col::kDecode},
-    {"enc", col::kEncode},    {"power", col::kPower},  {"scan", col::kScanAdd},
-    {"busy", col::kBusyLock}, {"bw", col::kBandwidth},
-};
-
-int ColumnOfField(const std::string& name) {
-    for (const FieldName& f : kFields) {
-        if (name == f.name) return f.column;
-    }
-    return -1;
-}
-
-bool IsToneText(const std::string& text) {
-    for (UiLanguage lang : {UiLanguage::English, UiLanguage::Chinese}) {
-        const auto table = FillToneTable(lang);
-        if (std::find(table.begin(), table.end(), text) != table.end()) return true;
-    }
-    return false;
-}
-
-// Checks that a list column value is one the grid's drop-down list holds.
-bool AcceptedByList(const std::string& field, int column, const std::string& value,
-                    std::string& error) {
-    if (column == col::kDecode || column == col::kEncode) {
-        if (IsToneText(value)) return true;
-        error = field + ": '" + value +
-                "' is not in the tone list; use None (无), a CTCSS tone from 67.0 to 254.1 "
-                "or a DCS code such as D023N or D023I (see 'qm530 tones')";
-        return false;
-    }
-    const ColumnWords words = ListWordsForColumn(column);
-    std::string accepted;
-    for (int i = 0; i < words.count; ++i) {
-        if (words.items[i].Matches(value)) return true;
-    }
-    for (int i = 0; i < words.count; ++i)
-        accepted += std::string(i ? ", " : "") + words.items[i].en;
-    for (int i = 0; i < words.count; ++i) {
-        if (std::string(words.items[i].zh) != words.items[i].en)
-            accepted += std::string(", ") + words.items[i].zh;
-    }
-    error = field + ": '" + value + "' is not one of: " + accepted;
-    return false;
-}
-
-bool StrictChannel(const std::string& text, int& channel) {
-    if (text.empty() || text.size() > 2) return false;
-    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return false;
-    channel = std::stoi(text);
-    return channel >= 1 && channel <= kChannelCount;
-}
-
-bool BandOf(Context& ctx, const Args& args, const RadioImage& image, BandLimits& band) {
-    if (args.Has("--band")) {
-        band = BandLimitsOfText(args.Value("--band"));
+// The grid drops a Tx frequency on a row without an Rx frequency and a list
+// value on a row with neither; the tool says so instead.
+bool WouldBeDropped(const ChannelTable& table, int row, int column, const std::string& value,
+                    std::string& reason) {
+    const bool noRx = table.Cell(row, col::kRx).empty();
+    const bool noTx = table.Cell(row, col::kTx).empty();
+    if (column == col::kRx) return false;
+    if (column == col::kTx) {
+        if (value.empty() || !noRx) return false;
+        reason = "the channel has no Rx frequency (give rx= first)";
         return true;
     }
-    CIniFile ini;
-    if (!LoadIniOrReport(ctx, args, ini)) return false;
-    const ModelAndBand mb = ModelAndBandOf(ini, image);
-    band = mb.modelKnown ? BandLimitsOfText(mb.band) : kRecordLimits;
+    if (!noRx || !noTx) return false;
+    reason = "the channel is not programmed (give rx= first)";
     return true;
 }
 
@@ -99,10 +44,7 @@ int RunSet(Context& ctx) {
     const auto& pos = args.Positional();
     const std::string& path = pos[0];
     int channel = 0;
-    if (!StrictChannel(pos[1], channel)) {
-        PrintError(ctx.err, "set: bad channel number '" + pos[1] + "' (1 to 16)");
-        return exitcode::kUsage;
-    }
+    if (!ChannelArgOrReport(ctx, "set", pos[1], channel)) return exitcode::kUsage;
     struct Edit {
         std::string field;
         int column;
@@ -135,6 +77,12 @@ int RunSet(Context& ctx) {
             PrintError(ctx.err, "set: " + error);
             return exitcode::kFailed;
         }
+        std::string dropped;
+        if (WouldBeDropped(table, channel, e.column, e.value, dropped)) {
+            PrintError(ctx.err, "set: " + e.field + "=" + e.value + " on channel " +
+                                    std::to_string(channel) + " would not be kept: " + dropped);
+            return exitcode::kFailed;
+        }
         const CommitOutcome outcome = CommitCellText(table, channel, e.column, e.value, band, lang);
         if (outcome.rejected()) {
             PrintError(ctx.err, "set: " + e.field + "=" + e.value + ": " +
@@ -142,7 +90,9 @@ int RunSet(Context& ctx) {
             return exitcode::kFailed;
         }
     }
-    GridToImage(table, image);
+    // The other channels keep their bytes exactly, whatever a re-encoding
+    // would make of them.
+    StoreChannel(table, channel, image);
     return SaveImageOrReport(ctx, path, image) ? exitcode::kOk : exitcode::kFailed;
 }
 
@@ -165,6 +115,9 @@ Command SetCommand() {
             "comes from --band, else from the image's model and band in Program.ini\n"
             "(--ini, default the one beside the program), else anything a channel can hold:\n"
             "10 to 999.99999 MHz (a band wider than that is cut to it).\n"
+            "A Tx frequency on a channel without Rx, or a list value on a channel without\n"
+            "frequencies, is refused, as the grid would drop it. Only the record of CHANNEL\n"
+            "and its scan-add bit change; the bytes of the other channels stay as they are.\n"
             "A refused value prints the reason, exits 1 and leaves the file untouched.\n",
             RunSet};
 }

@@ -2,6 +2,11 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+
+#include "app/core/exe_dir.h"
+#include "model/channel_words.h"
+
 namespace qm530::cli {
 
 namespace {
@@ -45,6 +50,17 @@ bool PrepareArgs(Context& ctx, const char* commandName, const std::vector<Option
         return false;
     }
     return true;
+}
+
+bool ChannelArgOrReport(Context& ctx, const char* commandName, const std::string& text,
+                        int& channel) {
+    const bool digits =
+        !text.empty() && text.size() <= 2 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    channel = digits ? std::stoi(text) : 0;
+    if (channel >= 1 && channel <= kChannelCount) return true;
+    PrintError(ctx.err, commandName + std::string(": bad channel number '") + text + "' (1 to 16)");
+    return false;
 }
 
 bool LoadImageOrReport(Context& ctx, const std::string& path, RadioImage& image) {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ini_file.h"
+#include "app/core/ini_file.h"
 #include "cli/args.h"
 #include "cli/command.h"
 #include "model/radio_image.h"
@@ -14,6 +14,12 @@ namespace qm530::cli {
 // otherwise `exitCode` holds the code to return (help printed: 0; usage error: 2).
 bool PrepareArgs(Context& ctx, const char* commandName, const std::vector<OptionDef>& known,
                  std::size_t minPositional, std::size_t maxPositional, Args& args, int& exitCode);
+
+// Reads a channel number argument: one or two digits, 1 to 16. Otherwise
+// prints "COMMAND: bad channel number 'TEXT' (1 to 16)" and returns false
+// (a usage error).
+bool ChannelArgOrReport(Context& ctx, const char* commandName, const std::string& text,
+                        int& channel);
 
 // Loads a .dat file, printing one error line on failure.
 bool LoadImageOrReport(Context& ctx, const std::string& path, RadioImage& image);

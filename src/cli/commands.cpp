@@ -8,9 +8,11 @@ namespace qm530::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        NewCommand(),      ChannelsCommand(), SetCommand(),  InfoCommand(),  TonesCommand(),
-        OptionsCommand(),  OptionCommand(),   ReadCommand(), WriteCommand(), VerifyCommand(),
-        SimulateCommand(), PortsCommand(),    DiffCommand(),
+        NewCommand(),     ChannelsCommand(), SetCommand(),    MoveCommand(),
+        SwapCommand(),    ClearCommand(),    InfoCommand(),   TonesCommand(),
+        OptionsCommand(), OptionCommand(),   ExportCommand(), ImportCommand(),
+        ReadCommand(),    WriteCommand(),    VerifyCommand(), SimulateCommand(),
+        PortsCommand(),   DiffCommand(),
 #ifdef QM530_HAVE_PRINT
         PrintCommand(),
 #endif

@@ -8,10 +8,15 @@ namespace qm530::cli {
 Command NewCommand();
 Command ChannelsCommand();
 Command SetCommand();
+Command MoveCommand();
+Command SwapCommand();
+Command ClearCommand();
 Command InfoCommand();
 Command TonesCommand();
 Command OptionsCommand();
 Command OptionCommand();
+Command ExportCommand();
+Command ImportCommand();
 Command ReadCommand();
 Command WriteCommand();
 Command VerifyCommand();

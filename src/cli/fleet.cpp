@@ -263,8 +263,14 @@ int PortRun::Report(const link::TransferResult& result, bool declined) {
     PrintError(Err(), result.detail);
     if (result.messageId == msg::kPortOpenFailed) {
         reason = "port not opened: " + result.detail;
-        if (port.device != port.name) {
-            const int n = link::ComPortNumber(port.name);
+        const int n = link::ComPortNumber(port.name);
+        if (n == 0) {
+            // No advice can attach a device to it.
+            PrintError(Err(), "port " + port.name +
+                                  " names no device: the COM names are COM1 to COM999 (the "
+                                  "desktop program offers COM1 to COM4), or give a device "
+                                  "path such as /dev/ttyUSB0");
+        } else if (port.device != port.name) {
             const std::string key = "COM" + std::to_string(n);
             const std::string device = port.device.empty() ? "no device" : port.device;
             PrintError(Err(), "port " + port.name + " is " + device + " (set QM530_" + key +

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "cli/json_text.h"
+#include "cli/json_value.h"
 #include "cli/settings_names.h"
 #include "model/channel_table.h"
 #include "model/numbers.h"

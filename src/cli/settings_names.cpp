@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "model/channel_table.h"
 #include "model/numbers.h"
+#include "model/text.h"
 #include "settings/dialog_number.h"
 
 namespace qm530::cli {
@@ -105,16 +107,11 @@ bool IsDigits(const std::string& s) {
            std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::string Trim(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
 std::string ProgrammedChannels(const RadioImage& image) {
     std::string list;
     for (int n = 1; n <= 16; ++n) {
-        if (IsProgrammedChannel(image, n)) list += (list.empty() ? "" : ", ") + std::to_string(n);
+        if (ChannelProgrammedInImage(image, n))
+            list += (list.empty() ? "" : ", ") + std::to_string(n);
     }
     return list.empty() ? "none (the image has no programmed channel)" : list;
 }
@@ -235,7 +232,7 @@ bool SettingsSession::Set(const std::string& name, const std::string& value, std
     scanTouched_ = true;
     if (field == ScanField::PriorityChannel) {
         if (!form.priorityChannelEnabled) {
-            if (!Trim(value).empty()) {
+            if (!TrimBlanks(value).empty()) {
                 error = name + " can only be set with priority=Fixed; it stays empty";
                 return false;
             }
@@ -284,7 +281,7 @@ bool SettingsSession::Store(RadioImage& image, std::string& error) {
     if (scanTouched_) {
         const ScanOutcome out = scan_.Ok(result);
         if (out.refused) {
-            const std::string shown = Trim(scan_.form().priorityChannel);
+            const std::string shown(TrimBlanks(scan_.form().priorityChannel));
             error = "priority-channel: '" + shown + "' is refused (" + out.RefusalMessage(lang_) +
                     "); with priority=Fixed use a programmed channel: " + ProgrammedChannels(image);
             return false;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/csv_text.h"
+
 namespace qm530::cli {
 
 namespace {
@@ -54,21 +56,7 @@ void PrintAligned(std::ostream& out, const std::vector<std::vector<std::string>>
 }
 
 void PrintCsvRecord(std::ostream& out, const std::vector<std::string>& fields) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i) out << ',';
-        const std::string& f = fields[i];
-        if (f.find_first_of(",\"\r\n") == std::string::npos) {
-            out << f;
-            continue;
-        }
-        out << '"';
-        for (char ch : f) {
-            if (ch == '"') out << '"';
-            out << ch;
-        }
-        out << '"';
-    }
-    out << "\r\n";
+    out << CsvRecordText(fields);
 }
 
 }  // namespace qm530::cli

@@ -6,7 +6,7 @@
 #include <QProxyStyle>
 #include <algorithm>
 
-#include "app/command_ids.h"
+#include "ui/command_ids.h"
 
 namespace qm530 {
 

@@ -7,14 +7,14 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "app/app_context.h"
-#include "app/string_table.h"
-#include "app/ui_services.h"
 #include "editor/cell_editors.h"
 #include "editor/channel_grid.h"
 #include "model/cell_commit.h"
 #include "model/messages.h"
 #include "model/tones.h"
+#include "ui/app_context.h"
+#include "ui/string_table.h"
+#include "ui/ui_services.h"
 
 namespace qm530 {
 

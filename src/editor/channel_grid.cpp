@@ -7,8 +7,8 @@
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 
-#include "app/command_ids.h"
 #include "editor/channel_grid_model.h"
+#include "ui/command_ids.h"
 
 namespace qm530 {
 

@@ -10,34 +10,25 @@
 #include <QPrinter>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
-#include "app/command_ids.h"
-#include "app/ini_file.h"
-#include "app/language_dlg.h"
-#include "app/main_frame.h"
-#include "app/program_doc.h"
-#include "app/ui_services.h"
+#include "app/core/ini_file.h"
 #include "editor/channel_editor.h"
-#include "editor/model_band_sync.h"
 #include "editor/print_renderer.h"
+#include "editor/view_commands.h"
 #include "link/com_setup_dlg.h"
 #include "link/gui_transfer_host.h"
 #include "link/port_device.h"
 #include "link/posix_serial_port.h"
 #include "link/process_dlg.h"
+#include "model/program_doc.h"
+#include "settings/model_band_sync.h"
 #include "settings/scan_info_dlg.h"
+#include "ui/app_context.h"
+#include "ui/ui_services.h"
 
 namespace qm530 {
 
-namespace {
-
-// Transfers running now, in all views together.
-int runningTransfers = 0;
-
-}  // namespace
-
 CProgramView::CProgramView(CProgramDoc* doc, AppContext& ctx, QWidget* parent)
-    : QWidget(parent), doc_(doc), ctx_(ctx), languageDlg_(std::make_unique<CLanguageDlg>(ctx)) {
+    : QWidget(parent), doc_(doc), ctx_(ctx) {
     setObjectName(QStringLiteral("ProgramView"));
     editor_ = new CChannelEditor(
         ctx_, table_,
@@ -88,12 +79,27 @@ void CProgramView::OnInitialUpdate() {
 }
 
 void CProgramView::ImageToGrid() {
-    qm530::ImageToGrid(doc_->Image, table_, ctx_.UiLanguage, [this](RadioImage& image) {
-        const BandLimits band = SyncModelAndBand(ctx_, image);
-        BandLow = band.low;
-        BandHigh = band.high;
-    });
+    qm530::ImageToGrid(doc_->Image, table_, ctx_.UiLanguage);
+    ApplyModelAndBand();
     editor_->TableRefilled();
+}
+
+void CProgramView::ApplyModelAndBand() {
+    const RememberedChoice remembered{ctx_.registry->ReadDword("Type", 0),
+                                      ctx_.registry->ReadDword("Field", 0)};
+    const ModelBandSync sync =
+        SyncModelAndBand(ctx_.theIni, ctx_.LanguageValue("AppName"), ctx_.Chinese(),
+                         ctx_.ImageIsDefault, remembered, doc_->Image);
+    doc_->Image[addr::kProductType] = sync.productType;
+    doc_->Image[addr::kBandIndex] = sync.bandIndex;
+    if (sync.remember) {
+        ctx_.registry->WriteDword("Type", sync.remember->type);
+        ctx_.registry->WriteDword("Field", sync.remember->field);
+    }
+    BandLow = sync.limits.low;
+    BandHigh = sync.limits.high;
+    ctx_.WindowTitle = sync.title;
+    emit ctx_.events.CaptionChanged(QString::fromStdString(sync.title));
 }
 
 void CProgramView::GridToImage() {
@@ -105,89 +111,36 @@ void CProgramView::CommitCellEdit() {
     editor_->CommitCellEdit();
 }
 
-bool CProgramView::AnyTransferRunning() {
-    return runningTransfers > 0;
-}
-
-bool CProgramView::CommandAllowedDuringTransfer(int commandId) {
-    switch (commandId) {
-        case cmd::kViewToolbar:
-        case cmd::kViewStatusBar:
-        case cmd::kControlBar:
-        case cmd::kChannelInfo:
-        case cmd::kHelp:
-        case cmd::kNextPane:
-        case cmd::kPrevPane:
-            return true;
-        default:
-            return false;
-    }
-}
-
 bool CProgramView::IsCommandEnabled(int commandId) const {
-    if (AnyTransferRunning()) return false;
-    switch (commandId) {
-        case cmd::kRead:
-        case cmd::kWrite:
-        case cmd::kComSetup:
-        case cmd::kLanguage:
-            return true;
-        case cmd::kScanInfo:
-            return true;
-        case cmd::kFilePrint:
-        case cmd::kFilePrintDirect:
-        case cmd::kFilePrintPreview:
-            return true;
-        default:
-            return false;
-    }
+    if (ctx_.transfers.Running()) return false;
+    return FindCommand(ViewCommands(), commandId) != nullptr;
 }
 
 bool CProgramView::OnCommand(int commandId) {
-    switch (commandId) {
-        case cmd::kRead:
-            OnRead();
-            return true;
-        case cmd::kWrite:
-            OnWrite();
-            return true;
-        case cmd::kComSetup:
-            OnComSetup();
-            return true;
-        case cmd::kScanInfo:
-            OnScanInfo();
-            return true;
-        case cmd::kLanguage:
-            OnLanguage();
-            return true;
-        case cmd::kFilePrint:
-        case cmd::kFilePrintDirect:
-            OnFilePrint();
-            return true;
-        case cmd::kFilePrintPreview:
-            OnFilePrintPreview();
-            return true;
-        default:
-            return false;
-    }
+    const CommandDef<CProgramView>* command = FindCommand(ViewCommands(), commandId);
+    if (!command) return false;
+    (this->*command->handler)();
+    return true;
 }
 
 void CProgramView::OnRead() {
-    PrepareTransfer(0, "Read Data", "读数据", link::kReadProgressSteps);
+    PrepareTransfer(link::TransferDirection::kRead, "Read Data", "读数据",
+                    link::kReadProgressSteps);
 }
 
 void CProgramView::OnWrite() {
-    PrepareTransfer(1, "Write Data", "写数据", link::kWriteProgressSteps);
+    PrepareTransfer(link::TransferDirection::kWrite, "Write Data", "写数据",
+                    link::kWriteProgressSteps);
 }
 
 // Sets the direction and shows the progress window; the transfer starts
 // with its OK. While the window is open, only direction and title change.
-void CProgramView::PrepareTransfer(int direction, const char* englishTitle,
+void CProgramView::PrepareTransfer(link::TransferDirection direction, const char* englishTitle,
                                    const char* chineseTitle, int steps) {
     TransferDirection = direction;
     processDlg_->TransferTitle = QString::fromUtf8(ctx_.Pick(englishTitle, chineseTitle));
     if (processDlg_->Exists()) return;
-    processDlg_->Create(ctx_.mainFrame ? static_cast<QWidget*>(ctx_.mainFrame) : window());
+    processDlg_->Create(window());
     processDlg_->SetRange(0, steps);
     processDlg_->ShowCentred();
 }
@@ -196,24 +149,20 @@ void CProgramView::RunTransfer() {
     if (transferRunning_ || !processDlg_ || !processDlg_->Exists()) return;
     // One transfer at a time: a request that was on its way when another
     // view's transfer started finds its window ready again.
-    if (AnyTransferRunning()) {
+    if (!ctx_.transfers.TryEnter()) {
         processDlg_->BackToReady();
         return;
     }
     // A write sends what the grid shows, the text of an open cell editor
     // included; a read leaves an open editor alone (the grid is refilled
     // only after a complete read).
-    if (TransferDirection == 1) CommitCellEdit();
+    if (TransferDirection == link::TransferDirection::kWrite) CommitCellEdit();
     transferRunning_ = true;
-    ++runningTransfers;
     editor_->setEnabled(false);
-    UpdateFrameCommands();
+    emit ctx_.events.CommandStateChanged();
 
     GuiTransferHost::ViewHooks hooks;
-    hooks.direction = [this] {
-        return TransferDirection == 1 ? link::TransferDirection::kWrite
-                                      : link::TransferDirection::kRead;
-    };
+    hooks.direction = [this] { return TransferDirection; };
     hooks.gridToImage = [this] { GridToImage(); };
     hooks.imageToGrid = [this] { ImageToGrid(); };
     GuiTransferHost host(ctx_, processDlg_.data(), std::move(hooks), this);
@@ -225,16 +174,12 @@ void CProgramView::RunTransfer() {
     if (processDlg_) processDlg_->DestroyWindow();
     editor_->setEnabled(true);
     transferRunning_ = false;
-    --runningTransfers;
-    UpdateFrameCommands();
-}
-
-void CProgramView::UpdateFrameCommands() {
-    if (ctx_.mainFrame) ctx_.mainFrame->UpdateCommandUI();
+    ctx_.transfers.Leave();
+    emit ctx_.events.CommandStateChanged();
 }
 
 void CProgramView::UpdateProgressWindow() {
-    if (processDlg_) processDlg_->HoldOk(AnyTransferRunning() && !transferRunning_);
+    if (processDlg_) processDlg_->HoldOk(ctx_.transfers.Running() && !transferRunning_);
 }
 
 void CProgramView::OnComSetup() {
@@ -244,8 +189,8 @@ void CProgramView::OnComSetup() {
 // The port goes to the view of the active document window, which need not
 // be this one.
 void CProgramView::SetPortNameOfActiveView(const std::string& name) {
-    CProgramView* view = ctx_.mainFrame ? ctx_.mainFrame->ActiveView() : this;
-    if (view) view->PortName = name;
+    QWidget* active = ctx_.activeView ? ctx_.activeView() : this;
+    if (auto* view = qobject_cast<CProgramView*>(active)) view->PortName = name;
 }
 
 // The grid goes into the image first, so that the priority channel check
@@ -266,12 +211,6 @@ print::PrintData CProgramView::PrintDataNow() const {
     return data;
 }
 
-QPrinter& CProgramView::Printer() {
-    if (ctx_.mainFrame) return ctx_.mainFrame->Printer();
-    if (!ownPrinter_) ownPrinter_ = std::make_unique<QPrinter>();
-    return *ownPrinter_;
-}
-
 void CProgramView::ReportPrintFailure(const Status& status) {
     if (status) return;
     ctx_.services.MessageBox(this, QString::fromStdString(status.detail()),
@@ -284,7 +223,7 @@ void CProgramView::ReportPrintFailure(const Status& status) {
 void CProgramView::OnFilePrint() {
     const print::PrintData data = PrintDataNow();
     const int pages = print::PageCount(data.grid);
-    QPrinter& printer = Printer();
+    QPrinter& printer = ctx_.Printer();
     QPrintDialog dialog(&printer, this);
     dialog.setMinMax(1, pages);
     dialog.setFromTo(1, pages);
@@ -298,25 +237,11 @@ void CProgramView::OnFilePrint() {
 // File > Print Preview: every page as it would print, on the chosen printer.
 void CProgramView::OnFilePrintPreview() {
     const print::PrintData data = PrintDataNow();
-    QPrintPreviewDialog preview(&Printer(), this);
+    QPrintPreviewDialog preview(&ctx_.Printer(), this);
     preview.setWindowTitle(QString::fromUtf8(ctx_.Pick("Print Preview", "打印预览")));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&data](QPrinter* printer) { print::PrintDocument(*printer, data); });
     ctx_.services.ExecDialog(preview);
-}
-
-// Stores a new language and restarts the program in it: Program.ini is
-// written before the new instance starts, and the new instance is this
-// very program file, started without a shell.
-void CProgramView::OnLanguage() {
-    languageDlg_->LanguageChanged = false;
-    if (ctx_.services.ExecDialog(*languageDlg_) != QDialog::Accepted ||
-        !languageDlg_->LanguageChanged)
-        return;
-    AppContext& ctx = ctx_;
-    if (ctx.mainFrame) ctx.mainFrame->close();  // this view may be gone from here on
-    ctx.theIni.Save(false);
-    ctx.services.StartDetached(QCoreApplication::applicationFilePath(), {});
 }
 
 }  // namespace qm530

@@ -12,31 +12,27 @@
 #include "model/channel_table.h"
 #include "model/status.h"
 
-class QPrinter;
-
 namespace qm530 {
 
 struct AppContext;
 class CChannelEditor;
 class CComSetupDlg;
-class CLanguageDlg;
 class CProcessDlg;
 class CProgramDoc;
 
 // The view of a document: the channel grid and the commands of the
-// Program and Setup menus and of printing. The main frame sends every
-// view command of the menus, toolbar and accelerators to the view of the
-// active document window through OnCommand.
+// Program menu, Com Setup and printing (editor/view_commands.h). The main
+// frame sends each of them to the view of the active document window
+// through OnCommand.
 //
-// Only one transfer runs at a time. While one runs (in any view):
-// IsCommandEnabled is false for every view command of every view; the
-// progress windows of the other views hold their OK back
+// Only one transfer runs at a time (the application's transfer gate). While
+// one runs (in any view): IsCommandEnabled is false for every view command
+// of every view; the progress windows of the other views hold their OK back
 // (UpdateProgressWindow, from the main frame's UpdateCommandUI), and a
 // transfer request that still reaches a view is refused, leaving its
-// progress window ready; the main frame disables every command but those
-// of CommandAllowedDuringTransfer, so that nothing takes a view, a document
-// or the progress window away or opens a dialog of its own; the main window
-// refuses to close.
+// progress window ready. The view tells the main frame when a transfer
+// begins or ends (CShellEvents::CommandStateChanged), and what the caption
+// is after the grid was filled (CShellEvents::CaptionChanged).
 class CProgramView : public QWidget {
     Q_OBJECT
   public:
@@ -50,7 +46,8 @@ class CProgramView : public QWidget {
     // builds the grid's editors and layout the first time, sets the
     // document window's icon and fills the grid from the image.
     virtual void OnInitialUpdate();
-    // The image into the grid (ends with the model/band synchronisation).
+    // The image into the grid, then the model and band brought in step
+    // (caption, band limits, remembered choice).
     void ImageToGrid();
     // The grid back into the image (before save, write and Scan Info),
     // after committing an open cell editor.
@@ -58,13 +55,13 @@ class CProgramView : public QWidget {
     // Validates and commits the open cell editor, if any.
     void CommitCellEdit();
 
-    // Whether a view command (ids in app/command_ids.h) is available now.
+    // Whether a view command (ids in ui/command_ids.h) is available now.
     bool IsCommandEnabled(int commandId) const;
     // Runs a view command; false when the view does not handle it.
     bool OnCommand(int commandId);
 
     std::string PortName = "COM1";
-    int TransferDirection = 0;
+    link::TransferDirection TransferDirection = link::TransferDirection::kRead;
     std::int32_t BandLow = 0;
     std::int32_t BandHigh = 0;
 
@@ -81,20 +78,15 @@ class CProgramView : public QWidget {
     const link::TransferResult& LastTransfer() const { return lastTransfer_; }
 
     bool TransferRunning() const { return transferRunning_; }
-    static bool AnyTransferRunning();
     // Holds the progress window's OK back while another view's transfer
     // runs, and gives it back once none runs.
     void UpdateProgressWindow();
-    // The main frame's commands that stay available while a transfer runs:
-    // showing and hiding bars, bringing the document window back, help.
-    static bool CommandAllowedDuringTransfer(int commandId);
 
   public slots:
     void OnRead();
     void OnWrite();
     void OnComSetup();
     void OnScanInfo();
-    void OnLanguage();
     void OnFilePrint();
     void OnFilePrintPreview();
     // The progress window's OK: runs the whole transfer, then closes the
@@ -102,12 +94,11 @@ class CProgramView : public QWidget {
     void RunTransfer();
 
   private:
-    void PrepareTransfer(int direction, const char* englishTitle, const char* chineseTitle,
-                         int steps);
+    void PrepareTransfer(link::TransferDirection direction, const char* englishTitle,
+                         const char* chineseTitle, int steps);
+    void ApplyModelAndBand();
     void SetPortNameOfActiveView(const std::string& name);
-    void UpdateFrameCommands();
     print::PrintData PrintDataNow() const;
-    QPrinter& Printer();
     void ReportPrintFailure(const Status& status);
 
     CProgramDoc* doc_;
@@ -116,12 +107,10 @@ class CProgramView : public QWidget {
     CChannelEditor* editor_ = nullptr;
     QPointer<CProcessDlg> processDlg_;
     QPointer<CComSetupDlg> comSetupDlg_;
-    std::unique_ptr<CLanguageDlg> languageDlg_;
     bool firstUpdate_ = true;
     bool transferRunning_ = false;
     PortFactory portFactory_;
     link::TransferResult lastTransfer_;
-    std::unique_ptr<QPrinter> ownPrinter_;  // printing without a main frame (tests)
 };
 
 }  // namespace qm530

@@ -4,19 +4,20 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
-#include "app/command_ids.h"
-#include "app/f1_help.h"
-#include "app/ini_file.h"
-#include "app/registry.h"
+#include "app/core/ini_file.h"
+#include "app/core/registry.h"
 #include "link/port_device.h"
 #include "link/posix_serial_port.h"
+#include "ui/app_context.h"
+#include "ui/command_ids.h"
+#include "ui/f1_help.h"
 
 namespace qm530 {
 
@@ -45,6 +46,7 @@ CComSetupDlg::CComSetupDlg(AppContext& ctx, std::function<void(const std::string
         device->setFont(small);
         device->setForegroundRole(QPalette::PlaceholderText);
         group_->addButton(button, i);
+        button->installEventFilter(this);
         buttons_[static_cast<std::size_t>(i)] = button;
         devices_[static_cast<std::size_t>(i)] = device;
         // COM1 COM2 in the first row, COM3 COM4 in the second.
@@ -93,6 +95,52 @@ void CComSetupDlg::OnInitDialog() {
     }
     PortIndex = static_cast<int>(ctx_.registry->ReadDword("com", 1)) - 1;
     SelectIndex(PortIndex);
+    const int stop = TabStopIndex();
+    if (stop >= 0) buttons_[static_cast<std::size_t>(stop)]->setFocus(Qt::TabFocusReason);
+}
+
+int CComSetupDlg::TabStopIndex() const {
+    const int selected = SelectedIndex();
+    if (selected >= 0 && buttons_[static_cast<std::size_t>(selected)]->isEnabled()) return selected;
+    for (int i = 0; i < kPortCount; ++i) {
+        if (buttons_[static_cast<std::size_t>(i)]->isEnabled()) return i;
+    }
+    return -1;
+}
+
+void CComSetupDlg::UpdateTabStop() {
+    const int stop = TabStopIndex();
+    for (int i = 0; i < kPortCount; ++i) {
+        buttons_[static_cast<std::size_t>(i)]->setFocusPolicy(i == stop ? Qt::StrongFocus
+                                                                        : Qt::ClickFocus);
+    }
+}
+
+// Arrow keys move among the enabled ports and select the one they reach, as
+// automatic radio buttons do.
+bool CComSetupDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const int step = key == Qt::Key_Right || key == Qt::Key_Down ? 1
+                         : key == Qt::Key_Left || key == Qt::Key_Up  ? -1
+                                                                     : 0;
+        int from = -1;
+        for (int i = 0; i < kPortCount; ++i) {
+            if (watched == buttons_[static_cast<std::size_t>(i)]) from = i;
+        }
+        if (step != 0 && from >= 0) {
+            for (int n = 1; n < kPortCount; ++n) {
+                const int i = ((from + step * n) % kPortCount + kPortCount) % kPortCount;
+                QRadioButton* next = buttons_[static_cast<std::size_t>(i)];
+                if (!next->isEnabled()) continue;
+                SelectIndex(i);
+                next->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 int CComSetupDlg::SelectedIndex() const {
@@ -106,6 +154,7 @@ int CComSetupDlg::SelectedIndex() const {
 void CComSetupDlg::SelectIndex(int index) {
     for (int i = 0; i < kPortCount; ++i)
         buttons_[static_cast<std::size_t>(i)]->setChecked(i == index);
+    UpdateTabStop();
 }
 
 void CComSetupDlg::accept() {

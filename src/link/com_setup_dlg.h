@@ -38,11 +38,16 @@ class CComSetupDlg : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void OnInitDialog();
     int SelectedIndex() const;
     void SelectIndex(int index);
+    // The one button of the group that Tab reaches: the selected one when it
+    // is enabled, else the first enabled one.
+    int TabStopIndex() const;
+    void UpdateTabStop();
 
     AppContext& ctx_;
     std::function<void(const std::string&)> setPortName_;

@@ -3,11 +3,11 @@
 #include <QCoreApplication>
 #include <QThread>
 
-#include "app/app_context.h"
-#include "app/string_table.h"
-#include "app/ui_services.h"
 #include "link/process_dlg.h"
 #include "model/messages.h"
+#include "ui/app_context.h"
+#include "ui/string_table.h"
+#include "ui/ui_services.h"
 
 namespace qm530 {
 
@@ -66,6 +66,11 @@ void GuiTransferHost::PumpOne() {
 
 bool GuiTransferHost::CancelRequested() {
     return !progress_ || progress_->CancelRequested;
+}
+
+bool GuiTransferHost::Waiting() {
+    QCoreApplication::processEvents();
+    return CancelRequested();
 }
 
 void GuiTransferHost::Sleep(int milliseconds) {

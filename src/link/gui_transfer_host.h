@@ -38,6 +38,9 @@ class GuiTransferHost : public link::TransferHost {
     void PumpOne() override;
     bool CancelRequested() override;
     void Sleep(int milliseconds) override;
+    // Handles the pending events, so that the window repaints and Cancel
+    // works while the radio is silent.
+    bool Waiting() override;
 
     // The text of a transfer message: the string-table text, and for a port
     // that cannot be opened the reason this system gives.

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "app/ini_file.h"
+#include "app/core/ini_file.h"
 
 namespace qm530::link {
 

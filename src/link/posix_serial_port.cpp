@@ -160,6 +160,11 @@ Status PosixSerialPort::Configure() {
     return Status::Ok();
 }
 
+void PosixSerialPort::SetWaitHook(WaitHook hook) {
+    waitHook_ = std::move(hook);
+    lastHook_ = Now();
+}
+
 ReadResult PosixSerialPort::Read(std::size_t n) {
     ReadResult result;
     if (fd_ < 0) {
@@ -172,6 +177,9 @@ ReadResult PosixSerialPort::Read(std::size_t n) {
                  timeouts_.readConstant) *
                     kNanosPerMs;
     const Nanos gap = static_cast<Nanos>(timeouts_.interByteGap) * kNanosPerMs;
+    // The interval runs across calls: the pauses and short reads between
+    // two long waits count towards it as well.
+    const Nanos hookInterval = static_cast<Nanos>(kWaitHookIntervalMs) * kNanosPerMs;
     Nanos lastByte = 0;
     std::uint8_t buffer[256];
     while (result.bytes.size() < n) {
@@ -181,6 +189,20 @@ ReadResult PosixSerialPort::Read(std::size_t n) {
         // Time is up: still take what is already waiting, since this
         // process may simply not have run while those bytes arrived.
         const bool lastLook = wait <= 0;
+        // The deadline and the gap are absolute times, so the time the
+        // hook takes does not lengthen the read.
+        if (waitHook_ && !lastLook) {
+            const Nanos nextHook = lastHook_ + hookInterval;
+            if (now >= nextHook) {
+                if (waitHook_()) {
+                    result.status = Status::Fail("cancelled");
+                    break;
+                }
+                lastHook_ = Now();
+                continue;
+            }
+            if (nextHook - now < wait) wait = nextHook - now;
+        }
         Ready ready;
         if (!WaitFor(fd_, POLLIN, cancelFd_, lastLook ? 0 : wait, ready)) {
             // A signal: wait on, unless it was the cancel, which the next

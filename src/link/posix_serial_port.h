@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "link/serial_port.h"
 
 namespace qm530::link {
@@ -23,6 +25,7 @@ class PosixSerialPort : public SerialPort {
     void Purge(PurgeKind kind) override;
     void Close() override;
     bool IsOpen() const override { return fd_ >= 0; }
+    void SetWaitHook(WaitHook hook) override;
 
     const std::string& Device() const { return device_; }
     // Changes the time limits of the calls that follow.
@@ -37,6 +40,8 @@ class PosixSerialPort : public SerialPort {
   private:
     int fd_ = -1;
     int cancelFd_ = -1;
+    WaitHook waitHook_;
+    std::int64_t lastHook_ = 0;  // monotonic nanoseconds of the last hook call
     // True when this port set the device's exclusive flag, which Close then
     // clears again.
     bool setExclusive_ = false;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -29,6 +30,12 @@ struct PortTimeouts {
     int writeConstant = 50;
 };
 
+// Called about every kWaitHookIntervalMs while a port call waits for the
+// radio, so that the program can keep its windows alive; true ends the
+// waiting call at once as a cancel.
+using WaitHook = std::function<bool()>;
+constexpr int kWaitHookIntervalMs = 20;
+
 // A serial port as the clone protocol uses it: exclusive, 9600 8N1 raw,
 // with time-limited reads.
 class SerialPort {
@@ -52,6 +59,10 @@ class SerialPort {
     // Lets pending output finish. Harmless when not open.
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
+    // Installs (or, with an empty hook, removes) the hook a waiting Read
+    // calls. Its time limits stay as they are. Ports that never wait long
+    // may ignore it.
+    virtual void SetWaitHook(WaitHook hook) { (void)hook; }
 };
 
 }  // namespace qm530::link

@@ -88,12 +88,14 @@ TransferResult Transfer::Run() {
     }
     // A port that refuses a setting may still work; the handshake will tell.
     port_.Configure();
+    port_.SetWaitHook([this] { return host_.Waiting(); });
 
     Step step = Handshake();
     if (step == Step::kDone) {
         result_.direction = host_.Direction();
         step = result_.direction == TransferDirection::kWrite ? WriteBlocks() : ReadBlocks();
     }
+    port_.SetWaitHook({});
     port_.Close();
     result_.outcome = step == Step::kDone        ? TransferOutcome::kCompleted
                       : step == Step::kCancelled ? TransferOutcome::kCancelled
@@ -144,6 +146,8 @@ Transfer::Step Transfer::Handshake() {
                 ++counter;
             }
         }
+        // A Cancel given while a read waited ends the transfer without the prompt.
+        if (host_.CancelRequested()) return Step::kCancelled;
         if (!host_.AskRetry(problem)) return Fail(msg::kCommError, problem, -1, true);
         counter = 1;
     }

@@ -36,6 +36,11 @@ class TransferHost {
     // Read right after every pump step; true ends the transfer silently.
     virtual bool CancelRequested() = 0;
     virtual void Sleep(int milliseconds) = 0;
+    // Called about every 20 ms while a port call waits for the radio (a
+    // silent radio keeps a read waiting for seconds): the place to keep a
+    // user interface responsive. True ends the wait as a cancel, and the
+    // transfer then ends as at a pump step that sees CancelRequested.
+    virtual bool Waiting() { return false; }
 };
 
 enum class TransferOutcome { kCompleted, kCancelled, kFailed };

@@ -44,6 +44,14 @@ bool WriteAll(int fd, const std::string& data) {
     return true;
 }
 
+// A file nobody may write counts as read-only also for a user (root) whom
+// the system would let write it.
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    return (st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 }  // namespace
 
 std::string WriteTargetOf(const std::string& path) {
@@ -54,9 +62,7 @@ std::string WriteTargetOf(const std::string& path) {
 
 Status WriteFileAtomically(const std::string& requested, const std::string& data) {
     const std::string path = WriteTargetOf(requested);
-    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
-        return Status::Fail(requested + ": the file is read-only");
-    }
+    if (IsReadOnlyFile(path)) return Status::Fail(requested + ": the file is read-only");
     const std::string dir = DirectoryOf(path);
     std::string tmpl = dir + "/." + BaseNameOf(path) + ".tmpXXXXXX";
     std::vector<char> name(tmpl.begin(), tmpl.end());
@@ -102,6 +108,22 @@ Status WriteFileAtomically(const std::string& requested, const std::string& data
         ::fsync(dfd);
         ::close(dfd);
     }
+    return Status::Ok();
+}
+
+Status CheckWritable(const std::string& requested) {
+    const std::string path = WriteTargetOf(requested);
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return Status::Fail(requested + ": is a directory");
+        if (IsReadOnlyFile(path)) return Status::Fail(requested + ": the file is read-only");
+    }
+    const std::string dir = DirectoryOf(path);
+    if (::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return Status::Fail(requested + ": the directory " + dir + " does not exist");
+    if (::access(dir.c_str(), W_OK | X_OK) != 0)
+        return Status::Fail(requested + ": the directory " + dir +
+                            " may not be written: " + ErrnoText(errno));
     return Status::Ok();
 }
 

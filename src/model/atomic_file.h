@@ -13,6 +13,11 @@ namespace qm530 {
 // not write is refused.
 Status WriteFileAtomically(const std::string& path, const std::string& data);
 
+// Whether WriteFileAtomically could write `path` now: its directory exists
+// and may be written, and the file is not a directory and not read-only.
+// For commands that must know before long work whose result goes there.
+Status CheckWritable(const std::string& path);
+
 // Overwrites an existing file from its start and cuts it to the new length.
 // Only for files whose directory does not let us replace them: a failure
 // half-way leaves a damaged file.

@@ -1,7 +1,6 @@
 #include "model/cell_commit.h"
 
 #include "model/messages.h"
-#include "model/numbers.h"
 #include "model/tones.h"
 
 namespace qm530 {
@@ -9,15 +8,17 @@ namespace qm530 {
 namespace {
 
 struct Checked {
-    std::string text;  // "%3.5f" of the typed value
+    std::string text;  // the checked units as the grid shows them
     int messageId = 0;
 };
 
 Checked CheckFrequency(const std::string& typed, const BandLimits& band) {
-    const double v = CAtof(typed);
+    const int f = FrequencyUnitsOfText(typed);
     Checked c;
-    c.text = CFormat("%3.5f", v);
-    const int f = ScaleToInt(v, 100000.0);
+    // Built from the units that are checked, so that the text stored is the
+    // value validated: 145.000009 is 14500000 units and shows 145.00000,
+    // where "%3.5f" of the typed number would round it up off the raster.
+    c.text = FormatFrequency(f);
     // A frequency the record cannot hold is out of range whatever the band says.
     const BandLimits limits = StorableLimits(band);
     if (f < limits.low || f > limits.high) {

@@ -1,5 +1,6 @@
 #include "model/channel_table.h"
 
+#include "model/band.h"
 #include "model/numbers.h"
 #include "model/tones.h"
 
@@ -7,8 +8,13 @@ namespace qm530 {
 
 namespace {
 
-constexpr int RecordAddress(int channel) {
-    return channel * 16;
+// A text the eight digits cannot hold came from the stored bytes (the cell
+// editor refuses such values), so those bytes stay; encoding it would wrap
+// 1656.66665 to 56.66665.
+void WriteFrequencyText(RadioImage& image, int address, const std::string& text) {
+    const int units = FrequencyUnitsOfText(text);
+    if (units > kRecordLimits.high) return;
+    WriteFrequency(image, address, units);
 }
 
 }  // namespace
@@ -20,7 +26,7 @@ bool FrequencyFieldEmpty(const RadioImage& image, int address) {
 
 bool ChannelProgrammedInImage(const RadioImage& image, int channel) {
     return channel >= 1 && channel <= kChannelCount &&
-           !FrequencyFieldEmpty(image, RecordAddress(channel));
+           !FrequencyFieldEmpty(image, ChannelRecordAddress(channel));
 }
 
 void ChannelTable::WriteLabels(UiLanguage lang) {
@@ -78,10 +84,9 @@ int FrequencyUnitsOfText(std::string_view mhzText) {
     return ScaleToInt(CAtof(mhzText), 100000.0);
 }
 
-void ImageToGrid(RadioImage& image, ChannelTable& table, UiLanguage lang,
-                 const SyncModelAndBandHook& sync) {
+void ImageToGrid(const RadioImage& image, ChannelTable& table, UiLanguage lang) {
     for (int n = 1; n <= kChannelCount; ++n) {
-        const int base = RecordAddress(n);
+        const int base = ChannelRecordAddress(n);
         table.SetCell(n, col::kRx, FrequencyText(image, base));
         table.SetCell(n, col::kTx, FrequencyText(image, base + 4));
         const bool rowEmpty = table.Cell(n, col::kRx).empty() && table.Cell(n, col::kTx).empty();
@@ -120,7 +125,7 @@ void ImageToGrid(RadioImage& image, ChannelTable& table, UiLanguage lang,
     // Channels 9-16 judge it from the stored frequencies, after the bit.
     const std::uint8_t high = image[addr::kScanAddHigh];
     for (int n = 16; n >= 9; --n) {
-        const int base = RecordAddress(n);
+        const int base = ChannelRecordAddress(n);
         if ((high >> (n - 9)) & 1) {
             table.SetCell(n, col::kScanAdd, words::kYes.In(lang));
         } else if (FrequencyFieldEmpty(image, base) || FrequencyFieldEmpty(image, base + 4)) {
@@ -129,39 +134,40 @@ void ImageToGrid(RadioImage& image, ChannelTable& table, UiLanguage lang,
             table.SetCell(n, col::kScanAdd, words::kNo.In(lang));
         }
     }
-    if (sync) sync(image);
+}
+
+void EncodeChannelRow(const ChannelTable& table, int n, RadioImage& image) {
+    const int base = ChannelRecordAddress(n);
+    WriteFrequencyText(image, base, table.Cell(n, col::kRx));
+    WriteFrequencyText(image, base + 4, table.Cell(n, col::kTx));
+    WriteToneWord(image, base + 8, table.Cell(n, col::kDecode));
+    WriteToneWord(image, base + 10, table.Cell(n, col::kEncode));
+
+    auto& mode = image[static_cast<std::size_t>(base + 13)];
+    if (words::kHigh.Matches(table.Cell(n, col::kPower))) {
+        mode |= 0x20;
+    } else {
+        mode &= static_cast<std::uint8_t>(~0x20);
+    }
+    auto& flags = image[static_cast<std::size_t>(base + 12)];
+    flags &= static_cast<std::uint8_t>(~0x18);
+    const std::string& busy = table.Cell(n, col::kBusyLock);
+    if (words::kOff.Matches(busy)) {
+        // both bits stay clear
+    } else if (words::kCarrier.Matches(busy)) {
+        flags |= 0x08;
+    } else {
+        flags |= 0x10;
+    }
+    if (words::kWide.Matches(table.Cell(n, col::kBandwidth))) {
+        mode |= 0x10;
+    } else {
+        mode &= static_cast<std::uint8_t>(~0x10);
+    }
 }
 
 void GridToImage(const ChannelTable& table, RadioImage& image) {
-    for (int n = 1; n <= kChannelCount; ++n) {
-        const int base = RecordAddress(n);
-        WriteFrequency(image, base, FrequencyUnitsOfText(table.Cell(n, col::kRx)));
-        WriteFrequency(image, base + 4, FrequencyUnitsOfText(table.Cell(n, col::kTx)));
-        WriteToneWord(image, base + 8, table.Cell(n, col::kDecode));
-        WriteToneWord(image, base + 10, table.Cell(n, col::kEncode));
-
-        auto& mode = image[static_cast<std::size_t>(base + 13)];
-        if (words::kHigh.Matches(table.Cell(n, col::kPower))) {
-            mode |= 0x20;
-        } else {
-            mode &= static_cast<std::uint8_t>(~0x20);
-        }
-        auto& flags = image[static_cast<std::size_t>(base + 12)];
-        flags &= static_cast<std::uint8_t>(~0x18);
-        const std::string& busy = table.Cell(n, col::kBusyLock);
-        if (words::kOff.Matches(busy)) {
-            // both bits stay clear
-        } else if (words::kCarrier.Matches(busy)) {
-            flags |= 0x08;
-        } else {
-            flags |= 0x10;
-        }
-        if (words::kWide.Matches(table.Cell(n, col::kBandwidth))) {
-            mode |= 0x10;
-        } else {
-            mode &= static_cast<std::uint8_t>(~0x10);
-        }
-    }
+    for (int n = 1; n <= kChannelCount; ++n) EncodeChannelRow(table, n, image);
     std::uint8_t low = 0;
     std::uint8_t high = 0;
     for (int n = 1; n <= 8; ++n) {

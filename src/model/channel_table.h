@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <string>
 
 #include "model/channel_words.h"
@@ -34,18 +33,20 @@ class ChannelTable {
     std::array<std::array<std::string, kTableCols>, kTableRows> cells_;
 };
 
-// Called at the end of ImageToGrid to bring the model and band bytes in step
-// with the user's remembered choice; the desktop program sets the caption
-// and the band limits there too.
-using SyncModelAndBandHook = std::function<void(RadioImage&)>;
+// Channel n (1-16) is the 16-byte record at n x 16.
+constexpr int kRecordSize = 16;
+constexpr int ChannelRecordAddress(int channel) {
+    return channel * kRecordSize;
+}
 
 // Decodes the 16 channel records and the scan-add bits into rows 1-16.
-void ImageToGrid(RadioImage& image, ChannelTable& table, UiLanguage lang,
-                 const SyncModelAndBandHook& sync = {});
+void ImageToGrid(const RadioImage& image, ChannelTable& table, UiLanguage lang);
 
 // Encodes rows 1-16 into the channel records and rebuilds the scan-add bits.
 // Bytes +14/+15 and the bits outside the field masks are left as they were.
 void GridToImage(const ChannelTable& table, RadioImage& image);
+// Encodes row n (1-16) into its record only; the scan-add bits stay as they are.
+void EncodeChannelRow(const ChannelTable& table, int n, RadioImage& image);
 
 // True when the frequency field at `address` is empty: its top byte is 0x00 or 0xFF.
 bool FrequencyFieldEmpty(const RadioImage& image, int address);

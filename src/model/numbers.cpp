@@ -70,7 +70,32 @@ std::string U128ToString(U128 v) {
 }  // namespace
 
 double CAtof(std::string_view text) {
-    const std::string s(text);
+    // Only the decimal form is read: blanks, sign, digits, point, digits,
+    // exponent. strtod alone would also take "0x91", "inf" and "nan".
+    const auto isDigit = [&](std::size_t i) {
+        return i < text.size() && text[i] >= '0' && text[i] <= '9';
+    };
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+    const std::size_t start = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t digits = 0;
+    for (; isDigit(i); ++i) ++digits;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        for (; isDigit(i); ++i) ++digits;
+    }
+    if (digits == 0) return 0.0;
+    std::size_t end = i;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        if (isDigit(j)) {
+            while (isDigit(j)) ++j;
+            end = j;
+        }
+    }
+    const std::string s(text.substr(start, end - start));
     return ::strtod_l(s.c_str(), nullptr, CLocale());
 }
 

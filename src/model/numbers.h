@@ -6,7 +6,8 @@
 namespace qm530 {
 
 // atof with the C locale, whatever the process locale is: leading blanks
-// are skipped, the longest numeric prefix is read, 0 when there is none.
+// are skipped, the longest decimal prefix (sign, digits, point, exponent) is
+// read, 0 when there is none. Hexadecimal, inf and nan are not numbers here.
 double CAtof(std::string_view text);
 
 // atoi with the C locale; values beyond the int range are clamped.

@@ -9,6 +9,11 @@
 
 namespace qm530 {
 
+// The low byte of a value, as a byte field stores it.
+constexpr std::uint8_t LowByte(int value) {
+    return static_cast<std::uint8_t>(value & 0xFF);
+}
+
 constexpr std::size_t kImageSize = 1024;
 constexpr std::uint8_t kUnprogrammed = 0xFF;
 

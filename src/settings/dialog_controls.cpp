@@ -9,7 +9,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/command_ids.h"
+#include "ui/command_ids.h"
 
 namespace qm530 {
 

@@ -55,10 +55,6 @@ int Selectable(FeatureList list, int position) {
     return position >= 0 && position < ItemCount(list) ? position : -1;
 }
 
-std::uint8_t LowByte(int v) {
-    return static_cast<std::uint8_t>(v & 0xFF);
-}
-
 void StoreBits(RadioImage& image, int address, int mask, int value) {
     const auto a = static_cast<std::size_t>(address);
     image[a] = LowByte((image[a] & ~mask) | (value & mask));

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
-#include "app/command_ids.h"
-#include "app/ui_services.h"
+#include "ui/app_context.h"
+#include "ui/command_ids.h"
+#include "ui/ui_services.h"
 
 namespace qm530 {
 

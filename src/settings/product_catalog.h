@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ini_file.h"
+#include "app/core/ini_file.h"
 #include "model/band.h"
 #include "model/radio_image.h"
 

@@ -7,13 +7,12 @@
 #include <QShowEvent>
 #include <climits>
 
-#include "app/app_context.h"
-#include "app/command_ids.h"
-#include "app/f1_help.h"
-#include "app/main_frame.h"
 #include "model/band.h"
 #include "settings/dialog_controls.h"
 #include "settings/product_catalog.h"
+#include "ui/app_context.h"
+#include "ui/command_ids.h"
+#include "ui/f1_help.h"
 
 namespace qm530 {
 
@@ -94,11 +93,8 @@ void CProductInfoDlg::accept() {
     // The caption of this choice always carries the English labels.
     const std::string title =
         BuildWindowTitle(ctx_.LanguageValue("AppName"), modelText, bandText, false);
-    if (ctx_.mainFrame) {
-        ctx_.mainFrame->SetWindowTitleText(title);
-    } else {
-        ctx_.WindowTitle = title;
-    }
+    ctx_.WindowTitle = title;
+    emit ctx_.events.CaptionChanged(QString::fromStdString(title));
 
     const BandLimits limits = BandLimitsOfText(bandText);
     if (target_.bandLow) *target_.bandLow = limits.low;

@@ -18,10 +18,6 @@ constexpr double kLookBackPerUnit = 20.0;  // steps per unit of time
 // a grid point still snaps to that point.
 constexpr double kDownStepSlack = 0.04;
 
-std::uint8_t LowByte(int v) {
-    return static_cast<std::uint8_t>(v & 0xFF);
-}
-
 int ReadWord(const RadioImage& image, int address) {
     const auto a = static_cast<std::size_t>(address);
     return image[a] | (image[a + 1] << 8);
@@ -142,10 +138,6 @@ int SpinScanTime(int v, SpinDirection dir) {
     return v <= 0 ? kScanTimeMax : v - 1;
 }
 
-bool IsProgrammedChannel(const RadioImage& image, int n) {
-    return ChannelProgrammedInImage(image, n);
-}
-
 std::string& ScanInfoForm::Text(ScanField field) {
     switch (field) {
         case ScanField::LookBackA:
@@ -183,8 +175,10 @@ void ScanInfoLogic::Load(const RadioImage& image) {
     SelectPriority(IsKnownPriority(mode) ? mode : -1);
     members_.priorityChannel =
         form_.priority == kPriorityFixed ? CFormatInt("%2d", image[a::kPriorityChannel]) : "";
-    members_.lookBackA = LookBackTimeOfCode(image[a::kLookBackA]);
-    members_.lookBackB = LookBackTimeOfCode(image[a::kLookBackB]);
+    loadedLookBackA_ = image[a::kLookBackA];
+    loadedLookBackB_ = image[a::kLookBackB];
+    members_.lookBackA = LookBackTimeOfCode(loadedLookBackA_);
+    members_.lookBackB = LookBackTimeOfCode(loadedLookBackB_);
     form_.revert = RevertPositionOfCode(form_.priority, image[a::kRevertChannel]);
     members_.dropoutDelay = ReadWord(image, a::kDropoutDelay);
     members_.txDwell = ReadWord(image, a::kTxDwell);
@@ -253,16 +247,21 @@ ScanOutcome ScanInfoLogic::Ok(RadioImage& image, TextSelection selection) {
     ScanOutcome out;
     out.invalidNumber = ReadMembers();
     // A time outside the radio's range must never reach the image, also
-    // when OK comes with Enter while a time edit still has the focus.
-    members_.lookBackA = ClampLookBack(members_.lookBackA);
-    members_.lookBackB = ClampLookBack(members_.lookBackB);
+    // when OK comes with Enter while a time edit still has the focus. The
+    // look-back edits are limited only while the user can change them;
+    // disabled, they store the codes they were loaded from.
+    const bool lookBack = form_.lookBackEnabled;
+    if (lookBack) {
+        members_.lookBackA = ClampLookBack(members_.lookBackA);
+        members_.lookBackB = ClampLookBack(members_.lookBackB);
+    }
     members_.dropoutDelay = ClampScanTime(members_.dropoutDelay);
     members_.txDwell = ClampScanTime(members_.txDwell);
     ShowMembers();
 
     if (form_.priority == kPriorityFixed) {
         const int n = CAtoi(members_.priorityChannel);
-        if (!IsProgrammedChannel(image, n)) {
+        if (!ChannelProgrammedInImage(image, n)) {
             std::string& text = form_.priorityChannel;
             const std::size_t start = std::min(selection.start, text.size());
             text.erase(start, std::min(selection.length, text.size() - start));
@@ -273,8 +272,10 @@ ScanOutcome ScanInfoLogic::Ok(RadioImage& image, TextSelection selection) {
         image[a::kPriorityChannel] = LowByte(n);
     }
     if (IsKnownPriority(form_.priority)) image[a::kPriorityMode] = LowByte(form_.priority);
-    image[a::kLookBackA] = LowByte(LookBackCodeOfTime(members_.lookBackA));
-    image[a::kLookBackB] = LowByte(LookBackCodeOfTime(members_.lookBackB));
+    image[a::kLookBackA] =
+        lookBack ? LowByte(LookBackCodeOfTime(members_.lookBackA)) : loadedLookBackA_;
+    image[a::kLookBackB] =
+        lookBack ? LowByte(LookBackCodeOfTime(members_.lookBackB)) : loadedLookBackB_;
     image[a::kRevertChannel] = LowByte(RevertCodeOfPosition(form_.priority, form_.revert));
     WriteWord(image, a::kDropoutDelay, members_.dropoutDelay);
     WriteWord(image, a::kTxDwell, members_.txDwell);

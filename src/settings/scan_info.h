@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -61,10 +62,6 @@ enum class SpinDirection { Up, Down };
 // times 1 with 300 -> 0 and 0 -> 300 wrapping.
 double SpinLookBack(double x, SpinDirection dir);
 int SpinScanTime(int v, SpinDirection dir);
-
-// Whether channel n (1 to 16) holds a receive frequency in the image:
-// the top byte of its Rx field is neither 0x00 nor 0xFF.
-bool IsProgrammedChannel(const RadioImage& image, int n);
 
 // The edits of the dialog, in the order their members are read.
 enum class ScanField { LookBackA, LookBackB, TxDwell, DropoutDelay, PriorityChannel };
@@ -136,8 +133,9 @@ class ScanInfoLogic {
     ScanOutcome Spin(ScanField field, SpinDirection dir);
     // The focus leaves a time edit: its value is brought into range.
     ScanOutcome LeaveField(ScanField field);
-    // OK: reads the members, applies the focus-leave limits to all four
+    // OK: reads the members, applies the focus-leave limits to the enabled
     // time fields, checks the priority channel in mode Fixed and stores.
+    // Disabled look-back edits store the codes that Load found.
     // A refusal clears `selection` from the Priority Channel text and
     // leaves the image untouched. PriorityMode stays as it was while the
     // Priority list has no selection.
@@ -151,6 +149,9 @@ class ScanInfoLogic {
     UiLanguage lang_;
     ScanInfoForm form_;
     ScanInfoMembers members_;
+    // The look-back codes of the last Load, stored again while the edits are disabled.
+    std::uint8_t loadedLookBackA_ = 0;
+    std::uint8_t loadedLookBackB_ = 0;
 };
 
 }  // namespace qm530

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "app/app_context.h"
-#include "app/ui_services.h"
 #include "settings/dialog_controls.h"
 #include "settings/spin_edit.h"
+#include "ui/app_context.h"
+#include "ui/ui_services.h"
 
 namespace qm530 {
 

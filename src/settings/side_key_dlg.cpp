@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QShowEvent>
 
-#include "app/app_context.h"
 #include "settings/dialog_controls.h"
 #include "settings/side_keys.h"
+#include "ui/app_context.h"
 
 namespace qm530 {
 

@@ -11,8 +11,8 @@
 #include "editor/channel_editor.h"
 #include "editor/channel_grid.h"
 #include "editor/program_view.h"
-#include "gui_fixture.h"
 #include "link/process_dlg.h"
+#include "support/gui_fixture.h"
 
 namespace qm530::test {
 namespace {

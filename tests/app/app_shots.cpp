@@ -12,15 +12,15 @@
 #include <cstdio>
 
 #include "app/about_dlg.h"
-#include "app/app_context.h"
 #include "app/child_frame.h"
-#include "app/ini_file.h"
+#include "app/core/ini_file.h"
+#include "app/core/registry.h"
 #include "app/main_frame.h"
 #include "app/navigation_bar.h"
 #include "app/program_app.h"
-#include "app/registry.h"
-#include "app/scripted_ui_services.h"
 #include "settings/password_dlg.h"
+#include "ui/app_context.h"
+#include "ui/scripted_ui_services.h"
 
 namespace {
 

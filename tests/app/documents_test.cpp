@@ -7,14 +7,14 @@
 #include <QMenu>
 
 #include "app/child_frame.h"
-#include "app/command_ids.h"
 #include "app/mdi_client.h"
-#include "app/program_doc.h"
-#include "app/ui_services.h"
 #include "editor/program_view.h"
-#include "gui_fixture.h"
 #include "model/messages.h"
+#include "model/program_doc.h"
 #include "model/radio_image.h"
+#include "support/gui_fixture.h"
+#include "ui/command_ids.h"
+#include "ui/ui_services.h"
 
 namespace qm530::test {
 namespace {

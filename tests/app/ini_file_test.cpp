@@ -1,4 +1,4 @@
-#include "app/ini_file.h"
+#include "app/core/ini_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -13,6 +13,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "app/core/exe_dir.h"
 
 namespace qm530 {
 namespace {

@@ -6,15 +6,15 @@
 #include <QSettings>
 #include <QTextBrowser>
 
-#include "app/command_ids.h"
-#include "app/help_topics.h"
+#include "app/core/help_topics.h"
 #include "app/language_dlg.h"
 #include "app/language_pack.h"
-#include "app/settings_registry.h"
-#include "app/string_table.h"
 #include "editor/program_view.h"
-#include "gui_fixture.h"
 #include "model/messages.h"
+#include "support/gui_fixture.h"
+#include "ui/command_ids.h"
+#include "ui/settings_registry.h"
+#include "ui/string_table.h"
 
 namespace qm530::test {
 namespace {
@@ -169,12 +169,29 @@ TEST(Help, ShowHelpTopicOpensThePageOfTheLanguage) {
     EXPECT_EQ(h.ctx.help.LastTarget(), QStringLiteral("program.html#t32773"));
 }
 
+TEST(Help, ChinesePagesNameComSetupAsTheMenuDoes) {
+    Harness h(ProgramIni("Chinese"));
+    ASSERT_TRUE(h.Start());
+    QString menuText = h.Frame()->Action(cmd::kComSetup)->text();
+    menuText.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&")));
+    ASSERT_EQ(menuText, QStringLiteral("串口设置"));
+    const QString setup = ReadFile(QStringLiteral(QM530_BIN_DIR "/chHelp/setup.html"));
+    EXPECT_TRUE(setup.contains(QStringLiteral("<h2 id=\"t32777\">") + menuText))
+        << setup.toStdString();
+    for (const char* page : {"index.html", "setup.html", "program.html"}) {
+        const QString text =
+            ReadFile(QStringLiteral(QM530_BIN_DIR "/chHelp/%1").arg(QLatin1String(page)));
+        EXPECT_FALSE(text.contains(QStringLiteral("端口设置"))) << page;
+    }
+}
+
 TEST(Help, MissingHelpIsDecidedOnceAndNeverRetried) {
     Harness h(ProgramIni("English"), true, /*withHelp=*/false);
     ASSERT_TRUE(h.Start());
     h.ctx.help.ShowHelpTopic(cmd::kRead);
     EXPECT_TRUE(h.ctx.help.BindingFailed());
-    h.dir.Link(QStringLiteral("enHelp"), QStringLiteral("enHelp"));  // appears later: not looked at
+    h.dir.Link(QStringLiteral("enHelp"),
+               QStringLiteral("enHelp"));  // appears later: not looked at
     h.ctx.help.ShowHelpTopic(cmd::kRead);
     EXPECT_EQ(h.ctx.help.BindAttempts(), 1);
     EXPECT_EQ(h.ctx.help.Window(), nullptr);

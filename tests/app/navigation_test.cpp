@@ -6,9 +6,9 @@
 #include <QTreeWidget>
 
 #include "app/child_frame.h"
-#include "app/command_ids.h"
 #include "app/navigation_bar.h"
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
+#include "ui/command_ids.h"
 
 namespace qm530::test {
 namespace {

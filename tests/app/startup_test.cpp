@@ -3,13 +3,14 @@
 #include <QMenu>
 #include <QTreeWidget>
 
+#include "app/about_dlg.h"
 #include "app/child_frame.h"
-#include "app/command_ids.h"
 #include "app/navigation_bar.h"
-#include "app/program_doc.h"
-#include "app/ui_services.h"
-#include "gui_fixture.h"
+#include "model/program_doc.h"
 #include "model/radio_image.h"
+#include "support/gui_fixture.h"
+#include "ui/command_ids.h"
+#include "ui/ui_services.h"
 
 namespace qm530::test {
 namespace {
@@ -109,11 +110,11 @@ TEST(StartUp, MissingProgramIniIsCreatedEmptyAndStartUpFails) {
     EXPECT_EQ(h.services.boxes[0].text, QStringLiteral("Load language DLL fail"));
 }
 
-// On a file system that ignores case "chinese" would find the Chinese pack;
-// here a pack of that name stands for it: Chinese resources, English texts.
+// "chinese" finds Chinese.rcc, as on the file systems that ignore case:
+// Chinese resources, English texts.
 TEST(StartUp, LowerCaseChineseGivesChineseResourcesWithEnglishCodeTexts) {
     Harness h(ProgramIni("chinese"));
-    h.dir.Link(QStringLiteral("Chinese.rcc"), QStringLiteral("chinese.rcc"));
+    ASSERT_FALSE(QFile::exists(h.dir.File(QStringLiteral("chinese.rcc"))));
     ASSERT_TRUE(h.Start());
     EXPECT_EQ(h.ctx.UiLanguage, UiLanguage::English);
     EXPECT_EQ(h.ctx.help.HelpFileName(), "enHelp");
@@ -147,9 +148,15 @@ TEST(StartUp, MissingAboutTitleEmptiesTheAboutItem) {
     Harness h(ini);
     ASSERT_TRUE(h.Start());
     EXPECT_EQ(h.Frame()->Action(cmd::kAppAbout)->text(), QString());
+    // The About box's caption shows nothing, not the program's file name,
+    // which Qt puts in place of an empty title.
+    CAboutDlg about(h.ctx, h.Frame());
+    const QString caption = about.windowTitle();
+    EXPECT_FALSE(caption.isEmpty());
+    for (QChar c : caption) EXPECT_EQ(c.category(), QChar::Other_Format) << int{c.unicode()};
     // The short menu's About item keeps the pack's text.
-    auto* shortHelp = h.Frame()->findChild<QMenu*>(QStringLiteral("HelpShort"));
-    EXPECT_EQ(shortHelp->actions().front()->text(), QStringLiteral("&About Program..."));
+    auto* shortAbout = h.Frame()->findChild<QAction*>(QStringLiteral("AboutShort"));
+    EXPECT_EQ(shortAbout->text(), QStringLiteral("&About Program..."));
 }
 
 TEST(StartUp, CancelledPasswordEndsSilently) {

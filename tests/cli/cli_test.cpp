@@ -80,9 +80,9 @@ TEST_F(Cli, ChannelsPrintsTheGridInBothLanguagesAndCsv) {
 
 TEST_F(Cli, SetFollowsTheGridRulesInOrder) {
     ASSERT_EQ(RunQm530({"new", file}).exitCode, 0);
-    // power before rx on an empty row is dropped, then rx creates the channel.
-    ASSERT_EQ(RunQm530({"set", file, "16", "power=Low", "rx=438.00625", "tx=439", "bw=窄",
-                        "busy=Carrier", "scan=Yes", "enc=D023I", "--band", "400 - 470MHz"})
+    // rx creates the channel with its defaults, the later fields change them.
+    ASSERT_EQ(RunQm530({"set", file, "16", "rx=438.00625", "tx=439", "bw=窄", "busy=Carrier",
+                        "scan=Yes", "enc=D023I", "--band", "400 - 470MHz"})
                   .exitCode,
               0);
     RadioImage img = Load();
@@ -131,6 +131,10 @@ TEST_F(Cli, SetRefusalsLeaveTheFileUntouched) {
         {{"1", "rx"}, 2, "unknown field"},
         // the second edit fails: the first is not saved either
         {{"1", "tx=146", "rx=999"}, 1, "Out of range"},
+        // values the grid would drop on an unprogrammed channel
+        {{"2", "tx=146"}, 1, "tx=146 on channel 2 would not be kept: the channel has no Rx"},
+        {{"2", "power=Low", "rx=145"}, 1, "power=Low on channel 2 would not be kept"},
+        {{"1", "rx=", "scan=Yes"}, 1, "not programmed"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args{"set", file};
@@ -143,6 +147,36 @@ TEST_F(Cli, SetRefusalsLeaveTheFileUntouched) {
     }
     const auto zh = RunQm530({"set", file, "1", "rx=170", "--ini", ini, "--lang", "zh"});
     EXPECT_NE(zh.err.find("超出范围"), std::string::npos);
+}
+
+TEST_F(Cli, SetChangesOnlyTheChannelItEdits) {
+    // Records that a re-encoding would change: busy bits 0x18, a nibble above
+    // nine, a field of 1656.66665 MHz, and scan-add bits of empty channels.
+    RadioImage img = RadioImage::Default();
+    const std::uint8_t odd[][14] = {
+        {0x00, 0x25, 0x51, 0x14, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+        {0xFA, 0x00, 0x00, 0x14, 0xFF, 0xFF, 0xFF, 0xFE, 0x08, 0x00, 0x00, 0x00, 0x18, 0x30},
+    };
+    for (int i = 0; i < 14; ++i) {
+        img[0x20 + i] = odd[0][i];
+        img[0x30 + i] = odd[1][i];
+    }
+    img[0x17E] = 0xFF;
+    img[0x17F] = 0xFF;
+    ASSERT_TRUE(SaveDatFile(file, img));
+    ASSERT_EQ(RunQm530({"set", file, "1", "rx=145", "scan=No", "--band", "130 - 160MHz"}).exitCode,
+              0);
+    const RadioImage after = Load();
+    for (int a = 0; a < static_cast<int>(kImageSize); ++a) {
+        if (a >= 0x10 && a < 0x20) continue;
+        const auto i = static_cast<std::size_t>(a);
+        if (a == 0x17E) {
+            EXPECT_EQ(after[i], 0xFE);  // only channel 1's bit changed
+            continue;
+        }
+        EXPECT_EQ(after[i], img[i]) << "address " << a;
+    }
+    EXPECT_EQ(FrequencyText(after, 0x10), "145.00000");
 }
 
 TEST_F(Cli, SetTakesTheBandFromTheImageModelOrTheRecordLimits) {

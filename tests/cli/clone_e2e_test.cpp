@@ -159,6 +159,37 @@ TEST_F(Clone, TheEnvironmentNamesAComPortBeforeTheSettingsFile) {
     EXPECT_TRUE(Contains(r.err, "QM530_COM3")) << r.err;
 }
 
+TEST_F(Clone, ReadChecksOutDatBeforeItOpensThePort) {
+    // The port does not exist: a check made only after the transfer would
+    // report the port (exit 3) instead of the file.
+    const std::string port = "/dev/qm530-no-such-port";
+    const std::string readOnly = dir + "/read-only.dat";
+    ASSERT_TRUE(SaveDatFile(readOnly, radio));
+    ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
+    struct Case {
+        std::string out;
+        const char* text;
+    } cases[] = {
+        {dir + "/no-such-dir/out.dat", "does not exist"},
+        {dir, "is a directory"},
+        {readOnly, "read-only"},
+    };
+    for (const Case& c : cases) {
+        const CliResult r = RunQm530({"read", "--port", port, c.out});
+        EXPECT_EQ(r.exitCode, 1) << c.out << "\n" << r.err;
+        EXPECT_TRUE(Contains(r.err, c.text)) << r.err;
+        EXPECT_FALSE(Contains(r.err, kPortOpen)) << r.err;
+    }
+    EXPECT_EQ(Load(readOnly), radio);
+}
+
+TEST_F(Clone, AComPortWithoutANumberNamesTheOnesThatExist) {
+    const CliResult r = RunQm530({"read", "--port", "COM0", out});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_FALSE(Contains(r.err, "QM530_COM0")) << r.err;
+    EXPECT_TRUE(Contains(r.err, "COM1 to COM999")) << r.err;
+}
+
 TEST_F(Clone, PortsThatCannotBeOpened) {
     CliResult r = RunQm530({"read", "--port", "/dev/qm530-no-such-port", out});
     EXPECT_EQ(r.exitCode, 3);

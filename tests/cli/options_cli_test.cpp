@@ -172,7 +172,8 @@ TEST_F(OptionsCli, ListingFeedsBackUnchanged) {
 }
 
 // Blank images hold look-back codes outside 1 to 91 (13.2 s, 0.45 s) while
-// priority is not Fixed: the disabled edits show them and must take them back.
+// priority is not Fixed: the disabled edits show them, take them back, and
+// OK stores them unchanged, since the user could not change them.
 TEST_F(OptionsCli, BlankImagesFeedBack) {
     struct Blank {
         std::uint8_t fill;
@@ -181,9 +182,9 @@ TEST_F(OptionsCli, BlankImagesFeedBack) {
         const char* timesAfterOk;
     };
     const Blank blanks[] = {
-        {0xFF, "look-back-a=13.2\nlook-back-b=13.2\n", "look-back-a=5\nlook-back-b=5\n",
+        {0xFF, "look-back-a=13.2\nlook-back-b=13.2\n", "look-back-a=13.2\nlook-back-b=13.2\n",
          "dropout-delay=300\ntx-dwell=300\n"},
-        {0x00, "look-back-a=0.45\nlook-back-b=0.45\n", "look-back-a=0.5\nlook-back-b=0.5\n",
+        {0x00, "look-back-a=0.45\nlook-back-b=0.45\n", "look-back-a=0.45\nlook-back-b=0.45\n",
          "dropout-delay=0\ntx-dwell=0\n"},
     };
     for (const Blank& b : blanks) {
@@ -199,6 +200,9 @@ TEST_F(OptionsCli, BlankImagesFeedBack) {
             args.insert(args.end(), {"--lang", lang});
             const auto fed = RunQm530(args);
             ASSERT_EQ(fed.exitCode, 0) << int{b.fill} << ' ' << lang << ": " << fed.err;
+            RadioImage stored = Load();
+            EXPECT_EQ(stored[0x162], b.fill);
+            EXPECT_EQ(stored[0x163], b.fill);
             const auto after = RunQm530({"options", file, "--lang", lang});
             EXPECT_NE(after.out.find(b.lookBackAfterOk), std::string::npos) << after.out;
             EXPECT_NE(after.out.find(b.timesAfterOk), std::string::npos) << after.out;

@@ -13,13 +13,11 @@
 #include <QTest>
 #include <cstdio>
 
-#include "app/app_context.h"
 #include "app/child_frame.h"
-#include "app/ini_file.h"
+#include "app/core/ini_file.h"
+#include "app/core/registry.h"
 #include "app/main_frame.h"
 #include "app/program_app.h"
-#include "app/registry.h"
-#include "app/scripted_ui_services.h"
 #include "editor/cell_editors.h"
 #include "editor/channel_editor.h"
 #include "editor/channel_grid.h"
@@ -27,6 +25,8 @@
 #include "link/process_dlg.h"
 #include "model/channel_table.h"
 #include "sim/virtual_radio.h"
+#include "ui/app_context.h"
+#include "ui/scripted_ui_services.h"
 #include "watched_port.h"
 
 namespace {

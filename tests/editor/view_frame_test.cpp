@@ -13,19 +13,19 @@
 #include <functional>
 #include <memory>
 
-#include "../app/gui_fixture.h"
 #include "app/child_frame.h"
-#include "app/command_ids.h"
 #include "app/navigation_bar.h"
-#include "app/program_doc.h"
 #include "editor/cell_editors.h"
 #include "editor/channel_editor.h"
 #include "editor/channel_grid.h"
 #include "editor/program_view.h"
 #include "link/com_setup_dlg.h"
 #include "link/process_dlg.h"
+#include "model/program_doc.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/virtual_radio.h"
+#include "support/gui_fixture.h"
+#include "ui/command_ids.h"
 #include "watched_port.h"
 
 namespace qm530::test {

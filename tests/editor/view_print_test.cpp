@@ -9,11 +9,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "../app/gui_fixture.h"
-#include "app/command_ids.h"
-#include "app/program_doc.h"
 #include "editor/program_view.h"
 #include "model/channel_table.h"
+#include "model/program_doc.h"
+#include "support/gui_fixture.h"
+#include "ui/command_ids.h"
 
 namespace qm530::test {
 namespace {

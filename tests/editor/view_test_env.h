@@ -10,13 +10,13 @@
 #include <memory>
 #include <string>
 
-#include "app/app_context.h"
-#include "app/ini_file.h"
-#include "app/program_doc.h"
-#include "app/registry.h"
-#include "app/scripted_ui_services.h"
+#include "app/core/ini_file.h"
+#include "app/core/registry.h"
 #include "editor/program_view.h"
+#include "model/program_doc.h"
 #include "model/radio_image.h"
+#include "ui/app_context.h"
+#include "ui/scripted_ui_services.h"
 
 namespace qm530 {
 class CCellEditors;

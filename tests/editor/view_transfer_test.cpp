@@ -4,19 +4,21 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
-#include "app/command_ids.h"
 #include "editor/cell_editors.h"
 #include "editor/channel_editor.h"
 #include "link/process_dlg.h"
 #include "model/channel_table.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/virtual_radio.h"
+#include "ui/command_ids.h"
 #include "view_test_env.h"
 #include "watched_port.h"
 
@@ -55,7 +57,7 @@ class ViewTransfer : public ::testing::Test {
                                         ViewIni("[Ports]\nCOM1=" + device + "\n"));
         view = &env->Open(image, isDefault);
         view->SetPortFactory([this] {
-            ports.push_back(std::make_unique<WatchedPort>(kQuickTimeouts));
+            ports.push_back(std::make_unique<WatchedPort>(timeouts));
             ports.back()->onRead = [this](int reads) {
                 if (onRead) onRead(reads);
             };
@@ -84,6 +86,7 @@ class ViewTransfer : public ::testing::Test {
     CProgramView* view = nullptr;
     std::vector<std::unique_ptr<WatchedPort>> ports;
     std::function<void(int)> onRead;
+    link::PortTimeouts timeouts = kQuickTimeouts;
 };
 
 TEST_F(ViewTransfer, AReadFillsTheGridTheRegistryAndTheBand) {
@@ -93,7 +96,7 @@ TEST_F(ViewTransfer, AReadFillsTheGridTheRegistryAndTheBand) {
 
     ASSERT_TRUE(view->IsCommandEnabled(cmd::kRead));
     view->OnCommand(cmd::kRead);
-    EXPECT_EQ(view->TransferDirection, 0);
+    EXPECT_EQ(view->TransferDirection, link::TransferDirection::kRead);
     EXPECT_TRUE(dlg()->isVisible());
     EXPECT_EQ(dlg()->windowTitle(), QStringLiteral("Read Data"));
     EXPECT_EQ(dlg()->Bar()->maximum(), 63);
@@ -102,7 +105,7 @@ TEST_F(ViewTransfer, AReadFillsTheGridTheRegistryAndTheBand) {
     onRead = [&](int reads) {
         if (reads != 40) return;
         EXPECT_TRUE(view->TransferRunning());
-        EXPECT_TRUE(CProgramView::AnyTransferRunning());
+        EXPECT_TRUE(env->ctx.transfers.Running());
         EXPECT_FALSE(view->IsCommandEnabled(cmd::kRead));
         EXPECT_FALSE(view->IsCommandEnabled(cmd::kComSetup));
         EXPECT_FALSE(view->Editor()->isEnabled());
@@ -146,7 +149,7 @@ TEST_F(ViewTransfer, AWriteSendsWhatTheGridShows) {
     env->doc.Image[0x335] = 0x77;   // never written
 
     view->OnCommand(cmd::kWrite);
-    EXPECT_EQ(view->TransferDirection, 1);
+    EXPECT_EQ(view->TransferDirection, link::TransferDirection::kWrite);
     EXPECT_EQ(dlg()->windowTitle(), QStringLiteral("Write Data"));
     EXPECT_EQ(dlg()->Bar()->maximum(), 62);
     RunWithOk();
@@ -286,6 +289,31 @@ TEST_F(ViewTransfer, ASilentRadioEndsInRetryOrCancel) {
     EXPECT_EQ(view->LastTransfer().messageId, 61451);
     EXPECT_EQ(view->LastTransfer().handshakeAttempts, 2);
     EXPECT_FALSE(dlg()->Exists());
+    EXPECT_FALSE(ports.back()->IsOpen());
+}
+
+TEST_F(ViewTransfer, CancelWhileASilentRadioIsAwaitedEndsAtOnceWithoutAPrompt) {
+    sim::PseudoTerminal silent;
+    ASSERT_TRUE(silent.Open().ok());
+    timeouts = link::PortTimeouts{};  // the radio's own: 5.3 s of waiting per attempt
+    OpenView(silent.SlavePath());
+    view->OnCommand(cmd::kRead);
+    QElapsedTimer clock;
+    qint64 clicked = -1;
+    // Runs only when the waiting read lets the window handle its events.
+    QTimer::singleShot(300, dlg(), [&] {
+        clicked = clock.elapsed();
+        QTest::mouseClick(dlg()->CancelButton(), Qt::LeftButton);
+    });
+    clock.start();
+    RunWithOk();
+    const qint64 ended = clock.elapsed();
+    EXPECT_GE(clicked, 0);
+    EXPECT_LT(clicked, 2000);  // not after the 5.3 s of reads
+    EXPECT_LT(ended, 3000);
+    EXPECT_EQ(view->LastTransfer().outcome, link::TransferOutcome::kCancelled);
+    EXPECT_EQ(view->LastTransfer().handshakeAttempts, 1);
+    EXPECT_TRUE(env->services.boxes.empty()) << "no Retry/Cancel prompt after a Cancel";
     EXPECT_FALSE(ports.back()->IsOpen());
 }
 

@@ -27,6 +27,7 @@ class WatchedPort : public link::SerialPort {
     void Purge(link::PurgeKind kind) override { port_.Purge(kind); }
     void Close() override { port_.Close(); }
     bool IsOpen() const override { return port_.IsOpen(); }
+    void SetWaitHook(link::WaitHook hook) override { port_.SetWaitHook(std::move(hook)); }
 
     int opens = 0;
     int reads = 0;
@@ -48,6 +49,7 @@ class BorrowedPort : public link::SerialPort {
     void Purge(link::PurgeKind kind) override { port_.Purge(kind); }
     void Close() override { port_.Close(); }
     bool IsOpen() const override { return port_.IsOpen(); }
+    void SetWaitHook(link::WaitHook hook) override { port_.SetWaitHook(std::move(hook)); }
 
   private:
     link::SerialPort& port_;

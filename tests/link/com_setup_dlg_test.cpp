@@ -129,5 +129,33 @@ TEST_F(ComSetupDlgTest, F1OpensItsTopicAndTheDialogStays) {
     });
 }
 
+TEST_F(ComSetupDlgTest, ArrowsMoveAmongEnabledPortsAndTabLeavesTheGroup) {
+    Run([&](CComSetupDlg& d) {
+        QApplication::setActiveWindow(&d);
+        QApplication::processEvents();
+        ASSERT_EQ(QApplication::focusWidget(), d.PortButton(0));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);  // COM2 is disabled
+        EXPECT_EQ(QApplication::focusWidget(), d.PortButton(2));
+        EXPECT_EQ(Selected(d), 2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);  // wraps round
+        EXPECT_EQ(Selected(d), 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        EXPECT_EQ(Selected(d), 2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), d.findChild<QPushButton*>("OkButton"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), d.PortButton(2));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(portName, "com3");
+    // The remembered port cannot open: the focus starts on the first enabled one.
+    env.registry->WriteDword("com", 2);
+    Run([&](CComSetupDlg& d) {
+        QApplication::setActiveWindow(&d);
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), d.PortButton(0));
+    });
+}
+
 }  // namespace
 }  // namespace qm530::test

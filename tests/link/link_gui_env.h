@@ -6,10 +6,10 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "app/app_context.h"
-#include "app/ini_file.h"
-#include "app/registry.h"
-#include "app/scripted_ui_services.h"
+#include "app/core/ini_file.h"
+#include "app/core/registry.h"
+#include "ui/app_context.h"
+#include "ui/scripted_ui_services.h"
 
 namespace qm530::test {
 

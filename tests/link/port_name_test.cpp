@@ -6,7 +6,7 @@
 
 #include <fstream>
 
-#include "app/ini_file.h"
+#include "app/core/ini_file.h"
 
 namespace qm530::test {
 namespace {

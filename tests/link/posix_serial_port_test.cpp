@@ -159,6 +159,40 @@ TEST(PosixSerialPort, ACancelEndsAWaitingReadAtOnce) {
     ::close(cancel[1]);
 }
 
+TEST_F(PortOnPty, AWaitingReadCallsTheHookAndKeepsItsTimeLimits) {
+    // One byte on a silent line: 590 ms, with the hook about every 20 ms.
+    int calls = 0;
+    port.SetWaitHook([&] {
+        ++calls;
+        return false;
+    });
+    const auto start = Clock::now();
+    const auto r = port.Read(1);
+    const auto ms = MsSince(start);
+    EXPECT_TRUE(r.status.ok());
+    EXPECT_TRUE(r.bytes.empty());
+    EXPECT_GE(ms, 585);
+    EXPECT_LT(ms, 1500);
+    EXPECT_GE(calls, 10);  // 29 when nothing delays the process
+    EXPECT_LE(calls, 30);
+
+    // Bytes that arrive while the hook runs are still read.
+    port.SetWaitHook([&] {
+        WriteMaster(pty.MasterFd(), {0x06});
+        return false;
+    });
+    EXPECT_EQ(port.Read(1).bytes, std::vector<std::uint8_t>{0x06});
+
+    // True ends the read as a cancel.
+    calls = 0;
+    port.SetWaitHook([&] { return ++calls == 3; });
+    const auto again = Clock::now();
+    const auto cancelled = port.Read(12);
+    EXPECT_EQ(cancelled.status.detail(), "cancelled");
+    EXPECT_LT(MsSince(again), 1000);
+    port.SetWaitHook({});
+}
+
 TEST(PosixSerialPort, AnotherProgramsExclusiveFlagIsRefusedAndKept) {
     sim::PseudoTerminal pty;
     ASSERT_TRUE(pty.Open().ok());

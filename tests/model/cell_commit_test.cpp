@@ -75,6 +75,34 @@ TEST_F(CellCommit, FrequenciesARecordCannotHoldAreOutOfRangeWhateverTheBand) {
     EXPECT_EQ(StorableLimits(kVhf), kVhf);
 }
 
+TEST_F(CellCommit, TheStoredTextIsTheCheckedValue) {
+    // The units are truncated before the checks; the text must not round
+    // them again ("%3.5f" of 145.000009 is 145.00001, off both rasters).
+    struct Case {
+        int column;
+        const char* typed;
+        const char* shown;
+    };
+    Commit(1, 1, "145");
+    for (const Case& c :
+         {Case{1, "145.000009", "145.00000"}, Case{1, "160.000009", "160.00000"},
+          Case{1, "145.006259", "145.00625"}, Case{2, "150.000009", "150.00000"},
+          Case{2, "145.006259", "145.00625"}, Case{1, "145.1250004", "145.12500"}}) {
+        EXPECT_FALSE(Commit(1, c.column, c.typed).rejected()) << c.typed;
+        EXPECT_EQ(table.Cell(1, c.column), c.shown) << c.typed;
+        const int units = FrequencyUnitsOfText(table.Cell(1, c.column));
+        EXPECT_TRUE(kVhf.Contains(units) && OnChannelRaster(units)) << c.typed;
+    }
+}
+
+TEST_F(CellCommit, TypedNumbersAreDecimalOnly) {
+    // Hexadecimal, inf and nan are not numbers: they parse as 0 (out of range).
+    for (const char* typed : {"0x91", "0X91", "0x1.2p7", "inf", "nan", "infinity"})
+        EXPECT_EQ(Commit(1, 1, typed).messageId, msg::kOutOfRange) << typed;
+    EXPECT_FALSE(Commit(1, 1, " +1.45e2").rejected());
+    EXPECT_EQ(table.Cell(1, 1), "145.00000");
+}
+
 TEST_F(CellCommit, ClearingRxDeletesTheChannel) {
     Commit(1, 1, "145.125");
     Commit(1, 2, "146");

@@ -97,18 +97,6 @@ TEST(ImageToGrid, RxWithoutTxAndScanAddRulesDifferForTheTwoHalves) {
     EXPECT_EQ(s.Cell(13, 6), "Yes");
 }
 
-TEST(ImageToGrid, CallsTheSyncHookLast) {
-    RadioImage img = RadioImage::Default();
-    ChannelTable t;
-    bool called = false;
-    ImageToGrid(img, t, kEn, [&](RadioImage& i) {
-        called = true;
-        i[0x3D2] = 1;
-    });
-    EXPECT_TRUE(called);
-    EXPECT_EQ(img[0x3D2], 1);
-}
-
 TEST(GridToImage, NewChannelDefaultsStoreTheDocumentedBytes) {
     RadioImage img = RadioImage::Default();
     ChannelTable t;
@@ -187,6 +175,28 @@ TEST(GridToImage, UnsnappedTextStoresWhatItParsesTo) {
     t.SetCell(1, 1, "145.123");
     GridToImage(t, img);
     EXPECT_EQ(FrequencyUnits(img, 0x10), 14512300);
+}
+
+TEST(GridToImage, FieldsARecordCannotHoldKeepTheirStoredBytes) {
+    // FE FF FF FF decodes to 1656.66665 MHz; eight BCD digits cannot hold
+    // that, so encoding the text again would wrap it to 56.66665.
+    RadioImage img = RadioImage::Default();
+    SetRecord(img, 2,
+              {0xFF, 0xFF, 0xFF, 0xFE, 0x00, 0x25, 0x51, 0x14, 0xFF, 0xFF, 0xFF, 0xFF, 0xE7});
+    SetRecord(img, 3,
+              {0x00, 0x25, 0x51, 0x14, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xE7});
+    ChannelTable t = Decode(img);
+    EXPECT_EQ(t.Cell(2, 1), "1656.66665");
+    const RadioImage before = img;
+    GridToImage(t, img);
+    for (int a = 0x20; a < 0x40; ++a) EXPECT_EQ(img[a], before[a]) << a;
+
+    // A field the user changed is stored as it now reads.
+    t.SetCell(2, 1, "145.125");
+    t.SetCell(3, 2, "");
+    GridToImage(t, img);
+    EXPECT_EQ(FrequencyText(img, 0x20), "145.12500");
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(img[0x34 + i], 0xFF) << i;
 }
 
 }  // namespace

@@ -41,6 +41,18 @@ TEST(CNumbers, AtofAndAtoiFollowTheCLibraryRules) {
     EXPECT_EQ(CAtof(""), 0.0);
     EXPECT_EQ(CAtof("QT/DQT"), 0.0);
     EXPECT_EQ(CAtof("-3.5x"), -3.5);
+    // Only the decimal form counts, with the longest such prefix.
+    EXPECT_EQ(CAtof("0x91"), 0.0);
+    EXPECT_EQ(CAtof("0x1.2p7"), 0.0);
+    EXPECT_EQ(CAtof("inf"), 0.0);
+    EXPECT_EQ(CAtof("-nan"), 0.0);
+    EXPECT_EQ(CAtof("\t-.5e1x"), -5.0);
+    EXPECT_EQ(CAtof("145e"), 145.0);
+    EXPECT_EQ(CAtof("145.e+2"), 14500.0);
+    EXPECT_EQ(CAtof("1.5E-1"), 0.15);
+    EXPECT_EQ(CAtof("+."), 0.0);
+    EXPECT_EQ(CAtof("12.5.3"), 12.5);
+    EXPECT_EQ(CAtoi("0x12"), 0);
     EXPECT_EQ(CAtoi(" 12ab"), 12);
     EXPECT_EQ(CAtoi("x12"), 0);
     EXPECT_EQ(CAtoi("99999999999"), 2147483647);

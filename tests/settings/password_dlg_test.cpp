@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/app_context.h"
-#include "app/ini_file.h"
-#include "app/scripted_ui_services.h"
+#include "app/core/ini_file.h"
+#include "ui/app_context.h"
+#include "ui/scripted_ui_services.h"
 
 namespace qm530 {
 namespace {

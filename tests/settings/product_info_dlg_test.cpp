@@ -8,9 +8,9 @@
 #include <QFile>
 #include <QTextBrowser>
 
-#include "app/settings_registry.h"
 #include "dlg_test_support.h"
 #include "model/radio_image.h"
+#include "ui/settings_registry.h"
 
 namespace qm530 {
 namespace {

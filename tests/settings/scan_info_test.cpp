@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/channel_table.h"
 #include "settings/dialog_number.h"
 
 namespace qm530 {
@@ -14,6 +15,14 @@ using Dir = SpinDirection;
 RadioImage WithChannels(std::initializer_list<int> channels) {
     RadioImage image = RadioImage::Default();
     for (int n : channels) image[static_cast<std::size_t>(n * 16 + 3)] = 0x14;
+    return image;
+}
+
+// Priority Fixed with channel 5 programmed: the look-back edits are enabled.
+RadioImage FixedOnChannel5() {
+    RadioImage image = WithChannels({5});
+    image[a::kPriorityMode] = kPriorityFixed;
+    image[a::kPriorityChannel] = 5;
     return image;
 }
 
@@ -63,15 +72,15 @@ TEST(ScanInfoSteps, FocusLeaveLimitsAndCodes) {
 TEST(ScanInfoSteps, ProgrammedChannelsOnlyOneToSixteen) {
     RadioImage image = RadioImage::Blank();
     image.bytes.fill(0x12);  // every row looks programmed
-    EXPECT_TRUE(IsProgrammedChannel(image, 1));
-    EXPECT_TRUE(IsProgrammedChannel(image, 16));
+    EXPECT_TRUE(ChannelProgrammedInImage(image, 1));
+    EXPECT_TRUE(ChannelProgrammedInImage(image, 16));
     for (int n : {0, 17, 63, 64, 1000, -1, -2147483647 - 1, 2147483647}) {
-        EXPECT_FALSE(IsProgrammedChannel(image, n)) << n;
+        EXPECT_FALSE(ChannelProgrammedInImage(image, n)) << n;
     }
     image[3 * 16 + 3] = 0x00;
-    EXPECT_FALSE(IsProgrammedChannel(image, 3));
+    EXPECT_FALSE(ChannelProgrammedInImage(image, 3));
     image[3 * 16 + 3] = 0xFF;
-    EXPECT_FALSE(IsProgrammedChannel(image, 3));
+    EXPECT_FALSE(ChannelProgrammedInImage(image, 3));
 }
 
 TEST(ScanInfoDialog, NewDocumentOpensAndOkKeepsTheImage) {
@@ -169,7 +178,7 @@ TEST(ScanInfoDialog, OkChecksThePriorityChannel) {
 }
 
 TEST(ScanInfoDialog, SpinsAndFocusLeaveGoThroughTheEdits) {
-    RadioImage image = RadioImage::Default();
+    RadioImage image = FixedOnChannel5();
     image[a::kLookBackA] = 91;  // 5.0
     ScanInfoLogic dlg;
     dlg.Load(image);
@@ -208,10 +217,11 @@ TEST(ScanInfoDialog, SpinsAndFocusLeaveGoThroughTheEdits) {
 }
 
 TEST(ScanInfoDialog, OkAppliesTheLimitsOfLeavingAField) {
-    RadioImage image = RadioImage::Default();
+    RadioImage image = FixedOnChannel5();
     image[a::kLookBackB] = 0;  // 0.45, below the range
     ScanInfoLogic dlg;
     dlg.Load(image);
+    EXPECT_TRUE(dlg.form().lookBackEnabled);
     EXPECT_EQ(dlg.form().lookBackB, "0.45");
     dlg.form().lookBackA = "7";  // Enter pressed while still in the field
     dlg.form().dropoutDelay = "400";
@@ -224,6 +234,33 @@ TEST(ScanInfoDialog, OkAppliesTheLimitsOfLeavingAField) {
     EXPECT_EQ(image[0x167], 0x2C);
     EXPECT_EQ(image[0x168], 0x01);
     EXPECT_EQ(dlg.form().lookBackA, "5");
+}
+
+TEST(ScanInfoDialog, DisabledLookBackFieldsStoreTheCodesTheyLoaded) {
+    // Codes outside 0.5-5.0 that the user cannot touch with Priority None
+    // or Selected; leaving Fixed again disables them once more.
+    for (const int mode : {kPriorityNone, kPrioritySelected, kPriorityFixed}) {
+        RadioImage image = WithChannels({5});
+        image[a::kPriorityMode] = kPriorityNone;
+        image[a::kLookBackA] = 0x00;
+        image[a::kLookBackB] = 0xC8;
+        ScanInfoLogic dlg;
+        dlg.Load(image);
+        dlg.SelectPriority(mode);
+        if (mode == kPriorityFixed) dlg.SelectPriority(kPrioritySelected);
+        EXPECT_FALSE(dlg.Ok(image).refused);
+        EXPECT_EQ(image[a::kLookBackA], 0x00) << mode;
+        EXPECT_EQ(image[a::kLookBackB], 0xC8) << mode;
+    }
+    // Enabled, the same codes are brought into range.
+    RadioImage image = FixedOnChannel5();
+    image[a::kLookBackA] = 0x00;
+    image[a::kLookBackB] = 0xC8;
+    ScanInfoLogic dlg;
+    dlg.Load(image);
+    EXPECT_FALSE(dlg.Ok(image).refused);
+    EXPECT_EQ(image[a::kLookBackA], 1);
+    EXPECT_EQ(image[a::kLookBackB], 91);
 }
 
 TEST(ScanInfoDialog, UnknownPriorityModeIsKeptUnlessChosen) {
@@ -265,7 +302,7 @@ TEST(ScanInfoDialog, NoRevertSelectionStoresUnprogrammedInEveryMode) {
 }
 
 TEST(ScanInfoDialog, ReadingStopsAtTheFirstFieldThatIsNoNumber) {
-    RadioImage image = RadioImage::Default();
+    RadioImage image = FixedOnChannel5();
     ScanInfoLogic dlg;
     dlg.Load(image);
     // Read order: A, B, Tx Dwell, Dropout Delay, Priority Channel.

@@ -14,16 +14,16 @@
 #include <functional>
 #include <memory>
 
-#include "app/app_context.h"
-#include "app/ini_file.h"
+#include "app/core/ini_file.h"
+#include "app/core/registry.h"
 #include "app/language_pack.h"
-#include "app/registry.h"
-#include "app/scripted_ui_services.h"
 #include "model/radio_image.h"
 #include "settings/optional_features_dlg.h"
 #include "settings/product_info_dlg.h"
 #include "settings/scan_info_dlg.h"
 #include "settings/side_key_dlg.h"
+#include "ui/app_context.h"
+#include "ui/scripted_ui_services.h"
 
 namespace {
 

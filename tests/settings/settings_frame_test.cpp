@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "../app/gui_fixture.h"
-#include "app/command_ids.h"
-#include "app/program_doc.h"
 #include "editor/program_view.h"
+#include "model/program_doc.h"
+#include "support/gui_fixture.h"
+#include "ui/command_ids.h"
 
 namespace qm530::test {
 namespace {

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+namespace qm530 {
+
+// The directory of the running program file, ending with '/'.
+std::string ExeDir();
+
+}  // namespace qm530

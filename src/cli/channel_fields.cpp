@@ -1,0 +1,77 @@
+#include "cli/channel_fields.h"
+
+#include <algorithm>
+
+#include "cli/command_util.h"
+#include "model/channel_words.h"
+#include "model/tones.h"
+#include "settings/product_catalog.h"
+
+namespace qm530::cli {
+
+namespace {
+
+constexpr FieldName kFields[kChannelFieldCount] = {
+    {"rx", col::kRx},         {"tx", col::kTx},        {"dec", col::kDecode},
+    {"enc", col::kEncode},    {"power", col::kPower},  {"scan", col::kScanAdd},
+    {"busy", col::kBusyLock}, {"bw", col::kBandwidth},
+};
+
+bool IsToneText(const std::string& text) {
+    for (UiLanguage lang : {UiLanguage::English, UiLanguage::Chinese}) {
+        const auto table = FillToneTable(lang);
+        if (std::find(table.begin(), table.end(), text) != table.end()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+const FieldName* ChannelFields() {
+    return kFields;
+}
+
+int ColumnOfField(const std::string& name) {
+    for (const FieldName& f : kFields) {
+        if (name == f.name) return f.column;
+    }
+    return -1;
+}
+
+bool AcceptedByList(const std::string& field, int column, const std::string& value,
+                    std::string& error) {
+    if (column == col::kDecode || column == col::kEncode) {
+        if (IsToneText(value)) return true;
+        error = field + ": '" + value +
+                "' is not in the tone list; use None (无), a CTCSS tone from 67.0 to 254.1 "
+                "or a DCS code such as D023N or D023I (see 'qm530 tones')";
+        return false;
+    }
+    const ColumnWords words = ListWordsForColumn(column);
+    std::string accepted;
+    for (int i = 0; i < words.count; ++i) {
+        if (words.items[i].Matches(value)) return true;
+    }
+    for (int i = 0; i < words.count; ++i)
+        accepted += std::string(i ? ", " : "") + words.items[i].en;
+    for (int i = 0; i < words.count; ++i) {
+        if (std::string(words.items[i].zh) != words.items[i].en)
+            accepted += std::string(", ") + words.items[i].zh;
+    }
+    error = field + ": '" + value + "' is not one of: " + accepted;
+    return false;
+}
+
+bool BandOf(Context& ctx, const Args& args, const RadioImage& image, BandLimits& band) {
+    if (args.Has("--band")) {
+        band = BandLimitsOfText(args.Value("--band"));
+        return true;
+    }
+    CIniFile ini;
+    if (!LoadIniOrReport(ctx, args, ini)) return false;
+    const ModelAndBand mb = ModelAndBandOf(ini, image);
+    band = mb.modelKnown ? BandLimitsOfText(mb.band) : kRecordLimits;
+    return true;
+}
+
+}  // namespace qm530::cli

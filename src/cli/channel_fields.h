@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "cli/args.h"
+#include "cli/command.h"
+#include "model/band.h"
+#include "model/radio_image.h"
+
+namespace qm530::cli {
+
+// The command-line names of the grid columns, in column order: rx, tx, dec,
+// enc, power, scan, busy, bw.
+struct FieldName {
+    const char* name;
+    int column;
+};
+const FieldName* ChannelFields();
+constexpr int kChannelFieldCount = 8;
+
+// The grid column of a field name; -1 for an unknown name.
+int ColumnOfField(const std::string& name);
+
+// Checks that a list column value is one the grid's drop-down list holds.
+bool AcceptedByList(const std::string& field, int column, const std::string& value,
+                    std::string& error);
+
+// The band limits frequencies are checked against: --band, else the image's
+// model and band in Program.ini (--ini), else what a record can hold.
+bool BandOf(Context& ctx, const Args& args, const RadioImage& image, BandLimits& band);
+
+}  // namespace qm530::cli

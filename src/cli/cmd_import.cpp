@@ -1,0 +1,238 @@
+#include <iostream>
+#include <iterator>
+#include <optional>
+
+#include "cli/channel_fields.h"
+#include "cli/command_util.h"
+#include "cli/commands_list.h"
+#include "cli/configuration_json.h"
+#include "cli/text_table.h"
+#include "model/atomic_file.h"
+#include "model/channel_import.h"
+#include "model/channel_list.h"
+#include "model/channel_records.h"
+
+namespace qm530::cli {
+
+namespace {
+
+bool ReadInput(Context& ctx, const std::string& path, std::string& text) {
+    if (path == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), {});
+        return true;
+    }
+    if (const Status s = ReadWholeFile(path, text); !s) {
+        PrintError(ctx.err, "import: " + s.detail());
+        return false;
+    }
+    return true;
+}
+
+const char* OutcomeWord(ImportOutcome o) {
+    switch (o) {
+        case ImportOutcome::New:
+            return "new";
+        case ImportOutcome::Changed:
+            return "changed";
+        case ImportOutcome::Unchanged:
+            return "unchanged";
+        case ImportOutcome::Refused:
+            return "refused";
+        case ImportOutcome::Skipped:
+            return "skipped";
+        case ImportOutcome::Cleared:
+            return "cleared";
+    }
+    return "";
+}
+
+// The old and new grid rows of a channel, aligned; empty cells show as '-',
+// an empty channel as (empty).
+void PrintRows(Context& ctx, const ImportEntry& e) {
+    std::vector<std::vector<std::string>> rows;
+    for (const auto* row : {&e.before, &e.after}) {
+        std::vector<std::string> cells{row == &e.before ? "    old" : "    new"};
+        if ((*row)[col::kRx].empty()) {
+            cells.push_back("(empty)");
+            rows.push_back(std::move(cells));
+            continue;
+        }
+        for (int c = 1; c < kTableCols; ++c) {
+            const std::string& t = (*row)[static_cast<std::size_t>(c)];
+            cells.push_back(t.empty() ? "-" : t);
+        }
+        rows.push_back(std::move(cells));
+    }
+    PrintAligned(ctx.out, rows);
+}
+
+void PrintPlan(Context& ctx, const ImportPlan& plan) {
+    for (const ImportEntry& e : plan.entries) {
+        const std::string line = "line " + std::to_string(e.line);
+        for (const std::string& note : e.notes) ctx.out << line << ": note: " << note << '\n';
+        switch (e.outcome) {
+            case ImportOutcome::Refused:
+            case ImportOutcome::Skipped:
+                ctx.out << line << ": " << OutcomeWord(e.outcome) << ": " << e.reason << '\n';
+                break;
+            case ImportOutcome::Cleared:
+                ctx.out << "channel " << e.channel << ": cleared (no row names it)\n";
+                PrintRows(ctx, e);
+                break;
+            case ImportOutcome::Unchanged:
+                ctx.out << "channel " << e.channel << " (" << line << "): unchanged\n";
+                break;
+            case ImportOutcome::New:
+            case ImportOutcome::Changed:
+                ctx.out << "channel " << e.channel << " (" << line
+                        << "): " << OutcomeWord(e.outcome) << '\n';
+                PrintRows(ctx, e);
+                break;
+        }
+    }
+    ctx.out << plan.Count(ImportOutcome::New) << " new, " << plan.Count(ImportOutcome::Changed)
+            << " changed, " << plan.Count(ImportOutcome::Unchanged) << " unchanged, "
+            << plan.Count(ImportOutcome::Cleared) << " cleared, "
+            << plan.Count(ImportOutcome::Refused) << " refused, "
+            << plan.Count(ImportOutcome::Skipped) << " skipped\n";
+}
+
+bool StartOption(const Args& args, int& start) {
+    const std::string v = args.Value("--start", "1");
+    if (v.empty() || v.size() > 2 || v.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    start = std::stoi(v);
+    return start >= 1 && start <= kChannelCount;
+}
+
+int ImportJson(Context& ctx, const Args& args, UiLanguage lang, const std::string& text,
+               RadioImage& image) {
+    CIniFile ini;
+    if (!LoadIniOrReport(ctx, args, ini)) return exitcode::kFailed;
+    std::optional<BandLimits> band;
+    if (args.Has("--band")) band = BandLimitsOfText(args.Value("--band"));
+    RadioImage result = image;
+    if (const Status s = ApplyConfigurationJson(text, ini, band, lang, result); !s) {
+        PrintError(ctx.err,
+                   "import: " + args.Positional()[1] + ": " + s.detail() + "; nothing written");
+        return exitcode::kFailed;
+    }
+    int changed = 0;
+    for (std::size_t a = 0; a < kImageSize; ++a) changed += result[a] != image[a] ? 1 : 0;
+    ctx.out << "configuration accepted: " << changed << " bytes "
+            << (args.Has("--dry-run") ? "would change\n" : "changed\n");
+    image = result;
+    return exitcode::kOk;
+}
+
+int RunImport(Context& ctx) {
+    Args args;
+    int code = 0;
+    if (!PrepareArgs(ctx, "import",
+                     {{"--renumber", false},
+                      {"--start", true},
+                      {"--clear-others", false},
+                      {"--skip-bad", false},
+                      {"--dry-run", false},
+                      {"--band", true},
+                      {"--lang", true},
+                      {"--ini", true},
+                      {"--format", true}},
+                     2, 2, args, code)) {
+        return code;
+    }
+    UiLanguage lang{};
+    std::string error;
+    if (!LanguageOption(args, lang, error)) {
+        PrintError(ctx.err, "import: " + error);
+        return exitcode::kUsage;
+    }
+    const std::string format = args.Value("--format", "csv");
+    if (format != "csv" && format != "json") {
+        PrintError(ctx.err, "import: --format takes csv or json, not '" + format + "'");
+        return exitcode::kUsage;
+    }
+    ImportChoices choices;
+    choices.renumber = args.Has("--renumber");
+    choices.clearOthers = args.Has("--clear-others");
+    if (args.Has("--start") && !choices.renumber) {
+        PrintError(ctx.err, "import: --start goes with --renumber");
+        return exitcode::kUsage;
+    }
+    if (!StartOption(args, choices.start)) {
+        PrintError(ctx.err, "import: --start takes a channel 1 to 16");
+        return exitcode::kUsage;
+    }
+    const auto& pos = args.Positional();
+    const std::string& path = pos[0];
+    RadioImage image;
+    if (!LoadImageOrReport(ctx, path, image)) return exitcode::kFailed;
+    std::string text;
+    if (!ReadInput(ctx, pos[1], text)) return exitcode::kFailed;
+    const bool dryRun = args.Has("--dry-run");
+
+    if (format == "json") {
+        if (const int rc = ImportJson(ctx, args, lang, text, image); rc != exitcode::kOk) return rc;
+        if (dryRun) return exitcode::kOk;
+        return SaveImageOrReport(ctx, path, image) ? exitcode::kOk : exitcode::kFailed;
+    }
+
+    ChannelList list;
+    if (const Status s = ReadChannelList(text, list); !s) {
+        PrintError(ctx.err, "import: " + pos[1] + ": " + s.detail() + "; nothing imported");
+        return exitcode::kFailed;
+    }
+    BandLimits band;
+    if (!BandOf(ctx, args, image, band)) return exitcode::kFailed;
+    ChannelTable table;
+    table.WriteLabels(lang);
+    ImageToGrid(image, table, lang);
+    const ImportPlan plan = PlanChannelImport(list, table, band, lang, choices);
+    PrintPlan(ctx, plan);
+    if (plan.Refuses() && !args.Has("--skip-bad")) {
+        PrintError(ctx.err, "import: " + std::to_string(plan.Count(ImportOutcome::Refused)) +
+                                " row(s) refused; nothing written (--skip-bad imports the "
+                                "good rows)");
+        return exitcode::kFailed;
+    }
+    if (dryRun) {
+        ctx.out << "dry run: " << path << " not written\n";
+        return exitcode::kOk;
+    }
+    const ChannelTable before = table;
+    ApplyImportPlan(plan, table, band, lang);
+    StoreChangedChannels(before, table, image);
+    return SaveImageOrReport(ctx, path, image) ? exitcode::kOk : exitcode::kFailed;
+}
+
+}  // namespace
+
+Command ImportCommand() {
+    return {"import", "put a CSV channel list (or a JSON configuration) into an image",
+            "Usage: qm530 import FILE.dat IN.csv [--renumber [--start N]] [--clear-others]\n"
+            "                    [--skip-bad] [--dry-run] [--band \"LOW - HIGHMHz\"]\n"
+            "                    [--lang en|zh] [--ini PATH] [--format csv|json]\n"
+            "Reads a CSV channel list in the column set programming tools share (UTF-8, a\n"
+            "header line naming the columns, at least Frequency) and puts its rows into the\n"
+            "channels with the rules of the channel grid: band, 5 kHz / 6.25 kHz raster,\n"
+            "the tone table; a new channel gets the grid's defaults, a programmed one keeps\n"
+            "its busy lock. Every row is checked first; the listing shows, per channel that\n"
+            "changes, its old and new row as the grid shows them ('-' for an empty cell),\n"
+            "and per refused or skipped row its line number and reason.\n"
+            "Row Location n goes to channel n (n+1 when the list counts from 0); rows\n"
+            "outside 1 to 16 are skipped. IN - reads standard input.\n"
+            "  --renumber      put the rows into consecutive channels in file order\n"
+            "  --start N       the first channel for --renumber (default 1)\n"
+            "  --clear-others  empty the channels no row names\n"
+            "  --skip-bad      import the good rows even when some are refused (without it\n"
+            "                  any refused row exits 1 and leaves the file untouched)\n"
+            "  --dry-run       check and list, write nothing\n"
+            "  --band          band limits, as for 'qm530 set' (default: the image's model\n"
+            "                  and band in Program.ini, --ini, else 10 to 999.99999 MHz)\n"
+            "  --lang en|zh    language of the grid words (default en)\n"
+            "  --format json   read a configuration written by 'qm530 export --format json'\n"
+            "                  with the rules of 'set' and 'option', all or nothing\n",
+            RunImport};
+}
+
+}  // namespace qm530::cli

@@ -1,0 +1,210 @@
+#include "cli/configuration_json.h"
+
+#include <algorithm>
+
+#include "cli/channel_fields.h"
+#include "cli/json_value.h"
+#include "cli/settings_names.h"
+#include "model/cell_commit.h"
+#include "model/channel_records.h"
+#include "model/channel_table.h"
+#include "model/messages.h"
+#include "settings/product_catalog.h"
+
+namespace qm530::cli {
+
+namespace {
+
+int IndexIn(const std::vector<std::string>& list, const std::string& name) {
+    const auto it = std::find(list.begin(), list.end(), name);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+// A byte given as a name of `list` or as a number 0 to 255.
+Status ByteOf(const JsonValue& v, const char* member, const std::vector<std::string>& list,
+              std::uint8_t& byte) {
+    if (v.kind == JsonValue::Kind::String) {
+        const int i = IndexIn(list, v.text);
+        if (i < 0 || i > 255) {
+            return Status::Fail(std::string(member) + ": '" + v.text +
+                                "' is not listed in Program.ini");
+        }
+        byte = static_cast<std::uint8_t>(i);
+        return Status::Ok();
+    }
+    const bool digits =
+        v.kind == JsonValue::Kind::Number && !v.text.empty() && v.text.size() <= 3 &&
+        std::all_of(v.text.begin(), v.text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!digits || std::stoi(v.text) > 255) {
+        return Status::Fail(std::string(member) + " must be a name or a number 0 to 255");
+    }
+    byte = static_cast<std::uint8_t>(std::stoi(v.text));
+    return Status::Ok();
+}
+
+Status ApplyChannel(const JsonValue& ch, std::size_t position, ChannelTable& table,
+                    const BandLimits& band, UiLanguage lang) {
+    const std::string where = "channels[" + std::to_string(position) + "]";
+    if (ch.kind != JsonValue::Kind::Object) return Status::Fail(where + " is not an object");
+    int n = static_cast<int>(position) + 1;
+    if (const JsonValue* c = ch.Find("channel")) {
+        const bool ok = c->kind == JsonValue::Kind::Number && c->text.size() <= 2 &&
+                        std::all_of(c->text.begin(), c->text.end(),
+                                    [](char d) { return d >= '0' && d <= '9'; });
+        n = ok ? std::stoi(c->text) : 0;
+        if (n < 1 || n > kChannelCount) return Status::Fail(where + ": channel must be 1 to 16");
+    }
+    const std::string label = "channel " + std::to_string(n);
+    for (const auto& [name, value] : ch.members) {
+        if (name != "channel" && ColumnOfField(name) < 0) {
+            return Status::Fail(label + ": unknown field '" + name +
+                                "'; fields are rx, tx, dec, enc, power, scan, busy, bw");
+        }
+        if (value.kind != JsonValue::Kind::String && name != "channel") {
+            return Status::Fail(label + ": " + name + " must be a string");
+        }
+    }
+    const FieldName* fields = ChannelFields();
+    for (int i = 0; i < kChannelFieldCount; ++i) {
+        const JsonValue* v = ch.Find(fields[i].name);
+        if (v == nullptr) continue;
+        const int column = fields[i].column;
+        // Nothing can be set on an empty row; an empty rx empties the channel.
+        if (column != col::kRx && !table.IsProgrammed(n)) continue;
+        std::string error;
+        if (column != col::kRx && column != col::kTx &&
+            !AcceptedByList(fields[i].name, column, v->text, error)) {
+            return Status::Fail(label + ": " + error);
+        }
+        const CommitOutcome out = CommitCellText(table, n, column, v->text, band, lang);
+        if (out.rejected()) {
+            return Status::Fail(label + ": " + fields[i].name + "=" + v->text + ": " +
+                                MessageText(out.messageId, lang));
+        }
+    }
+    return Status::Ok();
+}
+
+}  // namespace
+
+std::string ConfigurationJson(const RadioImage& image, const CIniFile& ini, UiLanguage lang) {
+    const int type = image[addr::kProductType];
+    const int bandIndex = image[addr::kBandIndex];
+    const std::vector<std::string> models = ModelList(ini);
+    const std::vector<std::string> bands = BandList(ini, type);
+    // A name only where it leads back to the same byte.
+    const bool modelNamed =
+        type < static_cast<int>(models.size()) && IndexIn(models, models[type]) == type;
+    const bool bandNamed = modelNamed && bandIndex < static_cast<int>(bands.size()) &&
+                           IndexIn(bands, bands[bandIndex]) == bandIndex;
+    std::string out = "{\n";
+    out += "  \"model\": " + (modelNamed ? JsonQuote(models[type]) : std::to_string(type)) + ",\n";
+    out += "  \"band\": " + (bandNamed ? JsonQuote(bands[bandIndex]) : std::to_string(bandIndex)) +
+           ",\n";
+
+    RadioImage copy = image;
+    ChannelTable table;
+    ImageToGrid(copy, table, lang);
+    out += "  \"channels\": [\n";
+    const FieldName* fields = ChannelFields();
+    for (int n = 1; n <= kChannelCount; ++n) {
+        out += "    {\"channel\": " + std::to_string(n);
+        for (int i = 0; i < kChannelFieldCount; ++i) {
+            out += std::string(", \"") + fields[i].name +
+                   "\": " + JsonQuote(table.Cell(n, fields[i].column));
+        }
+        out += n < kChannelCount ? "},\n" : "}\n";
+    }
+    out += "  ],\n  \"options\": {\n";
+    const SettingsSession session(image, lang);
+    const auto& names = SettingsSession::Names();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        out += "    " + JsonQuote(names[i]) + ": " + JsonQuote(session.Shown(names[i])) +
+               (i + 1 < names.size() ? ",\n" : "\n");
+    }
+    out += "  }\n}\n";
+    return out;
+}
+
+Status ApplyConfigurationJson(std::string_view text, const CIniFile& ini,
+                              const std::optional<BandLimits>& band, UiLanguage lang,
+                              RadioImage& image) {
+    JsonValue doc;
+    if (Status s = ParseJson(text, doc); !s) return s;
+    if (doc.kind != JsonValue::Kind::Object) {
+        return Status::Fail("the JSON text is not an object");
+    }
+    for (const auto& [name, value] : doc.members) {
+        (void)value;
+        if (name != "model" && name != "band" && name != "channels" && name != "options") {
+            return Status::Fail("unknown member '" + name +
+                                "'; members are model, band, channels, options");
+        }
+    }
+    RadioImage result = image;
+    if (const JsonValue* m = doc.Find("model")) {
+        if (Status s = ByteOf(*m, "model", ModelList(ini), result[addr::kProductType]); !s)
+            return s;
+    }
+    if (const JsonValue* b = doc.Find("band")) {
+        if (Status s = ByteOf(*b, "band", BandList(ini, result[addr::kProductType]),
+                              result[addr::kBandIndex]);
+            !s)
+            return s;
+    }
+
+    if (const JsonValue* channels = doc.Find("channels")) {
+        if (channels->kind != JsonValue::Kind::Array || channels->items.size() > kChannelCount) {
+            return Status::Fail("channels must be an array of at most 16 objects");
+        }
+        BandLimits limits = kRecordLimits;
+        if (band) {
+            limits = *band;
+        } else if (const ModelAndBand mb = ModelAndBandOf(ini, result); mb.modelKnown) {
+            limits = BandLimitsOfText(mb.band);
+        }
+        ChannelTable table;
+        table.WriteLabels(lang);
+        ImageToGrid(result, table, lang);
+        const ChannelTable before = table;
+        for (std::size_t i = 0; i < channels->items.size(); ++i) {
+            if (Status s = ApplyChannel(channels->items[i], i, table, limits, lang); !s) return s;
+        }
+        StoreChangedChannels(before, table, result);
+    }
+
+    if (const JsonValue* options = doc.Find("options")) {
+        if (options->kind != JsonValue::Kind::Object) {
+            return Status::Fail("options must be an object of NAME: VALUE");
+        }
+        for (const auto& [name, value] : options->members) {
+            if (!SettingsSession::IsName(name)) {
+                return Status::Fail("options: unknown setting '" + name + "'");
+            }
+            if (value.kind != JsonValue::Kind::String) {
+                return Status::Fail("options: " + name + " must be a string");
+            }
+        }
+        // The settings go in their listing order, so that priority comes
+        // before the priority channel and revert it resets.
+        // A setting that already shows the value is left alone, so that a
+        // dialog nothing changes in does not store its fields again.
+        SettingsSession session(result, lang);
+        const SettingsSession other(
+            result, lang == UiLanguage::English ? UiLanguage::Chinese : UiLanguage::English);
+        std::string error;
+        for (const std::string& name : SettingsSession::Names()) {
+            const JsonValue* v = options->Find(name);
+            if (v == nullptr || v->text == session.Shown(name) || v->text == other.Shown(name))
+                continue;
+            if (!session.Set(name, v->text, error)) {
+                return Status::Fail("options: " + error);
+            }
+        }
+        if (!session.Store(result, error)) return Status::Fail("options: " + error);
+    }
+    image = result;
+    return Status::Ok();
+}
+
+}  // namespace qm530::cli

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <string>
+
+#include "model/language.h"
+#include "model/radio_image.h"
+#include "model/status.h"
+
+namespace qm530 {
+
+// The channel window's name: a new document's title and the navigation item
+// that shows the window again.
+inline constexpr Bilingual kChannelInformation{"Channel Information", "信道信息"};
+
+// A document: one radio memory image with its title and path name. It is
+// never marked modified, so closing never asks to save.
+class CProgramDoc {
+  public:
+    RadioImage Image = RadioImage::Blank();
+
+    const std::string& Title() const { return title_; }
+    void SetTitle(std::string title) { title_ = std::move(title); }
+    // The file Save writes to; empty while the document is untitled, as a
+    // new document is until it is first saved under a name the user chose.
+    const std::string& PathName() const { return pathName_; }
+    void SetPathName(std::string path) { pathName_ = std::move(path); }
+    // The name Save As proposes: the path name, or for an untitled document
+    // AppName of section Setup.
+    const std::string& ProposedName() const {
+        return pathName_.empty() ? untitledName_ : pathName_;
+    }
+    bool IsModified() const { return false; }
+
+    // The default image, the title "Channel Information" / "信道信息", no
+    // path name (untitled) and `untitledName` (AppName of section Setup) as
+    // the name the first Save proposes. The caller sets ImageIsDefault.
+    bool OnNewDocument(const std::string& untitledName, UiLanguage lang);
+    // Loads a .dat file; on success the path name is the file and the title
+    // its file name. On failure nothing changes.
+    Status OnOpenDocument(const std::string& path);
+    // Saves the image atomically; on success the path name and title follow.
+    Status OnSaveDocument(const std::string& path);
+
+    // Save writes in place only when the path names an existing regular
+    // file that can be written; otherwise (always for an untitled document)
+    // it asks for a name.
+    bool CanSaveInPlace() const;
+
+  private:
+    std::string title_;
+    std::string pathName_;
+    std::string untitledName_;
+};
+
+// Why a .dat file could not be opened, for the message to the user.
+enum class OpenFailure { Missing, NotAFile, Unreadable, TooShort, Other };
+OpenFailure DiagnoseOpenFailure(const std::string& path);
+
+// The last component of a path.
+std::string FileNameOf(const std::string& path);
+
+}  // namespace qm530

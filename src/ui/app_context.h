@@ -1,0 +1,57 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/core/registry.h"
+#include "model/language.h"
+#include "ui/help_system.h"
+#include "ui/shell_events.h"
+#include "ui/transfer_gate.h"
+
+class QPrinter;
+class QWidget;
+
+namespace qm530 {
+
+class CIniFile;
+class UiServices;
+
+// What the whole desktop program shares for a run. One object, made by
+// main (or a test) and passed explicitly to every window.
+struct AppContext {
+    AppContext(CIniFile& ini, UiServices& uiServices, std::unique_ptr<CRegistry> reg);
+    ~AppContext();
+
+    CIniFile& theIni;                     // Program.ini
+    UiServices& services;                 // message boxes, file dialogs, modal dialogs
+    std::unique_ptr<CRegistry> registry;  // "com", "Type", "Field"
+
+    std::string LanguageName;  // Language of section Setup, as read
+    qm530::UiLanguage UiLanguage = qm530::UiLanguage::English;  // Chinese only for "Chinese"
+    std::string ExeDir;           // the program's directory, ending with '/'
+    std::string ApplicationName;  // Company of the language section
+    bool ImageIsDefault = false;  // the last image made was a new document's
+    std::string WindowTitle;      // the main window's caption
+    CHelpSystem help;             // ShowHelpTopic
+    CShellEvents events;          // what the windows tell the main frame
+    CTransferGate transfers;      // one transfer at a time
+    // The view of the active document window, once the main frame exists.
+    std::function<QWidget*()> activeView;
+
+    bool Chinese() const { return UiLanguage == qm530::UiLanguage::Chinese; }
+    // A text picked by the interface language.
+    const char* Pick(const char* english, const char* chinese) const {
+        return Chinese() ? chinese : english;
+    }
+    // Value of a key of the language section.
+    std::string LanguageValue(const std::string& key) const;
+    // The one printer that printing, print preview and Print Setup share.
+    QPrinter& Printer();
+
+  private:
+    std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace qm530

@@ -1,0 +1,72 @@
+#include "ui/help_system.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace qm530 {
+
+CHelpSystem::CHelpSystem() = default;
+
+CHelpSystem::~CHelpSystem() {
+    if (window_ && !window_->parent()) delete window_.data();
+}
+
+void CHelpSystem::SelectHelpFile(bool chinese) {
+    helpFileName_ = HelpDirName(chinese);
+}
+
+QTextBrowser* CHelpSystem::Window() const {
+    return window_.data();
+}
+
+// Finds the pages and the topic map once. Missing help marks the binding as
+// failed for the rest of the run.
+bool CHelpSystem::Bind() {
+    if (bound_) return true;
+    if (bindingFailed_) return false;
+    ++bindAttempts_;
+    const QDir dir(QString::fromStdString(root_ + helpFileName_));
+    QFile map(dir.filePath(QString::fromLatin1(kHelpTopicMapFile)));
+    if (!QFileInfo(dir.filePath(QString::fromLatin1(kHelpIndexPage))).isFile() ||
+        !map.open(QIODevice::ReadOnly)) {
+        bindingFailed_ = true;
+        return false;
+    }
+    topics_ = ParseHelpTopicMap(map.readAll().toStdString());
+    bound_ = true;
+    return true;
+}
+
+void CHelpSystem::ShowHelpTopic(int contextNumber) {
+    if (!Bind()) return;
+    const QString target = QString::fromStdString(HelpTarget(topics_, contextNumber));
+    const QString dir = QString::fromStdString(root_ + helpFileName_) + QLatin1Char('/');
+    const int hash = target.indexOf(QLatin1Char('#'));
+    QString page = hash < 0 ? target : target.left(hash);
+    QUrl url = QUrl::fromLocalFile(dir + page);
+    if (!QFileInfo(dir + page).isFile())
+        url = QUrl::fromLocalFile(dir + QString::fromLatin1(kHelpIndexPage));
+    else if (hash >= 0)
+        url.setFragment(target.mid(hash + 1));
+    lastTarget_ =
+        url.fileName() + (url.hasFragment() ? QLatin1Char('#') + url.fragment() : QString());
+
+    if (!window_) {
+        window_ = new QTextBrowser(owner_.data());
+        window_->setWindowFlags(Qt::Window);
+        window_->setOpenLinks(true);
+        window_->setOpenExternalLinks(true);
+        window_->resize(640, 480);
+    }
+    window_->setWindowTitle(helpFileName_ == "chHelp" ? QStringLiteral("帮助")
+                                                      : QStringLiteral("Help"));
+    window_->setSource(url);
+    if (url.hasFragment()) window_->scrollToAnchor(url.fragment());
+    window_->show();
+    window_->raise();
+}
+
+}  // namespace qm530

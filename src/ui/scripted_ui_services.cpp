@@ -1,0 +1,65 @@
+#include "ui/scripted_ui_services.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+
+namespace qm530 {
+
+MsgResult ScriptedUiServices::MessageBox(QWidget* parent, const QString& text,
+                                         const QString& caption, MsgButtons buttons, MsgIcon icon) {
+    boxes.push_back({text, caption, buttons, icon, parent});
+    if (!boxAnswers.empty()) {
+        const MsgResult answer = boxAnswers.front();
+        boxAnswers.pop_front();
+        return answer;
+    }
+    switch (buttons) {
+        case MsgButtons::Ok:
+        case MsgButtons::OkCancel:
+            return MsgResult::Ok;
+        case MsgButtons::RetryCancel:
+            return MsgResult::Retry;
+        case MsgButtons::YesNo:
+        case MsgButtons::YesNoCancel:
+            return MsgResult::Yes;
+    }
+    return MsgResult::Ok;
+}
+
+QString ScriptedUiServices::GetOpenFileName(QWidget*, const QString&) {
+    ++openRequests;
+    if (openAnswers.empty()) return {};
+    QString answer = openAnswers.front();
+    openAnswers.pop_front();
+    return answer;
+}
+
+QString ScriptedUiServices::GetSaveFileName(QWidget*, const QString&, const QString& proposed) {
+    saveProposals.push_back(proposed);
+    if (saveAnswers.empty()) return {};
+    QString answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return WithDatExtension(answer);
+}
+
+int ScriptedUiServices::ExecDialog(QDialog& dialog) {
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    QCoreApplication::processEvents();
+    dialogTitles.push_back(dialog.windowTitle());
+    if (!dialogHandlers.empty()) {
+        DialogHandler handler = std::move(dialogHandlers.front());
+        dialogHandlers.pop_front();
+        handler(dialog);
+    }
+    if (dialog.isVisible()) dialog.reject();
+    return dialog.result();
+}
+
+bool ScriptedUiServices::StartDetached(const QString& program, const QStringList& arguments) {
+    started.push_back({program, arguments});
+    if (onStart) onStart();
+    return startSucceeds;
+}
+
+}  // namespace qm530

@@ -1,0 +1,48 @@
+#include "ui/settings_registry.h"
+
+#include <QSettings>
+#include <QString>
+
+#include "app/core/ini_file.h"
+
+namespace qm530 {
+
+namespace {
+
+constexpr const char* kOrganisation = "qm530";
+
+QString KeyName(const CIniFile& ini) {
+    return QString::fromStdString(ini.GetValue("Setup", "AppName", ""));
+}
+
+// The settings file of the key: one file per AppName; the bare
+// organisation file stands for the key without a name.
+QSettings Open(const CIniFile& ini) {
+    const QString key = KeyName(ini);
+    if (key.isEmpty()) return QSettings(QSettings::IniFormat, QSettings::UserScope, kOrganisation);
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, kOrganisation, key);
+}
+
+}  // namespace
+
+std::uint32_t CSettingsRegistry::ReadDword(const std::string& name, std::uint32_t preset) const {
+    QSettings settings = Open(ini_);
+    const QVariant value = settings.value(QString::fromStdString(name));
+    if (!value.isValid()) return preset;
+    bool ok = false;
+    const qulonglong number = value.toString().trimmed().toULongLong(&ok, 10);
+    if (!ok || number > 0xFFFFFFFFull) return preset;
+    return static_cast<std::uint32_t>(number);
+}
+
+void CSettingsRegistry::WriteDword(const std::string& name, std::uint32_t value) {
+    QSettings settings = Open(ini_);
+    settings.setValue(QString::fromStdString(name), static_cast<qulonglong>(value));
+    settings.sync();
+}
+
+std::string CSettingsRegistry::FileName() const {
+    return Open(ini_).fileName().toStdString();
+}
+
+}  // namespace qm530

@@ -1,0 +1,108 @@
+// The menus from the keyboard: mnemonics at the first press in both menu
+// states, F1 on a highlighted item, Help > Help Topics.
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+
+#include "app/child_frame.h"
+#include "editor/channel_editor.h"
+#include "editor/channel_grid.h"
+#include "editor/program_view.h"
+#include "support/gui_fixture.h"
+#include "ui/command_ids.h"
+
+namespace qm530::test {
+namespace {
+
+class MenuKeys : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(h.Start());
+        frame = h.Frame();
+        frame->showNormal();
+        QApplication::setActiveWindow(frame);
+        QApplication::processEvents();
+    }
+    void TearDown() override {
+        while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    }
+    // Alt+<key> once at the frame; the menu that opened, if any.
+    QMenu* PressMnemonic(Qt::Key key) {
+        QApplication::setActiveWindow(frame);
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : frame, key, Qt::AltModifier);
+        QApplication::processEvents();
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    }
+    void CloseMenus() {
+        while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        QApplication::processEvents();
+    }
+    QStringList Items(const char* menuName) const {
+        QStringList items;
+        for (QAction* a : frame->findChild<QMenu*>(QString::fromLatin1(menuName))->actions()) {
+            if (a->isVisible()) items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        }
+        return items;
+    }
+
+    Harness h{ProgramIni("English")};
+    CMainFrame* frame = nullptr;
+};
+
+TEST_F(MenuKeys, AltFAndAltHOpenAtTheFirstPressInBothStates) {
+    for (bool documents : {true, false}) {
+        SCOPED_TRACE(documents ? "document menu" : "short menu");
+        if (!documents) frame->DestroyDocumentWindow(frame->ActiveDocumentWindow());
+        EXPECT_EQ(frame->DocumentMenuShown(), documents);
+        for (int round = 0; round < 2; ++round) {
+            QMenu* file = PressMnemonic(Qt::Key_F);
+            ASSERT_NE(file, nullptr);
+            EXPECT_EQ(file->objectName(), QStringLiteral("File"));
+            CloseMenus();
+            QMenu* help = PressMnemonic(Qt::Key_H);
+            ASSERT_NE(help, nullptr);
+            EXPECT_EQ(help->objectName(), QStringLiteral("Help"));
+            CloseMenus();
+        }
+    }
+    // The short File menu keeps only what works without a document.
+    EXPECT_EQ(Items("File"),
+              QStringList({"&New", "&Open...", "-", "P&rint Setup...", "-", "E&xit"}));
+    EXPECT_EQ(Items("Help"), QStringList({"&Help Topics", "-", "&About Program..."}));
+    frame->OnFileNew();
+    QApplication::processEvents();
+    EXPECT_TRUE(frame->DocumentMenuShown());
+    EXPECT_EQ(Items("File"),
+              QStringList({"&New", "&Open...", "&Close", "&Save", "Save &As...", "-", "&Print...",
+                           "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
+    EXPECT_EQ(Items("Help"), QStringList({"&Help Topics", "-", "About QM530"}));
+    // The toolbar keeps its buttons in both states.
+    EXPECT_TRUE(frame->Action(cmd::kAppAbout)->isVisible());
+    EXPECT_TRUE(frame->Action(cmd::kFileSave)->isVisible());
+}
+
+TEST_F(MenuKeys, F1OnAHighlightedItemOpensItsCommandsTopic) {
+    QMenu* file = PressMnemonic(Qt::Key_F);
+    ASSERT_NE(file, nullptr);
+    QTest::keyClick(file, Qt::Key_Down);  // from New to Open
+    ASSERT_NE(file->activeAction(), nullptr);
+    EXPECT_EQ(file->activeAction()->data().toInt(), cmd::kFileOpen);
+    QTest::keyClick(file, Qt::Key_F1);
+    EXPECT_EQ(h.ctx.help.LastTarget(), QStringLiteral("file.html#t57601"));
+    CloseMenus();
+
+    // Help > Help Topics answers as F1 would: the focused control's topic.
+    CProgramView* view = frame->ActiveView();
+    view->Editor()->HideCellEditors();
+    view->Editor()->Grid()->setFocus();
+    QMenu* help = PressMnemonic(Qt::Key_H);
+    ASSERT_NE(help, nullptr);
+    QTest::keyClick(help, Qt::Key_H);  // the item's own mnemonic
+    QApplication::processEvents();
+    EXPECT_EQ(h.ctx.help.LastTarget(), QStringLiteral("grid.html#t1000"));
+}
+
+}  // namespace
+}  // namespace qm530::test

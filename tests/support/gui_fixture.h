@@ -1,0 +1,76 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+
+#include "app/core/ini_file.h"
+#include "app/core/registry.h"
+#include "app/main_frame.h"
+#include "app/program_app.h"
+#include "ui/app_context.h"
+#include "ui/scripted_ui_services.h"
+
+namespace qm530::test {
+
+// One QApplication for the test program, offscreen, with the registry in a
+// temporary configuration directory.
+QApplication& App();
+// The temporary XDG_CONFIG_HOME of this test program.
+QString ConfigHome();
+
+// Program.ini of the shipped configuration with Language replaced (or
+// removed when `language` is null) and extra lines appended to Setup.
+std::string ProgramIni(const char* language, const std::string& extraSetup = "",
+                       bool showLang = true);
+
+// A program directory: the language packs, pictures and help of the build
+// beside a Program.ini of the test's own.
+class ProgramDir {
+  public:
+    explicit ProgramDir(const std::string& programIni, bool withPacks = true, bool withHelp = true);
+    std::string Path() const { return dir_.path().toStdString() + "/"; }
+    QString File(const QString& name) const { return dir_.filePath(name); }
+    void Link(const QString& fromBin, const QString& as) const;
+    QByteArray ReadProgramIni() const;
+
+  private:
+    QTemporaryDir dir_;
+};
+
+// The program started as main starts it, with scripted answers.
+class Harness {
+  public:
+    explicit Harness(const std::string& programIni, bool withPacks = true, bool withHelp = true);
+    ~Harness();
+
+    // Queues the right access code for the Password dialog.
+    void AnswerPassword(const QString& code = QStringLiteral("480215"));
+    // Start-up with the access code answered; false when start-up ended the program.
+    bool Start(const QStringList& arguments = {}, bool answerPassword = true);
+
+    CMainFrame* Frame() const { return app ? app->MainFrame() : nullptr; }
+
+    ProgramDir dir;
+    CIniFile ini{4};
+    ScriptedUiServices services;
+    AppContext ctx;
+    CMemoryRegistry* registry;
+    std::unique_ptr<CProgramApp> app;
+};
+
+// Clicks a button of a dialog found by object name.
+void Click(QWidget* parent, const char* buttonName);
+
+// A .dat file of `size` bytes, byte i = i % 251.
+QString WriteDat(const QString& path, int size);
+
+}  // namespace qm530::test
