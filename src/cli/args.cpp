@@ -52,6 +52,7 @@ bool Args::Parse(const std::vector<std::string>& argv, const std::vector<OptionD
             value = argv[++i];
         }
         values_[name] = value;
+        allValues_[name].push_back(value);
     }
     return true;
 }
@@ -63,6 +64,11 @@ bool Args::Has(const std::string& name) const {
 std::string Args::Value(const std::string& name, const std::string& fallback) const {
     const auto it = values_.find(name);
     return it == values_.end() ? fallback : it->second;
+}
+
+std::vector<std::string> Args::Values(const std::string& name) const {
+    const auto it = allValues_.find(name);
+    return it == allValues_.end() ? std::vector<std::string>{} : it->second;
 }
 
 bool LanguageOption(const Args& args, UiLanguage& lang, std::string& error) {

@@ -34,11 +34,14 @@ class Args {
     const std::vector<std::string>& Positional() const { return positional_; }
     bool Has(const std::string& name) const;
     std::string Value(const std::string& name, const std::string& fallback = {}) const;
+    // Every value of an option given more than once, in order; Value gives the last.
+    std::vector<std::string> Values(const std::string& name) const;
     bool Help() const { return Has("--help"); }
 
   private:
     std::vector<std::string> positional_;
     std::map<std::string, std::string> values_;
+    std::map<std::string, std::vector<std::string>> allValues_;
     std::set<std::string> flags_;
 };
 

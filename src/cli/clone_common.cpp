@@ -1,129 +1,91 @@
 #include "cli/clone_common.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "app/core/ini_file.h"
-#include "cli/clone_host.h"
 #include "cli/command_util.h"
 #include "link/port_name.h"
-#include "link/posix_serial_port.h"
-#include "link/transfer.h"
-#include "model/messages.h"
 #include "model/numbers.h"
 
 namespace qm530::cli {
 
-const std::vector<OptionDef> kCloneOptions = {
-    {"--port", true}, {"--retries", true}, {"--ini", true}};
+const std::vector<OptionDef> kCloneOptions = {{"--port", true}, {"--retries", true},
+                                              {"--ini", true},  {"--repeat", false},
+                                              {"--log", true},  {"--trace", true}};
 
 const char* const kCloneHelp =
     "  --port PORT   COM1 to COM4 or a device path such as /dev/ttyUSB0. COMn is the\n"
     "                device named by the environment variable QM530_COMn, else the\n"
     "                one given as COMn in section Ports of Program.ini, else\n"
-    "                /dev/ttyUSB<n-1>, as in the desktop program.\n"
-    "  --retries N   without a terminal: how many times to repeat a handshake that the\n"
-    "                radio did not confirm (default 0); on a terminal the tool asks.\n"
-    "  --ini PATH    Program.ini to take the port names from (default: beside the program)\n"
-    "A progress bar shows on a terminal. Ctrl-C cancels at the next step, closes the\n"
-    "port and leaves every file untouched.\n"
-    "Exit codes: 0 done, 1 file error, 2 usage error, 3 the port could not be opened,\n"
-    "4 communication error (no handshake), 5 transfer interrupted, 6 verify found\n"
-    "differences, 130 cancelled.\n";
+    "                /dev/ttyUSB<n-1>, as in the desktop program. Give --port several\n"
+    "                times to work on several radios at once, one per port.\n"
+    "  --retries N   without a terminal or with several ports: how many times to repeat\n"
+    "                a handshake that the radio did not confirm (default 0); with one\n"
+    "                port on a terminal the tool asks.\n"
+    "  --ini PATH    Program.ini to take the port names from (default: the program's own)\n"
+    "  --repeat      radio after radio: once a port is done and its radio has been taken\n"
+    "                away, wait for the next radio there (a quiet handshake attempt every\n"
+    "                second) and do the same again, until Ctrl-C\n"
+    "  --log FILE    append one CSV line per radio to FILE: time, port, identification\n"
+    "                bytes in hex, result, seconds\n"
+    "  --trace FILE  append every byte sent and received, with time stamps in ms and the\n"
+    "                step of the transfer, and its outcome to FILE, for support; with\n"
+    "                several ports one file each, the port's name before the extension\n"
+    "A progress bar shows on a terminal, one line per port when there are several, and\n"
+    "several ports or --repeat end with a table: port, radio identification, result,\n"
+    "seconds. Ctrl-C cancels every port at its next step, closes the ports and leaves\n"
+    "every file untouched.\n"
+    "Exit codes: 0 done (every port), 1 file error, 2 usage error, 3 the port could not\n"
+    "be opened, 4 communication error (no handshake), 5 transfer interrupted, 6 verify\n"
+    "found differences, 130 cancelled; with several ports the code of the first port,\n"
+    "in the order given, that failed.\n";
 
-bool PrepareClonePort(Context& ctx, const Args& args, ClonePort& port, int& exitCode) {
+ClonePort MakeClonePort(const std::string& name, int retries, const CIniFile* ini) {
+    ClonePort port;
+    port.name = name;
+    port.device = link::ResolvePortName(name, ini);
+    port.retries = retries;
+    return port;
+}
+
+bool RetriesOption(Context& ctx, const Args& args, int& retries) {
+    const std::string text = args.Value("--retries", "0");
+    if (text.empty() || text.size() > 4 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        PrintError(ctx.err, "--retries takes a number from 0 to 9999, not '" + text + "'");
+        return false;
+    }
+    retries = CAtoi(text);
+    return true;
+}
+
+bool PrepareClonePorts(Context& ctx, const Args& args, std::vector<ClonePort>& ports,
+                       int& exitCode) {
     exitCode = exitcode::kUsage;
-    port.name = args.Value("--port");
-    if (port.name.empty()) {
+    const std::vector<std::string> names = args.Values("--port");
+    if (names.empty() ||
+        std::any_of(names.begin(), names.end(), [](const std::string& n) { return n.empty(); })) {
         PrintError(ctx.err, "--port PORT is required (COM1 to COM4 or a device path)");
         return false;
     }
-    const std::string retries = args.Value("--retries", "0");
-    if (retries.empty() || retries.size() > 4 ||
-        !std::all_of(retries.begin(), retries.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        PrintError(ctx.err, "--retries takes a number from 0 to 9999, not '" + retries + "'");
-        return false;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            if (names[i] == names[j]) {
+                PrintError(ctx.err, "--port " + names[i] + " is given twice");
+                return false;
+            }
+        }
     }
-    port.retries = CAtoi(retries);
+    int retries = 0;
+    if (!RetriesOption(ctx, args, retries)) return false;
     CIniFile ini;
     if (!LoadIniOrReport(ctx, args, ini)) {
         exitCode = exitcode::kFailed;
         return false;
     }
-    port.device = link::ResolvePortName(port.name, &ini);
+    ports.clear();
+    for (const std::string& name : names) ports.push_back(MakeClonePort(name, retries, &ini));
     return true;
-}
-
-int RunCloneTransfer(Context& ctx, const ClonePort& port, link::TransferDirection direction,
-                     const std::string& label, RadioImage& image) {
-    link::PosixSerialPort serial;
-    // Ctrl-C ends a read that is waiting for the radio at once.
-    serial.WatchCancel(CancelOnSignals::WatchFd());
-    link::TransferResult result;
-    bool declined = false;
-    {
-        TerminalHost host(ctx, direction, label, port.retries);
-        result = link::RunTransfer(port.device, serial, image, host);
-        declined = host.Declined();
-    }
-    switch (result.outcome) {
-        case link::TransferOutcome::kCompleted:
-            return exitcode::kOk;
-        case link::TransferOutcome::kCancelled:
-            PrintError(ctx.err, "cancelled; the port is closed");
-            return exitcode::kCancelled;
-        case link::TransferOutcome::kFailed:
-            break;
-    }
-    if (declined) return exitcode::kCommError;  // the question showed the message
-    const char* text = MessageText(result.messageId);
-    PrintError(ctx.err, text != nullptr ? text : "transfer failed");
-    PrintError(ctx.err, result.detail);
-    if (result.messageId == msg::kPortOpenFailed) {
-        const int n = link::ComPortNumber(port.name);
-        if (n == 0) {
-            // No advice can attach a device to it.
-            PrintError(ctx.err, "port " + port.name +
-                                    " names no device: the COM names are COM1 to COM999 (the "
-                                    "desktop program offers COM1 to COM4), or give a device "
-                                    "path such as /dev/ttyUSB0");
-        } else if (port.device != port.name) {
-            const std::string key = "COM" + std::to_string(n);
-            const std::string device = port.device.empty() ? "no device" : port.device;
-            PrintError(ctx.err, "port " + port.name + " is " + device + " (set QM530_" + key +
-                                    " or " + key + " in section Ports of Program.ini for another)");
-        }
-        return exitcode::kPortOpenFailed;
-    }
-    return result.messageId == msg::kCommError ? exitcode::kCommError : exitcode::kInterrupted;
-}
-
-int VerifyRadio(Context& ctx, const ClonePort& port, const RadioImage& expected,
-                const std::string& fileName) {
-    RadioImage radio = RadioImage::Blank();
-    const int code =
-        RunCloneTransfer(ctx, port, link::TransferDirection::kRead, "Verifying", radio);
-    if (code != exitcode::kOk) return code;
-    int compared = 0;
-    int differing = 0;
-    for (int a = 0; a < static_cast<int>(kImageSize); ++a) {
-        if (!link::CarriedBothWays(a)) continue;
-        ++compared;
-        const auto i = static_cast<std::size_t>(a);
-        if (radio[i] == expected[i]) continue;
-        if (differing++ == 0) ctx.out << "address  file  radio\n";
-        char line[40];
-        std::snprintf(line, sizeof line, "0x%03X    0x%02X  0x%02X\n", a, expected[i], radio[i]);
-        ctx.out << line;
-    }
-    if (differing > 0) {
-        PrintError(ctx.err, "verify: " + std::to_string(differing) + " of " +
-                                std::to_string(compared) +
-                                " addresses differ between the radio and " + fileName);
-        return exitcode::kVerifyMismatch;
-    }
-    ctx.out << "The radio matches " << fileName << " (" << compared << " addresses compared).\n";
-    return exitcode::kOk;
 }
 
 }  // namespace qm530::cli

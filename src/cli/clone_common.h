@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/core/ini_file.h"
 #include "cli/args.h"
 #include "cli/command.h"
 #include "link/clone_protocol.h"
@@ -30,19 +31,16 @@ struct ClonePort {
     int retries = 0;
 };
 
-// Reads --port, --retries and --ini. Prints the problem and sets `exitCode`
-// when the command cannot go on.
-bool PrepareClonePort(Context& ctx, const Args& args, ClonePort& port, int& exitCode);
+// Makes a port of a name as --port takes it, the device resolved through
+// `ini` (which may be null).
+ClonePort MakeClonePort(const std::string& name, int retries, const CIniFile* ini);
 
-// Runs one read or write with the terminal host on `image`. Prints any
-// failure (the message of the string table and what is known about it)
-// and returns the exit code: 0 when the transfer completed.
-int RunCloneTransfer(Context& ctx, const ClonePort& port, link::TransferDirection direction,
-                     const std::string& label, RadioImage& image);
+// Reads every --port, --retries and --ini. Prints the problem and sets
+// `exitCode` when the command cannot go on.
+bool PrepareClonePorts(Context& ctx, const Args& args, std::vector<ClonePort>& ports,
+                       int& exitCode);
 
-// Reads the radio back and compares every address a write carries and a
-// read returns. Prints each difference; returns 0 when all match.
-int VerifyRadio(Context& ctx, const ClonePort& port, const RadioImage& expected,
-                const std::string& fileName);
+// Reads --retries (0 to 9999); prints the problem when it is no such number.
+bool RetriesOption(Context& ctx, const Args& args, int& retries);
 
 }  // namespace qm530::cli

@@ -50,7 +50,7 @@ Command InfoCommand() {
             "Prints the model and band bytes (with their names when Program.ini lists them)\n"
             "and the number of programmed channels.\n"
             "  --hex       also print a hex dump of the 1024 bytes, 16 per row\n"
-            "  --ini PATH  settings file naming the models (default: beside the program)\n",
+            "  --ini PATH  settings file naming the models (default: the program's own)\n",
             RunInfo};
 }
 

@@ -92,8 +92,8 @@ Command PrintCommand() {
             "  --pdf OUT.pdf  the PDF to write (replaced as a whole, or left untouched\n"
             "                 when anything fails)\n"
             "  --lang en|zh   language of the labels (default en)\n"
-            "  --ini PATH     the Program.ini to read (default: Program.ini beside the\n"
-            "                 program)\n"
+            "  --ini PATH     the Program.ini to read (default: the program's\n"
+            "                 own)\n"
             "The footer shows the owner text at the left: the value of the key\n"
             "\"Copyrights Owner\" in the section of the chosen --lang of Program.ini,\n"
             "[English] for en and [Chinese] for zh (empty when there is none).\n",

@@ -113,7 +113,7 @@ Command SetCommand() {
             "A new channel (rx on an empty row) gets None, None, High, No, Off, Wide.\n"
             "Frequencies must lie in the band and on the 5 kHz or 6.25 kHz raster. The band\n"
             "comes from --band, else from the image's model and band in Program.ini\n"
-            "(--ini, default the one beside the program), else anything a channel can hold:\n"
+            "(--ini, default the program's own), else anything a channel can hold:\n"
             "10 to 999.99999 MHz (a band wider than that is cut to it).\n"
             "A Tx frequency on a channel without Rx, or a list value on a channel without\n"
             "frequencies, is refused, as the grid would drop it. Only the record of CHANNEL\n"

@@ -10,6 +10,7 @@
 
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
+#include "cli/demo_image.h"
 #include "sim/virtual_radio.h"
 
 namespace qm530::cli {
@@ -79,11 +80,17 @@ int RunSimulate(Context& ctx) {
                       {"--save", true},
                       {"--link", true},
                       {"--no-pace", false},
-                      {"--fault", true}},
+                      {"--fault", true},
+                      {"--blank", false}},
                      0, 0, args, code)) {
         return code;
     }
     sim::RadioOptions options;
+    if (args.Has("--blank") && args.Has("--image")) {
+        PrintError(ctx.err, "simulate: --blank and --image exclude each other");
+        return exitcode::kUsage;
+    }
+    if (!args.Has("--blank")) options.memory = DemonstrationImage();
     if (args.Has("--image") && !LoadImageOrReport(ctx, args.Value("--image"), options.memory)) {
         return exitcode::kFailed;
     }
@@ -152,11 +159,14 @@ int RunSimulate(Context& ctx) {
 Command SimulateCommand() {
     static const std::string usage =
         std::string(
-            "Usage: qm530 simulate [--image FILE.dat] [--save FILE.dat] [--link PATH]\n"
-            "                      [--no-pace] [--fault KIND[:N]]\n"
+            "Usage: qm530 simulate [--image FILE.dat | --blank] [--save FILE.dat]\n"
+            "                      [--link PATH] [--no-pace] [--fault KIND[:N]]\n"
             "Runs a virtual radio on a pseudo-terminal until Ctrl-C or SIGTERM. The first\n"
             "line of output is its device path, for --port of read, write and verify.\n"
-            "  --image FILE  the radio's memory at the start (default: a new image)\n"
+            "  --image FILE  the radio's memory at the start (default: a demonstration\n"
+            "                configuration: six channels in 130 - 160 MHz with CTCSS and DCS\n"
+            "                tones, and a few radio-wide settings changed)\n"
+            "  --blank       start with the memory of a new radio: no channel programmed\n"
             "  --save FILE   store the memory in FILE, in one step, after every completed\n"
             "                write (all 124 blocks acknowledged); a write that stops part\n"
             "                way leaves FILE as it was\n"

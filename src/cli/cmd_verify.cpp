@@ -2,6 +2,7 @@
 #include "cli/clone_host.h"
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
+#include "cli/fleet.h"
 
 namespace qm530::cli {
 
@@ -11,13 +12,14 @@ int RunVerify(Context& ctx) {
     Args args;
     int code = 0;
     if (!PrepareArgs(ctx, "verify", kCloneOptions, 1, 1, args, code)) return code;
-    ClonePort port;
-    if (!PrepareClonePort(ctx, args, port, code)) return code;
+    std::vector<ClonePort> ports;
+    if (!PrepareClonePorts(ctx, args, ports, code)) return code;
     const std::string& inPath = args.Positional()[0];
     RadioImage image;
     if (!LoadImageOrReport(ctx, inPath, image)) return exitcode::kFailed;
     CancelOnSignals cancel;
-    return VerifyRadio(ctx, port, image, inPath);
+    return RunFleet(ctx, ports, FleetOptionsOf(args),
+                    [&](PortRun& run) { return run.Verify(image, inPath); });
 }
 
 }  // namespace
@@ -25,12 +27,13 @@ int RunVerify(Context& ctx) {
 Command VerifyCommand() {
     static const std::string usage =
         std::string(
-            "Usage: qm530 verify --port PORT IN.dat [--retries N] [--ini PATH]\n"
+            "Usage: qm530 verify --port PORT [--port PORT ...] IN.dat [--retries N]\n"
+            "                    [--repeat] [--log FILE.csv] [--trace FILE] [--ini PATH]\n"
             "Reads the radio and compares it with IN.dat at every address that a write\n"
             "carries and a read returns (0x000-0x32F, 0x340-0x3BF, 0x3D0-0x3EF). Prints\n"
             "each differing address with the file's and the radio's value.\n") +
         kCloneHelp;
-    return {"verify", "compare a radio with a .dat file", usage.c_str(), RunVerify};
+    return {"verify", "compare radios with a .dat file", usage.c_str(), RunVerify};
 }
 
 }  // namespace qm530::cli

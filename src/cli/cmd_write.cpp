@@ -2,6 +2,7 @@
 #include "cli/clone_host.h"
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
+#include "cli/fleet.h"
 
 namespace qm530::cli {
 
@@ -13,19 +14,22 @@ int RunWrite(Context& ctx) {
     Args args;
     int code = 0;
     if (!PrepareArgs(ctx, "write", options, 1, 1, args, code)) return code;
-    ClonePort port;
-    if (!PrepareClonePort(ctx, args, port, code)) return code;
+    std::vector<ClonePort> ports;
+    if (!PrepareClonePorts(ctx, args, ports, code)) return code;
     const std::string& inPath = args.Positional()[0];
     RadioImage image;
     if (!LoadImageOrReport(ctx, inPath, image)) return exitcode::kFailed;
+    const bool verify = args.Has("--verify");
 
     CancelOnSignals cancel;
-    // The file's bytes go out as they are.
-    code = RunCloneTransfer(ctx, port, link::TransferDirection::kWrite, "Writing", image);
-    if (code != exitcode::kOk) return code;
-    ctx.out << "Wrote " << inPath << " to the radio on " << port.name << ".\n";
-    if (!args.Has("--verify")) return exitcode::kOk;
-    return VerifyRadio(ctx, port, image, inPath);
+    return RunFleet(ctx, ports, FleetOptionsOf(args), [&](PortRun& run) {
+        // The file's bytes go out as they are; every port gets its own copy.
+        RadioImage outgoing = image;
+        const int result = run.Transfer(link::TransferDirection::kWrite, "Writing", outgoing);
+        if (result != exitcode::kOk) return result;
+        run.Out() << "Wrote " << inPath << " to the radio on " << run.Port().name << ".\n";
+        return verify ? run.Verify(image, inPath) : exitcode::kOk;
+    });
 }
 
 }  // namespace
@@ -33,11 +37,12 @@ int RunWrite(Context& ctx) {
 Command WriteCommand() {
     static const std::string usage =
         std::string(
-            "Usage: qm530 write --port PORT IN.dat [--verify] [--retries N] [--ini PATH]\n"
+            "Usage: qm530 write --port PORT [--port PORT ...] IN.dat [--verify] [--retries N]\n"
+            "                   [--repeat] [--log FILE.csv] [--trace FILE] [--ini PATH]\n"
             "Writes IN.dat into the radio, byte for byte (0x000-0x32F and 0x340-0x3EF).\n"
             "  --verify      then read the radio back and compare, as 'qm530 verify' does\n") +
         kCloneHelp;
-    return {"write", "write a .dat file into a radio", usage.c_str(), RunWrite};
+    return {"write", "write a .dat file into one or more radios", usage.c_str(), RunWrite};
 }
 
 }  // namespace qm530::cli

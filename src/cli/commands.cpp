@@ -9,10 +9,10 @@ namespace qm530::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        NewCommand(),     ChannelsCommand(), SetCommand(),    MoveCommand(),
-        SwapCommand(),    ClearCommand(),    InfoCommand(),   TonesCommand(),
-        OptionsCommand(), OptionCommand(),   ExportCommand(), ImportCommand(),
-        ReadCommand(),    WriteCommand(),    VerifyCommand(), SimulateCommand(),
+        NewCommand(),      ChannelsCommand(), SetCommand(),   MoveCommand(),    SwapCommand(),
+        ClearCommand(),    InfoCommand(),     TonesCommand(), OptionsCommand(), OptionCommand(),
+        ExportCommand(),   ImportCommand(),   ReadCommand(),  WriteCommand(),   VerifyCommand(),
+        SimulateCommand(), PortsCommand(),    DiffCommand(),
 #ifdef QM530_HAVE_PRINT
         PrintCommand(),
 #endif

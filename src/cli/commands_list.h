@@ -21,6 +21,8 @@ Command ReadCommand();
 Command WriteCommand();
 Command VerifyCommand();
 Command SimulateCommand();
+Command PortsCommand();
+Command DiffCommand();
 #ifdef QM530_HAVE_PRINT
 Command PrintCommand();  // needs Qt
 #endif

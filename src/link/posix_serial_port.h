@@ -28,6 +28,8 @@ class PosixSerialPort : public SerialPort {
     void SetWaitHook(WaitHook hook) override;
 
     const std::string& Device() const { return device_; }
+    // Changes the time limits of the calls that follow.
+    void SetTimeouts(PortTimeouts timeouts) { timeouts_ = timeouts; }
 
     // A descriptor that becomes readable when the user cancels (the read end
     // of a pipe that a signal handler writes to, say), or -1 for none. While

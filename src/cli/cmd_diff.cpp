@@ -1,0 +1,93 @@
+#include "cli/clone_common.h"
+#include "cli/clone_host.h"
+#include "cli/command_util.h"
+#include "cli/commands_list.h"
+#include "cli/fleet.h"
+#include "cli/image_diff.h"
+
+namespace qm530::cli {
+
+namespace {
+
+// Exit codes of diff: 1 means "different", so a file that cannot be read
+// counts as trouble, as for diff(1).
+constexpr int kDifferent = 1;
+constexpr int kTrouble = 2;
+
+const std::string kPortPrefix = "port:";
+
+// Loads a file, or reads the radio of "port:NAME". Returns 0 or the exit code.
+int LoadSide(Context& ctx, const std::string& source, int retries, const CIniFile& ini,
+             RadioImage& image) {
+    if (source.compare(0, kPortPrefix.size(), kPortPrefix) != 0) {
+        return LoadImageOrReport(ctx, source, image) ? exitcode::kOk : kTrouble;
+    }
+    const std::string name = source.substr(kPortPrefix.size());
+    if (name.empty()) {
+        PrintError(ctx.err, "diff: port: needs a port name, as in port:COM1");
+        return exitcode::kUsage;
+    }
+    const std::vector<ClonePort> ports{MakeClonePort(name, retries, &ini)};
+    image = RadioImage::Blank();
+    CancelOnSignals cancel;
+    return RunFleet(ctx, ports, {}, [&](PortRun& run) {
+        return run.Transfer(link::TransferDirection::kRead, "Reading " + name, image);
+    });
+}
+
+int RunDiff(Context& ctx) {
+    Args args;
+    int code = 0;
+    if (!PrepareArgs(ctx, "diff",
+                     {{"--lang", true}, {"--json", false}, {"--ini", true}, {"--retries", true}}, 2,
+                     2, args, code)) {
+        return code;
+    }
+    UiLanguage lang{};
+    std::string error;
+    if (!LanguageOption(args, lang, error)) {
+        PrintError(ctx.err, "diff: " + error);
+        return exitcode::kUsage;
+    }
+    int retries = 0;
+    if (!RetriesOption(ctx, args, retries)) return exitcode::kUsage;
+    CIniFile ini;
+    if (!LoadIniOrReport(ctx, args, ini)) return kTrouble;
+    RadioImage a;
+    RadioImage b;
+    for (const auto& [source, image] :
+         {std::pair{args.Positional()[0], &a}, std::pair{args.Positional()[1], &b}}) {
+        code = LoadSide(ctx, source, retries, ini, *image);
+        if (code != exitcode::kOk) return code;
+    }
+    const ImageDiff diff = DiffImages(a, b, lang, ini);
+    ctx.out << (args.Has("--json") ? DiffJson(diff) : DiffText(diff, lang));
+    return diff.Equal() ? exitcode::kOk : kDifferent;
+}
+
+}  // namespace
+
+Command DiffCommand() {
+    static const std::string usage =
+        "Usage: qm530 diff A B [--lang en|zh] [--json] [--ini PATH] [--retries N]\n"
+        "Compares two configurations by what they mean. A and B are .dat files or\n"
+        "port:PORT (port:COM1, port:/dev/ttyUSB0) to read that radio first. Prints each\n"
+        "field that differs with the texts the channel grid and the settings dialogs show:\n"
+        "  channel 3 Rx Frequency: 145.12500 → 146.52000\n"
+        "  tot: 60s → 600s\n"
+        "  side-key-1: Off → Scan\n"
+        "the settings under the names of 'qm530 options', the model and band named by\n"
+        "Program.ini; then the bytes that differ and belong to no field.\n"
+        "  --lang en|zh  language of the field names and values (default en)\n"
+        "  --json        one JSON object: equal, fields (field, name, channel, from, to),\n"
+        "                bytes (address, from, to)\n"
+        "  --ini PATH    Program.ini naming the models and ports (default: the\n"
+        "                program's own)\n"
+        "  --retries N   as for 'qm530 read'\n"
+        "Exit codes: 0 the same, 1 different, 2 usage error or a file that cannot be\n"
+        "read; reading a radio adds 3 port could not be opened, 4 no handshake,\n"
+        "5 transfer interrupted, 130 cancelled.\n";
+    return {"diff", "compare two configurations field by field", usage.c_str(), RunDiff};
+}
+
+}  // namespace qm530::cli

@@ -1,0 +1,111 @@
+#include "cli/command_util.h"
+#include "cli/commands_list.h"
+#include "cli/json_value.h"
+#include "link/serial_devices.h"
+
+namespace qm530::cli {
+
+namespace {
+
+std::string Join(const std::vector<std::string>& items, const char* separator) {
+    std::string text;
+    for (const std::string& i : items) text += (text.empty() ? "" : separator) + i;
+    return text;
+}
+
+std::string JsonList(const std::vector<std::string>& items) {
+    std::string text = "[";
+    for (std::size_t i = 0; i < items.size(); ++i) text += (i ? ", " : "") + JsonQuote(items[i]);
+    return text + "]";
+}
+
+std::string JoinHint(const std::string& group) {
+    return "join group '" + group + "' (sudo usermod -aG " + group + " $USER) and log in again";
+}
+
+void PrintJson(std::ostream& out, const std::vector<link::SerialDevice>& devices) {
+    out << "[";
+    for (std::size_t i = 0; i < devices.size(); ++i) {
+        const link::SerialDevice& d = devices[i];
+        out << (i ? ",\n " : "\n ") << "{\"path\": " << JsonQuote(d.path)
+            << ", \"by_id\": " << JsonList(d.byId)
+            << ", \"usb\": " << (d.IsUsb() ? "true" : "false")
+            << ", \"vendor_id\": " << JsonQuote(d.vendorId)
+            << ", \"product_id\": " << JsonQuote(d.productId)
+            << ", \"manufacturer\": " << JsonQuote(d.manufacturer)
+            << ", \"product\": " << JsonQuote(d.product) << ", \"serial\": " << JsonQuote(d.serial)
+            << ", \"driver\": " << JsonQuote(d.driver) << ", \"ports\": " << JsonList(d.ports)
+            << ", \"accessible\": " << (d.accessible ? "true" : "false")
+            << ", \"group\": " << JsonQuote(d.group) << "}";
+    }
+    out << (devices.empty() ? "]\n" : "\n]\n");
+}
+
+void PrintText(std::ostream& out, const std::vector<link::SerialDevice>& devices,
+               const std::vector<link::UnlistedPort>& unlisted) {
+    for (const link::SerialDevice& d : devices) {
+        out << d.path;
+        if (!d.ports.empty()) out << "  = " << Join(d.ports, ", ");
+        out << '\n';
+        if (d.IsUsb()) {
+            std::vector<std::string> parts{"USB " + d.vendorId + ":" + d.productId};
+            if (!d.manufacturer.empty()) parts.push_back(d.manufacturer);
+            if (!d.product.empty()) parts.push_back(d.product);
+            if (!d.serial.empty()) parts.push_back("serial " + d.serial);
+            out << "  " << Join(parts, ", ") << '\n';
+        } else {
+            out << "  built-in serial port" << (d.driver.empty() ? "" : " (" + d.driver + ")")
+                << '\n';
+        }
+        for (const std::string& link : d.byId) out << "  " << link << '\n';
+        out << "  "
+            << (d.accessible ? "you can open it" : "you may not open it: " + JoinHint(d.group))
+            << '\n';
+    }
+    if (devices.empty()) {
+        out << "No serial device found. Plug in the programming cable (a USB cable shows up\n"
+               "as /dev/ttyUSB0 or /dev/ttyACM0 a moment later) and run 'qm530 ports' again;\n"
+               "if it still does not show, try another USB socket or cable.\n";
+    }
+    for (const link::UnlistedPort& p : unlisted) {
+        out << p.port << " = " << (p.device.empty() ? "no device" : p.device)
+            << " (not among the devices above)\n";
+    }
+}
+
+int RunPorts(Context& ctx) {
+    Args args;
+    int code = 0;
+    if (!PrepareArgs(ctx, "ports", {{"--json", false}, {"--ini", true}, {"--root", true}}, 0, 0,
+                     args, code)) {
+        return code;
+    }
+    CIniFile ini;
+    if (!LoadIniOrReport(ctx, args, ini)) return exitcode::kFailed;
+    const auto devices = link::ListSerialDevices(args.Value("--root"), &ini);
+    if (args.Has("--json")) {
+        PrintJson(ctx.out, devices);
+    } else {
+        PrintText(ctx.out, devices, link::UnlistedPorts(devices, &ini));
+    }
+    return exitcode::kOk;
+}
+
+}  // namespace
+
+Command PortsCommand() {
+    return {"ports", "list the serial devices and the COMn each stands for",
+            "Usage: qm530 ports [--json] [--ini PATH]\n"
+            "Lists the serial devices present: /dev/ttyUSB*, /dev/ttyACM* and the /dev/ttyS*\n"
+            "that are real hardware, with the USB vendor, product and serial number, their\n"
+            "/dev/serial/by-id names, which of COM1 to COM4 stands for each (QM530_COMn,\n"
+            "else COMn in section Ports of Program.ini, else /dev/ttyUSB<n-1>), and whether\n"
+            "you may open it (if not, the group to join). No device is not an error.\n"
+            "  --json        one JSON array of devices, empty when none is found\n"
+            "  --ini PATH    Program.ini to take the port names from (default: the\n"
+            "                program's own)\n"
+            "  --root DIR    look at DIR/dev and DIR/sys instead of /dev and /sys (for tests)\n",
+            RunPorts};
+}
+
+}  // namespace qm530::cli
