@@ -381,6 +381,106 @@ Previous Pane</source>
         <source>Save As</source>
         <translation>另存为</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>撤销上一步操作
+撤销</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>重做上一步撤销的操作
+重做</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Cut the selected channels or cells to the clipboard
+Cut</source>
+        <translation>把选中的信道或单元格剪切到剪贴板
+剪切</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels or cells to the clipboard
+Copy</source>
+        <translation>把选中的信道或单元格复制到剪贴板
+复制</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Paste tab-separated cells at the current cell
+Paste</source>
+        <translation>从当前单元格起粘贴以制表符分隔的单元格
+粘贴</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Clear the selected channels
+Delete</source>
+        <translation>清空选中的信道
+删除</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up one place
+Move Up</source>
+        <translation>把选中的信道上移一位
+上移</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down one place
+Move Down</source>
+        <translation>把选中的信道下移一位
+下移</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Channel</source>
+        <translation>插入信道(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Insert an empty channel; the later channels shift down
+Insert Channel</source>
+        <translation>插入一个空信道，后面的信道下移
+插入信道</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Channel</source>
+        <translation>删除信道(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Remove the current channel; the later channels shift up
+Remove Channel</source>
+        <translation>删除当前信道，后面的信道上移
+删除信道</translation>
+    </message>
 </context>
 <context>
     <name>qm530::CNavigationBar</name>

@@ -151,6 +151,7 @@ CMainFrame::CMainFrame(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
     connect(&ctx_.events, &CShellEvents::CaptionChanged, this,
             [this](const QString& title) { SetWindowTitleText(title.toStdString()); });
     connect(&ctx_.events, &CShellEvents::CommandStateChanged, this, &CMainFrame::UpdateCommandUI);
+    connect(&ctx_.events, &CShellEvents::ModifiedChanged, this, &CMainFrame::UpdateModifiedMarks);
     ctx_.activeView = [this]() -> QWidget* { return ActiveView(); };
 }
 
@@ -203,6 +204,8 @@ void CMainFrame::CreateActions() {
     }
     for (int id : {cmd::kViewToolbar, cmd::kViewStatusBar, cmd::kControlBar})
         actions_[id]->setCheckable(true);
+    actions_[cmd::kEditRedo]->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     addAction(actions_[cmd::kNextPane]);
     addAction(actions_[cmd::kPrevPane]);
     for (auto& [id, action] : actions_) {
@@ -253,6 +256,15 @@ void CMainFrame::CreateMenus() {
 
     edit_ = menu(tr("&Edit"));
     edit_->setObjectName(QStringLiteral("Edit"));
+    for (int id : {cmd::kEditUndo, cmd::kEditRedo, 0, cmd::kEditCut, cmd::kEditCopy,
+                   cmd::kEditPaste, cmd::kEditClear, 0, cmd::kMoveUp, cmd::kMoveDown,
+                   cmd::kInsertChannel, cmd::kRemoveChannel, 0}) {
+        if (id == 0) {
+            edit_->addSeparator();
+        } else {
+            edit_->addAction(actions_[id]);
+        }
+    }
     edit_->addAction(actions_[cmd::kChannelInfo]);
     edit_->addAction(actions_[cmd::kProductInfo]);
     edit_->addAction(actions_[cmd::kOptionalFeatures]);
@@ -466,6 +478,8 @@ void CMainFrame::UpdateCommandUI() {
     actions_[cmd::kControlBar]->setChecked(navigationDock_ && !navigationDock_->isHidden());
     actions_[cmd::kViewToolbar]->setChecked(toolBar_ && !toolBar_->isHidden());
     actions_[cmd::kViewStatusBar]->setChecked(!statusBar()->isHidden());
+    UpdateEditCommands();
+    UpdateModifiedMarks();
     // A waiting progress window must not start a second transfer.
     for (CChildFrame* frame : DocumentWindows()) {
         if (CProgramView* documentView = frame->GetView()) documentView->UpdateProgressWindow();
@@ -488,7 +502,7 @@ void CMainFrame::OnControlBar() {
 
 void CMainFrame::SetWindowTitleText(const std::string& title) {
     ctx_.WindowTitle = title;
-    setWindowTitle(QString::fromStdString(title));
+    setWindowTitle(CaptionText());
 }
 
 void CMainFrame::WinHelp(int contextNumber) {
@@ -535,9 +549,8 @@ void CMainFrame::MoveFocusToPane(int step) {
 // caption stays WindowTitle.
 void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowTitleChange &&
-        windowTitle() != QString::fromStdString(ctx_.WindowTitle)) {
-        setWindowTitle(QString::fromStdString(ctx_.WindowTitle));
+    if (event->type() == QEvent::WindowTitleChange && windowTitle() != CaptionText()) {
+        setWindowTitle(CaptionText());
     }
 }
 
@@ -547,7 +560,11 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    // Nothing is ever marked modified: quitting never asks to save.
+    // Each modified document is asked about once; Cancel keeps the program.
+    if (!AskToSaveAll()) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 

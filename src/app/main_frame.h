@@ -85,6 +85,14 @@ class CMainFrame : public QMainWindow {
     void SetWindowTitleText(const std::string& title);
     // Enables the commands and picks the menu for the current state.
     void UpdateCommandUI();
+    // Editing (main_frame_edits.cpp): the undo texts of the Edit menu, the
+    // `*` of modified documents, and "Save changes to NAME?" (false: Cancel).
+    void UpdateEditCommands();
+    void UpdateModifiedMarks();
+    QString CaptionText() const;
+    bool AskToSave(CChildFrame* frame);
+    bool AskToSaveAll();
+    void NoteDialogEdit(const char* english, const char* chinese);
     // Help requests reaching the main window.
     void WinHelp(int contextNumber);
 

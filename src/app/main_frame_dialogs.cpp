@@ -29,6 +29,7 @@ void CMainFrame::ShowProductInfo() {
     }
     CProductInfoDlg dialog(ctx_, target, this);
     ctx_.services.ExecDialog(dialog);
+    NoteDialogEdit("Product Information", "产品信息");
 }
 
 void CMainFrame::ShowOptionalFeatures() {
@@ -36,6 +37,7 @@ void CMainFrame::ShowOptionalFeatures() {
     if (!doc) return;
     COptionalFeaturesDlg dialog(ctx_, doc->Image, this);
     ctx_.services.ExecDialog(dialog);
+    NoteDialogEdit("Optional Features", "可选功能");
 }
 
 void CMainFrame::ShowSideKey() {
@@ -43,6 +45,7 @@ void CMainFrame::ShowSideKey() {
     if (!doc) return;
     CSideKeyDlg dialog(ctx_, doc->Image, this);
     ctx_.services.ExecDialog(dialog);
+    NoteDialogEdit("Side Key", "侧键");
 }
 
 // Program.ini is written before the new instance starts, and the new

@@ -104,6 +104,7 @@ void CMainFrame::OnFileNew() {
             ctx_.services.MessageBox(this, StringTable(msg::kClearAll), Caption(ctx_),
                                      MsgButtons::OkCancel, MsgIcon::Exclamation);
         if (answer != MsgResult::Ok) return;
+        if (!AskToSave(frame)) return;
         DestroyDocumentWindow(frame);
     }
     NewDocument();
@@ -178,7 +179,9 @@ bool SaveTo(AppContext& ctx, CMainFrame& frame, CChildFrame& window, const QStri
         ctx.services.MessageBox(&frame, text, Caption(ctx), MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
+    window.GetView()->MarkSaved();
     window.setWindowTitle(QString::fromStdString(window.GetDocument()->Title()));
+    frame.UpdateModifiedMarks();
     return true;
 }
 

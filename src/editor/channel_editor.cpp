@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -46,6 +47,12 @@ CChannelEditor::CChannelEditor(AppContext& ctx, ChannelTable& table,
     connect(grid_, &CChannelGrid::EnterCell, this, &CChannelEditor::OnEnterCell);
     connect(grid_, &CChannelGrid::MouseDown, this, &CChannelEditor::OnMouseDown);
     connect(grid_, &CChannelGrid::LeaveCell, this, [this] { CommitCellEdit(); });
+    connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (grid_->selectionModel()->selectedIndexes().size() > 1) {
+            HideCellEditors();
+            grid_->setFocus(Qt::OtherFocusReason);
+        }
+    });
     connect(grid_, &CChannelGrid::Scroll, this, &CChannelEditor::HideCellEditors);
     grid_->installEventFilter(this);
 }
@@ -94,8 +101,15 @@ void CChannelEditor::OnMouseDown() {
     OpenEditor();
 }
 
+// A selection of more than one cell (whole channels, a block) is for the
+// clipboard and the channel order: no editor opens, the grid keeps the keys.
 void CChannelEditor::OpenEditor() {
     if (!editors_) return;
+    if (grid_->selectionModel()->selectedIndexes().size() > 1) {
+        HideCellEditors();
+        grid_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     editors_->Load(grid_->Col(), QString::fromStdString(grid_->Text()));
     ShowCellEditor();
 }
@@ -131,6 +145,7 @@ bool CChannelEditor::CommitCellEdit() {
                                  MsgButtons::Ok, MsgIcon::Exclamation);
     }
     editor->hide();
+    emit CellCommitted(row, column);
     return outcome.rejected();
 }
 

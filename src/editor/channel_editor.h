@@ -55,6 +55,11 @@ class CChannelEditor : public QWidget {
 
     QSize sizeHint() const override;
 
+  signals:
+    // An open editor's text went through the commit rules into the table
+    // (the table may or may not have changed).
+    void CellCommitted(int row, int column);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -18,7 +18,9 @@ CChannelGrid::CChannelGrid(ChannelTable& table, QWidget* parent)
     setProperty("helpId", ctl::kGrid);
     setModel(model_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Whole channels are selected through their numbers, Shift and Ctrl
+    // extending the selection, or a block of cells with Shift+click.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(false);
     setWordWrap(false);
@@ -30,6 +32,7 @@ CChannelGrid::CChannelGrid(ChannelTable& table, QWidget* parent)
         header->setSectionResizeMode(QHeaderView::Fixed);
         header->viewport()->installEventFilter(this);
     }
+    verticalHeader()->setSectionsClickable(true);
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setFixedHeight(kRowHeight + 2);
     verticalHeader()->setDefaultSectionSize(kRowHeight);

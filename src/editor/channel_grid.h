@@ -19,7 +19,8 @@ class ChannelGridModel;
 //  - MouseDown after a mouse button went down anywhere on the grid (the
 //    current cell has changed already when the click moved it),
 //  - Scroll when its contents scrolled.
-// Its cells are never edited in place.
+// Its cells are never edited in place. Clicking a channel number selects the
+// channel's row; Shift and Ctrl extend the selection.
 class CChannelGrid : public QTableView {
     Q_OBJECT
   public:

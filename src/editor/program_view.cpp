@@ -12,6 +12,7 @@
 
 #include "app/core/ini_file.h"
 #include "editor/channel_editor.h"
+#include "editor/channel_grid.h"
 #include "editor/print_renderer.h"
 #include "editor/view_commands.h"
 #include "link/com_setup_dlg.h"
@@ -23,6 +24,7 @@
 #include "settings/model_band_sync.h"
 #include "settings/scan_info_dlg.h"
 #include "ui/app_context.h"
+#include "ui/command_ids.h"
 #include "ui/ui_services.h"
 
 namespace qm530 {
@@ -48,9 +50,20 @@ CProgramView::CProgramView(CProgramDoc* doc, AppContext& ctx, QWidget* parent)
             Qt::QueuedConnection);
     comSetupDlg_ = new CComSetupDlg(
         ctx_, [this](const std::string& name) { SetPortNameOfActiveView(name); }, this);
+
+    undoStack_ = new QUndoStack(this);
+    connect(undoStack_, &QUndoStack::indexChanged, &ctx_.events,
+            &CShellEvents::CommandStateChanged);
+    connect(editor_, &CChannelEditor::CellCommitted, this, &CProgramView::OnCellCommitted);
+    editor_->Grid()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(editor_->Grid(), &QWidget::customContextMenuRequested, this,
+            &CProgramView::ShowGridMenu);
 }
 
-CProgramView::~CProgramView() = default;
+CProgramView::~CProgramView() {
+    // The stack clears itself as it goes; the frame need not hear of it.
+    undoStack_->disconnect(&ctx_.events);
+}
 
 CProcessDlg* CProgramView::ProcessDlg() const {
     return processDlg_.data();
@@ -65,6 +78,7 @@ void CProgramView::OnInitialUpdate() {
         editor_->FirstUpdate();
         firstUpdate_ = false;
     }
+
     // Shrink the document window to the form (never grow it).
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         const QSize form = frame->sizeHint();
@@ -76,6 +90,9 @@ void CProgramView::OnInitialUpdate() {
         frame->setWindowIcon(QPixmap(iconFile).isNull() ? QIcon() : QIcon(iconFile));
     }
     ImageToGrid();
+    // A new or opened document starts unmodified with nothing to undo.
+    undoStack_->clear();
+    MarkSaved();
 }
 
 void CProgramView::ImageToGrid() {
@@ -113,6 +130,8 @@ void CProgramView::CommitCellEdit() {
 
 bool CProgramView::IsCommandEnabled(int commandId) const {
     if (ctx_.transfers.Running()) return false;
+    if (commandId == cmd::kEditUndo) return undoStack_->canUndo();
+    if (commandId == cmd::kEditRedo) return undoStack_->canRedo();
     return FindCommand(ViewCommands(), commandId) != nullptr;
 }
 
@@ -175,6 +194,9 @@ void CProgramView::RunTransfer() {
     editor_->setEnabled(true);
     transferRunning_ = false;
     ctx_.transfers.Leave();
+    // A read is one step; a write changes nothing in the document.
+    if (lastTransfer_.direction == link::TransferDirection::kRead)
+        NoteChange(Tr("read from radio", "从对讲机读数据"));
     emit ctx_.events.CommandStateChanged();
 }
 
@@ -199,6 +221,7 @@ void CProgramView::OnScanInfo() {
     GridToImage();
     CScanInfoDlg dialog(ctx_, doc_->Image, this);
     ctx_.services.ExecDialog(dialog);
+    NoteChange(Tr("Scan Info", "扫描信息"));
 }
 // What the printout shows: the grid's texts as they stand, the image's
 // radio-wide settings, and the owner text of the language section.

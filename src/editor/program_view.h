@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QPointer>
+#include <QUndoStack>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "editor/edit_history.h"
 #include "editor/print_layout.h"
 #include "link/transfer.h"
 #include "model/channel_table.h"
@@ -19,6 +22,8 @@ class CChannelEditor;
 class CComSetupDlg;
 class CProcessDlg;
 class CProgramDoc;
+struct CellBlock;
+struct ChannelOrder;
 
 // The view of a document: the channel grid and the commands of the
 // Program menu, Com Setup and printing (editor/view_commands.h). The main
@@ -77,6 +82,23 @@ class CProgramView : public QWidget {
     // How the last transfer of this view ended.
     const link::TransferResult& LastTransfer() const { return lastTransfer_; }
 
+    // Edits (view_edits.cpp). Every change that reaches the grid or the
+    // image is one step of the document's undo stack; the document is
+    // modified while it differs from the state last saved or opened.
+    QUndoStack* UndoStack() const { return undoStack_; }
+    // The document as it stands, the grid encoded into the image's records.
+    DocState CurrentState() const;
+    // Records the change since the last step as one step named after `what`
+    // ("Rx frequency of channel 3"); nothing when nothing changed.
+    bool NoteChange(const QString& what);
+    // Save, Save As, Open and New: the state now is the saved one.
+    void MarkSaved();
+    // The channels of the selection (whole rows or cells), at least the
+    // current one, ascending.
+    std::vector<int> SelectedChannels() const;
+    // The selected cells' bounding block, or the current cell.
+    CellBlock SelectedBlock() const;
+
     bool TransferRunning() const { return transferRunning_; }
     // Holds the progress window's OK back while another view's transfer
     // runs, and gives it back once none runs.
@@ -92,6 +114,16 @@ class CProgramView : public QWidget {
     // The progress window's OK: runs the whole transfer, then closes the
     // progress window. Refused while another transfer runs.
     void RunTransfer();
+    void OnUndo();
+    void OnRedo();
+    void OnCopy();
+    void OnCut();
+    void OnPaste();
+    void OnDelete();
+    void OnMoveUp();
+    void OnMoveDown();
+    void OnInsertChannel();
+    void OnRemoveChannel();
 
   private:
     void PrepareTransfer(link::TransferDirection direction, const char* englishTitle,
@@ -100,6 +132,14 @@ class CProgramView : public QWidget {
     void SetPortNameOfActiveView(const std::string& name);
     print::PrintData PrintDataNow() const;
     void ReportPrintFailure(const Status& status);
+    void RestoreState(const DocState& state);
+    void UpdateModified();
+    void OnCellCommitted(int row, int column);
+    void ApplyOrder(const ChannelOrder& order, const QString& what);
+    void MoveSelection(int step);
+    void ShowRefusal(const Status& status);
+    void ShowGridMenu(const QPoint& position);
+    QString Tr(const char* english, const char* chinese) const;
 
     CProgramDoc* doc_;
     AppContext& ctx_;
@@ -111,6 +151,9 @@ class CProgramView : public QWidget {
     bool transferRunning_ = false;
     PortFactory portFactory_;
     link::TransferResult lastTransfer_;
+    QUndoStack* undoStack_ = nullptr;
+    DocState recorded_;  // the state after the last step
+    DocState saved_;     // the state last saved or opened
 };
 
 }  // namespace qm530

@@ -12,8 +12,8 @@ namespace qm530 {
 // that shows the window again.
 inline constexpr Bilingual kChannelInformation{"Channel Information", "信道信息"};
 
-// A document: one radio memory image with its title and path name. It is
-// never marked modified, so closing never asks to save.
+// A document: one radio memory image with its title and path name, and
+// whether it differs from what was last saved or opened (its view decides).
 class CProgramDoc {
   public:
     RadioImage Image = RadioImage::Blank();
@@ -29,7 +29,8 @@ class CProgramDoc {
     const std::string& ProposedName() const {
         return pathName_.empty() ? untitledName_ : pathName_;
     }
-    bool IsModified() const { return false; }
+    bool IsModified() const { return modified_; }
+    void SetModifiedFlag(bool modified) { modified_ = modified; }
 
     // The default image, the title "Channel Information" / "信道信息", no
     // path name (untitled) and `untitledName` (AppName of section Setup) as
@@ -50,6 +51,7 @@ class CProgramDoc {
     std::string title_;
     std::string pathName_;
     std::string untitledName_;
+    bool modified_ = false;
 };
 
 // Why a .dat file could not be opened, for the message to the user.

@@ -28,6 +28,18 @@ constexpr int kFilePrint = 57607;
 constexpr int kFilePrintDirect = 57608;
 constexpr int kFilePrintPreview = 57609;
 
+// Edit menu: clipboard, undo and the channel order.
+constexpr int kEditClear = 57632;
+constexpr int kEditCopy = 57634;
+constexpr int kEditCut = 57635;
+constexpr int kEditPaste = 57637;
+constexpr int kEditUndo = 57643;
+constexpr int kEditRedo = 57644;
+constexpr int kMoveUp = 32800;
+constexpr int kMoveDown = 32801;
+constexpr int kInsertChannel = 32802;
+constexpr int kRemoveChannel = 32803;
+
 // Application.
 constexpr int kAppAbout = 57664;
 constexpr int kAppExit = 57665;

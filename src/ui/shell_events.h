@@ -16,6 +16,8 @@ class CShellEvents : public QObject {
     void CommandStateChanged();
     // COM Setup chose a port for the active document's view.
     void PortChosen(const QString& portName);
+    // A document became modified or unmodified (edit, undo, save).
+    void ModifiedChanged();
 };
 
 }  // namespace qm530
