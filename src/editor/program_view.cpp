@@ -101,12 +101,12 @@ void CProgramView::ImageToGrid() {
     editor_->TableRefilled();
 }
 
-void CProgramView::ApplyModelAndBand() {
+void CProgramView::ApplyModelAndBand(bool fromImage) {
     const RememberedChoice remembered{ctx_.registry->ReadDword("Type", 0),
                                       ctx_.registry->ReadDword("Field", 0)};
     const ModelBandSync sync =
         SyncModelAndBand(ctx_.theIni, ctx_.LanguageValue("AppName"), ctx_.Chinese(),
-                         ctx_.ImageIsDefault, remembered, doc_->Image);
+                         ctx_.ImageIsDefault && !fromImage, remembered, doc_->Image);
     doc_->Image[addr::kProductType] = sync.productType;
     doc_->Image[addr::kBandIndex] = sync.bandIndex;
     if (sync.remember) {

@@ -128,7 +128,9 @@ class CProgramView : public QWidget {
   private:
     void PrepareTransfer(link::TransferDirection direction, const char* englishTitle,
                          const char* chineseTitle, int steps);
-    void ApplyModelAndBand();
+    // The model and band of the image, as a new document or a read sets them;
+    // `fromImage`: the image's own bytes win even for a new document (undo).
+    void ApplyModelAndBand(bool fromImage = false);
     void SetPortNameOfActiveView(const std::string& name);
     print::PrintData PrintDataNow() const;
     void ReportPrintFailure(const Status& status);

@@ -64,7 +64,7 @@ void CProgramView::RestoreState(const DocState& state) {
     table_ = state.table;
     editor_->TableRefilled();
     editor_->Grid()->Refresh();
-    ApplyModelAndBand();
+    ApplyModelAndBand(true);
     recorded_ = CurrentState();
     UpdateModified();
 }
