@@ -643,6 +643,14 @@ Remove Channel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Discard</translation>
+    </message>
+    <message>
         <source>&amp;Retry</source>
         <translation type="unfinished"></translation>
     </message>

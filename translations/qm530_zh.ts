@@ -678,6 +678,14 @@ Remove Channel</source>
         <translation>取消</translation>
     </message>
     <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>放弃(&amp;D)</translation>
+    </message>
+    <message>
         <source>&amp;Retry</source>
         <translation>重试(&amp;R)</translation>
     </message>

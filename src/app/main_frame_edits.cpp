@@ -67,7 +67,7 @@ bool CMainFrame::AskToSave(CChildFrame* frame) {
         QString::fromUtf8(ctx_.Pick("Save changes to %1?", "是否保存对 %1 的更改？")).arg(name);
     const MsgResult answer =
         ctx_.services.MessageBox(this, text, QString::fromStdString(ctx_.ApplicationName),
-                                 MsgButtons::YesNoCancel, MsgIcon::Exclamation);
+                                 MsgButtons::SaveDiscardCancel, MsgIcon::Exclamation);
     if (answer == MsgResult::No) return true;
     if (answer != MsgResult::Yes) return false;
     // Save goes to the document asked about.

@@ -63,18 +63,12 @@ const CommandDef<CProgramView> kViewCommands[] = {
     {cmd::kMoveDown, QM530_TEXT("Move Do&wn"),
      QM530_TEXT("Move the selected channels down one place\nMove Down"), Qt::CTRL | Qt::Key_Down,
      &CProgramView::OnMoveDown, false},
-    {cmd::kInsertChannel,
-     QM530_TEXT("&Insert Channel"),
+    {cmd::kInsertChannel, QM530_TEXT("&Insert Channel"),
      QM530_TEXT("Insert an empty channel; the later channels shift down\nInsert Channel"),
-     {},
-     &CProgramView::OnInsertChannel,
-     false},
-    {cmd::kRemoveChannel,
-     QM530_TEXT("Re&move Channel"),
+     Qt::ALT | Qt::Key_Insert, &CProgramView::OnInsertChannel, false},
+    {cmd::kRemoveChannel, QM530_TEXT("Re&move Channel"),
      QM530_TEXT("Remove the current channel; the later channels shift up\nRemove Channel"),
-     {},
-     &CProgramView::OnRemoveChannel,
-     false},
+     Qt::ALT | Qt::Key_Delete, &CProgramView::OnRemoveChannel, false},
 };
 
 #undef QM530_TEXT

@@ -21,6 +21,7 @@ MsgResult ScriptedUiServices::MessageBox(QWidget* parent, const QString& text,
             return MsgResult::Retry;
         case MsgButtons::YesNo:
         case MsgButtons::YesNoCancel:
+        case MsgButtons::SaveDiscardCancel:
             return MsgResult::Yes;
     }
     return MsgResult::Ok;

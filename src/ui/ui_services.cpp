@@ -52,6 +52,13 @@ std::vector<ButtonChoice> ButtonsOf(MsgButtons buttons) {
                 {MsgResult::No, QT_TRANSLATE_NOOP("qm530::MessageBox", "&No"), QMessageBox::NoRole},
                 {MsgResult::Cancel, QT_TRANSLATE_NOOP("qm530::MessageBox", "Cancel"),
                  QMessageBox::RejectRole}};
+        case MsgButtons::SaveDiscardCancel:
+            return {{MsgResult::Yes, QT_TRANSLATE_NOOP("qm530::MessageBox", "&Save"),
+                     QMessageBox::AcceptRole},
+                    {MsgResult::No, QT_TRANSLATE_NOOP("qm530::MessageBox", "&Discard"),
+                     QMessageBox::DestructiveRole},
+                    {MsgResult::Cancel, QT_TRANSLATE_NOOP("qm530::MessageBox", "Cancel"),
+                     QMessageBox::RejectRole}};
     }
     return {};
 }

@@ -9,7 +9,8 @@ class QWidget;
 namespace qm530 {
 
 // Buttons and icon of a message box, and the button pressed.
-enum class MsgButtons { Ok, OkCancel, RetryCancel, YesNo, YesNoCancel };
+// SaveDiscardCancel answers Yes (save), No (discard) or Cancel.
+enum class MsgButtons { Ok, OkCancel, RetryCancel, YesNo, YesNoCancel, SaveDiscardCancel };
 enum class MsgIcon { None, Information, Exclamation, Stop, Question };
 enum class MsgResult { Ok = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7 };
 

@@ -76,7 +76,8 @@ TEST_F(ViewEdits, UndoAndRedoOfACellRestoreEveryByteAndTheMark) {
     const RadioImage edited = Image();
     EXPECT_NE(edited, before);
     EXPECT_TRUE(frame->ActiveDocument()->IsModified());
-    EXPECT_TRUE(frame->windowTitle().endsWith(QStringLiteral(" *"))) << frame->windowTitle().toStdString();
+    EXPECT_TRUE(frame->windowTitle().endsWith(QStringLiteral(" *")))
+        << frame->windowTitle().toStdString();
     EXPECT_TRUE(frame->Action(cmd::kEditUndo)->text().contains(QStringLiteral("channel 3")))
         << frame->Action(cmd::kEditUndo)->text().toStdString();
 
