@@ -155,11 +155,15 @@ void CChannelEditor::HideCellEditors() {
 }
 
 // Enter commits the cell and moves to the next one, row by row, from the
-// last cell back to the first. After a validation message it stays.
+// last cell back to the first. After a validation message it stays, with
+// the cell's editor open again, so the user can type again at once.
 void CChannelEditor::OnEnterKey() {
     const int row = grid_->Row();
     const int column = grid_->Col();
-    if (CommitCellEdit()) return;
+    if (CommitCellEdit()) {
+        OpenEditor();
+        return;
+    }
     if (column < grid_->Cols() - 1) {
         grid_->SetCurrentCell(row, column + 1);
     } else if (row < grid_->Rows() - 1) {

@@ -8,6 +8,7 @@ namespace qm530 {
 MsgResult ScriptedUiServices::MessageBox(QWidget* parent, const QString& text,
                                          const QString& caption, MsgButtons buttons, MsgIcon icon) {
     boxes.push_back({text, caption, buttons, icon, parent});
+    if (whileBoxOpen) whileBoxOpen();
     if (!boxAnswers.empty()) {
         const MsgResult answer = boxAnswers.front();
         boxAnswers.pop_front();

@@ -31,6 +31,8 @@ class ScriptedUiServices : public UiServices {
     // first button, a file dialog an empty name (cancelled), and a dialog is
     // rejected.
     std::deque<MsgResult> boxAnswers;
+    // Runs while a message box is "open", as a real one takes the focus.
+    std::function<void()> whileBoxOpen;
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
     std::deque<DialogHandler> dialogHandlers;

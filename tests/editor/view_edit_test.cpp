@@ -163,5 +163,28 @@ TEST_F(ViewEdits, CopiedRowsPasteIntoAnotherChannelAsOneStep) {
     EXPECT_FALSE(h.services.boxes.empty());
 }
 
+TEST_F(ViewEdits, AfterARefusalTheFocusIsBackOnTheRefusedCell) {
+    // A real message box takes the focus and gives it back to the widget that
+    // had it, the cell editor, which the refusal then hides.
+    h.services.whileBoxOpen = [this] {
+        QWidget* editor = QApplication::focusWidget();
+        frame->setFocus();
+        if (editor) editor->setFocus();
+    };
+    Click(4, 1);
+    TypeAndEnter(QStringLiteral("5000"));
+    ASSERT_EQ(h.services.boxes.size(), 1u);
+    QApplication::processEvents();
+    EXPECT_EQ(grid->Row(), 4);
+    EXPECT_EQ(grid->Col(), 1);
+    // The cell's editor has the focus again: typing goes into that cell at once.
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_TRUE(QApplication::focusWidget()->isVisible());
+    EXPECT_TRUE(grid->isAncestorOf(QApplication::focusWidget()) ||
+                QApplication::focusWidget() == grid);
+    TypeAndEnter(QStringLiteral("145.5"));
+    EXPECT_EQ(view->Table().Cell(4, 1), "145.50000");
+}
+
 }  // namespace
 }  // namespace qm530::test
