@@ -1,5 +1,6 @@
 #include "editor/channel_editor.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -144,6 +145,10 @@ bool CChannelEditor::CommitCellEdit() {
         ctx_.services.MessageBox(this, StringTable(outcome.messageId), StringTable(msg::kCaution),
                                  MsgButtons::Ok, MsgIcon::Exclamation);
     }
+    // The focus stays in the grid: hiding the focused editor would hand it
+    // to the next widget of the window, the navigation tree.
+    if (editor->hasFocus() || QApplication::focusWidget() == nullptr)
+        grid_->setFocus(Qt::OtherFocusReason);
     editor->hide();
     emit CellCommitted(row, column);
     return outcome.rejected();
@@ -155,15 +160,11 @@ void CChannelEditor::HideCellEditors() {
 }
 
 // Enter commits the cell and moves to the next one, row by row, from the
-// last cell back to the first. After a validation message it stays, with
-// the cell's editor open again, so the user can type again at once.
+// last cell back to the first. After a validation message it stays.
 void CChannelEditor::OnEnterKey() {
     const int row = grid_->Row();
     const int column = grid_->Col();
-    if (CommitCellEdit()) {
-        OpenEditor();
-        return;
-    }
+    if (CommitCellEdit()) return;
     if (column < grid_->Cols() - 1) {
         grid_->SetCurrentCell(row, column + 1);
     } else if (row < grid_->Rows() - 1) {
