@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench_runs.h"
 #include "link/posix_serial_port.h"
 #include "link/transfer.h"
 #include "sim/virtual_radio.h"
@@ -19,6 +20,7 @@
 namespace {
 
 using namespace qm530;
+using qm530::bench::Median;
 using Clock = std::chrono::steady_clock;
 
 constexpr double kByteSeconds = 10.0 / 9600.0;
@@ -82,23 +84,12 @@ bool Measure(const std::string& device, link::TransferDirection d, RadioImage& i
     return true;
 }
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = 3;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc) {
-            runs = std::max(1, std::atoi(argv[++i]));
-        } else {
-            std::fprintf(stderr, "usage: %s [--runs N]\n", argv[0]);
-            return 2;
-        }
-    }
+    const std::optional<int> runsGiven = bench::RunsOption(argc, argv);
+    if (!runsGiven) return 2;
+    const int runs = *runsGiven;
     sim::RadioOptions options;  // paced at 9600 bit/s
     sim::VirtualRadio radio(options);
     const Status started = radio.Start();

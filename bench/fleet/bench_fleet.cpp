@@ -15,12 +15,14 @@
 #include <string>
 #include <vector>
 
+#include "bench_runs.h"
 #include "cli/command.h"
 #include "sim/virtual_radio.h"
 
 namespace {
 
 using namespace qm530;
+using qm530::bench::Median;
 using Clock = std::chrono::steady_clock;
 
 // Seconds for one `qm530 write` to the radios; negative when it failed.
@@ -42,23 +44,12 @@ double TimeWrite(const std::string& file, const std::vector<const sim::VirtualRa
     return seconds;
 }
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = 3;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc) {
-            runs = std::max(1, std::atoi(argv[++i]));
-        } else {
-            std::fprintf(stderr, "usage: %s [--runs N]\n", argv[0]);
-            return 2;
-        }
-    }
+    const std::optional<int> runsGiven = bench::RunsOption(argc, argv);
+    if (!runsGiven) return 2;
+    const int runs = *runsGiven;
     char dir[] = "/tmp/qm530-bench-fleet-XXXXXX";
     if (::mkdtemp(dir) == nullptr) return 1;
     const std::string file = std::string(dir) + "/fleet.dat";

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "link/clone_protocol.h"
@@ -45,6 +46,7 @@ class TracedPort : public SerialPort {
     void Purge(PurgeKind kind) override;
     void Close() override;
     bool IsOpen() const override { return inner_.IsOpen(); }
+    void SetWaitHook(WaitHook hook) override { inner_.SetWaitHook(std::move(hook)); }
 
     // The identification of the last handshake reply, empty when none came.
     const std::vector<std::uint8_t>& Identification() const { return ident_; }

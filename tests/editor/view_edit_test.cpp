@@ -15,6 +15,7 @@
 #include "editor/channel_editor.h"
 #include "editor/channel_grid.h"
 #include "editor/program_view.h"
+#include "frame_fixture.h"
 #include "model/channel_table.h"
 #include "model/program_doc.h"
 #include "support/gui_fixture.h"
@@ -23,29 +24,8 @@
 namespace qm530::test {
 namespace {
 
-class ViewEdits : public ::testing::Test {
+class ViewEdits : public FrameFixture {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(h.Start());
-        frame = h.Frame();
-        frame->showNormal();
-        QApplication::setActiveWindow(frame);
-        view = frame->ActiveView();
-        ASSERT_NE(view, nullptr);
-        grid = view->Editor()->Grid();
-        QApplication::processEvents();
-    }
-    void Click(int row, int column) {
-        const QModelIndex index = grid->model()->index(row - 1, column - 1);
-        const QPoint centre = grid->visualRect(index).center();
-        QWidget* target = grid->viewport()->childAt(centre);
-        if (target == nullptr) target = grid->viewport();
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(grid->viewport(), centre));
-    }
-    void TypeAndEnter(const QString& text) {
-        QTest::keyClicks(QApplication::focusWidget(), text);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    }
     // A shortcut as a person presses it, on the grid.
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         QApplication::setActiveWindow(frame);
@@ -59,11 +39,6 @@ class ViewEdits : public ::testing::Test {
         GridToImage(frame->ActiveView()->Table(), image);
         return image;
     }
-
-    Harness h{ProgramIni("English")};
-    CMainFrame* frame = nullptr;
-    CProgramView* view = nullptr;
-    CChannelGrid* grid = nullptr;
 };
 
 TEST_F(ViewEdits, UndoAndRedoOfACellRestoreEveryByteAndTheMark) {

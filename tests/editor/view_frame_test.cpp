@@ -19,6 +19,7 @@
 #include "editor/channel_editor.h"
 #include "editor/channel_grid.h"
 #include "editor/program_view.h"
+#include "frame_fixture.h"
 #include "link/com_setup_dlg.h"
 #include "link/process_dlg.h"
 #include "model/program_doc.h"
@@ -31,35 +32,7 @@
 namespace qm530::test {
 namespace {
 
-class ViewInFrame : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(h.Start());
-        frame = h.Frame();
-        frame->showNormal();
-        QApplication::setActiveWindow(frame);
-        view = frame->ActiveView();
-        ASSERT_NE(view, nullptr);
-        grid = view->Editor()->Grid();
-        QApplication::processEvents();
-    }
-    void Click(int row, int column) {
-        const QModelIndex index = grid->model()->index(row - 1, column - 1);
-        const QPoint centre = grid->visualRect(index).center();
-        QWidget* target = grid->viewport()->childAt(centre);
-        if (target == nullptr) target = grid->viewport();
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(grid->viewport(), centre));
-    }
-    void TypeAndEnter(const QString& text) {
-        QTest::keyClicks(QApplication::focusWidget(), text);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    }
-
-    Harness h{ProgramIni("English")};
-    CMainFrame* frame = nullptr;
-    CProgramView* view = nullptr;
-    CChannelGrid* grid = nullptr;
-};
+using ViewInFrame = FrameFixture;
 
 TEST_F(ViewInFrame, F1AsksForTheTopicOfTheFocusedControl) {
     Click(2, 1);
