@@ -9,21 +9,15 @@
 #include "editor/channel_editor.h"
 #include "editor/channel_grid.h"
 #include "editor/program_view.h"
+#include "support/frame_fixture.h"
 #include "support/gui_fixture.h"
 #include "ui/command_ids.h"
 
 namespace qm530::test {
 namespace {
 
-class MenuKeys : public ::testing::Test {
+class MenuKeys : public FrameFixture {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(h.Start());
-        frame = h.Frame();
-        frame->showNormal();
-        QApplication::setActiveWindow(frame);
-        QApplication::processEvents();
-    }
     void TearDown() override {
         while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
     }
@@ -46,9 +40,6 @@ class MenuKeys : public ::testing::Test {
         }
         return items;
     }
-
-    Harness h{ProgramIni("English")};
-    CMainFrame* frame = nullptr;
 };
 
 TEST_F(MenuKeys, AltFAndAltHOpenAtTheFirstPressInBothStates) {

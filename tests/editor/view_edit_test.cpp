@@ -15,9 +15,9 @@
 #include "editor/channel_editor.h"
 #include "editor/channel_grid.h"
 #include "editor/program_view.h"
-#include "frame_fixture.h"
 #include "model/channel_table.h"
 #include "model/program_doc.h"
+#include "support/frame_fixture.h"
 #include "support/gui_fixture.h"
 #include "ui/command_ids.h"
 
