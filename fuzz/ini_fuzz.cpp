@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = qm530::fuzz::WriteScratchFile("fuzz.ini", bytes);
 
     CIniFile ini;
-    Check(ini.Load(path, false, noCase, false));
+    Check(ini.Load(path, false, noCase, false).ok());
 
     std::vector<std::string> sections{""};
     ini.GetSectionNames(sections);
@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Read it back and add one entry: the file must grow by exactly that entry.
     CIniFile again;
-    Check(again.Load(path, false, noCase, false));
+    Check(again.Load(path, false, noCase, false).ok());
     std::vector<std::string> before;
     again.GetSectionNames(before);
     bool hasProbe = false;

@@ -2,13 +2,14 @@
 
 namespace qm530::cli {
 
-bool Args::Parse(const std::vector<std::string>& argv, const std::vector<OptionDef>& known,
-                 std::string& error) {
+Result<Args> Args::Parse(const std::vector<std::string>& argv,
+                         const std::vector<OptionDef>& known) {
+    Args parsed;
     bool onlyPositional = false;
     for (std::size_t i = 0; i < argv.size(); ++i) {
         const std::string& a = argv[i];
         if (onlyPositional || a.size() < 2 || a.compare(0, 2, "--") != 0) {
-            positional_.push_back(a);
+            parsed.positional_.push_back(a);
             continue;
         }
         if (a == "--") {
@@ -25,7 +26,7 @@ bool Args::Parse(const std::vector<std::string>& argv, const std::vector<OptionD
             inlineValue = true;
         }
         if (name == "--help") {
-            flags_.insert(name);
+            parsed.flags_.insert(name);
             continue;
         }
         const OptionDef* option = nullptr;
@@ -33,28 +34,25 @@ bool Args::Parse(const std::vector<std::string>& argv, const std::vector<OptionD
             if (name == s.name) option = &s;
         }
         if (option == nullptr) {
-            error = "unknown option " + name;
-            return false;
+            return Status::Fail("unknown option " + name);
         }
         if (!option->takesValue) {
             if (inlineValue) {
-                error = "option " + name + " takes no value";
-                return false;
+                return Status::Fail("option " + name + " takes no value");
             }
-            flags_.insert(name);
+            parsed.flags_.insert(name);
             continue;
         }
         if (!inlineValue) {
             if (i + 1 >= argv.size()) {
-                error = "option " + name + " needs a value";
-                return false;
+                return Status::Fail("option " + name + " needs a value");
             }
             value = argv[++i];
         }
-        values_[name] = value;
-        allValues_[name].push_back(value);
+        parsed.values_[name] = value;
+        parsed.allValues_[name].push_back(value);
     }
-    return true;
+    return parsed;
 }
 
 bool Args::Has(const std::string& name) const {
@@ -71,17 +69,11 @@ std::vector<std::string> Args::Values(const std::string& name) const {
     return it == allValues_.end() ? std::vector<std::string>{} : it->second;
 }
 
-bool LanguageOption(const Args& args, UiLanguage& lang, std::string& error) {
+Result<UiLanguage> LanguageOption(const Args& args) {
     const std::string v = args.Value("--lang", "en");
-    if (v == "en") {
-        lang = UiLanguage::English;
-    } else if (v == "zh") {
-        lang = UiLanguage::Chinese;
-    } else {
-        error = "--lang takes en or zh, not '" + v + "'";
-        return false;
-    }
-    return true;
+    if (v == "en") return UiLanguage::English;
+    if (v == "zh") return UiLanguage::Chinese;
+    return Status::Fail("--lang takes en or zh, not '" + v + "'");
 }
 
 void PrintError(std::ostream& err, const std::string& text) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/language.h"
+#include "model/result.h"
 
 namespace qm530::cli {
 
@@ -26,10 +27,10 @@ struct OptionDef {
 // options with values, and flags.
 class Args {
   public:
-    // Parses argv[first..]; fails with a message for unknown options or a
-    // missing option value. "--help" is always accepted as a flag.
-    bool Parse(const std::vector<std::string>& argv, const std::vector<OptionDef>& known,
-               std::string& error);
+    // Parses argv; fails with a message for unknown options or a missing
+    // option value. "--help" is always accepted as a flag.
+    static Result<Args> Parse(const std::vector<std::string>& argv,
+                              const std::vector<OptionDef>& known);
 
     const std::vector<std::string>& Positional() const { return positional_; }
     bool Has(const std::string& name) const;
@@ -46,7 +47,7 @@ class Args {
 };
 
 // Reads --lang (en or zh, default en). Fails for any other value.
-bool LanguageOption(const Args& args, UiLanguage& lang, std::string& error);
+Result<UiLanguage> LanguageOption(const Args& args);
 
 // Writes "qm530: <text>" to the error stream.
 void PrintError(std::ostream& err, const std::string& text);

@@ -48,44 +48,39 @@ ClonePort MakeClonePort(const std::string& name, int retries, const CIniFile* in
     return port;
 }
 
-bool RetriesOption(Context& ctx, const Args& args, int& retries) {
+OrExit<int> RetriesOption(Context& ctx, const Args& args) {
     const std::string text = args.Value("--retries", "0");
     if (text.empty() || text.size() > 4 ||
         !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         PrintError(ctx.err, "--retries takes a number from 0 to 9999, not '" + text + "'");
-        return false;
+        return OrExit<int>::Exit(exitcode::kUsage);
     }
-    retries = CAtoi(text);
-    return true;
+    return CAtoi(text);
 }
 
-bool PrepareClonePorts(Context& ctx, const Args& args, std::vector<ClonePort>& ports,
-                       int& exitCode) {
-    exitCode = exitcode::kUsage;
+OrExit<std::vector<ClonePort>> PrepareClonePorts(Context& ctx, const Args& args) {
+    using Ports = OrExit<std::vector<ClonePort>>;
     const std::vector<std::string> names = args.Values("--port");
     if (names.empty() ||
         std::any_of(names.begin(), names.end(), [](const std::string& n) { return n.empty(); })) {
         PrintError(ctx.err, "--port PORT is required (COM1 to COM4 or a device path)");
-        return false;
+        return Ports::Exit(exitcode::kUsage);
     }
     for (std::size_t i = 0; i < names.size(); ++i) {
         for (std::size_t j = 0; j < i; ++j) {
             if (names[i] == names[j]) {
                 PrintError(ctx.err, "--port " + names[i] + " is given twice");
-                return false;
+                return Ports::Exit(exitcode::kUsage);
             }
         }
     }
-    int retries = 0;
-    if (!RetriesOption(ctx, args, retries)) return false;
+    const OrExit<int> retries = RetriesOption(ctx, args);
+    if (!retries) return Ports::Exit(retries.code());
     CIniFile ini;
-    if (!LoadIniOrReport(ctx, args, ini)) {
-        exitCode = exitcode::kFailed;
-        return false;
-    }
-    ports.clear();
-    for (const std::string& name : names) ports.push_back(MakeClonePort(name, retries, &ini));
-    return true;
+    if (!LoadIniOrReport(ctx, args, ini)) return Ports::Exit(exitcode::kFailed);
+    std::vector<ClonePort> ports;
+    for (const std::string& name : names) ports.push_back(MakeClonePort(name, *retries, &ini));
+    return ports;
 }
 
 }  // namespace qm530::cli

@@ -6,6 +6,7 @@
 #include "app/core/ini_file.h"
 #include "cli/args.h"
 #include "cli/command.h"
+#include "cli/command_util.h"
 #include "link/clone_protocol.h"
 #include "model/radio_image.h"
 
@@ -35,12 +36,11 @@ struct ClonePort {
 // `ini` (which may be null).
 ClonePort MakeClonePort(const std::string& name, int retries, const CIniFile* ini);
 
-// Reads every --port, --retries and --ini. Prints the problem and sets
-// `exitCode` when the command cannot go on.
-bool PrepareClonePorts(Context& ctx, const Args& args, std::vector<ClonePort>& ports,
-                       int& exitCode);
+// Reads every --port, --retries and --ini; prints the problem when the
+// command cannot go on.
+OrExit<std::vector<ClonePort>> PrepareClonePorts(Context& ctx, const Args& args);
 
-// Reads --retries (0 to 9999); prints the problem when it is no such number.
-bool RetriesOption(Context& ctx, const Args& args, int& retries);
+// Reads --retries (0 to 9999); a usage error when it is no such number.
+OrExit<int> RetriesOption(Context& ctx, const Args& args);
 
 }  // namespace qm530::cli

@@ -8,17 +8,12 @@ namespace qm530::cli {
 namespace {
 
 int RunChannels(Context& ctx) {
-    Args args;
-    int code = 0;
-    if (!PrepareArgs(ctx, "channels", {{"--lang", true}, {"--csv", false}}, 1, 1, args, code)) {
-        return code;
-    }
-    UiLanguage lang{};
-    std::string error;
-    if (!LanguageOption(args, lang, error)) {
-        PrintError(ctx.err, "channels: " + error);
-        return exitcode::kUsage;
-    }
+    auto prepared = PrepareArgs(ctx, "channels", {{"--lang", true}, {"--csv", false}}, 1, 1);
+    if (!prepared) return prepared.code();
+    const Args& args = *prepared;
+    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "channels", args);
+    if (!language) return language.code();
+    const UiLanguage lang = *language;
     RadioImage image;
     if (!LoadImageOrReport(ctx, args.Positional()[0], image)) return exitcode::kFailed;
 

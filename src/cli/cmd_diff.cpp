@@ -36,28 +36,24 @@ int LoadSide(Context& ctx, const std::string& source, int retries, const CIniFil
 }
 
 int RunDiff(Context& ctx) {
-    Args args;
-    int code = 0;
-    if (!PrepareArgs(ctx, "diff",
-                     {{"--lang", true}, {"--json", false}, {"--ini", true}, {"--retries", true}}, 2,
-                     2, args, code)) {
-        return code;
-    }
-    UiLanguage lang{};
+    auto prepared = PrepareArgs(
+        ctx, "diff", {{"--lang", true}, {"--json", false}, {"--ini", true}, {"--retries", true}}, 2,
+        2);
+    if (!prepared) return prepared.code();
+    const Args& args = *prepared;
+    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "diff", args);
+    if (!language) return language.code();
     std::string error;
-    if (!LanguageOption(args, lang, error)) {
-        PrintError(ctx.err, "diff: " + error);
-        return exitcode::kUsage;
-    }
-    int retries = 0;
-    if (!RetriesOption(ctx, args, retries)) return exitcode::kUsage;
+    const UiLanguage lang = *language;
+    const OrExit<int> retries = RetriesOption(ctx, args);
+    if (!retries) return retries.code();
     CIniFile ini;
     if (!LoadIniOrReport(ctx, args, ini)) return kTrouble;
     RadioImage a;
     RadioImage b;
     for (const auto& [source, image] :
          {std::pair{args.Positional()[0], &a}, std::pair{args.Positional()[1], &b}}) {
-        code = LoadSide(ctx, source, retries, ini, *image);
+        const int code = LoadSide(ctx, source, *retries, ini, *image);
         if (code != exitcode::kOk) return code;
     }
     const ImageDiff diff = DiffImages(a, b, lang, ini);

@@ -10,18 +10,13 @@ namespace qm530::cli {
 namespace {
 
 int RunExport(Context& ctx) {
-    Args args;
-    int code = 0;
-    if (!PrepareArgs(ctx, "export", {{"--format", true}, {"--lang", true}, {"--ini", true}}, 2, 2,
-                     args, code)) {
-        return code;
-    }
-    UiLanguage lang{};
-    std::string error;
-    if (!LanguageOption(args, lang, error)) {
-        PrintError(ctx.err, "export: " + error);
-        return exitcode::kUsage;
-    }
+    auto prepared =
+        PrepareArgs(ctx, "export", {{"--format", true}, {"--lang", true}, {"--ini", true}}, 2, 2);
+    if (!prepared) return prepared.code();
+    const Args& args = *prepared;
+    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "export", args);
+    if (!language) return language.code();
+    const UiLanguage lang = *language;
     const std::string format = args.Value("--format", "csv");
     if (format != "csv" && format != "json") {
         PrintError(ctx.err, "export: --format takes csv or json, not '" + format + "'");

@@ -126,27 +126,22 @@ int ImportJson(Context& ctx, const Args& args, UiLanguage lang, const std::strin
 }
 
 int RunImport(Context& ctx) {
-    Args args;
-    int code = 0;
-    if (!PrepareArgs(ctx, "import",
-                     {{"--renumber", false},
-                      {"--start", true},
-                      {"--clear-others", false},
-                      {"--skip-bad", false},
-                      {"--dry-run", false},
-                      {"--band", true},
-                      {"--lang", true},
-                      {"--ini", true},
-                      {"--format", true}},
-                     2, 2, args, code)) {
-        return code;
-    }
-    UiLanguage lang{};
-    std::string error;
-    if (!LanguageOption(args, lang, error)) {
-        PrintError(ctx.err, "import: " + error);
-        return exitcode::kUsage;
-    }
+    auto prepared = PrepareArgs(ctx, "import",
+                                {{"--renumber", false},
+                                 {"--start", true},
+                                 {"--clear-others", false},
+                                 {"--skip-bad", false},
+                                 {"--dry-run", false},
+                                 {"--band", true},
+                                 {"--lang", true},
+                                 {"--ini", true},
+                                 {"--format", true}},
+                                2, 2);
+    if (!prepared) return prepared.code();
+    const Args& args = *prepared;
+    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "import", args);
+    if (!language) return language.code();
+    const UiLanguage lang = *language;
     const std::string format = args.Value("--format", "csv");
     if (format != "csv" && format != "json") {
         PrintError(ctx.err, "import: --format takes csv or json, not '" + format + "'");

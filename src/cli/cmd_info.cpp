@@ -9,10 +9,9 @@ namespace qm530::cli {
 namespace {
 
 int RunInfo(Context& ctx) {
-    Args args;
-    int code = 0;
-    if (!PrepareArgs(ctx, "info", {{"--hex", false}, {"--ini", true}}, 1, 1, args, code))
-        return code;
+    auto prepared = PrepareArgs(ctx, "info", {{"--hex", false}, {"--ini", true}}, 1, 1);
+    if (!prepared) return prepared.code();
+    const Args& args = *prepared;
     RadioImage image;
     if (!LoadImageOrReport(ctx, args.Positional()[0], image)) return exitcode::kFailed;
     CIniFile ini;

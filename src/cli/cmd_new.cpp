@@ -6,9 +6,9 @@ namespace qm530::cli {
 namespace {
 
 int RunNew(Context& ctx) {
-    Args args;
-    int code = 0;
-    if (!PrepareArgs(ctx, "new", {}, 1, 1, args, code)) return code;
+    auto prepared = PrepareArgs(ctx, "new", {}, 1, 1);
+    if (!prepared) return prepared.code();
+    const Args& args = *prepared;
     const std::string& path = args.Positional()[0];
     if (!SaveImageOrReport(ctx, path, RadioImage::Default())) return exitcode::kFailed;
     return exitcode::kOk;

@@ -13,15 +13,13 @@ std::string NameList() {
 }
 
 int RunOption(Context& ctx) {
-    Args args;
-    int code = 0;
-    if (!PrepareArgs(ctx, "option", {{"--lang", true}}, 2, 1000, args, code)) return code;
-    UiLanguage lang{};
+    auto prepared = PrepareArgs(ctx, "option", {{"--lang", true}}, 2, 1000);
+    if (!prepared) return prepared.code();
+    const Args& args = *prepared;
+    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "option", args);
+    if (!language) return language.code();
     std::string error;
-    if (!LanguageOption(args, lang, error)) {
-        PrintError(ctx.err, "option: " + error);
-        return exitcode::kUsage;
-    }
+    const UiLanguage lang = *language;
     const auto& pos = args.Positional();
     std::vector<std::pair<std::string, std::string>> settings;
     for (std::size_t i = 1; i < pos.size(); ++i) {

@@ -8,17 +8,12 @@ namespace qm530::cli {
 namespace {
 
 int RunOptions(Context& ctx) {
-    Args args;
-    int code = 0;
-    if (!PrepareArgs(ctx, "options", {{"--lang", true}, {"--json", false}}, 1, 1, args, code)) {
-        return code;
-    }
-    UiLanguage lang{};
-    std::string error;
-    if (!LanguageOption(args, lang, error)) {
-        PrintError(ctx.err, "options: " + error);
-        return exitcode::kUsage;
-    }
+    auto prepared = PrepareArgs(ctx, "options", {{"--lang", true}, {"--json", false}}, 1, 1);
+    if (!prepared) return prepared.code();
+    const Args& args = *prepared;
+    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "options", args);
+    if (!language) return language.code();
+    const UiLanguage lang = *language;
     RadioImage image;
     if (!LoadImageOrReport(ctx, args.Positional()[0], image)) return exitcode::kFailed;
 

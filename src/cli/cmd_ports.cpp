@@ -74,12 +74,10 @@ void PrintText(std::ostream& out, const std::vector<link::SerialDevice>& devices
 }
 
 int RunPorts(Context& ctx) {
-    Args args;
-    int code = 0;
-    if (!PrepareArgs(ctx, "ports", {{"--json", false}, {"--ini", true}, {"--root", true}}, 0, 0,
-                     args, code)) {
-        return code;
-    }
+    auto prepared =
+        PrepareArgs(ctx, "ports", {{"--json", false}, {"--ini", true}, {"--root", true}}, 0, 0);
+    if (!prepared) return prepared.code();
+    const Args& args = *prepared;
     CIniFile ini;
     if (!LoadIniOrReport(ctx, args, ini)) return exitcode::kFailed;
     const auto devices = link::ListSerialDevices(args.Value("--root"), &ini);

@@ -47,23 +47,19 @@ std::string BaseName(const std::string& path) {
 }
 
 int RunPrint(Context& ctx) {
-    Args args;
-    int code = 0;
-    if (!PrepareArgs(ctx, "print", {{"--pdf", true}, {"--lang", true}, {"--ini", true}}, 1, 1, args,
-                     code)) {
-        return code;
-    }
+    auto prepared =
+        PrepareArgs(ctx, "print", {{"--pdf", true}, {"--lang", true}, {"--ini", true}}, 1, 1);
+    if (!prepared) return prepared.code();
+    const Args& args = *prepared;
     const std::string out = args.Value("--pdf");
     if (out.empty()) {
         PrintError(ctx.err, "print: --pdf OUT.pdf is required");
         return exitcode::kUsage;
     }
     print::PrintData data;
-    std::string error;
-    if (!LanguageOption(args, data.lang, error)) {
-        PrintError(ctx.err, "print: " + error);
-        return exitcode::kUsage;
-    }
+    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "print", args);
+    if (!language) return language.code();
+    data.lang = *language;
     const std::string& path = args.Positional()[0];
     if (!LoadImageOrReport(ctx, path, data.image)) return exitcode::kFailed;
     CIniFile ini;

@@ -23,11 +23,12 @@ std::string NumberedPath(const std::string& path, int n) {
 }
 
 int RunRead(Context& ctx) {
-    Args args;
-    int code = 0;
-    if (!PrepareArgs(ctx, "read", kCloneOptions, 1, 64, args, code)) return code;
-    std::vector<ClonePort> ports;
-    if (!PrepareClonePorts(ctx, args, ports, code)) return code;
+    auto prepared = PrepareArgs(ctx, "read", kCloneOptions, 1, 64);
+    if (!prepared) return prepared.code();
+    const Args& args = *prepared;
+    auto preparedPorts = PrepareClonePorts(ctx, args);
+    if (!preparedPorts) return preparedPorts.code();
+    std::vector<ClonePort>& ports = *preparedPorts;
     const std::vector<std::string>& outPaths = args.Positional();
     if (outPaths.size() != ports.size()) {
         PrintError(ctx.err, "read: give one OUT.dat per --port (" + std::to_string(ports.size()) +

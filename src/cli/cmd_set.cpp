@@ -29,18 +29,14 @@ bool WouldBeDropped(const ChannelTable& table, int row, int column, const std::s
 }
 
 int RunSet(Context& ctx) {
-    Args args;
-    int code = 0;
-    if (!PrepareArgs(ctx, "set", {{"--band", true}, {"--lang", true}, {"--ini", true}}, 3, 100,
-                     args, code)) {
-        return code;
-    }
-    UiLanguage lang{};
+    auto prepared =
+        PrepareArgs(ctx, "set", {{"--band", true}, {"--lang", true}, {"--ini", true}}, 3, 100);
+    if (!prepared) return prepared.code();
+    const Args& args = *prepared;
+    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "set", args);
+    if (!language) return language.code();
     std::string error;
-    if (!LanguageOption(args, lang, error)) {
-        PrintError(ctx.err, "set: " + error);
-        return exitcode::kUsage;
-    }
+    const UiLanguage lang = *language;
     const auto& pos = args.Positional();
     const std::string& path = pos[0];
     int channel = 0;

@@ -73,18 +73,16 @@ class BlockedStopSignals {
 };
 
 int RunSimulate(Context& ctx) {
-    Args args;
-    int code = 0;
-    if (!PrepareArgs(ctx, "simulate",
-                     {{"--image", true},
-                      {"--save", true},
-                      {"--link", true},
-                      {"--no-pace", false},
-                      {"--fault", true},
-                      {"--blank", false}},
-                     0, 0, args, code)) {
-        return code;
-    }
+    auto prepared = PrepareArgs(ctx, "simulate",
+                                {{"--image", true},
+                                 {"--save", true},
+                                 {"--link", true},
+                                 {"--no-pace", false},
+                                 {"--fault", true},
+                                 {"--blank", false}},
+                                0, 0);
+    if (!prepared) return prepared.code();
+    const Args& args = *prepared;
     sim::RadioOptions options;
     if (args.Has("--blank") && args.Has("--image")) {
         PrintError(ctx.err, "simulate: --blank and --image exclude each other");

@@ -7,15 +7,12 @@ namespace qm530::cli {
 namespace {
 
 int RunTones(Context& ctx) {
-    Args args;
-    int code = 0;
-    if (!PrepareArgs(ctx, "tones", {{"--lang", true}}, 0, 0, args, code)) return code;
-    UiLanguage lang{};
-    std::string error;
-    if (!LanguageOption(args, lang, error)) {
-        PrintError(ctx.err, "tones: " + error);
-        return exitcode::kUsage;
-    }
+    auto prepared = PrepareArgs(ctx, "tones", {{"--lang", true}}, 0, 0);
+    if (!prepared) return prepared.code();
+    const Args& args = *prepared;
+    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "tones", args);
+    if (!language) return language.code();
+    const UiLanguage lang = *language;
     for (const std::string& t : FillToneTable(lang)) ctx.out << t << '\n';
     return exitcode::kOk;
 }

@@ -9,11 +9,12 @@ namespace qm530::cli {
 namespace {
 
 int RunVerify(Context& ctx) {
-    Args args;
-    int code = 0;
-    if (!PrepareArgs(ctx, "verify", kCloneOptions, 1, 1, args, code)) return code;
-    std::vector<ClonePort> ports;
-    if (!PrepareClonePorts(ctx, args, ports, code)) return code;
+    auto prepared = PrepareArgs(ctx, "verify", kCloneOptions, 1, 1);
+    if (!prepared) return prepared.code();
+    const Args& args = *prepared;
+    auto preparedPorts = PrepareClonePorts(ctx, args);
+    if (!preparedPorts) return preparedPorts.code();
+    std::vector<ClonePort>& ports = *preparedPorts;
     const std::string& inPath = args.Positional()[0];
     RadioImage image;
     if (!LoadImageOrReport(ctx, inPath, image)) return exitcode::kFailed;

@@ -25,31 +25,36 @@ bool IsRegularFile(const std::string& path) {
 
 }  // namespace
 
-bool PrepareArgs(Context& ctx, const char* commandName, const std::vector<OptionDef>& known,
-                 std::size_t minPositional, std::size_t maxPositional, Args& args, int& exitCode) {
+OrExit<Args> PrepareArgs(Context& ctx, const char* commandName, const std::vector<OptionDef>& known,
+                         std::size_t minPositional, std::size_t maxPositional) {
     const Command* cmd = FindCommand(commandName);
     const std::string usage = cmd ? cmd->usage : "";
-    std::string error;
-    if (!args.Parse(ctx.args, known, error)) {
-        PrintError(ctx.err, commandName + std::string(": ") + error);
+    Result<Args> parsed = Args::Parse(ctx.args, known);
+    if (!parsed) {
+        PrintError(ctx.err, commandName + std::string(": ") + parsed.detail());
         ctx.err << usage;
-        exitCode = exitcode::kUsage;
-        return false;
+        return OrExit<Args>::Exit(exitcode::kUsage);
     }
+    const Args& args = *parsed;
     if (args.Help()) {
         ctx.out << usage;
-        exitCode = exitcode::kOk;
-        return false;
+        return OrExit<Args>::Exit(exitcode::kOk);
     }
     const std::size_t n = args.Positional().size();
     if (n < minPositional || n > maxPositional) {
         PrintError(ctx.err, commandName + std::string(": ") +
                                 (n < minPositional ? "missing argument" : "too many arguments"));
         ctx.err << usage;
-        exitCode = exitcode::kUsage;
-        return false;
+        return OrExit<Args>::Exit(exitcode::kUsage);
     }
-    return true;
+    return std::move(*parsed);
+}
+
+OrExit<UiLanguage> LanguageOrReport(Context& ctx, const char* commandName, const Args& args) {
+    const Result<UiLanguage> lang = LanguageOption(args);
+    if (lang) return *lang;
+    PrintError(ctx.err, commandName + std::string(": ") + lang.detail());
+    return OrExit<UiLanguage>::Exit(exitcode::kUsage);
 }
 
 bool ChannelArgOrReport(Context& ctx, const char* commandName, const std::string& text,

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/core/ini_file.h"
@@ -10,10 +12,33 @@
 
 namespace qm530::cli {
 
-// Parses the command's arguments. Returns true when the command should go on;
-// otherwise `exitCode` holds the code to return (help printed: 0; usage error: 2).
-bool PrepareArgs(Context& ctx, const char* commandName, const std::vector<OptionDef>& known,
-                 std::size_t minPositional, std::size_t maxPositional, Args& args, int& exitCode);
+// What a command's preparation gives: the value to go on with, or the exit
+// code the command ends with, whatever needed saying already printed.
+template <class T>
+class OrExit {
+  public:
+    OrExit(T value) : value_(std::move(value)) {}  // NOLINT: a value goes on
+    static OrExit Exit(int code) { return OrExit(code, 0); }
+
+    explicit operator bool() const { return value_.has_value(); }
+    int code() const { return code_; }
+    T& operator*() { return *value_; }
+    const T& operator*() const { return *value_; }
+    T* operator->() { return &*value_; }
+
+  private:
+    OrExit(int code, int) : code_(code) {}
+    std::optional<T> value_;
+    int code_ = exitcode::kOk;
+};
+
+// Parses the command's arguments; ends the command when --help asked for
+// the usage (0) or the arguments are wrong (2).
+OrExit<Args> PrepareArgs(Context& ctx, const char* commandName, const std::vector<OptionDef>& known,
+                         std::size_t minPositional, std::size_t maxPositional);
+
+// Reads --lang; a wrong value is a usage error, printed as "COMMAND: reason".
+OrExit<UiLanguage> LanguageOrReport(Context& ctx, const char* commandName, const Args& args);
 
 // Reads a channel number argument: one or two digits, 1 to 16. Otherwise
 // prints "COMMAND: bad channel number 'TEXT' (1 to 16)" and returns false

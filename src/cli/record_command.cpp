@@ -6,9 +6,9 @@ namespace qm530::cli {
 
 int RunRecordCommand(Context& ctx, const char* name, std::size_t minChannels,
                      std::size_t maxChannels, const RecordEdit& edit) {
-    Args args;
-    int code = 0;
-    if (!PrepareArgs(ctx, name, {}, 1 + minChannels, 1 + maxChannels, args, code)) return code;
+    auto prepared = PrepareArgs(ctx, name, {}, 1 + minChannels, 1 + maxChannels);
+    if (!prepared) return prepared.code();
+    const Args& args = *prepared;
     const auto& pos = args.Positional();
     std::vector<int> channels;
     for (std::size_t i = 1; i < pos.size(); ++i) {

@@ -68,7 +68,9 @@ TEST_F(IniFileTest, MissingFileIsCreatedEmpty) {
 TEST_F(IniFileTest, UnopenablePathLeavesStoreEmptyAndIgnoresSets) {
     for (const std::string& bad : {dir_, dir_ + "/no/such/dir/a.ini"}) {
         CIniFile ini;
-        EXPECT_FALSE(ini.Load(bad, true, true, false)) << bad;
+        const Status loaded = ini.Load(bad, true, true, false);
+        EXPECT_FALSE(loaded) << bad;
+        EXPECT_TRUE(loaded.detail().starts_with(bad + ": ")) << loaded.detail();
         EXPECT_TRUE(ini.FilePath().empty());
         ini.SetValue("Setup", "Language", "Chinese");
         EXPECT_FALSE(ini.Modified());
@@ -81,7 +83,8 @@ TEST_F(IniFileTest, UnopenablePathLeavesStoreEmptyAndIgnoresSets) {
 TEST_F(IniFileTest, ReadErrorFailsAndIsNeverWrittenBack) {
     // Reading /proc/self/mem at offset 0 fails with EIO: page 0 is never mapped.
     CIniFile ini;
-    EXPECT_FALSE(ini.Load("/proc/self/mem", true, true, false));
+    const Status loaded = ini.Load("/proc/self/mem", true, true, false);
+    EXPECT_EQ(loaded.detail(), "/proc/self/mem: Input/output error");
     EXPECT_TRUE(ini.LoadIncomplete());
     ini.SetValue("Setup", "Language", "Chinese");
     EXPECT_TRUE(ini.Modified());

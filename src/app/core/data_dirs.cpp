@@ -79,10 +79,10 @@ IniPlace ProgramIniPlace(const ProgramDirs& dirs) {
         dirs, [](const std::string& path) { return ::access(path.c_str(), W_OK) == 0; });
 }
 
-bool OpenProgramIni(CIniFile& ini, const ProgramDirs& dirs, bool autoSave, bool noCase,
-                    bool backupOnSave) {
+Status OpenProgramIni(CIniFile& ini, const ProgramDirs& dirs, bool autoSave, bool noCase,
+                      bool backupOnSave) {
     const IniPlace place = ProgramIniPlace(dirs);
-    const bool loaded = ini.Load(place.readPath, autoSave, noCase, backupOnSave);
+    const Status loaded = ini.Load(place.readPath, autoSave, noCase, backupOnSave);
     if (place.writePath != place.readPath) ini.MoveTo(place.writePath);
     return loaded;
 }

@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "model/status.h"
+
 namespace qm530 {
 
 class CIniFile;
@@ -49,7 +51,7 @@ IniPlace ProgramIniPlace(const ProgramDirs& dirs);  // writable: access(W_OK)
 
 // Loads Program.ini from its read place and makes the store write back to
 // its write place. The result is that of the load.
-bool OpenProgramIni(CIniFile& ini, const ProgramDirs& dirs, bool autoSave, bool noCase,
-                    bool backupOnSave);
+Status OpenProgramIni(CIniFile& ini, const ProgramDirs& dirs, bool autoSave, bool noCase,
+                      bool backupOnSave);
 
 }  // namespace qm530

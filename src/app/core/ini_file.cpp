@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
@@ -45,11 +46,11 @@ CIniFile::~CIniFile() {
     Clear();
 }
 
-bool CIniFile::Open(const std::string& fileName, bool autoSave, bool noCase, bool backupOnSave) {
+Status CIniFile::Open(const std::string& fileName, bool autoSave, bool noCase, bool backupOnSave) {
     return Load(ExeDir() + fileName, autoSave, noCase, backupOnSave);
 }
 
-bool CIniFile::Load(const std::string& fullPath, bool autoSave, bool noCase, bool backupOnSave) {
+Status CIniFile::Load(const std::string& fullPath, bool autoSave, bool noCase, bool backupOnSave) {
     if (!filePath_.empty()) {
         Save(false);
         Clear();
@@ -60,19 +61,21 @@ bool CIniFile::Load(const std::string& fullPath, bool autoSave, bool noCase, boo
 
     // O_NONBLOCK keeps a FIFO from blocking the open; it is refused below.
     const int fd = ::open(fullPath.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
+    if (fd < 0) return Status::Fail(fullPath + ": " + std::strerror(errno));
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return false;
+        return Status::Fail(fullPath + ": not a regular file");
     }
 
     filePath_ = fullPath;
     sections_.push_back(Section{});
     const bool ok = ReadInto(fd);
+    const int readError = errno;
     ::close(fd);
     loadIncomplete_ = !ok;
-    return ok;
+    if (!ok) return Status::Fail(fullPath + ": " + std::strerror(readError));
+    return Status::Ok();
 }
 
 bool CIniFile::ReadInto(int fd) {

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/status.h"
+
 namespace qm530 {
 
 // The program's INI store. Sections and entries keep file order; comments and
@@ -18,12 +20,12 @@ class CIniFile {
     CIniFile& operator=(const CIniFile&) = delete;
 
     // Builds the full path from the program's directory and loads it.
-    bool Open(const std::string& fileName, bool autoSave, bool noCase, bool backupOnSave);
+    Status Open(const std::string& fileName, bool autoSave, bool noCase, bool backupOnSave);
     // Loads a file; a missing file is created empty. A directory or a path
     // that cannot be opened fails with the store left empty. A read error
     // fails too, but keeps the lines read before it for look-ups; such an
     // incomplete store is never written back over the file.
-    bool Load(const std::string& fullPath, bool autoSave, bool noCase, bool backupOnSave);
+    Status Load(const std::string& fullPath, bool autoSave, bool noCase, bool backupOnSave);
 
     std::string GetValue(const std::string& section, const std::string& key,
                          const std::string& defaultValue) const;
