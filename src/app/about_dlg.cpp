@@ -34,8 +34,7 @@ CAboutDlg::CAboutDlg(AppContext& ctx, QWidget* parent) : QDialog(parent) {
     icon_->setFixedSize(40, 40);
     icon_->setAlignment(Qt::AlignCenter);
     const QPixmap title = TitleIcon(ctx.ProgramFile("title.ico"));
-    titleIcon_ = !title.isNull();
-    icon_->setPixmap(titleIcon_ ? title : PackIcon(128).pixmap(32, 32));
+    icon_->setPixmap(!title.isNull() ? title : PackIcon(128).pixmap(32, 32));
 
     auto line = [this](const std::string& text, const char* name) {
         auto* label = new QLabel(QString::fromStdString(text), this);

@@ -33,10 +33,6 @@ CChildFrame::~CChildFrame() {
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
-    if (destroying_) {
-        QMdiSubWindow::closeEvent(event);
-        return;
-    }
     event->ignore();
     emit HideRequested(this);
 }

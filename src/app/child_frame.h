@@ -20,8 +20,6 @@ class CChildFrame : public QMdiSubWindow {
 
     CProgramDoc* GetDocument() const { return doc_.get(); }
     CProgramView* GetView() const { return view_; }
-    // Lets the next close request really close (and delete) the window.
-    void AllowDestroy() { destroying_ = true; }
 
   signals:
     // The close box or Ctrl+F4: the main frame hides the window.
@@ -34,7 +32,6 @@ class CChildFrame : public QMdiSubWindow {
     AppContext& ctx_;
     std::unique_ptr<CProgramDoc> doc_;
     CProgramView* view_ = nullptr;
-    bool destroying_ = false;
 };
 
 }  // namespace qm530

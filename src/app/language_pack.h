@@ -25,7 +25,6 @@ class CLanguagePack {
     // file is missing or not a resource file.
     bool Load(const QString& rccPath);
     void Unload();
-    bool IsLoaded() const { return !path_.isEmpty(); }
 
   private:
     QString path_;

@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // Program.ini is written back (when a setting changed) as theIni goes,
     // after the event loop has ended.
-    qm530::CIniFile theIni(4);
+    qm530::CIniFile theIni;
     qm530::QtUiServices services;
     qm530::AppContext ctx(theIni, services, std::make_unique<qm530::CSettingsRegistry>(theIni));
     const qm530::ProgramDirs dirs = qm530::CurrentProgramDirs();

@@ -33,7 +33,6 @@ QPixmap CMdiClientWnd::BackgroundTile() const {
 }
 
 void CMdiClientWnd::paintEvent(QPaintEvent* event) {
-    ++paintCount_;
     QPainter painter(viewport());
     const QPixmap tile = BackgroundTile();
     if (tile.isNull()) {

@@ -25,14 +25,12 @@ class CMdiClientWnd : public QMdiArea {
     // The picture the next repaint tiles.
     QPixmap BackgroundTile() const;
     // How many times the background was painted (tests).
-    int PaintCount() const { return paintCount_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     std::string exeDir_;
-    int paintCount_ = 0;
 };
 
 }  // namespace qm530

@@ -29,17 +29,14 @@ class CNavigationBar : public QWidget {
     QTreeWidget* Tree() const { return tree_; }
     QTreeWidgetItem* RootItem() const;
     const QString& CaptionText() const { return captionText_; }
-    int TitleHeight() const { return titleHeight_; }
     int BarWidth() const { return barWidth_; }
 
     // Geometry of the last paint (bar coordinates).
-    QRect FrameRect() const { return frameRect_; }
     QRect CloseButtonRect() const { return closeRect_; }
     QRect ResizeStrip() const;
     // The guide line while the edge is dragged (bar coordinates).
     bool GuideShown() const { return guideShown_; }
     int GuideX() const { return guideX_; }
-    bool Hot() const { return hot_; }
     bool Pressed() const { return pressed_; }
 
     // Where the mouse cursor is, in global coordinates (tests replace it).

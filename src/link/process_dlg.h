@@ -50,8 +50,6 @@ class CProcessDlg : public QDialog {
     // the lower end. Returns the new position.
     int StepIt();
     int Pos() const { return position_; }
-    int RangeLow() const { return low_; }
-    int RangeHigh() const { return high_; }
     void SetCounterText(const QString& text);
 
     QProgressBar* Bar() const { return bar_; }

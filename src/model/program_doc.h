@@ -19,11 +19,9 @@ class CProgramDoc {
     RadioImage Image = RadioImage::Blank();
 
     const std::string& Title() const { return title_; }
-    void SetTitle(std::string title) { title_ = std::move(title); }
     // The file Save writes to; empty while the document is untitled, as a
     // new document is until it is first saved under a name the user chose.
     const std::string& PathName() const { return pathName_; }
-    void SetPathName(std::string path) { pathName_ = std::move(path); }
     // The name Save As proposes: the path name, or for an untitled document
     // AppName of section Setup.
     const std::string& ProposedName() const {

@@ -50,7 +50,7 @@ bool MakeProgramDir(const QString& bin, const QString& dir, const char* language
 bool Shots(const QString& bin, const QString& out, const char* language, const char* tag) {
     QTemporaryDir dir;
     if (!MakeProgramDir(bin, dir.path(), language)) return false;
-    qm530::CIniFile ini(4);
+    qm530::CIniFile ini;
     qm530::ScriptedUiServices services;
     qm530::AppContext ctx(ini, services, std::make_unique<qm530::CMemoryRegistry>());
     ctx.ExeDir = dir.path().toStdString() + "/";

@@ -223,7 +223,7 @@ TEST(StringTablePacks, EnglishSourcesAndChineseTranslationsMatchTheModel) {
 
 TEST(Registry, SettingsFileNamedAfterAppNameKeepsPresetsForMissingValues) {
     App();
-    CIniFile ini(4);
+    CIniFile ini;
     const QString dir = QDir(ConfigHome()).filePath(QStringLiteral("prog"));
     QDir().mkpath(dir);
     QFile file(dir + QStringLiteral("/Program.ini"));

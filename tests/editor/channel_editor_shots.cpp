@@ -101,7 +101,7 @@ RadioImage RadioMemory() {
 bool Shots(const QString& bin, const QString& out, const char* language, const char* tag) {
     QTemporaryDir dir;
     if (!MakeProgramDir(bin, dir.path(), language)) return false;
-    CIniFile ini(4);
+    CIniFile ini;
     ScriptedUiServices services;
     AppContext ctx(ini, services, std::make_unique<CMemoryRegistry>());
     ctx.ExeDir = dir.path().toStdString() + "/";

@@ -40,7 +40,7 @@ class PasswordDlg : public ::testing::TestWithParam<UiLanguage> {
     }
 
     QApplication& app = App();
-    CIniFile ini{4};
+    CIniFile ini;
     ScriptedUiServices services;
     AppContext ctx{ini, services, std::make_unique<CMemoryRegistry>()};
     CPasswordDlg dialog{ctx};

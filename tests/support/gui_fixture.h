@@ -60,7 +60,7 @@ class Harness {
     CMainFrame* Frame() const { return app ? app->MainFrame() : nullptr; }
 
     ProgramDir dir;
-    CIniFile ini{4};
+    CIniFile ini;
     ScriptedUiServices services;
     AppContext ctx;
     CMemoryRegistry* registry;

@@ -39,7 +39,7 @@ void CutAt(std::string& text, std::string_view marker) {
 
 }  // namespace
 
-CIniFile::CIniFile(int growBy) : growBy_(growBy) {}
+CIniFile::CIniFile() = default;
 
 CIniFile::~CIniFile() {
     if (autoSave_) Save(backupOnSave_);

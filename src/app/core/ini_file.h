@@ -14,7 +14,7 @@ namespace qm530 {
 // without regard to case and multibyte characters compare as units.
 class CIniFile {
   public:
-    explicit CIniFile(int growBy = 4);
+    CIniFile();
     ~CIniFile();
     CIniFile(const CIniFile&) = delete;
     CIniFile& operator=(const CIniFile&) = delete;
@@ -55,8 +55,6 @@ class CIniFile {
     bool Modified() const { return modified_; }
     bool NoCase() const { return noCase_; }
     bool AutoSave() const { return autoSave_; }
-    bool BackupOnSave() const { return backupOnSave_; }
-    int GrowBy() const { return growBy_; }
     // True after a load that stopped at a read error, until Clear.
     bool LoadIncomplete() const { return loadIncomplete_; }
 
@@ -81,7 +79,6 @@ class CIniFile {
     std::vector<Section> sections_;
     std::string filePath_;
     std::string backupName_;
-    int growBy_ = 4;
     bool noCase_ = true;
     bool autoSave_ = false;
     bool backupOnSave_ = false;
