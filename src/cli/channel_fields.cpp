@@ -38,19 +38,17 @@ int ColumnOfField(const std::string& name) {
     return -1;
 }
 
-bool AcceptedByList(const std::string& field, int column, const std::string& value,
-                    std::string& error) {
+Status AcceptedByList(const std::string& field, int column, const std::string& value) {
     if (column == col::kDecode || column == col::kEncode) {
-        if (IsToneText(value)) return true;
-        error = field + ": '" + value +
-                "' is not in the tone list; use None (无), a CTCSS tone from 67.0 to 254.1 "
-                "or a DCS code such as D023N or D023I (see 'qm530 tones')";
-        return false;
+        if (IsToneText(value)) return Status::Ok();
+        return Status::Fail(field + ": '" + value +
+                            "' is not in the tone list; use None (无), a CTCSS tone from 67.0 to "
+                            "254.1 or a DCS code such as D023N or D023I (see 'qm530 tones')");
     }
     const ColumnWords words = ListWordsForColumn(column);
     std::string accepted;
     for (int i = 0; i < words.count; ++i) {
-        if (words.items[i].Matches(value)) return true;
+        if (words.items[i].Matches(value)) return Status::Ok();
     }
     for (int i = 0; i < words.count; ++i)
         accepted += std::string(i ? ", " : "") + words.items[i].en;
@@ -58,20 +56,15 @@ bool AcceptedByList(const std::string& field, int column, const std::string& val
         if (std::string(words.items[i].zh) != words.items[i].en)
             accepted += std::string(", ") + words.items[i].zh;
     }
-    error = field + ": '" + value + "' is not one of: " + accepted;
-    return false;
+    return Status::Fail(field + ": '" + value + "' is not one of: " + accepted);
 }
 
-bool BandOf(Context& ctx, const Args& args, const RadioImage& image, BandLimits& band) {
-    if (args.Has("--band")) {
-        band = BandLimitsOfText(args.Value("--band"));
-        return true;
-    }
+OrExit<BandLimits> BandOf(Context& ctx, const Args& args, const RadioImage& image) {
+    if (args.Has("--band")) return BandLimitsOfText(args.Value("--band"));
     CIniFile ini;
-    if (!LoadIniOrReport(ctx, args, ini)) return false;
+    if (!LoadIniOrReport(ctx, args, ini)) return OrExit<BandLimits>::Exit(exitcode::kFailed);
     const ModelAndBand mb = ModelAndBandOf(ini, image);
-    band = mb.modelKnown ? BandLimitsOfText(mb.band) : kRecordLimits;
-    return true;
+    return mb.modelKnown ? BandLimitsOfText(mb.band) : kRecordLimits;
 }
 
 }  // namespace qm530::cli

@@ -4,8 +4,10 @@
 
 #include "cli/args.h"
 #include "cli/command.h"
+#include "cli/command_util.h"
 #include "model/band.h"
 #include "model/radio_image.h"
+#include "model/status.h"
 
 namespace qm530::cli {
 
@@ -22,11 +24,11 @@ constexpr int kChannelFieldCount = 8;
 int ColumnOfField(const std::string& name);
 
 // Checks that a list column value is one the grid's drop-down list holds.
-bool AcceptedByList(const std::string& field, int column, const std::string& value,
-                    std::string& error);
+Status AcceptedByList(const std::string& field, int column, const std::string& value);
 
 // The band limits frequencies are checked against: --band, else the image's
 // model and band in Program.ini (--ini), else what a record can hold.
-bool BandOf(Context& ctx, const Args& args, const RadioImage& image, BandLimits& band);
+// Prints the problem when Program.ini cannot be read.
+OrExit<BandLimits> BandOf(Context& ctx, const Args& args, const RadioImage& image);
 
 }  // namespace qm530::cli

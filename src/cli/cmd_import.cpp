@@ -177,8 +177,9 @@ int RunImport(Context& ctx) {
         PrintError(ctx.err, "import: " + pos[1] + ": " + s.detail() + "; nothing imported");
         return exitcode::kFailed;
     }
-    BandLimits band;
-    if (!BandOf(ctx, args, image, band)) return exitcode::kFailed;
+    const OrExit<BandLimits> bandOf = BandOf(ctx, args, image);
+    if (!bandOf) return bandOf.code();
+    const BandLimits band = *bandOf;
     ChannelTable table;
     table.WriteLabels(lang);
     ImageToGrid(image, table, lang);

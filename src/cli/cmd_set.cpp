@@ -35,7 +35,6 @@ int RunSet(Context& ctx) {
     const Args& args = *prepared;
     const OrExit<UiLanguage> language = LanguageOrReport(ctx, "set", args);
     if (!language) return language.code();
-    std::string error;
     const UiLanguage lang = *language;
     const auto& pos = args.Positional();
     const std::string& path = pos[0];
@@ -61,16 +60,19 @@ int RunSet(Context& ctx) {
 
     RadioImage image;
     if (!LoadImageOrReport(ctx, path, image)) return exitcode::kFailed;
-    BandLimits band;
-    if (!BandOf(ctx, args, image, band)) return exitcode::kFailed;
+    const OrExit<BandLimits> bandOf = BandOf(ctx, args, image);
+    if (!bandOf) return bandOf.code();
+    const BandLimits band = *bandOf;
 
     ChannelTable table;
     table.WriteLabels(lang);
     ImageToGrid(image, table, lang);
     for (const Edit& e : edits) {
         const bool listColumn = e.column != col::kRx && e.column != col::kTx;
-        if (listColumn && !AcceptedByList(e.field, e.column, e.value, error)) {
-            PrintError(ctx.err, "set: " + error);
+        if (const Status listed =
+                listColumn ? AcceptedByList(e.field, e.column, e.value) : Status::Ok();
+            !listed) {
+            PrintError(ctx.err, "set: " + listed.detail());
             return exitcode::kFailed;
         }
         std::string dropped;

@@ -71,10 +71,9 @@ Status ApplyChannel(const JsonValue& ch, std::size_t position, ChannelTable& tab
         const int column = fields[i].column;
         // Nothing can be set on an empty row; an empty rx empties the channel.
         if (column != col::kRx && !table.IsProgrammed(n)) continue;
-        std::string error;
-        if (column != col::kRx && column != col::kTx &&
-            !AcceptedByList(fields[i].name, column, v->text, error)) {
-            return Status::Fail(label + ": " + error);
+        if (column != col::kRx && column != col::kTx) {
+            if (const Status listed = AcceptedByList(fields[i].name, column, v->text); !listed)
+                return Status::Fail(label + ": " + listed.detail());
         }
         const CommitOutcome out = CommitCellText(table, n, column, v->text, band, lang);
         if (out.rejected()) {
