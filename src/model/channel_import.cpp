@@ -46,8 +46,9 @@ bool CommitAll(ChannelTable& table, ImportEntry& entry, const BandLimits& band, 
             CommitCellText(trial, entry.channel, e.column, e.text, band, lang);
         if (out.rejected()) {
             entry.messageId = out.messageId;
-            entry.reason = std::string(CellName(e.column).In(lang)) + " " + e.text + ": " +
-                           MessageText(out.messageId, lang);
+            entry.reason =
+                Say(lang, {"%1 %2: %3", "%1 %2：%3"},
+                    {CellName(e.column).In(lang), e.text, MessageText(out.messageId, lang)});
             return false;
         }
     }

@@ -18,12 +18,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <utility>
 
 #include "editor/import_preview_dlg.h"
 #include "model/atomic_file.h"
 #include "model/channel_import.h"
 #include "model/channel_list.h"
 #include "model/channel_records.h"
+#include "model/messages.h"
 #include "model/program_doc.h"
 #include "support/frame_fixture.h"
 #include "support/gui_fixture.h"
@@ -311,6 +313,46 @@ TEST_F(ViewImport, ExportWritesAListThatImportsBackToTheSameChannels) {
     EXPECT_TRUE(h.services.boxes[0].text.startsWith(QStringLiteral("Cannot export to the file")));
     EXPECT_TRUE(h.services.boxes[0].text.contains(QStringLiteral("No such file or directory")))
         << h.services.boxes[0].text.toStdString();
+}
+
+// The Chinese program: menu items, preview and every reason in Chinese.
+TEST(ViewImportChinese, MenuPreviewAndReasonsAreChinese) {
+    Harness h(ProgramIni("Chinese"));
+    ASSERT_TRUE(h.Start());
+    CMainFrame* frame = h.Frame();
+    EXPECT_EQ(frame->Action(cmd::kFileImport)->text(), QStringLiteral("导入(&I)..."));
+    EXPECT_EQ(frame->Action(cmd::kFileExport)->text(), QStringLiteral("导出(&E)..."));
+    QTemporaryDir dir;
+    const QString list = dir.filePath(QStringLiteral("r.csv"));
+    const QString bad = dir.filePath(QStringLiteral("bad.csv"));
+    for (const auto& [path, data] : {std::pair{list, QByteArray(kRepeaters)},
+                                     std::pair{bad, QByteArray("Location,Name\r\n")}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(data);
+    }
+    h.services.openAnswers = {list, bad};
+    h.services.dialogHandlers.push_back([](QDialog& d) {
+        auto* preview = qobject_cast<CImportPreviewDlg*>(&d);
+        ASSERT_NE(preview, nullptr);
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("导入信道列表"));
+        QTableWidget* rows = preview->Rows();
+        ASSERT_EQ(rows->rowCount(), 4);
+        EXPECT_EQ(rows->item(0, CImportPreviewDlg::ChangeColumn)->text(), QStringLiteral("新增"));
+        const QString refused = rows->item(2, CImportPreviewDlg::ChangeColumn)->text();
+        EXPECT_TRUE(refused.startsWith(QStringLiteral("拒绝：接收频率 145.612300：")))
+            << refused.toStdString();
+        EXPECT_TRUE(
+            refused.contains(QString::fromUtf8(MessageText(msg::kStepError, UiLanguage::Chinese))));
+    });
+    frame->Action(cmd::kFileImport)->trigger();
+    const std::size_t boxes = h.services.boxes.size();
+    frame->Action(cmd::kFileImport)->trigger();
+    ASSERT_EQ(h.services.boxes.size(), boxes + 1);
+    EXPECT_TRUE(h.services.boxes.back().text.contains(QStringLiteral("不是信道列表")))
+        << h.services.boxes.back().text.toStdString();
+    EXPECT_TRUE(h.services.boxes.back().text.contains(
+        QStringLiteral("第 1 行：标题行中没有 Frequency 列")));
 }
 
 }  // namespace
