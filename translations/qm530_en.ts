@@ -93,14 +93,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Old</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
@@ -137,15 +129,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>(empty)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 new, %2 changed, %3 unchanged, %4 cleared, %5 refused, %6 skipped.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The %1 refused rows will be left out; OK imports the others.</source>
+        <source>Rows refused: %1. They will be left out; OK imports the others.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1, channel %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -93,14 +93,6 @@
         <translation>变化</translation>
     </message>
     <message>
-        <source>Old</source>
-        <translation>原值</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>新值</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -137,16 +129,28 @@
         <translation>；注意：%1</translation>
     </message>
     <message>
-        <source>(empty)</source>
-        <translation>（空）</translation>
-    </message>
-    <message>
         <source>%1 new, %2 changed, %3 unchanged, %4 cleared, %5 refused, %6 skipped.</source>
         <translation>新增 %1，修改 %2，不变 %3，清除 %4，拒绝 %5，跳过 %6。</translation>
     </message>
     <message>
-        <source>The %1 refused rows will be left out; OK imports the others.</source>
+        <source>Rows refused: %1. They will be left out; OK imports the others.</source>
         <translation>被拒绝的 %1 行将不导入；按“确定”导入其余各行。</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>信道 %1</translation>
+    </message>
+    <message>
+        <source>Line %1, channel %2</source>
+        <translation>第 %1 行，信道 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "settings/dialog_controls.h"
 #include "ui/app_context.h"
@@ -39,16 +40,20 @@ CImportPreviewDlg::CImportPreviewDlg(AppContext& ctx, const ChannelList& list,
     clearOthers_ = new QCheckBox(tr("&Clear the channels the file does not name"), this);
     clearOthers_->setObjectName(QStringLiteral("ClearOthers"));
 
-    rows_ = new QTableWidget(0, ColumnCount, this);
+    rows_ = new QTableWidget(0, kColumnCount, this);
     rows_->setObjectName(QStringLiteral("ImportRows"));
-    rows_->setHorizontalHeaderLabels(
-        {tr("Line"), tr("Channel"), tr("What changes"), tr("Old"), tr("New")});
+    QStringList headers{tr("Line"), tr("Channel"), tr("What changes")};
+    for (int c = 1; c < kTableCols; ++c) headers << QString::fromStdString(table.Cell(0, c));
+    rows_->setHorizontalHeaderLabels(headers);
     rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
     rows_->setWordWrap(false);
     rows_->verticalHeader()->hide();
-    rows_->horizontalHeader()->setStretchLastSection(true);
     rows_->setMinimumSize(760, 260);
+    detail_ = new QLabel(this);
+    detail_->setObjectName(QStringLiteral("ImportDetail"));
+    detail_->setWordWrap(true);
+    detail_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("ImportSummary"));
     summary_->setWordWrap(true);
@@ -62,6 +67,7 @@ CImportPreviewDlg::CImportPreviewDlg(AppContext& ctx, const ChannelList& list,
     body->addLayout(renumberRow);
     body->addWidget(clearOthers_);
     body->addWidget(rows_, 1);
+    body->addWidget(detail_);
     body->addWidget(summary_);
     ok_ = LayOutWithOkCancel(this, body, tr("OK"), tr("Cancel")).ok;
 
@@ -71,6 +77,7 @@ CImportPreviewDlg::CImportPreviewDlg(AppContext& ctx, const ChannelList& list,
     });
     connect(start_, &QSpinBox::valueChanged, this, [this] { Replan(); });
     connect(clearOthers_, &QCheckBox::toggled, this, [this] { Replan(); });
+    connect(rows_, &QTableWidget::currentCellChanged, this, [this] { ShowDetail(); });
     Replan();
     rows_->setFocus();
 }
@@ -90,20 +97,16 @@ void CImportPreviewDlg::Replan() {
 }
 
 void CImportPreviewDlg::FillRows() {
+    const int current = rows_->currentRow();
     rows_->setRowCount(static_cast<int>(plan_.entries.size()));
     int r = 0;
     for (const ImportEntry& entry : plan_.entries) {
-        const bool hasRows = entry.channel != 0;
-        const bool hasAfter = hasRows && entry.outcome != ImportOutcome::Refused &&
-                              entry.outcome != ImportOutcome::Skipped;
-        const QString texts[ColumnCount] = {
-            entry.line > 0 ? QString::number(entry.line) : QString(),
-            hasRows ? QString::number(entry.channel) : QString(),
-            ChangeText(entry),
-            hasRows ? RowText(entry.before) : QString(),
-            hasAfter ? RowText(entry.after) : QString(),
-        };
-        for (int c = 0; c < ColumnCount; ++c) {
+        const bool hasChannel = entry.channel != 0;
+        QStringList texts{entry.line > 0 ? QString::number(entry.line) : QString(),
+                          hasChannel ? QString::number(entry.channel) : QString(),
+                          ChangeText(entry)};
+        for (int c = 1; c < kTableCols; ++c) texts << (hasChannel ? CellText(entry, c) : QString());
+        for (int c = 0; c < kColumnCount; ++c) {
             auto* item = new QTableWidgetItem(texts[c]);
             item->setToolTip(texts[c]);
             rows_->setItem(r, c, item);
@@ -111,7 +114,42 @@ void CImportPreviewDlg::FillRows() {
         ++r;
     }
     rows_->resizeColumnsToContents();
-    if (rows_->rowCount() > 0 && !rows_->currentItem()) rows_->setCurrentCell(0, 0);
+    // A long reason does not push the channel's cells out of sight: the
+    // whole text is in the tooltip and below the table.
+    rows_->setColumnWidth(ChangeColumn, std::min(rows_->columnWidth(ChangeColumn), 240));
+    if (rows_->rowCount() > 0) {
+        rows_->setCurrentCell(std::clamp(current, 0, rows_->rowCount() - 1), ChangeColumn);
+    }
+    ShowDetail();
+}
+
+void CImportPreviewDlg::ShowDetail() {
+    const int r = rows_->currentRow();
+    const QTableWidgetItem* change = r >= 0 ? rows_->item(r, ChangeColumn) : nullptr;
+    if (!change) {
+        detail_->clear();
+        return;
+    }
+    const QString line = rows_->item(r, LineColumn)->text();
+    const QString channel = rows_->item(r, ChannelColumn)->text();
+    const QString where = line.isEmpty()      ? tr("Channel %1").arg(channel)
+                          : channel.isEmpty() ? tr("Line %1").arg(line)
+                                              : tr("Line %1, channel %2").arg(line, channel);
+    detail_->setText(tr("%1: %2").arg(where, change->text()));
+}
+
+QString CImportPreviewDlg::CellText(const ImportEntry& entry, int column) {
+    const auto text = [](const GridRow& row, int c) {
+        return QString::fromStdString(row[static_cast<std::size_t>(c)]);
+    };
+    const QString before = text(entry.before, column);
+    // A refused or skipped row leaves the channel as it is.
+    if (entry.outcome == ImportOutcome::Refused || entry.outcome == ImportOutcome::Skipped)
+        return before;
+    const QString after = text(entry.after, column);
+    if (before == after || entry.before[col::kRx].empty()) return after;
+    return (before.isEmpty() ? QStringLiteral("-") : before) + QStringLiteral(" → ") +
+           (after.isEmpty() ? QStringLiteral("-") : after);
 }
 
 QString CImportPreviewDlg::ChangeText(const ImportEntry& entry) const {
@@ -142,17 +180,6 @@ QString CImportPreviewDlg::ChangeText(const ImportEntry& entry) const {
     return text;
 }
 
-// The grid's texts of a channel, '-' for an empty cell.
-QString CImportPreviewDlg::RowText(const GridRow& row) const {
-    if (row[col::kRx].empty()) return tr("(empty)");
-    QStringList cells;
-    for (int c = 1; c < kTableCols; ++c) {
-        const std::string& text = row[static_cast<std::size_t>(c)];
-        cells << (text.empty() ? QStringLiteral("-") : QString::fromStdString(text));
-    }
-    return cells.join(QStringLiteral("  "));
-}
-
 QString CImportPreviewDlg::SummaryText() const {
     QString text = tr("%1 new, %2 changed, %3 unchanged, %4 cleared, %5 refused, %6 skipped.")
                        .arg(plan_.Count(ImportOutcome::New))
@@ -163,7 +190,7 @@ QString CImportPreviewDlg::SummaryText() const {
                        .arg(plan_.Count(ImportOutcome::Skipped));
     if (plan_.Refuses()) {
         text +=
-            QLatin1Char(' ') + tr("The %1 refused rows will be left out; OK imports the others.")
+            QLatin1Char(' ') + tr("Rows refused: %1. They will be left out; OK imports the others.")
                                    .arg(plan_.Count(ImportOutcome::Refused));
     }
     return text;

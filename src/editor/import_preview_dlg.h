@@ -26,8 +26,13 @@ struct AppContext;
 class CImportPreviewDlg : public QDialog {
     Q_OBJECT
   public:
-    // The plan's columns in the table.
-    enum Column { LineColumn, ChannelColumn, ChangeColumn, OldColumn, NewColumn, ColumnCount };
+    // The table's columns: the row's line and channel, what happens, then
+    // the grid's columns Rx to W/N as the grid shows them, "old → new" in a
+    // cell that changes.
+    enum Column { LineColumn, ChannelColumn, ChangeColumn, FirstGridColumn };
+    static constexpr int kColumnCount = FirstGridColumn + kTableCols - 1;
+    // The text of grid column `column` (1-8) of an entry in the table.
+    static QString CellText(const ImportEntry& entry, int column);
 
     CImportPreviewDlg(AppContext& ctx, const ChannelList& list, const ChannelTable& table,
                       const BandLimits& band, QWidget* parent = nullptr);
@@ -40,7 +45,7 @@ class CImportPreviewDlg : public QDialog {
     void Replan();
     void FillRows();
     QString ChangeText(const ImportEntry& entry) const;
-    QString RowText(const GridRow& row) const;
+    void ShowDetail();
     QString SummaryText() const;
 
     AppContext& ctx_;
@@ -53,6 +58,7 @@ class CImportPreviewDlg : public QDialog {
     QSpinBox* start_ = nullptr;
     QCheckBox* clearOthers_ = nullptr;
     QTableWidget* rows_ = nullptr;
+    QLabel* detail_ = nullptr;
     QLabel* summary_ = nullptr;
     QPushButton* ok_ = nullptr;
 };

@@ -44,6 +44,12 @@ constexpr const char* kRepeaters =
     "5,BAD,145.612300,,0.000000,,88.5,88.5,023,NN,FM,5.0,,High\r\n"
     "4,SIMPLEX,145.500000,,0.000000,,88.5,88.5,023,NN,FM,12.5,S,High\r\n";
 
+// Table columns of the preview for grid columns.
+constexpr int kRx = CImportPreviewDlg::FirstGridColumn + col::kRx - 1;
+constexpr int kTx = CImportPreviewDlg::FirstGridColumn + col::kTx - 1;
+constexpr int kEncode = CImportPreviewDlg::FirstGridColumn + col::kEncode - 1;
+constexpr int kPower = CImportPreviewDlg::FirstGridColumn + col::kPower - 1;
+
 class ViewImport : public FrameFixture {
   protected:
     void SetUp() override {
@@ -123,24 +129,32 @@ TEST_F(ViewImport, PreviewReplansWithItsChoicesAndOkIsOneUndoStep) {
             EXPECT_EQ(Cell(rows, r, CImportPreviewDlg::LineColumn), lines[r]);
             EXPECT_EQ(Cell(rows, r, CImportPreviewDlg::ChannelColumn), channels[r]);
         }
+        // The grid's columns as the grid shows them, "old → new" where a cell changes.
         EXPECT_EQ(Cell(rows, 0, CImportPreviewDlg::ChangeColumn), QStringLiteral("new"));
-        EXPECT_EQ(Cell(rows, 0, CImportPreviewDlg::OldColumn), QStringLiteral("(empty)"));
-        EXPECT_TRUE(Cell(rows, 0, CImportPreviewDlg::NewColumn)
-                        .startsWith(QStringLiteral("145.60000  145.00000")))
-            << Cell(rows, 0, CImportPreviewDlg::NewColumn).toStdString();
+        EXPECT_EQ(Cell(rows, 0, kRx), QStringLiteral("145.60000"));
+        EXPECT_EQ(Cell(rows, 0, kTx), QStringLiteral("145.00000"));
+        EXPECT_EQ(Cell(rows, 0, kEncode), QStringLiteral("88.5"));
         EXPECT_EQ(Cell(rows, 1, CImportPreviewDlg::ChangeColumn), QStringLiteral("changed"));
-        EXPECT_TRUE(
-            Cell(rows, 1, CImportPreviewDlg::OldColumn).startsWith(QStringLiteral("146.00000")));
-        EXPECT_TRUE(Cell(rows, 1, CImportPreviewDlg::NewColumn)
-                        .startsWith(QStringLiteral("144.70000  145.30000")));
+        EXPECT_EQ(Cell(rows, 1, kRx), QStringLiteral("146.00000 \u2192 144.70000"));
+        EXPECT_TRUE(Cell(rows, 1, kTx).endsWith(QStringLiteral(" \u2192 145.30000")))
+            << Cell(rows, 1, kTx).toStdString();
+        EXPECT_EQ(Cell(rows, 1, kPower), QStringLiteral("High \u2192 Low"));
         const QString refused = Cell(rows, 2, CImportPreviewDlg::ChangeColumn);
         EXPECT_TRUE(refused.startsWith(QStringLiteral("refused: receive frequency 145.612300")))
             << refused.toStdString();
-        EXPECT_TRUE(Cell(rows, 2, CImportPreviewDlg::NewColumn).isEmpty());
+        EXPECT_TRUE(Cell(rows, 2, kRx).isEmpty());  // channel 5 stays empty
+        // The whole text of the current row stands below the table.
+        auto* detail = d.findChild<QLabel*>(QStringLiteral("ImportDetail"));
+        ASSERT_NE(detail, nullptr);
+        EXPECT_EQ(detail->text(), QStringLiteral("Line 2, channel 1: new"));
+        QTest::keyClick(rows, Qt::Key_Down);
+        QTest::keyClick(rows, Qt::Key_Down);
+        EXPECT_EQ(detail->text(), QStringLiteral("Line 4, channel 5: ") + refused);
         EXPECT_EQ(Cell(rows, 3, CImportPreviewDlg::ChangeColumn), QStringLiteral("new"));
         auto* summary = d.findChild<QLabel*>(QStringLiteral("ImportSummary"));
         ASSERT_NE(summary, nullptr);
-        EXPECT_TRUE(summary->text().contains(QStringLiteral("1 refused rows will be left out")))
+        EXPECT_TRUE(
+            summary->text().contains(QStringLiteral("Rows refused: 1. They will be left out")))
             << summary->text().toStdString();
 
         // Renumbered from channel 3: the rows take channels 3 to 6 in file order.
@@ -173,7 +187,7 @@ TEST_F(ViewImport, PreviewReplansWithItsChoicesAndOkIsOneUndoStep) {
         EXPECT_EQ(Cell(rows, 4, CImportPreviewDlg::ChannelColumn), QStringLiteral("8"));
         EXPECT_EQ(Cell(rows, 4, CImportPreviewDlg::ChangeColumn),
                   QStringLiteral("cleared (no row names it)"));
-        EXPECT_EQ(Cell(rows, 4, CImportPreviewDlg::NewColumn), QStringLiteral("(empty)"));
+        EXPECT_EQ(Cell(rows, 4, kRx), QStringLiteral("146.50000 \u2192 -"));
 
         shown = preview->Choices();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
