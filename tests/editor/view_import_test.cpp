@@ -248,6 +248,18 @@ TEST_F(ViewImport, CancelChangesNothing) {
     EXPECT_EQ(Dialogs(), 1u);
 }
 
+TEST_F(ViewImport, HeldBackWhileATransferRuns) {
+    EXPECT_TRUE(frame->Action(cmd::kFileImport)->isEnabled());
+    EXPECT_TRUE(frame->Action(cmd::kFileExport)->isEnabled());
+    ASSERT_TRUE(h.ctx.transfers.TryEnter());
+    frame->UpdateCommandUI();
+    EXPECT_FALSE(frame->Action(cmd::kFileImport)->isEnabled());
+    EXPECT_FALSE(frame->Action(cmd::kFileExport)->isEnabled());
+    h.ctx.transfers.Leave();
+    frame->UpdateCommandUI();
+    EXPECT_TRUE(frame->Action(cmd::kFileImport)->isEnabled());
+}
+
 TEST_F(ViewImport, AFileRefusedWholeSaysWhyAndShowsNoPreview) {
     const RadioImage before = Image();
     const struct {
