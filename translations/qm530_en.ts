@@ -63,6 +63,97 @@
     </message>
 </context>
 <context>
+    <name>qm530::CImportPreviewDlg</name>
+    <message>
+        <source>Import Channel List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By &amp;location (row Location n goes to channel n)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Renumbered in file order from channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear the channels the file does not name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skipped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cleared (no row names it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; note: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 new, %2 changed, %3 unchanged, %4 cleared, %5 refused, %6 skipped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows refused: %1. They will be left out; OK imports the others.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1, channel %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qm530::CLanguageDlg</name>
     <message>
         <source>Language</source>
@@ -87,6 +178,24 @@
 </context>
 <context>
     <name>qm530::CMainFrame</name>
+    <message>
+        <source>&amp;Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the channels of a CSV channel list into the active document
+Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the channels of the active document as a CSV channel list
+Export</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>&amp;New</source>
         <translation type="unfinished"></translation>

@@ -63,6 +63,97 @@
     </message>
 </context>
 <context>
+    <name>qm530::CImportPreviewDlg</name>
+    <message>
+        <source>Import Channel List</source>
+        <translation>导入信道列表</translation>
+    </message>
+    <message>
+        <source>By &amp;location (row Location n goes to channel n)</source>
+        <translation>按位置(&amp;L)（Location 为 n 的行放入信道 n）</translation>
+    </message>
+    <message>
+        <source>&amp;Renumbered in file order from channel</source>
+        <translation>按文件顺序重新编号(&amp;R)，起始信道</translation>
+    </message>
+    <message>
+        <source>&amp;Clear the channels the file does not name</source>
+        <translation>清除文件中未列出的信道(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>What changes</source>
+        <translation>变化</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>不变</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>拒绝：%1</translation>
+    </message>
+    <message>
+        <source>skipped: %1</source>
+        <translation>跳过：%1</translation>
+    </message>
+    <message>
+        <source>cleared (no row names it)</source>
+        <translation>清除（没有行指定它）</translation>
+    </message>
+    <message>
+        <source>; note: %1</source>
+        <translation>；注意：%1</translation>
+    </message>
+    <message>
+        <source>%1 new, %2 changed, %3 unchanged, %4 cleared, %5 refused, %6 skipped.</source>
+        <translation>新增 %1，修改 %2，不变 %3，清除 %4，拒绝 %5，跳过 %6。</translation>
+    </message>
+    <message>
+        <source>Rows refused: %1. They will be left out; OK imports the others.</source>
+        <translation>被拒绝的 %1 行将不导入；按“确定”导入其余各行。</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>信道 %1</translation>
+    </message>
+    <message>
+        <source>Line %1, channel %2</source>
+        <translation>第 %1 行，信道 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>qm530::CLanguageDlg</name>
     <message>
         <source>Language</source>
@@ -87,6 +178,26 @@
 </context>
 <context>
     <name>qm530::CMainFrame</name>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>导入(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Put the channels of a CSV channel list into the active document
+Import</source>
+        <translation>把 CSV 信道列表中的信道导入当前文档
+导入</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>导出(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Write the channels of the active document as a CSV channel list
+Export</source>
+        <translation>把当前文档的信道导出为 CSV 信道列表
+导出</translation>
+    </message>
     <message>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>

@@ -314,6 +314,9 @@ void CMainFrame::FillFileAndHelp(bool documents) {
     if (documents) {
         for (int id : {cmd::kFileClose, cmd::kFileSave, cmd::kFileSaveAs})
             file_->addAction(actions_[id]);
+        file_->addSeparator();
+        file_->addAction(actions_[cmd::kFileImport]);
+        file_->addAction(actions_[cmd::kFileExport]);
     }
     file_->addSeparator();
     if (documents) {

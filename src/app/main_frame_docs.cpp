@@ -150,7 +150,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
 }
 
 void CMainFrame::OnFileOpen() {
-    const QString path = ctx_.services.GetOpenFileName(this, tr("Open"));
+    const QString path = ctx_.services.GetOpenFileName(this, tr("Open"), FileKind::Image);
     if (!path.isEmpty()) OpenDocumentFile(path);
 }
 
@@ -198,7 +198,8 @@ bool CMainFrame::OnFileSaveAs() {
     CChildFrame* window = ActiveDocumentWindow();
     if (!window) return false;
     const QString proposed = QString::fromStdString(window->GetDocument()->ProposedName());
-    const QString path = ctx_.services.GetSaveFileName(this, tr("Save As"), proposed);
+    const QString path =
+        ctx_.services.GetSaveFileName(this, tr("Save As"), proposed, FileKind::Image);
     if (path.isEmpty()) return false;
     return SaveTo(ctx_, *this, *window, path);
 }

@@ -111,6 +111,10 @@ class CProgramView : public QWidget {
     void OnScanInfo();
     void OnFilePrint();
     void OnFilePrintPreview();
+    // File > Import and File > Export (view_import.cpp): a CSV channel list
+    // into the grid as one undo step, and the channels out to one.
+    void OnImport();
+    void OnExport();
     // The progress window's OK: runs the whole transfer, then closes the
     // progress window. Refused while another transfer runs.
     void RunTransfer();
@@ -140,6 +144,7 @@ class CProgramView : public QWidget {
     void ApplyOrder(const ChannelOrder& order, const QString& what);
     void MoveSelection(int step);
     void ShowRefusal(const Status& status);
+    void ShowFileMessage(const QString& text);
     void ShowGridMenu(const QPoint& position);
     QString Tr(const char* english, const char* chinese) const;
 

@@ -33,8 +33,9 @@ std::vector<CellEdit> EditsOf(const ListedChannel& ch) {
             {col::kBandwidth, ch.bandwidth}};
 }
 
-const char* CellName(int column) {
-    return column == col::kRx ? "receive frequency" : "transmit frequency";
+Bilingual CellName(int column) {
+    return column == col::kRx ? Bilingual{"receive frequency", "接收频率"}
+                              : Bilingual{"transmit frequency", "发射频率"};
 }
 
 // Commits the edits on a copy of the table; on a refusal says which and why.
@@ -45,8 +46,9 @@ bool CommitAll(ChannelTable& table, ImportEntry& entry, const BandLimits& band, 
             CommitCellText(trial, entry.channel, e.column, e.text, band, lang);
         if (out.rejected()) {
             entry.messageId = out.messageId;
-            entry.reason = std::string(CellName(e.column)) + " " + e.text + ": " +
-                           MessageText(out.messageId, lang);
+            entry.reason =
+                Say(lang, {"%1 %2: %3", "%1 %2：%3"},
+                    {CellName(e.column).In(lang), e.text, MessageText(out.messageId, lang)});
             return false;
         }
     }
@@ -93,14 +95,15 @@ ImportPlan PlanChannelImport(const ChannelList& list, const ChannelTable& table,
         entry.outcome = ImportOutcome::Refused;
         if (list.Value(row, ListColumn::Frequency).empty()) {
             entry.outcome = ImportOutcome::Skipped;
-            entry.reason = "no Frequency";
+            entry.reason = Say(lang, {"no Frequency", "没有 Frequency"});
             plan.entries.push_back(std::move(entry));
             continue;
         }
         if (byLocation) {
             const std::string loc = list.Value(row, ListColumn::Location);
             if (!IsInteger(loc)) {
-                entry.reason = "Location '" + loc + "' is not a whole number";
+                entry.reason = Say(
+                    lang, {"Location '%1' is not a whole number", "Location '%1' 不是整数"}, {loc});
                 plan.entries.push_back(std::move(entry));
                 continue;
             }
@@ -108,7 +111,8 @@ ImportPlan PlanChannelImport(const ChannelList& list, const ChannelTable& table,
             if (n < 1 || n > kChannelCount) {
                 entry.outcome = ImportOutcome::Skipped;
                 entry.reason =
-                    "Location " + loc + " is outside " + (fromZero ? "0 to 15" : "1 to 16");
+                    Say(lang, {"Location %1 is outside %2 to %3", "Location %1 超出 %2 到 %3"},
+                        {loc, fromZero ? "0" : "1", fromZero ? "15" : "16"});
                 plan.entries.push_back(std::move(entry));
                 continue;
             }
@@ -116,7 +120,8 @@ ImportPlan PlanChannelImport(const ChannelList& list, const ChannelTable& table,
         } else {
             if (next < 1 || next > kChannelCount) {
                 entry.outcome = ImportOutcome::Skipped;
-                entry.reason = "no channel left for it (the last one is 16)";
+                entry.reason = Say(lang, {"no channel left for it (the last one is 16)",
+                                          "没有剩余的信道（最后一个是 16）"});
                 plan.entries.push_back(std::move(entry));
                 continue;
             }
@@ -124,8 +129,9 @@ ImportPlan PlanChannelImport(const ChannelList& list, const ChannelTable& table,
         }
         entry.before = RowOf(plan.result, entry.channel);
         if (const int earlier = takenBy[static_cast<std::size_t>(entry.channel)]; earlier != 0) {
-            entry.reason = "channel " + std::to_string(entry.channel) +
-                           " is already given by line " + std::to_string(earlier);
+            entry.reason =
+                Say(lang, {"channel %1 is already given by line %2", "信道 %1 已由第 %2 行给出"},
+                    {std::to_string(entry.channel), std::to_string(earlier)});
             plan.entries.push_back(std::move(entry));
             continue;
         }

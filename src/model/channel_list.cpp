@@ -2,6 +2,7 @@
 
 #include "model/channel_list_row.h"
 #include "model/csv_text.h"
+#include "model/messages.h"
 
 namespace qm530 {
 
@@ -38,10 +39,13 @@ std::string ChannelList::Value(const Row& row, ListColumn column) const {
     return Trimmed(row.fields[static_cast<std::size_t>(i)]);
 }
 
-Status ReadChannelList(std::string_view text, ChannelList& list) {
+Status ReadChannelList(std::string_view text, ChannelList& list, UiLanguage lang) {
     std::vector<CsvRecord> records;
-    if (Status s = ReadCsv(text, records); !s) return s;
-    if (records.empty()) return Status::Fail("the file has no header line naming the columns");
+    if (Status s = ReadCsv(text, records, lang); !s) return s;
+    if (records.empty()) {
+        return Status::Fail(Say(lang, {"the file has no header line naming the columns",
+                                       "文件没有列出各列名称的标题行"}));
+    }
     ChannelList result;
     result.index_.fill(-1);
     const auto& names = ListColumnNames();
@@ -56,8 +60,10 @@ Status ReadChannelList(std::string_view text, ChannelList& list) {
         }
     }
     if (!result.Has(ListColumn::Frequency)) {
-        return Status::Fail("line " + std::to_string(records.front().line) +
-                            ": the header names no Frequency column");
+        return Status::Fail(Say(lang,
+                                {"line %1: the header names no Frequency column",
+                                 "第 %1 行：标题行中没有 Frequency 列"},
+                                {std::to_string(records.front().line)}));
     }
     for (std::size_t r = 1; r < records.size(); ++r) {
         result.rows_.push_back({records[r].line, std::move(records[r].fields)});

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/channel_table.h"
+#include "model/language.h"
 #include "model/status.h"
 
 namespace qm530 {
@@ -57,14 +58,15 @@ class ChannelList {
     const std::vector<Row>& Rows() const { return rows_; }
 
   private:
-    friend Status ReadChannelList(std::string_view text, ChannelList& list);
+    friend Status ReadChannelList(std::string_view text, ChannelList& list, UiLanguage lang);
     std::array<int, kListColumnCount> index_{};
     std::vector<Row> rows_;
 };
 
 // Reads a channel list. Refuses the whole text when it is not UTF-8, has no
-// header line or names no Frequency column; the reason says which.
-Status ReadChannelList(std::string_view text, ChannelList& list);
+// header line or names no Frequency column; the reason says which, in `lang`.
+Status ReadChannelList(std::string_view text, ChannelList& list,
+                       UiLanguage lang = UiLanguage::English);
 
 // Every programmed channel of the table in channel order, as CSV with all
 // 21 columns: the header, then one CR LF record per channel.

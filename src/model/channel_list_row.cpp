@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "model/channel_words.h"
+#include "model/messages.h"
 #include "model/numbers.h"
 #include "model/tones.h"
 
@@ -52,11 +53,13 @@ std::string Quoted(ListColumn column, const std::string& value) {
 
 // The grid's text of a CTCSS tone given as "88.5", "88.50" or "100".
 Status CtcssText(const ChannelList& list, const ChannelList::Row& row, ListColumn column,
-                 std::string& text) {
+                 UiLanguage lang, std::string& text) {
     const std::string value = list.Has(column) ? list.Value(row, column) : "88.5";
     if (value.empty()) {
-        return Status::Fail(std::string(ListColumnNames()[static_cast<int>(column)]) +
-                            " is empty but the squelch mode needs a tone");
+        return Status::Fail(Say(
+            lang,
+            {"%1 is empty but the squelch mode needs a tone", "%1 为空，但该静噪方式需要亚音频率"},
+            {ListColumnNames()[static_cast<int>(column)]}));
     }
     if (IsDecimal(value)) {
         const double tenths = DecimalScale(CAtof(value), 10.0);
@@ -67,25 +70,31 @@ Status CtcssText(const ChannelList& list, const ChannelList::Row& row, ListColum
             }
         }
     }
-    return Status::Fail(Quoted(column, value) + " is not a CTCSS tone of this radio");
+    return Status::Fail(Say(lang,
+                            {"%1 is not a CTCSS tone of this radio", "%1 不是本机的 CTCSS 亚音"},
+                            {Quoted(column, value)}));
 }
 
 // The grid's text of a DCS code given as "023" or "23", with the polarity
 // letter N or R (R is the grid's I).
 Status DcsText(const ChannelList& list, const ChannelList::Row& row, ListColumn column,
-               char polarity, std::string& text) {
+               char polarity, UiLanguage lang, std::string& text) {
     std::string value = list.Has(column) ? list.Value(row, column) : "023";
     // Files without RxDtcsCode knew one code for both ways.
     if (column == C::RxDtcsCode && !list.Has(column) && list.Has(C::DtcsCode)) {
         value = list.Value(row, C::DtcsCode);
     }
     if (value.empty()) {
-        return Status::Fail(std::string(ListColumnNames()[static_cast<int>(column)]) +
-                            " is empty but the squelch mode needs a DCS code");
+        return Status::Fail(Say(lang,
+                                {"%1 is empty but the squelch mode needs a DCS code",
+                                 "%1 为空，但该静噪方式需要 DCS 码"},
+                                {ListColumnNames()[static_cast<int>(column)]}));
     }
     const int code = IsDigits(value) && value.size() <= 4 ? CAtoi(value) : -1;
     if (code < 0 || DcsValueFromCode(code) < 0) {
-        return Status::Fail(Quoted(column, value) + " is not a DCS code of this radio");
+        return Status::Fail(Say(lang,
+                                {"%1 is not a DCS code of this radio", "%1 不是本机的 DCS 码"},
+                                {Quoted(column, value)}));
     }
     text = CFormatInt(polarity == 'N' ? "D%03dN" : "D%03dI", code);
     return Status::Ok();
@@ -103,17 +112,19 @@ Status ReadTones(const ChannelList& list, const ChannelList::Row& row, UiLanguag
     auto dcs = [&](ListColumn column, int way, std::string& text) -> Status {
         if (polarity.size() != 2 || (polarity[0] != 'N' && polarity[0] != 'R') ||
             (polarity[1] != 'N' && polarity[1] != 'R')) {
-            return Status::Fail(Quoted(C::DtcsPolarity, list.Value(row, C::DtcsPolarity)) +
-                                " is not two letters N or R (NN, NR, RN, RR)");
+            return Status::Fail(Say(lang,
+                                    {"%1 is not two letters N or R (NN, NR, RN, RR)",
+                                     "%1 不是两个字母 N 或 R（NN、NR、RN、RR）"},
+                                    {Quoted(C::DtcsPolarity, list.Value(row, C::DtcsPolarity))}));
         }
-        return DcsText(list, row, column, polarity[static_cast<std::size_t>(way)], text);
+        return DcsText(list, row, column, polarity[static_cast<std::size_t>(way)], lang, text);
     };
     constexpr int kTx = 0;
     constexpr int kRx = 1;
     if (mode.empty()) return Status::Ok();
-    if (mode == "TONE") return CtcssText(list, row, C::rToneFreq, ch.encode);
+    if (mode == "TONE") return CtcssText(list, row, C::rToneFreq, lang, ch.encode);
     if (mode == "TSQL") {
-        if (Status s = CtcssText(list, row, C::cToneFreq, ch.decode); !s) return s;
+        if (Status s = CtcssText(list, row, C::cToneFreq, lang, ch.decode); !s) return s;
         ch.encode = ch.decode;
         return Status::Ok();
     }
@@ -122,19 +133,24 @@ Status ReadTones(const ChannelList& list, const ChannelList::Row& row, UiLanguag
         return dcs(C::DtcsCode, kRx, ch.decode);
     }
     if (mode == "TSQL-R" || mode == "DTCS-R") {
-        return Status::Fail(Quoted(C::Tone, list.Value(row, C::Tone)) +
-                            ": reverse squelch has no equivalent in this radio");
+        return Status::Fail(Say(
+            lang, {"%1: reverse squelch has no equivalent in this radio", "%1：本机没有反向静噪"},
+            {Quoted(C::Tone, list.Value(row, C::Tone))}));
     }
     if (mode != "CROSS") {
-        return Status::Fail(Quoted(C::Tone, list.Value(row, C::Tone)) +
-                            " is not a squelch mode (empty, Tone, TSQL, DTCS, Cross)");
+        return Status::Fail(Say(lang,
+                                {"%1 is not a squelch mode (empty, Tone, TSQL, DTCS, Cross)",
+                                 "%1 不是静噪方式（空、Tone、TSQL、DTCS、Cross）"},
+                                {Quoted(C::Tone, list.Value(row, C::Tone))}));
     }
     std::string cross = Upper(list.Value(row, C::CrossMode));
     if (cross.empty()) cross = "TONE->TONE";
     const auto arrow = cross.find("->");
     if (arrow == std::string::npos) {
-        return Status::Fail(Quoted(C::CrossMode, list.Value(row, C::CrossMode)) +
-                            " is not a cross mode such as Tone->DTCS");
+        return Status::Fail(
+            Say(lang,
+                {"%1 is not a cross mode such as Tone->DTCS", "%1 不是 Tone->DTCS 这样的交叉方式"},
+                {Quoted(C::CrossMode, list.Value(row, C::CrossMode))}));
     }
     const std::string tx = cross.substr(0, arrow);
     const std::string rx = cross.substr(arrow + 2);
@@ -142,29 +158,34 @@ Status ReadTones(const ChannelList& list, const ChannelList::Row& row, UiLanguag
                        (rx.empty() || rx == "TONE" || rx == "DTCS") &&
                        !(tx.empty() && rx.empty()) && !(tx == "TONE" && rx.empty());
     if (!known) {
-        return Status::Fail(Quoted(C::CrossMode, list.Value(row, C::CrossMode)) +
-                            " is not a cross mode this radio knows");
+        return Status::Fail(
+            Say(lang, {"%1 is not a cross mode this radio knows", "%1 不是本机支持的交叉方式"},
+                {Quoted(C::CrossMode, list.Value(row, C::CrossMode))}));
     }
     if (tx == "TONE") {
-        if (Status s = CtcssText(list, row, C::rToneFreq, ch.encode); !s) return s;
+        if (Status s = CtcssText(list, row, C::rToneFreq, lang, ch.encode); !s) return s;
     } else if (tx == "DTCS") {
         if (Status s = dcs(C::DtcsCode, kTx, ch.encode); !s) return s;
     }
-    if (rx == "TONE") return CtcssText(list, row, C::cToneFreq, ch.decode);
+    if (rx == "TONE") return CtcssText(list, row, C::cToneFreq, lang, ch.decode);
     if (rx == "DTCS") return dcs(C::RxDtcsCode, kRx, ch.decode);
     return Status::Ok();
 }
 
 // A frequency value in MHz, checked to be a number.
 Status FrequencyValue(const ChannelList& list, const ChannelList::Row& row, ListColumn column,
-                      std::string& value) {
+                      UiLanguage lang, std::string& value) {
     value = list.Value(row, column);
     if (value.empty() && column == C::Offset) value = "0";
-    if (!IsDecimal(value)) return Status::Fail(Quoted(column, value) + " is not a number in MHz");
+    if (!IsDecimal(value)) {
+        return Status::Fail(Say(lang, {"%1 is not a number in MHz", "%1 不是以 MHz 为单位的数"},
+                                {Quoted(column, value)}));
+    }
     return Status::Ok();
 }
 
-Status ReadTx(const ChannelList& list, const ChannelList::Row& row, ListedChannel& ch) {
+Status ReadTx(const ChannelList& list, const ChannelList::Row& row, UiLanguage lang,
+              ListedChannel& ch) {
     const std::string duplex = Upper(list.Value(row, C::Duplex));
     if (duplex.empty()) {
         ch.tx = ch.rx;
@@ -175,12 +196,14 @@ Status ReadTx(const ChannelList& list, const ChannelList::Row& row, ListedChanne
         return Status::Ok();
     }
     std::string offset;
-    if (duplex == "SPLIT") return FrequencyValue(list, row, C::Offset, ch.tx);
+    if (duplex == "SPLIT") return FrequencyValue(list, row, C::Offset, lang, ch.tx);
     if (duplex != "+" && duplex != "-") {
-        return Status::Fail(Quoted(C::Duplex, list.Value(row, C::Duplex)) +
-                            " is not one of: empty, +, -, split, off");
+        return Status::Fail(Say(
+            lang,
+            {"%1 is not one of: empty, +, -, split, off", "%1 不是以下之一：空、+、-、split、off"},
+            {Quoted(C::Duplex, list.Value(row, C::Duplex))}));
     }
-    if (Status s = FrequencyValue(list, row, C::Offset, offset); !s) return s;
+    if (Status s = FrequencyValue(list, row, C::Offset, lang, offset); !s) return s;
     const std::int64_t rx = FrequencyUnitsOfText(ch.rx);
     const std::int64_t off = FrequencyUnitsOfText(offset);
     const std::int64_t tx =
@@ -205,7 +228,10 @@ Status ReadPower(const ChannelList& list, const ChannelList::Row& row, UiLanguag
     if (!watts.empty() && watts.back() == 'W') watts.pop_back();
     while (!watts.empty() && watts.back() == ' ') watts.pop_back();
     if (!IsDecimal(watts) || watts[0] == '-') {
-        return Status::Fail(Quoted(C::Power, value) + " is not High, Low or a power in watts");
+        return Status::Fail(
+            Say(lang,
+                {"%1 is not High, Low or a power in watts", "%1 不是 High、Low 或以瓦为单位的功率"},
+                {Quoted(C::Power, value)}));
     }
     ch.power = (CAtof(watts) >= 2.0 ? words::kHigh : words::kLow).In(lang);
     return Status::Ok();
@@ -219,18 +245,24 @@ Status ReadFlags(const ChannelList& list, const ChannelList::Row& row, UiLanguag
     } else if (mode == "NFM") {
         ch.bandwidth = words::kNarrow.In(lang);
     } else {
-        return Status::Fail(Quoted(C::Mode, list.Value(row, C::Mode)) +
-                            " has no equivalent in this radio (FM or NFM)");
+        return Status::Fail(Say(lang,
+                                {"%1 has no equivalent in this radio (FM or NFM)",
+                                 "%1 在本机中没有对应的方式（FM 或 NFM）"},
+                                {Quoted(C::Mode, list.Value(row, C::Mode))}));
     }
     const std::string skip = Upper(list.Value(row, C::Skip));
     if (skip.empty() || skip == "P") {
         ch.scanAdd = words::kYes.In(lang);
-        if (skip == "P") ch.notes.push_back("Skip P (priority scan) is taken as in the scan list");
+        if (skip == "P") {
+            ch.notes.push_back(Say(lang, {"Skip P (priority scan) is taken as in the scan list",
+                                          "Skip P（优先扫描）按加入扫描处理"}));
+        }
     } else if (skip == "S") {
         ch.scanAdd = words::kNo.In(lang);
     } else {
-        return Status::Fail(Quoted(C::Skip, list.Value(row, C::Skip)) +
-                            " is not one of: empty, S, P");
+        return Status::Fail(Say(lang,
+                                {"%1 is not one of: empty, S, P", "%1 不是以下之一：空、S、P"},
+                                {Quoted(C::Skip, list.Value(row, C::Skip))}));
     }
     return ReadPower(list, row, lang, ch);
 }
@@ -272,8 +304,8 @@ ListTone ListToneOf(const std::string& text) {
 Status ReadListedChannel(const ChannelList& list, const ChannelList::Row& row, UiLanguage lang,
                          ListedChannel& channel) {
     ListedChannel ch;
-    if (Status s = FrequencyValue(list, row, C::Frequency, ch.rx); !s) return s;
-    if (Status s = ReadTx(list, row, ch); !s) return s;
+    if (Status s = FrequencyValue(list, row, C::Frequency, lang, ch.rx); !s) return s;
+    if (Status s = ReadTx(list, row, lang, ch); !s) return s;
     if (Status s = ReadTones(list, row, lang, ch); !s) return s;
     if (Status s = ReadFlags(list, row, lang, ch); !s) return s;
     channel = std::move(ch);

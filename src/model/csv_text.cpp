@@ -1,5 +1,7 @@
 #include "model/csv_text.h"
 
+#include "model/messages.h"
+
 namespace qm530 {
 
 namespace {
@@ -61,18 +63,21 @@ bool IsUtf8Text(std::string_view text, int* badLine) {
     return true;
 }
 
-Status ReadCsv(std::string_view text, std::vector<CsvRecord>& records) {
+Status ReadCsv(std::string_view text, std::vector<CsvRecord>& records, UiLanguage lang) {
     records.clear();
     if (text.starts_with(kBom)) text.remove_prefix(kBom.size());
     int badLine = 0;
     if (!IsUtf8Text(text, &badLine)) {
-        return Status::Fail("line " + std::to_string(badLine) + " is not UTF-8 text");
+        return Status::Fail(Say(lang, {"line %1 is not UTF-8 text", "第 %1 行不是 UTF-8 文本"},
+                                {std::to_string(badLine)}));
     }
     int line = 1;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\0')
-            return Status::Fail("line " + std::to_string(line) +
-                                " holds a NUL byte: this is not a text file");
+            return Status::Fail(Say(lang,
+                                    {"line %1 holds a NUL byte: this is not a text file",
+                                     "第 %1 行含有 NUL 字节：这不是文本文件"},
+                                    {std::to_string(line)}));
         if (text[i] == '\n') ++line;
     }
 
@@ -96,8 +101,10 @@ Status ReadCsv(std::string_view text, std::vector<CsvRecord>& records) {
                 ++i;
                 for (;;) {
                     if (i >= n) {
-                        return Status::Fail("line " + std::to_string(opened) +
-                                            ": a quoted field is never closed");
+                        return Status::Fail(Say(lang,
+                                                {"line %1: a quoted field is never closed",
+                                                 "第 %1 行：有一个引号字段没有结束"},
+                                                {std::to_string(opened)}));
                     }
                     const char c = text[i];
                     if (c == '"') {

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/language.h"
 #include "model/status.h"
 
 namespace qm530 {
@@ -24,8 +25,10 @@ bool IsUtf8Text(std::string_view text, int* badLine = nullptr);
 // are all empty (blank lines, rows of bare commas) are left out. Lenient
 // where spreadsheets are: a quote inside an unquoted field is text, and text
 // after a closing quote joins the field. Fails for text that is not UTF-8,
-// holds a NUL byte, or has a quoted field that is never closed.
-Status ReadCsv(std::string_view text, std::vector<CsvRecord>& records);
+// holds a NUL byte, or has a quoted field that is never closed; the reason
+// comes in `lang`.
+Status ReadCsv(std::string_view text, std::vector<CsvRecord>& records,
+               UiLanguage lang = UiLanguage::English);
 
 // One record as RFC 4180 text ending in CR LF; fields holding a comma, a
 // quote or a line end are quoted.

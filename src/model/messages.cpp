@@ -36,4 +36,23 @@ const char* MessageText(int id, UiLanguage lang) {
     return nullptr;
 }
 
+std::string Say(UiLanguage lang, const Bilingual& pattern,
+                std::initializer_list<std::string_view> args) {
+    const std::string_view text = pattern.In(lang);
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t n =
+            i + 1 < text.size() && text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9'
+                ? static_cast<std::size_t>(text[i + 1] - '1')
+                : args.size();
+        if (n < args.size()) {
+            out += *(args.begin() + n);
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 }  // namespace qm530

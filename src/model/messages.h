@@ -1,5 +1,9 @@
 #pragma once
 
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
 #include "model/language.h"
 
 namespace qm530 {
@@ -19,5 +23,10 @@ constexpr int kAppTitle = 57344;
 
 // The text of a string-table message in the language; nullptr for an unknown id.
 const char* MessageText(int id, UiLanguage lang = UiLanguage::English);
+
+// `pattern` in the language, its %1, %2 ... %9 replaced by the arguments in
+// order (a missing argument leaves its marker as it is).
+std::string Say(UiLanguage lang, const Bilingual& pattern,
+                std::initializer_list<std::string_view> args = {});
 
 }  // namespace qm530

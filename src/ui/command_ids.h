@@ -27,6 +27,9 @@ constexpr int kFilePrintSetup = 57606;
 constexpr int kFilePrint = 57607;
 constexpr int kFilePrintDirect = 57608;
 constexpr int kFilePrintPreview = 57609;
+// Channel lists in the common CSV column set.
+constexpr int kFileImport = 32804;
+constexpr int kFileExport = 32805;
 
 // Edit menu: clipboard, undo and the channel order.
 constexpr int kEditClear = 57632;

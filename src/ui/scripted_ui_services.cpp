@@ -28,7 +28,7 @@ MsgResult ScriptedUiServices::MessageBox(QWidget* parent, const QString& text,
     return MsgResult::Ok;
 }
 
-QString ScriptedUiServices::GetOpenFileName(QWidget*, const QString&) {
+QString ScriptedUiServices::GetOpenFileName(QWidget*, const QString&, FileKind) {
     ++openRequests;
     if (openAnswers.empty()) return {};
     QString answer = openAnswers.front();
@@ -36,12 +36,13 @@ QString ScriptedUiServices::GetOpenFileName(QWidget*, const QString&) {
     return answer;
 }
 
-QString ScriptedUiServices::GetSaveFileName(QWidget*, const QString&, const QString& proposed) {
+QString ScriptedUiServices::GetSaveFileName(QWidget*, const QString&, const QString& proposed,
+                                            FileKind kind) {
     saveProposals.push_back(proposed);
     if (saveAnswers.empty()) return {};
     QString answer = saveAnswers.front();
     saveAnswers.pop_front();
-    return WithDatExtension(answer);
+    return WithDefaultExtension(answer, kind);
 }
 
 int ScriptedUiServices::ExecDialog(QDialog& dialog) {

@@ -48,9 +48,9 @@ class ScriptedUiServices : public UiServices {
 
     MsgResult MessageBox(QWidget* parent, const QString& text, const QString& caption,
                          MsgButtons buttons, MsgIcon icon) override;
-    QString GetOpenFileName(QWidget* parent, const QString& caption) override;
-    QString GetSaveFileName(QWidget* parent, const QString& caption,
-                            const QString& proposed) override;
+    QString GetOpenFileName(QWidget* parent, const QString& caption, FileKind kind) override;
+    QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
+                            FileKind kind) override;
     int ExecDialog(QDialog& dialog) override;
     bool StartDetached(const QString& program, const QStringList& arguments) override;
 };

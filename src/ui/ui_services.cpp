@@ -79,8 +79,12 @@ QMessageBox::Icon IconOf(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-QString DatFilter() {
-    return QStringLiteral("*.dat");
+QString FilterOf(FileKind kind) {
+    return kind == FileKind::ChannelList ? QStringLiteral("*.csv") : QStringLiteral("*.dat");
+}
+
+QString SuffixOf(FileKind kind) {
+    return kind == FileKind::ChannelList ? QStringLiteral("csv") : QStringLiteral("dat");
 }
 
 }  // namespace
@@ -105,18 +109,18 @@ MsgResult QtUiServices::MessageBox(QWidget* parent, const QString& text, const Q
     return choices.back().result;
 }
 
-QString QtUiServices::GetOpenFileName(QWidget* parent, const QString& caption) {
-    return QFileDialog::getOpenFileName(parent, caption, QString(), DatFilter());
+QString QtUiServices::GetOpenFileName(QWidget* parent, const QString& caption, FileKind kind) {
+    return QFileDialog::getOpenFileName(parent, caption, QString(), FilterOf(kind));
 }
 
 QString QtUiServices::GetSaveFileName(QWidget* parent, const QString& caption,
-                                      const QString& proposed) {
-    QFileDialog dialog(parent, caption, QString(), DatFilter());
+                                      const QString& proposed, FileKind kind) {
+    QFileDialog dialog(parent, caption, QString(), FilterOf(kind));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.setDefaultSuffix(SuffixOf(kind));
     if (!proposed.isEmpty()) dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return WithDatExtension(dialog.selectedFiles().constFirst());
+    return WithDefaultExtension(dialog.selectedFiles().constFirst(), kind);
 }
 
 int QtUiServices::ExecDialog(QDialog& dialog) {
@@ -127,9 +131,9 @@ bool QtUiServices::StartDetached(const QString& program, const QStringList& argu
     return QProcess::startDetached(program, arguments);
 }
 
-QString WithDatExtension(const QString& fileName) {
+QString WithDefaultExtension(const QString& fileName, FileKind kind) {
     if (fileName.isEmpty() || !QFileInfo(fileName).suffix().isEmpty()) return fileName;
-    return fileName + QStringLiteral(".dat");
+    return fileName + QLatin1Char('.') + SuffixOf(kind);
 }
 
 }  // namespace qm530

@@ -38,6 +38,13 @@ ImportPlan Plan(const std::string& text, const ChannelTable& table, const BandLi
     return PlanChannelImport(list, table, band, kEn, choices);
 }
 
+ChannelList ReadOrFail(const std::string& text, UiLanguage lang) {
+    ChannelList list;
+    const Status s = ReadChannelList(text, list, lang);
+    EXPECT_TRUE(s) << s.detail();
+    return list;
+}
+
 // Rx, Tx, Dec, Enc, Power, Scan, Busy, W/N of a channel, joined by '|'.
 std::string RowText(const ChannelTable& t, int n) {
     std::string s;
@@ -140,6 +147,39 @@ TEST(ChannelListImport, RefusalsAndSkipsCarryLineAndReason) {
     // Refused rows change nothing; the good one is in the result.
     for (int n = 1; n <= 8; ++n) EXPECT_FALSE(plan.result.IsProgrammed(n)) << n;
     EXPECT_TRUE(plan.result.IsProgrammed(9));
+}
+
+// The Chinese program says every refusal, skip and note in Chinese, with the
+// file's own column names and values; the refusals are the same.
+TEST(ChannelListImport, ReasonsAndNotesFollowTheInterfaceLanguage) {
+    constexpr auto kZh = UiLanguage::Chinese;
+    ChannelList list;
+    EXPECT_EQ(ReadChannelList("", list, kZh).detail(), "文件没有列出各列名称的标题行");
+    EXPECT_EQ(ReadChannelList("Location,Name\n1,x\n", list, kZh).detail(),
+              "第 1 行：标题行中没有 Frequency 列");
+    EXPECT_EQ(ReadChannelList("Frequency\n\xE4\xB8\n", list, kZh).detail(),
+              "第 2 行不是 UTF-8 文本");
+
+    ASSERT_TRUE(ReadChannelList(Sample("refusals.csv"), list, kZh));
+    ChannelTable table;
+    table.WriteLabels(kZh);
+    const ImportPlan zh = PlanChannelImport(list, table, kVhf, kZh, {});
+    const ImportPlan en = PlanChannelImport(list, EmptyTable(), kVhf, kEn, {});
+    ASSERT_EQ(zh.entries.size(), en.entries.size());
+    for (std::size_t i = 0; i < zh.entries.size(); ++i)
+        EXPECT_EQ(zh.entries[i].outcome, en.entries[i].outcome) << i;
+    EXPECT_EQ(zh.entries[0].reason.rfind("接收频率 ", 0), 0u) << zh.entries[0].reason;
+    EXPECT_NE(zh.entries[0].reason.find(MessageText(msg::kStepError, kZh)), std::string::npos);
+    EXPECT_EQ(zh.entries[2].reason, "rToneFreq '88.7' 不是本机的 CTCSS 亚音");
+    EXPECT_EQ(zh.entries[3].reason, "Mode 'AM' 在本机中没有对应的方式（FM 或 NFM）");
+    EXPECT_EQ(zh.entries[6].reason, "Location 20 超出 1 到 16");
+    EXPECT_EQ(zh.entries[7].reason, "没有 Frequency");
+    EXPECT_EQ(zh.entries[8].reason.rfind("发射频率 86.67000", 0), 0u) << zh.entries[8].reason;
+
+    const ImportPlan repeaters =
+        PlanChannelImport(ReadOrFail(Sample("repeaters.csv"), kZh), table, kWide, kZh, {});
+    ASSERT_EQ(repeaters.entries[2].notes.size(), 1u);
+    EXPECT_EQ(repeaters.entries[2].notes[0], "Skip P（优先扫描）按加入扫描处理");
 }
 
 TEST(ChannelListImport, ProgrammedChannelsKeepBusyLockAndUnchangedRowsAreSaid) {
