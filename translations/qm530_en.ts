@@ -225,7 +225,7 @@ Close</source>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Save</translation>
     </message>
     <message>
         <source>Save the active document
