@@ -186,6 +186,14 @@ TEST(Help, ChinesePagesNameComSetupAsTheMenuDoes) {
     }
 }
 
+TEST(Help, ChineseTransferTraceIsNamedAsItsPageNamesIt) {
+    Harness h(ProgramIni("Chinese"));
+    ASSERT_TRUE(h.Start());
+    EXPECT_EQ(h.Frame()->Action(cmd::kTransferTrace)->text(), QStringLiteral("传输记录(&T)"));
+    const QString setup = ReadFile(QStringLiteral(QM530_BIN_DIR "/chHelp/setup.html"));
+    EXPECT_TRUE(setup.contains(QStringLiteral("<h2 id=\"t32820\">传输记录</h2>")));
+}
+
 TEST(Help, MissingHelpIsDecidedOnceAndNeverRetried) {
     Harness h(ProgramIni("English"), true, /*withHelp=*/false);
     ASSERT_TRUE(h.Start());
