@@ -68,10 +68,11 @@ class ViewTransfer : public ::testing::Test {
             return std::make_unique<BorrowedPort>(*ports.back());
         });
     }
-    void StartRadio(const RadioImage& memory) {
+    void StartRadio(const RadioImage& memory, sim::Fault fault = {}) {
         sim::RadioOptions options;
         options.memory = memory;
         options.pace = false;
+        options.fault = fault;
         radio = std::make_unique<sim::VirtualRadio>(options);
         ASSERT_TRUE(radio->Start().ok());
     }
@@ -372,6 +373,26 @@ TEST_F(ViewTransfer, WithTheTraceOnEveryTransferLeavesATraceAndAFailureNamesIt) 
     text = FileText(files[0]);
     EXPECT_TRUE(Has(text, "handshake 1    >")) << text;
     EXPECT_TRUE(Has(text, "outcome    failed")) << text;
+
+    // A radio that goes quiet part way: the failure message names the trace.
+    sim::Fault hangUp;
+    hangUp.kind = sim::FaultKind::kHangUp;
+    hangUp.block = 5;
+    StartRadio(RadioMemory(), hangUp);
+    OpenView(radio->DevicePath());
+    env->ctx.UserDataDir = env->dir.path().toStdString() + "/data/";
+    env->ctx.SetTransferTrace(true);
+    view->OnCommand(cmd::kRead);
+    RunWithOk();
+    EXPECT_EQ(view->LastTransfer().messageId, 61454);
+    files = TraceFiles(env->ctx.TraceFolder());
+    ASSERT_EQ(files.size(), 1u);
+    ASSERT_EQ(env->services.boxes.size(), 1u);
+    EXPECT_TRUE(env->services.boxes[0].text.endsWith(
+        QStringLiteral("\n\nA trace of this transfer is in %1.")
+            .arg(QString::fromStdString(files[0]))))
+        << env->services.boxes[0].text.toStdString();
+    EXPECT_TRUE(Has(FileText(files[0]), "read 0x")) << FileText(files[0]);
 }
 
 TEST_F(ViewTransfer, CancelWhileASilentRadioIsAwaitedEndsAtOnceWithoutAPrompt) {
