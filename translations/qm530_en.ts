@@ -61,6 +61,38 @@
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Device &amp;%1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set by the environment variable %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not among the serial devices found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>you may not open it: join group %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qm530::CImportPreviewDlg</name>
@@ -555,6 +587,15 @@ Insert Channel</source>
 Remove Channel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Transfer Trace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write a trace of every Read and Write into your data folder
+Transfer Trace</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qm530::CNavigationBar</name>
@@ -738,6 +779,13 @@ Remove Channel</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm530::GuiTransferHost</name>
+    <message>
+        <source>A trace of this transfer is in %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

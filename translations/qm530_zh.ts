@@ -61,6 +61,38 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Device &amp;%1:</source>
+        <translation>设备(&amp;%1)：</translation>
+    </message>
+    <message>
+        <source>Default (%1)</source>
+        <translation>默认（%1）</translation>
+    </message>
+    <message>
+        <source>Set by the environment variable %1</source>
+        <translation>由环境变量 %1 指定</translation>
+    </message>
+    <message>
+        <source>not among the serial devices found</source>
+        <translation>不在找到的串口设备中</translation>
+    </message>
+    <message>
+        <source>not present</source>
+        <translation>不存在</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>序列号 %1</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>内置串口</translation>
+    </message>
+    <message>
+        <source>you may not open it: join group %1</source>
+        <translation>您无权打开：请加入用户组 %1</translation>
+    </message>
 </context>
 <context>
     <name>qm530::CImportPreviewDlg</name>
@@ -592,6 +624,16 @@ Remove Channel</source>
         <translation>删除当前信道，后面的信道上移
 删除信道</translation>
     </message>
+    <message>
+        <source>&amp;Transfer Trace</source>
+        <translation>传输记录(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Write a trace of every Read and Write into your data folder
+Transfer Trace</source>
+        <translation>把每次读数据和写数据的记录写入您的数据文件夹
+传输记录</translation>
+    </message>
 </context>
 <context>
     <name>qm530::CNavigationBar</name>
@@ -776,6 +818,13 @@ Remove Channel</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::GuiTransferHost</name>
+    <message>
+        <source>A trace of this transfer is in %1.</source>
+        <translation>本次传输的记录在 %1。</translation>
     </message>
 </context>
 <context>

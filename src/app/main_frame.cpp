@@ -117,6 +117,12 @@ const CommandDef<CMainFrame> kFrameCommands[] = {
      {},
      &CMainFrame::OnLanguage,
      false},
+    {cmd::kTransferTrace,
+     QM530_TEXT("&Transfer Trace"),
+     QM530_TEXT("Write a trace of every Read and Write into your data folder\nTransfer Trace"),
+     {},
+     &CMainFrame::OnTransferTrace,
+     false},
     {cmd::kAppAbout,
      QT_TRANSLATE_NOOP("qm530::CMainFrame", "&About Program..."),
      QT_TRANSLATE_NOOP("qm530::CMainFrame",
@@ -206,7 +212,7 @@ void CMainFrame::CreateActions() {
         QAction* action = AddAction(id, command.text, command.prompt, command.shortcut);
         connect(action, &QAction::triggered, this, [this, id] { RouteToView(id); });
     }
-    for (int id : {cmd::kViewToolbar, cmd::kViewStatusBar, cmd::kControlBar})
+    for (int id : {cmd::kViewToolbar, cmd::kViewStatusBar, cmd::kControlBar, cmd::kTransferTrace})
         actions_[id]->setCheckable(true);
     actions_[cmd::kEditRedo]->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
@@ -291,6 +297,8 @@ void CMainFrame::CreateMenus() {
     setup_->setObjectName(QStringLiteral("Setup"));
     setup_->addAction(actions_[cmd::kComSetup]);
     setup_->addAction(actions_[cmd::kLanguage]);
+    setup_->addSeparator();
+    setup_->addAction(actions_[cmd::kTransferTrace]);
 
     help_ = menu(tr("&Help"));
     help_->setObjectName(QStringLiteral("Help"));
@@ -485,6 +493,8 @@ void CMainFrame::UpdateCommandUI() {
     actions_[cmd::kControlBar]->setChecked(navigationDock_ && !navigationDock_->isHidden());
     actions_[cmd::kViewToolbar]->setChecked(toolBar_ && !toolBar_->isHidden());
     actions_[cmd::kViewStatusBar]->setChecked(!statusBar()->isHidden());
+    actions_[cmd::kTransferTrace]->setEnabled(!ctx_.UserDataDir.empty());
+    actions_[cmd::kTransferTrace]->setChecked(ctx_.TransferTrace());
     UpdateEditCommands();
     UpdateModifiedMarks();
     // A waiting progress window must not start a second transfer.

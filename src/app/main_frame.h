@@ -68,6 +68,8 @@ class CMainFrame : public QMainWindow {
     void OnAppAbout();
     // Stores a new language and restarts the program in it.
     void OnLanguage();
+    // Turns Setup > Transfer Trace on or off.
+    void OnTransferTrace();
     // Handlers of the command table that take no result.
     void SaveCommand();
     void SaveAsCommand();

@@ -59,4 +59,11 @@ void CMainFrame::OnLanguage() {
     ctx.services.StartDetached(QCoreApplication::applicationFilePath(), {});
 }
 
+// Setup > Transfer Trace: on or off for this user from now on; a transfer
+// reads it as it starts.
+void CMainFrame::OnTransferTrace() {
+    ctx_.SetTransferTrace(!ctx_.TransferTrace());
+    UpdateCommandUI();
+}
+
 }  // namespace qm530

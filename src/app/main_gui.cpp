@@ -20,6 +20,7 @@ int main(int argc, char* argv[]) {
     ctx.ExeDir = dirs.exeDir;
     ctx.DataDir = dirs.dataDir;
     ctx.ConfigDir = dirs.configDir;
+    ctx.UserDataDir = qm530::CurrentUserDataDir();
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

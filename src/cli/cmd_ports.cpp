@@ -1,6 +1,10 @@
+#include <algorithm>
+
+#include "app/core/ini_file.h"
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
 #include "cli/json_value.h"
+#include "link/port_name.h"
 #include "link/serial_devices.h"
 
 namespace qm530::cli {
@@ -41,8 +45,20 @@ void PrintJson(std::ostream& out, const std::vector<link::SerialDevice>& devices
     out << (devices.empty() ? "]\n" : "\n]\n");
 }
 
+// Where each of COM1 to COM4 goes and what says so.
+std::string SourceText(const link::PortMapping& mapping, int number, const CIniFile& ini) {
+    switch (mapping.source) {
+        case link::PortSource::kEnvironment:
+            return "environment variable " + link::PortVariableName(number);
+        case link::PortSource::kSettings:
+            return "Ports in " + ini.FilePath();
+        default:
+            return "the default";
+    }
+}
+
 void PrintText(std::ostream& out, const std::vector<link::SerialDevice>& devices,
-               const std::vector<link::UnlistedPort>& unlisted) {
+               const CIniFile& ini) {
     for (const link::SerialDevice& d : devices) {
         out << d.path;
         if (!d.ports.empty()) out << "  = " << Join(d.ports, ", ");
@@ -67,9 +83,16 @@ void PrintText(std::ostream& out, const std::vector<link::SerialDevice>& devices
                "as /dev/ttyUSB0 or /dev/ttyACM0 a moment later) and run 'qm530 ports' again;\n"
                "if it still does not show, try another USB socket or cable.\n";
     }
-    for (const link::UnlistedPort& p : unlisted) {
-        out << p.port << " = " << (p.device.empty() ? "no device" : p.device)
-            << " (not among the devices above)\n";
+    const std::vector<link::UnlistedPort> unlisted = link::UnlistedPorts(devices, &ini);
+    for (int n = 1; n <= link::kComPortCount; ++n) {
+        const std::string name = "COM" + std::to_string(n);
+        const link::PortMapping mapping = link::ResolvePort(name, &ini);
+        const bool listed =
+            std::none_of(unlisted.begin(), unlisted.end(),
+                         [&](const link::UnlistedPort& p) { return p.port == name; });
+        out << name << " = " << (mapping.device.empty() ? "no device" : mapping.device) << " ("
+            << SourceText(mapping, n, ini) << (listed ? "" : "; not among the devices above")
+            << ")\n";
     }
 }
 
@@ -84,7 +107,7 @@ int RunPorts(Context& ctx) {
     if (args.Has("--json")) {
         PrintJson(ctx.out, devices);
     } else {
-        PrintText(ctx.out, devices, link::UnlistedPorts(devices, &ini));
+        PrintText(ctx.out, devices, ini);
     }
     return exitcode::kOk;
 }
@@ -96,9 +119,12 @@ Command PortsCommand() {
             "Usage: qm530 ports [--json] [--ini PATH]\n"
             "Lists the serial devices present: /dev/ttyUSB*, /dev/ttyACM* and the /dev/ttyS*\n"
             "that are real hardware, with the USB vendor, product and serial number, their\n"
-            "/dev/serial/by-id names, which of COM1 to COM4 stands for each (QM530_COMn,\n"
-            "else COMn in section Ports of Program.ini, else /dev/ttyUSB<n-1>), and whether\n"
-            "you may open it (if not, the group to join). No device is not an error.\n"
+            "/dev/serial/by-id names, which of COM1 to COM4 stands for each, and whether\n"
+            "you may open it (if not, the group to join); then the device of each of COM1\n"
+            "to COM4 and where it comes from: the environment variable QM530_COMn, else\n"
+            "COMn in section Ports of Program.ini (the user's own copy when there is one;\n"
+            "COM Setup in the desktop program writes there), else the default\n"
+            "/dev/ttyUSB<n-1>. No device is not an error.\n"
             "  --json        one JSON array of devices, empty when none is found\n"
             "  --ini PATH    Program.ini to take the port names from (default: the\n"
             "                program's own)\n"

@@ -9,6 +9,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QVBoxLayout>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
 
 #include "app/core/ini_file.h"
 #include "editor/channel_editor.h"
@@ -20,6 +24,7 @@
 #include "link/port_device.h"
 #include "link/posix_serial_port.h"
 #include "link/process_dlg.h"
+#include "link/traced_port.h"
 #include "model/program_doc.h"
 #include "settings/model_band_sync.h"
 #include "settings/scan_info_dlg.h"
@@ -187,8 +192,18 @@ void CProgramView::RunTransfer() {
     GuiTransferHost host(ctx_, processDlg_.data(), std::move(hooks), this);
     std::unique_ptr<link::SerialPort> port =
         portFactory_ ? portFactory_() : std::make_unique<link::PosixSerialPort>();
-    lastTransfer_ =
-        link::RunTransfer(link::PortDevice(PortName, ctx_.theIni), *port, doc_->Image, host);
+    const std::string device = link::PortDevice(PortName, ctx_.theIni);
+    std::ofstream traceFile;
+    const std::string tracePath = OpenTraceFile(traceFile);
+    link::TracedPort traced(*port, tracePath.empty() ? nullptr : &traceFile);
+    host.SetTrace(&traceFile, tracePath);
+    traced.Begin(
+        std::string(TransferDirection == link::TransferDirection::kWrite ? "write" : "read") +
+            " on port " + PortName,
+        device);
+    lastTransfer_ = link::RunTransfer(device, traced, doc_->Image, host);
+    traced.End(lastTransfer_);
+    traceFile.close();
 
     if (processDlg_) processDlg_->DestroyWindow();
     editor_->setEnabled(true);
@@ -198,6 +213,19 @@ void CProgramView::RunTransfer() {
     if (lastTransfer_.direction == link::TransferDirection::kRead)
         NoteChange(Tr("read from radio", "从对讲机读数据"));
     emit ctx_.events.CommandStateChanged();
+}
+
+// With Setup > Transfer Trace on, a new file in the user's trace folder;
+// the path, or empty when tracing is off or the file cannot be made (the
+// transfer then runs without a trace).
+std::string CProgramView::OpenTraceFile(std::ofstream& file) const {
+    if (!ctx_.TransferTrace()) return {};
+    std::error_code ec;
+    std::filesystem::create_directories(ctx_.TraceFolder(), ec);
+    const std::string path =
+        link::NewTraceFilePath(ctx_.TraceFolder(), TransferDirection, std::time(nullptr));
+    file.open(path);
+    return file ? path : std::string();
 }
 
 void CProgramView::UpdateProgressWindow() {

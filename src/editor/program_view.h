@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
@@ -130,6 +131,7 @@ class CProgramView : public QWidget {
     void OnRemoveChannel();
 
   private:
+    std::string OpenTraceFile(std::ofstream& file) const;
     void PrepareTransfer(link::TransferDirection direction, const char* englishTitle,
                          const char* chineseTitle, int steps);
     // The model and band of the image, as a new document or a read sets them;

@@ -1,6 +1,7 @@
 #include "link/com_setup_dlg.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,11 +10,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QSignalBlocker>
+#include <QStringList>
 #include <QVBoxLayout>
+#include <filesystem>
+#include <iterator>
+#include <system_error>
 
 #include "app/core/ini_file.h"
 #include "app/core/registry.h"
-#include "link/port_device.h"
+#include "link/port_name.h"
 #include "link/posix_serial_port.h"
 #include "ui/app_context.h"
 #include "ui/command_ids.h"
@@ -30,29 +36,49 @@ CComSetupDlg::CComSetupDlg(AppContext& ctx, std::function<void(const std::string
 
     auto* box = new QGroupBox(tr("COM"), this);
     auto* grid = new QGridLayout(box);
-    grid->setHorizontalSpacing(24);
-    grid->setVerticalSpacing(4);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(2);
+    grid->setColumnStretch(2, 1);
     group_ = new QButtonGroup(this);
     group_->setExclusive(false);  // so that no button at all can be selected
     for (int i = 0; i < kPortCount; ++i) {
         const int id = kFirstButtonId + i;
+        const auto at = static_cast<std::size_t>(i);
         auto* button = new QRadioButton(QStringLiteral("COM%1").arg(i + 1), box);
         button->setObjectName(QStringLiteral("Radio%1").arg(id));
         button->setProperty("controlId", id);
+        auto* choice = new QComboBox(box);
+        choice->setObjectName(QStringLiteral("Choice%1").arg(id));
+        choice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        auto* choiceLabel = new QLabel(tr("Device &%1:").arg(i + 1), box);
+        choiceLabel->setBuddy(choice);
         auto* device = new QLabel(box);
         device->setObjectName(QStringLiteral("Device%1").arg(id));
-        QFont small = device->font();
-        small.setPointSizeF(small.pointSizeF() * 0.85);
-        device->setFont(small);
-        device->setForegroundRole(QPalette::PlaceholderText);
+        auto* description = new QLabel(box);
+        description->setObjectName(QStringLiteral("Description%1").arg(id));
+        for (QLabel* small : {device, description}) {
+            QFont font = small->font();
+            font.setPointSizeF(font.pointSizeF() * 0.85);
+            small->setFont(font);
+            small->setForegroundRole(QPalette::PlaceholderText);
+        }
         group_->addButton(button, i);
         button->installEventFilter(this);
-        buttons_[static_cast<std::size_t>(i)] = button;
-        devices_[static_cast<std::size_t>(i)] = device;
-        // COM1 COM2 in the first row, COM3 COM4 in the second.
-        const int row = (i / 2) * 2;
-        grid->addWidget(button, row, i % 2);
-        grid->addWidget(device, row + 1, i % 2);
+        buttons_[at] = button;
+        devices_[at] = device;
+        descriptions_[at] = description;
+        choices_[at] = choice;
+        // Per port: the button and its list, then the device and what it is.
+        auto* shown = new QHBoxLayout;
+        shown->setSpacing(12);
+        shown->addWidget(device);
+        shown->addWidget(description, 1);
+        grid->addWidget(button, i * 2, 0);
+        grid->addWidget(choiceLabel, i * 2, 1);
+        grid->addWidget(choice, i * 2, 2);
+        grid->addLayout(shown, i * 2 + 1, 1, 1, 2);
+        if (i + 1 < kPortCount) grid->setRowMinimumHeight(i * 2 + 1, 24);
+        connect(choice, &QComboBox::currentIndexChanged, this, [this, i] { ShowDevice(i); });
     }
     // Automatic radio buttons: a click selects that one and only that one.
     connect(group_, &QButtonGroup::idClicked, this, [this](int index) { SelectIndex(index); });
@@ -71,6 +97,12 @@ CComSetupDlg::CComSetupDlg(AppContext& ctx, std::function<void(const std::string
     buttons->addWidget(cancel);
     buttons->addStretch(1);
 
+    // Tab goes from the ports to OK and Cancel, then through the lists;
+    // Alt with a port's number reaches its list at once.
+    QWidget* order[] = {buttons_[0], buttons_[1], buttons_[2], buttons_[3], ok,
+                        cancel,      choices_[0], choices_[1], choices_[2], choices_[3]};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 14);
     layout->setSpacing(12);
@@ -88,15 +120,101 @@ void CComSetupDlg::showEvent(QShowEvent* event) {
 // Every port is probed as a transfer would open it; the registry names the
 // port to preselect.
 void CComSetupDlg::OnInitDialog() {
+    found_ = link::ListSerialDevices(DevicesRoot, &ctx_.theIni);
     for (int i = 0; i < kPortCount; ++i) {
-        const std::string device = link::PortDevice(link::PortNameOfNumber(i + 1), ctx_.theIni);
-        devices_[static_cast<std::size_t>(i)]->setText(QString::fromStdString(device));
-        buttons_[static_cast<std::size_t>(i)]->setEnabled(link::PortAvailable(device));
+        stored_[static_cast<std::size_t>(i)] =
+            ctx_.theIni.GetValue("Ports", "COM" + std::to_string(i + 1), "");
+        FillChoice(i);
+        ShowDevice(i);
     }
     PortIndex = static_cast<int>(ctx_.registry->ReadDword("com", 1)) - 1;
     SelectIndex(PortIndex);
     const int stop = TabStopIndex();
     if (stop >= 0) buttons_[static_cast<std::size_t>(stop)]->setFocus(Qt::TabFocusReason);
+}
+
+// The list of a port: its default, every device found (a USB device by its
+// /dev/serial/by-id name, which stays the same wherever the cable is
+// plugged in), and a device named in Program.ini that is neither.
+void CComSetupDlg::FillChoice(int index) {
+    const auto at = static_cast<std::size_t>(index);
+    QComboBox* choice = choices_[at];
+    const QSignalBlocker quiet(choice);
+    choice->clear();
+    choice->addItem(
+        tr("Default (%1)").arg(QString::fromStdString(link::DefaultPortDevice(index + 1))),
+        QString());
+    for (const link::SerialDevice& d : found_) {
+        const std::string value = d.byId.empty() ? d.path : d.byId.front();
+        choice->addItem(
+            QStringLiteral("%1: %2").arg(QString::fromStdString(d.path), Description(d.path)),
+            QString::fromStdString(value));
+    }
+    const QString stored = QString::fromStdString(stored_[at]);
+    int current = choice->findData(stored);
+    if (current < 0) {
+        choice->insertItem(1, stored, stored);
+        current = 1;
+    }
+    choice->setCurrentIndex(current);
+    // The environment variable comes before any choice made here.
+    const std::string variable = link::PortVariableName(index + 1);
+    const bool fixed = link::ResolvePort(link::PortNameOfNumber(index + 1), nullptr).source ==
+                       link::PortSource::kEnvironment;
+    choice->setEnabled(!fixed);
+    choice->setToolTip(
+        fixed ? tr("Set by the environment variable %1").arg(QString::fromStdString(variable))
+              : QString());
+}
+
+std::string CComSetupDlg::ChoiceValue(int index) const {
+    return choices_[static_cast<std::size_t>(index)]->currentData().toString().toStdString();
+}
+
+std::string CComSetupDlg::ChosenDevice(int index) const {
+    const std::string name = link::PortNameOfNumber(index + 1);
+    const link::PortMapping mapping = link::ResolvePort(name, nullptr);
+    if (mapping.source == link::PortSource::kEnvironment) return mapping.device;
+    const std::string value = ChoiceValue(index);
+    return value.empty() ? link::DefaultPortDevice(index + 1) : value;
+}
+
+void CComSetupDlg::ShowDevice(int index) {
+    const auto at = static_cast<std::size_t>(index);
+    const std::string device = ChosenDevice(index);
+    devices_[at]->setText(QString::fromStdString(device));
+    QString text = Description(device);
+    if (!choices_[at]->isEnabled()) text = choices_[at]->toolTip() + QStringLiteral("; ") + text;
+    descriptions_[at]->setText(text);
+    buttons_[at]->setEnabled(link::PortAvailable(device));
+    UpdateTabStop();
+}
+
+// What a device is: the names of its USB interface and its serial number,
+// a built-in port, or that it is missing.
+QString CComSetupDlg::Description(const std::string& device) const {
+    const int found = link::FindSerialDevice(found_, DevicesRoot, device);
+    if (found < 0) {
+        std::error_code ec;
+        return std::filesystem::exists(device, ec) ? tr("not among the serial devices found")
+                                                   : tr("not present");
+    }
+    const link::SerialDevice& d = found_[static_cast<std::size_t>(found)];
+    QStringList parts;
+    if (d.IsUsb()) {
+        parts << QStringLiteral("USB %1:%2")
+                     .arg(QString::fromStdString(d.vendorId), QString::fromStdString(d.productId));
+        for (const std::string* name : {&d.manufacturer, &d.product}) {
+            if (!name->empty()) parts << QString::fromStdString(*name);
+        }
+        if (!d.serial.empty()) parts << tr("serial %1").arg(QString::fromStdString(d.serial));
+    } else {
+        parts << tr("built-in serial port");
+    }
+    if (device != d.path) parts << QString::fromStdString(d.path);
+    if (!d.accessible)
+        parts << tr("you may not open it: join group %1").arg(QString::fromStdString(d.group));
+    return parts.join(QStringLiteral(", "));
 }
 
 int CComSetupDlg::TabStopIndex() const {
@@ -162,6 +280,17 @@ void CComSetupDlg::accept() {
     if (setPortName_) setPortName_(link::PortNameOfNumber(PortIndex + 1));
     ++PortIndex;
     ctx_.registry->WriteDword("com", static_cast<std::uint32_t>(PortIndex));
+    // Only what was changed here, so that a device named in Program.ini
+    // stays as it is written; stored at once, for the command-line tool too.
+    bool changed = false;
+    for (int i = 0; i < kPortCount; ++i) {
+        if (!choices_[static_cast<std::size_t>(i)]->isEnabled()) continue;
+        const std::string value = ChoiceValue(i);
+        if (value == stored_[static_cast<std::size_t>(i)]) continue;
+        link::SetPortDevice(ctx_.theIni, i + 1, value);
+        changed = true;
+    }
+    if (changed && !ctx_.theIni.FilePath().empty()) ctx_.theIni.Save(ctx_.theIni.BackupOnSave());
     QDialog::accept();
 }
 

@@ -4,8 +4,12 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "link/serial_devices.h"
 
 class QButtonGroup;
+class QComboBox;
 class QLabel;
 class QRadioButton;
 
@@ -14,10 +18,15 @@ namespace qm530 {
 struct AppContext;
 
 // "COM Setup": the serial port of the transfers, COM1 to COM4. Each button
-// shows the device it stands for; a port that cannot be opened right now is
-// disabled. The dialog opens on the port remembered in the registry
-// ("com"); OK gives "com<n>" to the active channel view and remembers n,
-// Cancel changes nothing. F1 opens help topic 32777.
+// shows the device it stands for and what that device is (its USB names and
+// serial number, or that it is not present); a port that cannot be opened
+// right now is disabled. Below each button a list points the port at one of
+// the serial devices found or back at its default; the choice goes to
+// section Ports of Program.ini (see link::ResolvePortName), the same for the
+// command-line tool. The dialog opens on the port remembered in the
+// registry ("com"); OK gives "com<n>" to the active channel view, remembers
+// n and stores the devices chosen, Cancel changes nothing. F1 opens help
+// topic 32777.
 class CComSetupDlg : public QDialog {
     Q_OBJECT
   public:
@@ -33,6 +42,14 @@ class CComSetupDlg : public QDialog {
 
     QRadioButton* PortButton(int index) const { return buttons_[static_cast<std::size_t>(index)]; }
     QLabel* DeviceLabel(int index) const { return devices_[static_cast<std::size_t>(index)]; }
+    QLabel* DescriptionLabel(int index) const {
+        return descriptions_[static_cast<std::size_t>(index)];
+    }
+    QComboBox* DeviceChoice(int index) const { return choices_[static_cast<std::size_t>(index)]; }
+
+    // The tree the serial devices are looked for in ("" for this computer;
+    // tests give a fake one, as for link::ListSerialDevices).
+    std::string DevicesRoot;
 
     void accept() override;
 
@@ -48,12 +65,23 @@ class CComSetupDlg : public QDialog {
     // is enabled, else the first enabled one.
     int TabStopIndex() const;
     void UpdateTabStop();
+    void FillChoice(int index);
+    // The device the port stands for with the choice made in its list.
+    std::string ChosenDevice(int index) const;
+    std::string ChoiceValue(int index) const;
+    // Shows the device of the port, what it is, and whether it can be opened.
+    void ShowDevice(int index);
+    QString Description(const std::string& device) const;
 
     AppContext& ctx_;
     std::function<void(const std::string&)> setPortName_;
     QButtonGroup* group_;
     std::array<QRadioButton*, kPortCount> buttons_{};
     std::array<QLabel*, kPortCount> devices_{};
+    std::array<QLabel*, kPortCount> descriptions_{};
+    std::array<QComboBox*, kPortCount> choices_{};
+    std::array<std::string, kPortCount> stored_{};  // section Ports as the dialog opened
+    std::vector<link::SerialDevice> found_;
 };
 
 }  // namespace qm530

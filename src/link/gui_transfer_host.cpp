@@ -41,17 +41,31 @@ QString GuiTransferHost::MessageText(int messageId, const std::string& detail) {
     return text;
 }
 
+void GuiTransferHost::SetTrace(std::ostream* trace, const std::string& path) {
+    trace_ = trace;
+    tracePath_ = path;
+}
+
+QString GuiTransferHost::TraceNote() const {
+    if (tracePath_.empty()) return {};
+    if (trace_ != nullptr) trace_->flush();
+    return QStringLiteral("\n\n") +
+           QCoreApplication::translate("qm530::GuiTransferHost",
+                                       "A trace of this transfer is in %1.")
+               .arg(QString::fromStdString(tracePath_));
+}
+
 void GuiTransferHost::ShowMessage(int messageId, const std::string& detail) {
-    ctx_.services.MessageBox(messageParent_.data(), MessageText(messageId, detail),
+    ctx_.services.MessageBox(messageParent_.data(), MessageText(messageId, detail) + TraceNote(),
                              QString::fromStdString(ctx_.ApplicationName), MsgButtons::Ok,
                              MsgIcon::Exclamation);
 }
 
 bool GuiTransferHost::AskRetry(const std::string&) {
-    return ctx_.services.MessageBox(messageParent_.data(), StringTable(msg::kCommError),
-                                    QString::fromStdString(ctx_.ApplicationName),
-                                    MsgButtons::RetryCancel,
-                                    MsgIcon::Exclamation) == MsgResult::Retry;
+    return ctx_.services.MessageBox(
+               messageParent_.data(), StringTable(msg::kCommError) + TraceNote(),
+               QString::fromStdString(ctx_.ApplicationName), MsgButtons::RetryCancel,
+               MsgIcon::Exclamation) == MsgResult::Retry;
 }
 
 void GuiTransferHost::Progress(int) {

@@ -2,6 +2,8 @@
 
 #include <QPointer>
 #include <functional>
+#include <ostream>
+#include <string>
 
 #include "link/transfer.h"
 
@@ -46,11 +48,20 @@ class GuiTransferHost : public link::TransferHost {
     // that cannot be opened the reason this system gives.
     static QString MessageText(int messageId, const std::string& detail);
 
+    // The trace the transfer writes to `path`: every failure message and the
+    // Retry question then say where it is, with what came so far written out.
+    void SetTrace(std::ostream* trace, const std::string& path);
+    // "A trace of this transfer is in PATH." on a paragraph of its own, or
+    // nothing without a trace.
+    QString TraceNote() const;
+
   private:
     AppContext& ctx_;
     QPointer<CProcessDlg> progress_;
     ViewHooks hooks_;
     QPointer<QWidget> messageParent_;
+    std::ostream* trace_ = nullptr;
+    std::string tracePath_;
 };
 
 }  // namespace qm530

@@ -7,6 +7,16 @@
 
 namespace qm530::link {
 
+namespace {
+
+constexpr const char* kPortsSection = "Ports";
+
+std::string KeyOf(int number) {
+    return "COM" + std::to_string(number);
+}
+
+}  // namespace
+
 int ComPortNumber(const std::string& name) {
     if (name.size() < 4 || name.size() > 6) return -1;
     for (std::size_t i = 0; i < 3; ++i) {
@@ -20,18 +30,37 @@ int ComPortNumber(const std::string& name) {
     return n;
 }
 
-std::string ResolvePortName(const std::string& name, const CIniFile* ini) {
+PortMapping ResolvePort(const std::string& name, const CIniFile* ini) {
     const int n = ComPortNumber(name);
-    if (n < 0) return name;
-    if (n == 0) return {};
-    const std::string key = "COM" + std::to_string(n);
-    const char* variable = std::getenv(("QM530_" + key).c_str());
-    if (variable != nullptr && *variable != '\0') return variable;
+    if (n < 0) return {name, PortSource::kPath};
+    if (n == 0) return {{}, PortSource::kNone};
+    const char* variable = std::getenv(PortVariableName(n).c_str());
+    if (variable != nullptr && *variable != '\0') return {variable, PortSource::kEnvironment};
     if (ini != nullptr) {
-        const std::string mapped = ini->GetValue("Ports", key, "");
-        if (!mapped.empty()) return mapped;
+        std::string mapped = ini->GetValue(kPortsSection, KeyOf(n), "");
+        if (!mapped.empty()) return {std::move(mapped), PortSource::kSettings};
     }
-    return "/dev/ttyUSB" + std::to_string(n - 1);
+    return {DefaultPortDevice(n), PortSource::kDefault};
+}
+
+std::string ResolvePortName(const std::string& name, const CIniFile* ini) {
+    return ResolvePort(name, ini).device;
+}
+
+std::string PortVariableName(int number) {
+    return "QM530_" + KeyOf(number);
+}
+
+std::string DefaultPortDevice(int number) {
+    return "/dev/ttyUSB" + std::to_string(number - 1);
+}
+
+void SetPortDevice(CIniFile& ini, int number, const std::string& device) {
+    if (device.empty()) {
+        ini.RemoveKey(kPortsSection, KeyOf(number));
+    } else {
+        ini.SetValue(kPortsSection, KeyOf(number), device);
+    }
 }
 
 std::string PortNameOfNumber(int number) {

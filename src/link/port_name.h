@@ -12,16 +12,43 @@ namespace qm530::link {
 // digits), or -1 for any other name.
 int ComPortNumber(const std::string& name);
 
+// Where the device of a port name comes from.
+enum class PortSource {
+    kPath,         // the name is a device path itself
+    kNone,         // "com0": no device
+    kEnvironment,  // the environment variable QM530_COM<n>
+    kSettings,     // key COM<n> of section Ports of Program.ini
+    kDefault,      // /dev/ttyUSB<n-1>
+};
+
+struct PortMapping {
+    std::string device;
+    PortSource source = PortSource::kPath;
+};
+
 // The device path of a port name, the same for the desktop program and the
 // command-line tool. For "com<n>":
 //   1. the environment variable QM530_COM<n>, when set and not empty, so
 //      that a launcher or a test can attach a device (a virtual radio, say)
 //      without touching Program.ini;
-//   2. key COM<n> of section Ports of the settings (`ini` may be null);
+//   2. key COM<n> of section Ports of the settings (`ini` may be null). The
+//      settings are the Program.ini the program reads: the user's own copy
+//      in the configuration folder when there is one, else the program
+//      folder's (see ProgramIniPlace), so a choice made in COM Setup, which
+//      goes there, comes before what the program folder's copy says;
 //   3. /dev/ttyUSB<n-1>.
 // "com0" names no device and gives an empty path. Any other name is a
 // device path as it stands.
+PortMapping ResolvePort(const std::string& name, const CIniFile* ini);
 std::string ResolvePortName(const std::string& name, const CIniFile* ini);
+
+// "QM530_COM<n>".
+std::string PortVariableName(int number);
+// "/dev/ttyUSB<n-1>": the device of COM<n> when nothing else names one.
+std::string DefaultPortDevice(int number);
+// Points COM<n> at `device` in section Ports of `ini`; an empty device
+// removes the key, so that the port goes back to its default.
+void SetPortDevice(CIniFile& ini, int number, const std::string& device);
 
 // "com1" ... "com4": the name of a port number as the COM Setup dialog
 // gives it to the view.

@@ -163,4 +163,16 @@ std::vector<UnlistedPort> UnlistedPorts(const std::vector<SerialDevice>& devices
     return unlisted;
 }
 
+int FindSerialDevice(const std::vector<SerialDevice>& devices, const std::string& root,
+                     const std::string& path) {
+    if (path.empty()) return -1;
+    const std::string prefix = Prefix(root);
+    const std::string target = Canonical(prefix, path);
+    if (target.empty()) return -1;
+    for (std::size_t i = 0; i < devices.size(); ++i) {
+        if (Canonical(prefix, devices[i].path) == target) return static_cast<int>(i);
+    }
+    return -1;
+}
+
 }  // namespace qm530::link

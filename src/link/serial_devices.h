@@ -45,4 +45,10 @@ struct UnlistedPort {
 std::vector<UnlistedPort> UnlistedPorts(const std::vector<SerialDevice>& devices,
                                         const CIniFile* ini);
 
+// The index in `devices` (listed under `root`) of the device that `path`
+// names, directly or through a link such as a /dev/serial/by-id name; -1
+// when it names none of them.
+int FindSerialDevice(const std::vector<SerialDevice>& devices, const std::string& root,
+                     const std::string& path);
+
 }  // namespace qm530::link

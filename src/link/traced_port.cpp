@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
+#include <system_error>
 
 #include "model/messages.h"
 
@@ -131,6 +133,21 @@ std::string OutcomeText(const TransferResult& result) {
     return "failed after " + std::to_string(result.blocksDone) +
            " blocks: " + std::to_string(result.messageId) + " " + (text != nullptr ? text : "") +
            ": " + result.detail;
+}
+
+std::string NewTraceFilePath(const std::string& folder, TransferDirection direction,
+                             std::time_t when) {
+    std::tm local{};
+    ::localtime_r(&when, &local);
+    char stamp[40];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    const std::string base =
+        folder + stamp + (direction == TransferDirection::kWrite ? "-write" : "-read");
+    std::string path = base + ".txt";
+    std::error_code ec;
+    for (int n = 2; std::filesystem::exists(path, ec); ++n)
+        path = base + "-" + std::to_string(n) + ".txt";
+    return path;
 }
 
 }  // namespace qm530::link

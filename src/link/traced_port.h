@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <ctime>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -66,5 +67,11 @@ class TracedPort : public SerialPort {
 // The outcome of a transfer in the words of a trace: "completed, 124
 // blocks", "failed: 61454 Program Interrupt, ...: block 0x030: ...".
 std::string OutcomeText(const TransferResult& result);
+
+// A new file for the trace of one desktop transfer in `folder` (ending with
+// '/'): "<folder>20261208-044107-read.txt" in local time, with "-2", "-3" ...
+// before the extension when a file of that name exists already.
+std::string NewTraceFilePath(const std::string& folder, TransferDirection direction,
+                             std::time_t when);
 
 }  // namespace qm530::link

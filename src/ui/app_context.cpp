@@ -24,6 +24,22 @@ std::string AppContext::ProgramFolder(const std::string& name) const {
     return ProgramFileFolder({ExeDir, DataDir, ConfigDir}, name);
 }
 
+namespace {
+constexpr const char* kTransferTraceValue = "TransferTrace";
+}  // namespace
+
+bool AppContext::TransferTrace() const {
+    return !UserDataDir.empty() && registry->ReadDword(kTransferTraceValue, 0) != 0;
+}
+
+void AppContext::SetTransferTrace(bool on) {
+    registry->WriteDword(kTransferTraceValue, on ? 1 : 0);
+}
+
+std::string AppContext::TraceFolder() const {
+    return UserDataDir.empty() ? std::string() : UserDataDir + "traces/";
+}
+
 QPrinter& AppContext::Printer() {
     if (!printer_) printer_ = std::make_unique<QPrinter>();
     return *printer_;

@@ -33,6 +33,7 @@ struct AppContext {
     std::string ExeDir;           // the program's directory, ending with '/'
     std::string DataDir;          // the installation's data folder, ending with '/'; empty: none
     std::string ConfigDir;        // the user's folder for Program.ini, ending with '/'; empty: none
+    std::string UserDataDir;      // the user's data folder, ending with '/'; empty: none
     std::string ApplicationName;  // Company of the language section
     bool ImageIsDefault = false;  // the last image made was a new document's
     std::string WindowTitle;      // the main window's caption
@@ -55,6 +56,12 @@ struct AppContext {
     // else the one in DataDir; ProgramFolder is the folder that holds it.
     std::string ProgramFile(const std::string& name) const;
     std::string ProgramFolder(const std::string& name) const;
+    // Setup > Transfer Trace, kept in the registry: whether each Read and
+    // Write writes a trace into TraceFolder(). Never on without a data folder.
+    bool TransferTrace() const;
+    void SetTransferTrace(bool on);
+    // UserDataDir + "traces/".
+    std::string TraceFolder() const;
 
   private:
     std::unique_ptr<QPrinter> printer_;

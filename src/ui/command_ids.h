@@ -15,6 +15,7 @@ constexpr int kProductInfo = 32786;
 constexpr int kChannelInfo = 32787;
 constexpr int kOptionalFeatures = 32788;
 constexpr int kLanguage = 32799;
+constexpr int kTransferTrace = 32820;  // Setup > Transfer Trace, checkable
 
 // File menu.
 constexpr int kFileNew = 57600;

@@ -59,6 +59,9 @@ TEST_F(DataDirsTest, FoldersFollowThePrefixAndTheEnvironment) {
     EXPECT_EQ(UserConfigDirOf("rel/dir", "/home/u"), "/home/u/.config/qm530/");
     EXPECT_EQ(UserConfigDirOf(nullptr, nullptr), "");
     EXPECT_EQ(UserConfigDirOf("rel", ""), "");
+    EXPECT_EQ(UserDataDirOf("/xdg-data", "/home/u"), "/xdg-data/qm530/");
+    EXPECT_EQ(UserDataDirOf("rel", "/home/u"), "/home/u/.local/share/qm530/");
+    EXPECT_EQ(UserDataDirOf(nullptr, nullptr), "");
 }
 
 TEST_F(DataDirsTest, ProgramFolderComesBeforeTheDataFolder) {

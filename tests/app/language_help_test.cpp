@@ -78,6 +78,7 @@ const int kTopics[] = {cmd::kRead,
                        cmd::kChannelInfo,
                        cmd::kOptionalFeatures,
                        cmd::kLanguage,
+                       cmd::kTransferTrace,
                        cmd::kFileNew,
                        cmd::kFileOpen,
                        cmd::kFileClose,
@@ -185,6 +186,14 @@ TEST(Help, ChinesePagesNameComSetupAsTheMenuDoes) {
             ReadFile(QStringLiteral(QM530_BIN_DIR "/chHelp/%1").arg(QLatin1String(page)));
         EXPECT_FALSE(text.contains(QStringLiteral("端口设置"))) << page;
     }
+}
+
+TEST(Help, ChineseTransferTraceIsNamedAsItsPageNamesIt) {
+    Harness h(ProgramIni("Chinese"));
+    ASSERT_TRUE(h.Start());
+    EXPECT_EQ(h.Frame()->Action(cmd::kTransferTrace)->text(), QStringLiteral("传输记录(&T)"));
+    const QString setup = ReadFile(QStringLiteral(QM530_BIN_DIR "/chHelp/setup.html"));
+    EXPECT_TRUE(setup.contains(QStringLiteral("<h2 id=\"t32820\">传输记录</h2>")));
 }
 
 TEST(Help, MissingHelpIsDecidedOnceAndNeverRetried) {

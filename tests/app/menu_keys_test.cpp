@@ -95,5 +95,32 @@ TEST_F(MenuKeys, F1OnAHighlightedItemOpensItsCommandsTopic) {
     EXPECT_EQ(h.ctx.help.LastTarget(), QStringLiteral("grid.html#t1000"));
 }
 
+TEST_F(MenuKeys, SetupTransferTraceTogglesForThisUser) {
+    EXPECT_EQ(Items("Setup"), QStringList({"&Com Setup", "&Language", "-", "&Transfer Trace"}));
+    QAction* trace = frame->Action(cmd::kTransferTrace);
+    ASSERT_TRUE(trace->isCheckable());
+    for (bool on : {true, false}) {
+        QMenu* setup = PressMnemonic(Qt::Key_S);
+        ASSERT_NE(setup, nullptr);
+        EXPECT_EQ(setup->objectName(), QStringLiteral("Setup"));
+        QTest::keyClick(setup, Qt::Key_T);
+        QApplication::processEvents();
+        EXPECT_EQ(h.registry->ReadDword("TransferTrace", 9), on ? 1u : 0u);
+        EXPECT_EQ(h.ctx.TransferTrace(), on);
+        EXPECT_EQ(trace->isChecked(), on);
+    }
+    // F1 on the item: its own topic.
+    QMenu* setup = PressMnemonic(Qt::Key_S);
+    ASSERT_NE(setup, nullptr);
+    setup->setActiveAction(trace);
+    QTest::keyClick(setup, Qt::Key_F1);
+    EXPECT_EQ(h.ctx.help.LastTarget(), QStringLiteral("setup.html#t32820"));
+    CloseMenus();
+    // Without a data folder the command cannot work and is off.
+    h.ctx.UserDataDir.clear();
+    frame->UpdateCommandUI();
+    EXPECT_FALSE(trace->isEnabled());
+}
+
 }  // namespace
 }  // namespace qm530::test

@@ -75,7 +75,20 @@ TEST_F(Tree, PortsListsTheDevicesOfAFakeSysfs) {
     EXPECT_TRUE(Contains(r.out, "/dev/ttyS0  = COM4\n  built-in serial port")) << r.out;
     EXPECT_FALSE(Contains(r.out, "ttyS1")) << r.out;
     EXPECT_FALSE(Contains(r.out, "/dev/ttyUSB1\n")) << r.out;
-    EXPECT_TRUE(Contains(r.out, "COM2 = /dev/ttyUSB1 (not among the devices above)")) << r.out;
+    // Each COMn with its device and where that comes from.
+    EXPECT_TRUE(Contains(r.out, "COM1 = /dev/ttyUSB0 (the default)\n")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "COM2 = /dev/ttyUSB1 (the default; not among the devices above)\n"))
+        << r.out;
+    EXPECT_TRUE(Contains(r.out, "COM3 = /dev/serial/by-id/" + byId + " (Ports in " + ini + ")\n"))
+        << r.out;
+    ::setenv("QM530_COM4", "/dev/ttyACM7", 1);
+    const CliResult withVariable = RunQm530({"ports", "--root", root, "--ini", ini});
+    ::unsetenv("QM530_COM4");
+    EXPECT_TRUE(Contains(withVariable.out,
+                         "COM4 = /dev/ttyACM7 (environment variable QM530_COM4; not among the "
+                         "devices above)\n"))
+        << withVariable.out;
+    EXPECT_TRUE(Contains(withVariable.out, "/dev/ttyS0\n  built-in")) << withVariable.out;
     EXPECT_LT(r.out.find("ttyUSB0"), r.out.find("ttyS0"));
 
     r = RunQm530({"ports", "--root", root, "--ini", ini, "--json"});

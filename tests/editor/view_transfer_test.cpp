@@ -11,6 +11,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "editor/cell_editors.h"
 #include "editor/channel_editor.h"
@@ -64,10 +68,11 @@ class ViewTransfer : public ::testing::Test {
             return std::make_unique<BorrowedPort>(*ports.back());
         });
     }
-    void StartRadio(const RadioImage& memory) {
+    void StartRadio(const RadioImage& memory, sim::Fault fault = {}) {
         sim::RadioOptions options;
         options.memory = memory;
         options.pace = false;
+        options.fault = fault;
         radio = std::make_unique<sim::VirtualRadio>(options);
         ASSERT_TRUE(radio->Start().ok());
     }
@@ -290,6 +295,104 @@ TEST_F(ViewTransfer, ASilentRadioEndsInRetryOrCancel) {
     EXPECT_EQ(view->LastTransfer().handshakeAttempts, 2);
     EXPECT_FALSE(dlg()->Exists());
     EXPECT_FALSE(ports.back()->IsOpen());
+}
+
+// The files in the user's trace folder, sorted.
+std::vector<std::string> TraceFiles(const std::string& folder) {
+    std::vector<std::string> files;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
+        files.push_back(entry.path().string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST_F(ViewTransfer, WithTheTraceOnEveryTransferLeavesATraceAndAFailureNamesIt) {
+    StartRadio(RadioMemory());
+    OpenView(radio->DevicePath());
+    const std::string traces = env->dir.path().toStdString() + "/data/traces";
+    env->ctx.UserDataDir = env->dir.path().toStdString() + "/data/";
+    // Off: no folder is made.
+    view->OnCommand(cmd::kRead);
+    RunWithOk();
+    ASSERT_TRUE(view->LastTransfer().completed());
+    EXPECT_FALSE(std::filesystem::exists(traces));
+
+    env->ctx.SetTransferTrace(true);
+    view->OnCommand(cmd::kRead);
+    RunWithOk();
+    ASSERT_TRUE(view->LastTransfer().completed());
+    EXPECT_TRUE(env->services.boxes.empty());
+    std::vector<std::string> files = TraceFiles(traces);
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_TRUE(files[0].ends_with("-read.txt")) << files[0];
+    std::string text = FileText(files[0]);
+    EXPECT_TRUE(Has(text, "# read on port COM1 (" + radio->DevicePath() + ")")) << text;
+    EXPECT_TRUE(Has(text, "handshake 1    >")) << text;
+    EXPECT_TRUE(Has(text, "handshake 1    <")) << text;
+    EXPECT_TRUE(Has(text, "outcome    completed")) << text;
+
+    // A write gets a file of its own.
+    view->OnCommand(cmd::kWrite);
+    RunWithOk();
+    ASSERT_TRUE(view->LastTransfer().completed());
+    files = TraceFiles(traces);
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_EQ(std::count_if(files.begin(), files.end(),
+                            [](const std::string& f) { return f.ends_with("-write.txt"); }),
+              1);
+
+    // A silent radio: the question names the trace, which holds the attempt.
+    sim::PseudoTerminal silent;
+    ASSERT_TRUE(silent.Open().ok());
+    OpenView(silent.SlavePath());
+    env->ctx.UserDataDir = env->dir.path().toStdString() + "/data/";
+    env->ctx.SetTransferTrace(true);
+    env->services.boxAnswers = {MsgResult::Cancel};
+    view->OnCommand(cmd::kRead);
+    RunWithOk();
+    EXPECT_EQ(view->LastTransfer().messageId, 61451);
+    files = TraceFiles(env->ctx.TraceFolder());
+    ASSERT_EQ(files.size(), 1u);
+    ASSERT_EQ(env->services.boxes.size(), 1u);
+    EXPECT_EQ(env->services.boxes[0].text,
+              QStringLiteral("Communication Error,Please check all the connections and the radio "
+                             "power\n\nA trace of this transfer is in %1.")
+                  .arg(QString::fromStdString(files[0])));
+    text = FileText(files[0]);
+    EXPECT_TRUE(Has(text, "handshake 1    >")) << text;
+    EXPECT_TRUE(Has(text, "outcome    failed")) << text;
+
+    // A radio that goes quiet part way: the failure message names the trace.
+    sim::Fault hangUp;
+    hangUp.kind = sim::FaultKind::kHangUp;
+    hangUp.block = 5;
+    StartRadio(RadioMemory(), hangUp);
+    OpenView(radio->DevicePath());
+    env->ctx.UserDataDir = env->dir.path().toStdString() + "/data/";
+    env->ctx.SetTransferTrace(true);
+    view->OnCommand(cmd::kRead);
+    RunWithOk();
+    EXPECT_EQ(view->LastTransfer().messageId, 61454);
+    files = TraceFiles(env->ctx.TraceFolder());
+    ASSERT_EQ(files.size(), 1u);
+    ASSERT_EQ(env->services.boxes.size(), 1u);
+    EXPECT_TRUE(env->services.boxes[0].text.endsWith(
+        QStringLiteral("\n\nA trace of this transfer is in %1.")
+            .arg(QString::fromStdString(files[0]))))
+        << env->services.boxes[0].text.toStdString();
+    EXPECT_TRUE(Has(FileText(files[0]), "read 0x")) << FileText(files[0]);
 }
 
 TEST_F(ViewTransfer, CancelWhileASilentRadioIsAwaitedEndsAtOnceWithoutAPrompt) {

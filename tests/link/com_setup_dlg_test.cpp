@@ -1,11 +1,15 @@
 #include "link/com_setup_dlg.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <filesystem>
+#include <fstream>
 
 #include "link/port_device.h"
 #include "link_gui_env.h"
@@ -154,6 +158,195 @@ TEST_F(ComSetupDlgTest, ArrowsMoveAmongEnabledPortsAndTabLeavesTheGroup) {
         QApplication::setActiveWindow(&d);
         QApplication::processEvents();
         EXPECT_EQ(QApplication::focusWidget(), d.PortButton(0));
+    });
+}
+
+// A USB cable on ttyUSB0 with its by-id link and a built-in ttyS0, as the
+// kernel shows them, under a folder of the test's own.
+class FakeSerialTree {
+  public:
+    FakeSerialTree() {
+        namespace fs = std::filesystem;
+        const fs::path root = Root();
+        const fs::path usb = root / "sys/devices/pci0000:00/usb1/1-2";
+        Write(usb / "idVendor", "0403");
+        Write(usb / "idProduct", "6001");
+        Write(usb / "manufacturer", "FTDI");
+        Write(usb / "product", "FT232R USB UART");
+        Write(usb / "serial", "A50285BI");
+        const fs::path tty = usb / "1-2:1.0/ttyUSB0";
+        fs::create_directories(tty / "tty/ttyUSB0");
+        fs::create_directory_symlink("../../../ttyUSB0", tty / "tty/ttyUSB0/device");
+        fs::create_directories(root / "sys/class/tty");
+        fs::create_directory_symlink(
+            "../../devices/pci0000:00/usb1/1-2/1-2:1.0/ttyUSB0/tty/ttyUSB0",
+            root / "sys/class/tty/ttyUSB0");
+        const fs::path platform = root / "sys/devices/platform/serial8250";
+        fs::create_directories(platform);
+        fs::create_directories(root / "sys/class/tty/ttyS0");
+        fs::create_directory_symlink(platform, root / "sys/class/tty/ttyS0/device");
+        Write(root / "sys/class/tty/ttyS0/type", "4");
+        Write(root / "dev/ttyUSB0", "");
+        Write(root / "dev/ttyS0", "");
+        fs::create_directories(root / "dev/serial/by-id");
+        fs::create_symlink("../../ttyUSB0", root / "dev/serial/by-id" / kById);
+    }
+    std::string Root() const { return dir.path().toStdString(); }
+
+    static constexpr const char* kById = "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
+    static std::string ByIdPath() { return std::string("/dev/serial/by-id/") + kById; }
+
+  private:
+    static void Write(const std::filesystem::path& path, const std::string& text) {
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path) << text << '\n';
+    }
+    QTemporaryDir dir;
+};
+
+class ComSetupDevices : public ::testing::Test {
+  protected:
+    explicit ComSetupDevices(const std::string& ports = "[Ports]\nCOM2=" +
+                                                        FakeSerialTree::ByIdPath() +
+                                                        "\nCOM4=/nonexistent/ttyQM531\n")
+        : env(ports) {
+        for (int n = 1; n <= 4; ++n) ::unsetenv(("QM530_COM" + std::to_string(n)).c_str());
+        dlg.DevicesRoot = tree.Root();
+    }
+    int Run(const std::function<void(CComSetupDlg&)>& drive) {
+        env.services.dialogHandlers.push_back([&](QDialog& d) {
+            QApplication::setActiveWindow(&d);
+            QApplication::processEvents();
+            drive(static_cast<CComSetupDlg&>(d));
+        });
+        return env.services.ExecDialog(dlg);
+    }
+    // A key to the focused control (the dialog when no port can be opened).
+    static void Key(CComSetupDlg& d, int key, Qt::KeyboardModifiers modifiers = {}) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : &d, static_cast<Qt::Key>(key), modifiers);
+    }
+    // Alt with the port's number: the focus goes to that port's list.
+    static void FocusChoice(CComSetupDlg& d, int index) {
+        Key(d, Qt::Key_1 + index, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), d.DeviceChoice(index));
+    }
+    // Program.ini as it is on disk now.
+    std::string OnDisk(const std::string& key) {
+        CIniFile reread;
+        EXPECT_TRUE(reread.Load(env.ini.FilePath(), false, true, false));
+        return reread.GetValue("Ports", key, "");
+    }
+
+    FakeSerialTree tree;
+    LinkGuiEnv env;
+    CComSetupDlg dlg{env.ctx, [](const std::string&) {}};
+};
+
+TEST_F(ComSetupDevices, EachPortShowsWhatItsDeviceIs) {
+    Run([&](CComSetupDlg& d) {
+        const QString usb = QStringLiteral("USB 0403:6001, FTDI, FT232R USB UART, serial A50285BI");
+        // COM1 by default, COM2 through the by-id link to the same cable.
+        EXPECT_EQ(d.DeviceLabel(0)->text(), QStringLiteral("/dev/ttyUSB0"));
+        EXPECT_EQ(d.DescriptionLabel(0)->text(), usb);
+        EXPECT_EQ(d.DeviceLabel(1)->text(), QString::fromStdString(FakeSerialTree::ByIdPath()));
+        EXPECT_EQ(d.DescriptionLabel(1)->text(), usb + QStringLiteral(", /dev/ttyUSB0"));
+        EXPECT_EQ(d.DeviceLabel(2)->text(), QStringLiteral("/dev/ttyUSB2"));
+        EXPECT_EQ(d.DescriptionLabel(2)->text(), QStringLiteral("not present"));
+        EXPECT_EQ(d.DescriptionLabel(3)->text(), QStringLiteral("not present"));
+        // Each list: the default, the devices found, and COM4's own device.
+        QComboBox* com4 = d.DeviceChoice(3);
+        ASSERT_EQ(com4->count(), 4);
+        EXPECT_EQ(com4->itemText(0), QStringLiteral("Default (/dev/ttyUSB3)"));
+        EXPECT_EQ(com4->currentText(), QStringLiteral("/nonexistent/ttyQM531"));
+        EXPECT_EQ(com4->itemText(2), QStringLiteral("/dev/ttyUSB0: ") + usb);
+        EXPECT_EQ(com4->itemText(3), QStringLiteral("/dev/ttyS0: built-in serial port"));
+        EXPECT_EQ(d.DeviceChoice(0)->count(), 3);
+        EXPECT_EQ(d.DeviceChoice(0)->currentIndex(), 0);
+        EXPECT_EQ(d.DeviceChoice(1)->currentIndex(), 1);
+    });
+}
+
+TEST_F(ComSetupDevices, AChoiceMadeWithTheKeysIsStoredOnOkForBothPrograms) {
+    const int result = Run([&](CComSetupDlg& d) {
+        FocusChoice(d, 2);
+        Key(d, Qt::Key_Down);  // the cable, by its by-id name
+        EXPECT_EQ(d.DeviceLabel(2)->text(), QString::fromStdString(FakeSerialTree::ByIdPath()));
+        EXPECT_TRUE(d.DescriptionLabel(2)->text().startsWith(QStringLiteral("USB 0403:6001")));
+        FocusChoice(d, 3);
+        Key(d, Qt::Key_End);  // the built-in port
+        EXPECT_EQ(d.DeviceLabel(3)->text(), QStringLiteral("/dev/ttyS0"));
+        FocusChoice(d, 1);
+        Key(d, Qt::Key_Home);  // back to the default
+        EXPECT_EQ(d.DeviceLabel(1)->text(), QStringLiteral("/dev/ttyUSB1"));
+        Key(d, Qt::Key_Return);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(link::ResolvePortName("COM3", &env.ini), FakeSerialTree::ByIdPath());
+    EXPECT_EQ(link::ResolvePortName("COM4", &env.ini), "/dev/ttyS0");
+    EXPECT_EQ(link::ResolvePort("COM2", &env.ini).source, link::PortSource::kDefault);
+    EXPECT_EQ(OnDisk("COM3"), FakeSerialTree::ByIdPath());
+    EXPECT_EQ(OnDisk("COM4"), "/dev/ttyS0");
+    EXPECT_EQ(OnDisk("COM2"), "");
+    // The next time the lists show what was stored.
+    Run([&](CComSetupDlg& d) {
+        EXPECT_EQ(d.DeviceChoice(2)->currentIndex(), 1);
+        EXPECT_EQ(d.DeviceChoice(1)->currentIndex(), 0);
+        Key(d, Qt::Key_Escape);
+    });
+}
+
+TEST_F(ComSetupDevices, CancelStoresNoChoice) {
+    const std::string before = OnDisk("COM2");
+    const int result = Run([&](CComSetupDlg& d) {
+        FocusChoice(d, 1);
+        Key(d, Qt::Key_Home);
+        FocusChoice(d, 0);
+        Key(d, Qt::Key_End);
+        Key(d, Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_EQ(OnDisk("COM2"), before);
+    EXPECT_EQ(env.ini.GetValue("Ports", "COM2", ""), FakeSerialTree::ByIdPath());
+    EXPECT_EQ(env.ini.GetValue("Ports", "COM1", ""), "");
+    EXPECT_FALSE(env.ini.Modified());
+}
+
+TEST_F(ComSetupDevices, TheEnvironmentVariableWinsAndItsListIsDisabled) {
+    ::setenv("QM530_COM1", "/dev/ttyS0", 1);
+    Run([&](CComSetupDlg& d) {
+        EXPECT_FALSE(d.DeviceChoice(0)->isEnabled());
+        EXPECT_EQ(d.DeviceLabel(0)->text(), QStringLiteral("/dev/ttyS0"));
+        EXPECT_EQ(
+            d.DescriptionLabel(0)->text(),
+            QStringLiteral("Set by the environment variable QM530_COM1; built-in serial port"));
+        Key(d, Qt::Key_Return);
+    });
+    ::unsetenv("QM530_COM1");
+    EXPECT_EQ(env.ini.GetValue("Ports", "COM1", ""), "");
+}
+
+// A port whose list points it at a device that opens becomes selectable.
+class ComSetupProbe : public ComSetupDevices {
+  protected:
+    ComSetupProbe() : ComSetupDevices("[Ports]\nCOM2=/nonexistent/ttyQM530\n") {}
+};
+
+TEST_F(ComSetupProbe, AChosenDeviceIsProbedAgain) {
+    sim::PseudoTerminal pty;
+    ASSERT_TRUE(pty.Open().ok());
+    env.ini.SetValue("Ports", "COM1", pty.SlavePath());
+    Run([&](CComSetupDlg& d) {
+        EXPECT_TRUE(d.PortButton(0)->isEnabled());
+        EXPECT_FALSE(d.PortButton(1)->isEnabled());
+        EXPECT_EQ(d.DescriptionLabel(0)->text(),
+                  QStringLiteral("not among the serial devices found"));
+        FocusChoice(d, 0);
+        Key(d, Qt::Key_Home);  // /dev/ttyUSB0: not here
+        EXPECT_FALSE(d.PortButton(0)->isEnabled());
+        Key(d, Qt::Key_Down);  // the pty again
+        EXPECT_TRUE(d.PortButton(0)->isEnabled());
+        Key(d, Qt::Key_Escape);
     });
 }
 

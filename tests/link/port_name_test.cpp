@@ -4,8 +4,10 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 
+#include "app/core/data_dirs.h"
 #include "app/core/ini_file.h"
 
 namespace qm530::test {
@@ -48,6 +50,54 @@ TEST(ResolvePortName, TheEnvironmentComesBeforeTheSettings) {
     ::unsetenv("QM530_COM1");
     ::unsetenv("QM530_COM2");
     EXPECT_EQ(link::ResolvePortName("com2", &ini), "/dev/ttyUSB1");
+}
+
+// The whole chain as both programs see it: the variable, the user's own
+// Program.ini (where a choice made in COM Setup goes), the program folder's,
+// the default; each with its source.
+TEST(ResolvePortName, TheUsersChoiceComesBetweenTheVariableAndTheProgramFolder) {
+    namespace fs = std::filesystem;
+    char base[] = "/tmp/qm530-ports-dirs-XXXXXX";
+    ASSERT_NE(::mkdtemp(base), nullptr);
+    const ProgramDirs dirs{std::string(base) + "/bin/", std::string(base) + "/share/qm530/",
+                           std::string(base) + "/config/qm530/"};
+    fs::create_directories(dirs.dataDir);
+    std::ofstream(dirs.dataDir + "Program.ini")
+        << "[Ports]\nCOM1=/dev/ttyACM0\nCOM2=/dev/ttyACM1\n";
+    const auto open = [&](CIniFile& ini) { OpenProgramIni(ini, dirs, false, true, false); };
+    {
+        CIniFile ini;
+        open(ini);
+        const link::PortMapping one = link::ResolvePort("COM1", &ini);
+        EXPECT_EQ(one.device, "/dev/ttyACM0");
+        EXPECT_EQ(one.source, link::PortSource::kSettings);
+        EXPECT_EQ(link::ResolvePort("COM3", &ini).source, link::PortSource::kDefault);
+        // The installed copy is never written: the choice goes to the user's.
+        link::SetPortDevice(ini, 1, "/dev/serial/by-id/usb-cable");
+        link::SetPortDevice(ini, 3, "/dev/ttyS0");
+        ini.Save(false);
+    }
+    ASSERT_TRUE(fs::exists(dirs.configDir + "Program.ini"));
+    {
+        CIniFile ini;
+        open(ini);
+        EXPECT_EQ(link::ResolvePortName("COM1", &ini), "/dev/serial/by-id/usb-cable");
+        EXPECT_EQ(link::ResolvePortName("COM2", &ini), "/dev/ttyACM1");  // kept from the copy
+        EXPECT_EQ(link::ResolvePortName("COM3", &ini), "/dev/ttyS0");
+        ::setenv("QM530_COM1", "/tmp/ttyVirtual", 1);
+        const link::PortMapping variable = link::ResolvePort("COM1", &ini);
+        ::unsetenv("QM530_COM1");
+        EXPECT_EQ(variable.device, "/tmp/ttyVirtual");
+        EXPECT_EQ(variable.source, link::PortSource::kEnvironment);
+        // Back to the default: the key goes, and with it the installed mapping.
+        link::SetPortDevice(ini, 1, "");
+        const link::PortMapping back = link::ResolvePort("COM1", &ini);
+        EXPECT_EQ(back.device, "/dev/ttyUSB0");
+        EXPECT_EQ(back.source, link::PortSource::kDefault);
+        EXPECT_EQ(link::ResolvePort("/dev/ttyS1", &ini).source, link::PortSource::kPath);
+        EXPECT_EQ(link::ResolvePort("com0", &ini).source, link::PortSource::kNone);
+    }
+    fs::remove_all(base);
 }
 
 TEST(ResolvePortName, OtherNamesAreDevicePaths) {

@@ -78,6 +78,7 @@ Harness::Harness(const std::string& programIni, bool withPacks, bool withHelp)
       ctx(ini, services, std::make_unique<CMemoryRegistry>()) {
     registry = static_cast<CMemoryRegistry*>(ctx.registry.get());
     ctx.ExeDir = dir.Path();
+    ctx.UserDataDir = dir.Path() + "data/";
     app = std::make_unique<CProgramApp>(ctx);
 }
 

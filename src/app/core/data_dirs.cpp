@@ -46,6 +46,16 @@ std::string UserConfigDirOf(const char* xdgConfigHome, const char* home) {
     return {};
 }
 
+std::string UserDataDirOf(const char* xdgDataHome, const char* home) {
+    if (xdgDataHome != nullptr && xdgDataHome[0] == '/') return WithSlash(xdgDataHome) + "qm530/";
+    if (home != nullptr && home[0] == '/') return WithSlash(home) + ".local/share/qm530/";
+    return {};
+}
+
+std::string CurrentUserDataDir() {
+    return UserDataDirOf(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+}
+
 ProgramDirs CurrentProgramDirs() {
     ProgramDirs dirs;
     dirs.exeDir = ExeDir();

@@ -26,6 +26,12 @@ std::string DataDirOf(const std::string& exeDir);
 // $XDG_CONFIG_HOME/qm530/, else $HOME/.config/qm530/ (a relative or empty
 // XDG_CONFIG_HOME counts as unset); empty when neither is usable.
 std::string UserConfigDirOf(const char* xdgConfigHome, const char* home);
+// $XDG_DATA_HOME/qm530/, else $HOME/.local/share/qm530/ (the same rules):
+// the per-user folder for what the program makes by itself, such as the
+// transfer traces; empty when neither is usable.
+std::string UserDataDirOf(const char* xdgDataHome, const char* home);
+// The same from the environment.
+std::string CurrentUserDataDir();
 // The folders of the running program, from ExeDir() and the environment.
 ProgramDirs CurrentProgramDirs();
 
