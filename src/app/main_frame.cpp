@@ -118,8 +118,10 @@ const CommandDef<CMainFrame> kFrameCommands[] = {
      &CMainFrame::OnLanguage,
      false},
     {cmd::kTransferTrace,
-     QM530_TEXT("&Transfer Trace"),
-     QM530_TEXT("Write a trace of every Read and Write into your data folder\nTransfer Trace"),
+     QT_TRANSLATE_NOOP("qm530::CMainFrame", "&Transfer Trace"),
+     QT_TRANSLATE_NOOP(
+         "qm530::CMainFrame",
+         "Write a trace of every Read and Write into your data folder\nTransfer Trace"),
      {},
      &CMainFrame::OnTransferTrace,
      false},

@@ -55,6 +55,7 @@ class CIniFile {
     bool Modified() const { return modified_; }
     bool NoCase() const { return noCase_; }
     bool AutoSave() const { return autoSave_; }
+    bool BackupOnSave() const { return backupOnSave_; }
     // True after a load that stopped at a read error, until Clear.
     bool LoadIncomplete() const { return loadIncomplete_; }
 
