@@ -119,7 +119,12 @@ QString QtUiServices::GetSaveFileName(QWidget* parent, const QString& caption,
     return WithDatExtension(dialog.selectedFiles().constFirst());
 }
 
+void SetDialogModality(QDialog& dialog) {
+    dialog.setWindowModality(dialog.parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
+}
+
 int QtUiServices::ExecDialog(QDialog& dialog) {
+    SetDialogModality(dialog);
     return dialog.exec();
 }
 
