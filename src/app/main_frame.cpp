@@ -7,8 +7,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPageSetupDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -18,6 +18,7 @@
 #include "app/language_pack.h"
 #include "app/mdi_client.h"
 #include "app/navigation_bar.h"
+#include "app/print_setup_dlg.h"
 #include "editor/program_view.h"
 #include "editor/view_commands.h"
 #include "model/program_doc.h"
@@ -514,7 +515,7 @@ QPrinter& CMainFrame::Printer() {
 }
 
 void CMainFrame::OnFilePrintSetup() {
-    QPageSetupDialog dialog(&Printer(), this);
+    CPrintSetupDlg dialog(ctx_, Printer(), QPrinterInfo::availablePrinterNames(), this);
     ctx_.services.ExecDialog(dialog);
 }
 
