@@ -209,6 +209,49 @@
     </message>
 </context>
 <context>
+    <name>qm530::CPrintSetupDlg</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>打印设置</translation>
+    </message>
+    <message>
+        <source>(no printer)</source>
+        <translation>（无打印机）</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Print and Print Preview keep working with the PDF file printer.</source>
+        <translation>未安装打印机。打印和打印预览仍可使用 PDF 文件打印机。</translation>
+    </message>
+    <message>
+        <source>P&amp;ortrait</source>
+        <translation>纵向(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>横向(&amp;L)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Pr&amp;inter:</source>
+        <translation>打印机(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>P&amp;aper:</source>
+        <translation>纸张(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Orientation:</source>
+        <translation>方向：</translation>
+    </message>
+</context>
+<context>
     <name>qm530::CMainFrame</name>
     <message>
         <source>&amp;Import...</source>

@@ -7,8 +7,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPageSetupDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -16,8 +16,11 @@
 #include "app/about_dlg.h"
 #include "app/child_frame.h"
 #include "app/language_pack.h"
+#include "app/lock_keys.h"
+#include "app/lock_panes.h"
 #include "app/mdi_client.h"
 #include "app/navigation_bar.h"
+#include "app/print_setup_dlg.h"
 #include "editor/program_view.h"
 #include "editor/view_commands.h"
 #include "model/program_doc.h"
@@ -396,11 +399,12 @@ void CMainFrame::CreateStatusBar() {
         indicator->setAlignment(Qt::AlignCenter);
         indicator->setMinimumWidth(
             indicator->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 10);
-        // Lock states cannot be queried here: shown as indicators that are off.
-        indicator->setEnabled(false);
         bar->addPermanentWidget(indicator);
         indicators_.push_back(indicator);
     }
+    // Lit while the lock is on; grey where the platform cannot tell.
+    new CLockPanes(MakeLockKeySource(QGuiApplication::platformName().toStdString()), indicators_,
+                   this);
     QAction* toggle = actions_[cmd::kViewStatusBar];
     connect(toggle, &QAction::triggered, bar, &QWidget::setVisible);
     toggle->setChecked(true);
@@ -533,7 +537,7 @@ QPrinter& CMainFrame::Printer() {
 }
 
 void CMainFrame::OnFilePrintSetup() {
-    QPageSetupDialog dialog(&Printer(), this);
+    CPrintSetupDlg dialog(ctx_, Printer(), QPrinterInfo::availablePrinterNames(), this);
     ctx_.services.ExecDialog(dialog);
 }
 

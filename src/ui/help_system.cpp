@@ -11,7 +11,7 @@ namespace qm530 {
 CHelpSystem::CHelpSystem() = default;
 
 CHelpSystem::~CHelpSystem() {
-    if (window_ && !window_->parent()) delete window_.data();
+    delete window_.data();
 }
 
 void CHelpSystem::SelectHelpFile(bool chinese) {
@@ -55,8 +55,12 @@ void CHelpSystem::ShowHelpTopic(int contextNumber) {
         url.fileName() + (url.hasFragment() ? QLatin1Char('#') + url.fragment() : QString());
 
     if (!window_) {
-        window_ = new QTextBrowser(owner_.data());
-        window_->setWindowFlags(Qt::Window);
+        // A window without a parent: a dialog blocks its parent, the main
+        // window, and would block the help window too if it were a child.
+        // It goes with the main window and does not keep the program running.
+        window_ = new QTextBrowser;
+        window_->setAttribute(Qt::WA_QuitOnClose, false);
+        if (owner_) QObject::connect(owner_, &QObject::destroyed, window_, &QObject::deleteLater);
         window_->setOpenLinks(true);
         window_->setOpenExternalLinks(true);
         window_->resize(640, 480);

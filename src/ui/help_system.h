@@ -12,7 +12,8 @@ namespace qm530 {
 
 // The one help operation of the program: ShowHelpTopic opens the help pages
 // of the interface language (enHelp/ or chHelp/ beside the program) at a
-// context number, in a help window owned by the main window. When the pages
+// context number, in a top-level help window that goes with the main window
+// (SetOwner) and that no dialog blocks. When the pages
 // are missing, the first request finds out and every later one does nothing.
 class CHelpSystem {
   public:

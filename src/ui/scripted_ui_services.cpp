@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QTimer>
 
 namespace qm530 {
 
@@ -46,6 +47,19 @@ QString ScriptedUiServices::GetSaveFileName(QWidget*, const QString&, const QStr
 }
 
 int ScriptedUiServices::ExecDialog(QDialog& dialog) {
+    if (modalDialogs) {
+        dialogTitles.push_back(dialog.windowTitle());
+        DialogHandler handler;
+        if (!dialogHandlers.empty()) {
+            handler = std::move(dialogHandlers.front());
+            dialogHandlers.pop_front();
+        }
+        QTimer::singleShot(0, &dialog, [&dialog, handler] {
+            if (handler) handler(dialog);
+            if (dialog.isVisible()) dialog.reject();
+        });
+        return QtUiServices().ExecDialog(dialog);
+    }
     dialog.setResult(QDialog::Rejected);
     dialog.show();
     QCoreApplication::processEvents();

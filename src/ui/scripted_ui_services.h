@@ -36,6 +36,9 @@ class ScriptedUiServices : public UiServices {
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
     std::deque<DialogHandler> dialogHandlers;
+    // Runs dialogs modally as the program does (QtUiServices::ExecDialog);
+    // the handler then runs inside the dialog's own event loop.
+    bool modalDialogs = false;
     bool startSucceeds = true;
     std::function<void()> onStart;  // runs when a program is started
 

@@ -123,7 +123,12 @@ QString QtUiServices::GetSaveFileName(QWidget* parent, const QString& caption,
     return WithDefaultExtension(dialog.selectedFiles().constFirst(), kind);
 }
 
+void SetDialogModality(QDialog& dialog) {
+    dialog.setWindowModality(dialog.parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
+}
+
 int QtUiServices::ExecDialog(QDialog& dialog) {
+    SetDialogModality(dialog);
     return dialog.exec();
 }
 

@@ -52,6 +52,12 @@ class QtUiServices : public UiServices {
     bool StartDetached(const QString& program, const QStringList& arguments) override;
 };
 
+// A dialog with a parent blocks only its own window and that window's
+// parents (the main window), not the help window, which is a window of its
+// own: help opened from the dialog can be read while the dialog is open.
+// A dialog without a parent blocks the whole program.
+void SetDialogModality(QDialog& dialog);
+
 // Appends the default extension of `kind` (".dat", ".csv") to a chosen file
 // name that has no extension.
 QString WithDefaultExtension(const QString& fileName, FileKind kind);

@@ -9,17 +9,24 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/child_frame.h"
 #include "editor/channel_editor.h"
 #include "editor/channel_grid.h"
 #include "editor/program_view.h"
+#include "link/process_dlg.h"
+#include "model/channel_records.h"
 #include "model/channel_table.h"
 #include "model/program_doc.h"
+#include "sim/virtual_radio.h"
 #include "support/frame_fixture.h"
 #include "support/gui_fixture.h"
 #include "ui/command_ids.h"
+#include "watched_port.h"
 
 namespace qm530::test {
 namespace {
@@ -39,6 +46,28 @@ class ViewEdits : public FrameFixture {
         GridToImage(frame->ActiveView()->Table(), image);
         return image;
     }
+    // A menu item chosen with the keyboard: Alt+<menu>, then the item's key.
+    void ChooseFromMenu(Qt::Key menu, Qt::Key item) {
+        QApplication::setActiveWindow(frame);
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : frame, menu, Qt::AltModifier);
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(popup, nullptr);
+        QTest::keyClick(popup, item);
+        QApplication::processEvents();
+    }
+    // A channel edit that makes the document modified.
+    void EditChannel() {
+        Click(1, 1);
+        TypeAndEnter(QStringLiteral("146.52"));
+        ASSERT_TRUE(frame->ActiveDocument()->IsModified());
+    }
+    static RadioImage ImageOfFile(const QString& path) {
+        CProgramDoc doc;
+        EXPECT_TRUE(doc.OnOpenDocument(path.toStdString()).ok()) << path.toStdString();
+        return doc.Image;
+    }
+    QTemporaryDir files;
 };
 
 TEST_F(ViewEdits, UndoAndRedoOfACellRestoreEveryByteAndTheMark) {
@@ -157,6 +186,149 @@ TEST_F(ViewEdits, AfterARefusalTheFocusIsBackOnTheRefusedCell) {
     Click(4, 1);
     TypeAndEnter(QStringLiteral("145.5"));
     EXPECT_EQ(view->Table().Cell(4, 1), "145.50000");
+}
+
+TEST_F(ViewEdits, ReadFromTheRadioIsOneStepThatCtrlZUndoesByteForByte) {
+    const RadioImage before = Image();
+    sim::RadioOptions options;
+    options.pace = false;
+    options.memory = before;
+    WriteFrequency(options.memory, ChannelRecordAddress(5), 14612500);
+    options.memory[ChannelRecordAddress(5) + 14] = 0x77;
+    sim::VirtualRadio radio(options);
+    ASSERT_TRUE(radio.Start().ok());
+    view->PortName = radio.DevicePath();
+    view->SetPortFactory([] { return std::make_unique<WatchedPort>(kQuickTimeouts); });
+
+    frame->Action(cmd::kRead)->trigger();
+    ASSERT_TRUE(view->ProcessDlg()->isVisible());
+    QTest::mouseClick(view->ProcessDlg()->OkButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !view->ProcessDlg()->Exists(); }, 20000));
+    ASSERT_TRUE(view->LastTransfer().completed());
+    const RadioImage read = Image();
+    ASSERT_NE(read, before);
+    EXPECT_EQ(read[ChannelRecordAddress(5) + 14], 0x77);
+    EXPECT_EQ(view->Table().Cell(5, 1), "146.12500");
+    EXPECT_TRUE(frame->ActiveDocument()->IsModified());
+    frame->UpdateCommandUI();
+    EXPECT_EQ(frame->Action(cmd::kEditUndo)->text().toStdString(), "&Undo read from radio");
+
+    Press(Qt::Key_Z);
+    EXPECT_EQ(Image(), before);
+    EXPECT_EQ(view->Table().Cell(5, 1), "");
+    EXPECT_FALSE(frame->ActiveDocument()->IsModified());
+    EXPECT_EQ(frame->Action(cmd::kEditRedo)->text().toStdString(), "&Redo read from radio");
+    Press(Qt::Key_Y);
+    EXPECT_EQ(Image(), read);
+}
+
+TEST_F(ViewEdits, CtrlDownMovesTheWholeRecordAndItsScanBit) {
+    RadioImage& image = frame->ActiveDocument()->Image;
+    WriteFrequency(image, ChannelRecordAddress(2), 14502500);
+    WriteFrequency(image, ChannelRecordAddress(2) + 4, 14502500);
+    image[ChannelRecordAddress(2) + 14] = 0x5A;  // bytes no column shows
+    image[ChannelRecordAddress(2) + 15] = 0xA5;
+    SetScanAddBit(image, 2, true);
+    WriteFrequency(image, ChannelRecordAddress(3), 14607500);
+    WriteFrequency(image, ChannelRecordAddress(3) + 4, 14607500);
+    image[ChannelRecordAddress(3) + 14] = 0x11;
+    image[ChannelRecordAddress(3) + 15] = 0x22;
+    SetScanAddBit(image, 3, false);
+    SetScanAddBit(image, 9, true);
+    view->ImageToGrid();
+    const RadioImage before = Image();
+    ASSERT_EQ(before[ChannelRecordAddress(2) + 14], 0x5A);
+
+    Click(2, 1);
+    Press(Qt::Key_Down);
+    const RadioImage after = Image();
+    for (int i = 0; i < kRecordSize; ++i) {
+        EXPECT_EQ(after[ChannelRecordAddress(3) + i], before[ChannelRecordAddress(2) + i]) << i;
+        EXPECT_EQ(after[ChannelRecordAddress(2) + i], before[ChannelRecordAddress(3) + i]) << i;
+    }
+    EXPECT_TRUE(ScanAddBit(after, 3));
+    EXPECT_FALSE(ScanAddBit(after, 2));
+    for (int ch = 1; ch <= kChannelCount; ++ch) {
+        if (ch != 2 && ch != 3) {
+            EXPECT_EQ(ScanAddBit(after, ch), ScanAddBit(before, ch)) << ch;
+        }
+    }
+    for (std::size_t a = 0; a < kImageSize; ++a) {
+        const bool moved =
+            a >= std::size_t(ChannelRecordAddress(2)) && a < std::size_t(ChannelRecordAddress(4));
+        const bool scanBits = a == addr::kScanAddLow || a == addr::kScanAddHigh;
+        if (!moved && !scanBits) {
+            EXPECT_EQ(after[a], before[a]) << a;
+        }
+    }
+    EXPECT_EQ(grid->Row(), 3);  // the selection follows
+    Press(Qt::Key_Z);
+    EXPECT_EQ(Image(), before);
+}
+
+// At program end (File > Exit from the keyboard, or the close box) the
+// modified document is asked about once.
+TEST_F(ViewEdits, ExitWithSaveSavesTheDocumentAndEnds) {
+    EditChannel();
+    const RadioImage edited = Image();
+    const QString path = files.filePath(QStringLiteral("kept.dat"));
+    h.services.boxAnswers = {MsgResult::Yes};
+    h.services.saveAnswers = {path};
+    ChooseFromMenu(Qt::Key_F, Qt::Key_X);
+    ASSERT_EQ(h.services.boxes.size(), 1u);
+    EXPECT_TRUE(h.services.boxes[0].text.startsWith(QStringLiteral("Save changes to ")));
+    EXPECT_FALSE(frame->isVisible());
+    ASSERT_TRUE(QFile::exists(path));
+    EXPECT_EQ(ImageOfFile(path), edited);
+}
+
+TEST_F(ViewEdits, CloseWithDiscardEndsWithoutSaving) {
+    EditChannel();
+    h.services.boxAnswers = {MsgResult::No};
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(h.services.boxes.size(), 1u);
+    EXPECT_TRUE(h.services.saveProposals.empty());
+    EXPECT_TRUE(QDir(files.path()).isEmpty());
+}
+
+TEST_F(ViewEdits, CloseWithCancelKeepsTheProgramAndTheModifiedDocument) {
+    EditChannel();
+    const RadioImage edited = Image();
+    h.services.boxAnswers = {MsgResult::Cancel};
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(h.services.boxes.size(), 1u);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(frame->ActiveDocument()->IsModified());
+    EXPECT_TRUE(frame->windowTitle().endsWith(QStringLiteral(" *")));
+    EXPECT_EQ(Image(), edited);
+    // Save As cancelled inside Save: the program stays too.
+    h.services.boxAnswers = {MsgResult::Yes};
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->ActiveDocument()->IsModified());
+}
+
+// Open puts the file into a window of its own and asks nothing: the
+// modified document stays as it was and is asked about at the end.
+TEST_F(ViewEdits, OpenOverAModifiedDocumentLosesNothing) {
+    EditChannel();
+    const RadioImage edited = Image();
+    CChildFrame* modified = frame->ActiveDocumentWindow();
+    const QString other = WriteDat(files.filePath(QStringLiteral("other.dat")), 1024);
+    h.services.openAnswers = {other};
+    Press(Qt::Key_O);
+    EXPECT_TRUE(h.services.boxes.empty());
+    ASSERT_NE(frame->ActiveDocumentWindow(), modified);
+    ASSERT_TRUE(frame->DocumentWindows().contains(modified));
+    EXPECT_TRUE(modified->GetDocument()->IsModified());
+    RadioImage kept = modified->GetDocument()->Image;
+    GridToImage(modified->GetView()->Table(), kept);
+    EXPECT_EQ(kept, edited);
+
+    const QString title = QString::fromStdString(modified->GetDocument()->Title());
+    h.services.boxAnswers = {MsgResult::Cancel};
+    EXPECT_FALSE(frame->close());
+    ASSERT_EQ(h.services.boxes.size(), 1u);
+    EXPECT_EQ(h.services.boxes[0].text, QStringLiteral("Save changes to %1?").arg(title));
 }
 
 }  // namespace
