@@ -29,6 +29,18 @@
 
 namespace qm530 {
 
+namespace {
+
+// A read for File > Compare goes into an image of its own: the grid and the
+// document's default-image mark stay as they are.
+class CompareReadHost : public GuiTransferHost {
+  public:
+    using GuiTransferHost::GuiTransferHost;
+    void ClearImageIsDefault() override {}
+};
+
+}  // namespace
+
 CProgramView::CProgramView(CProgramDoc* doc, AppContext& ctx, QWidget* parent)
     : QWidget(parent), doc_(doc), ctx_(ctx) {
     setObjectName(QStringLiteral("ProgramView"));
@@ -54,6 +66,7 @@ CProgramView::CProgramView(CProgramDoc* doc, AppContext& ctx, QWidget* parent)
     undoStack_ = new QUndoStack(this);
     connect(undoStack_, &QUndoStack::indexChanged, &ctx_.events,
             &CShellEvents::CommandStateChanged);
+    connect(undoStack_, &QUndoStack::indexChanged, this, &CProgramView::ClearComparison);
     connect(editor_, &CChannelEditor::CellCommitted, this, &CProgramView::OnCellCommitted);
     editor_->Grid()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(editor_->Grid(), &QWidget::customContextMenuRequested, this,
@@ -96,6 +109,7 @@ void CProgramView::OnInitialUpdate() {
 }
 
 void CProgramView::ImageToGrid() {
+    ClearComparison();
     qm530::ImageToGrid(doc_->Image, table_, ctx_.UiLanguage);
     ApplyModelAndBand();
     editor_->TableRefilled();
@@ -157,6 +171,7 @@ void CProgramView::OnWrite() {
 void CProgramView::PrepareTransfer(link::TransferDirection direction, const char* englishTitle,
                                    const char* chineseTitle, int steps) {
     TransferDirection = direction;
+    compareRead_ = false;
     processDlg_->TransferTitle = QString::fromUtf8(ctx_.Pick(englishTitle, chineseTitle));
     if (processDlg_->Exists()) return;
     processDlg_->Create(window());
@@ -180,24 +195,36 @@ void CProgramView::RunTransfer() {
     editor_->setEnabled(false);
     emit ctx_.events.CommandStateChanged();
 
+    const bool compare = compareRead_ && TransferDirection == link::TransferDirection::kRead;
+    compareRead_ = false;
     GuiTransferHost::ViewHooks hooks;
     hooks.direction = [this] { return TransferDirection; };
     hooks.gridToImage = [this] { GridToImage(); };
     hooks.imageToGrid = [this] { ImageToGrid(); };
-    GuiTransferHost host(ctx_, processDlg_.data(), std::move(hooks), this);
+    if (compare) {
+        hooks.direction = [] { return link::TransferDirection::kRead; };
+        hooks.gridToImage = nullptr;
+        hooks.imageToGrid = nullptr;
+    }
+    RadioImage compared = doc_->Image;
+    std::unique_ptr<GuiTransferHost> host =
+        compare
+            ? std::make_unique<CompareReadHost>(ctx_, processDlg_.data(), std::move(hooks), this)
+            : std::make_unique<GuiTransferHost>(ctx_, processDlg_.data(), std::move(hooks), this);
     std::unique_ptr<link::SerialPort> port =
         portFactory_ ? portFactory_() : std::make_unique<link::PosixSerialPort>();
-    lastTransfer_ =
-        link::RunTransfer(link::PortDevice(PortName, ctx_.theIni), *port, doc_->Image, host);
+    lastTransfer_ = link::RunTransfer(link::PortDevice(PortName, ctx_.theIni), *port,
+                                      compare ? compared : doc_->Image, *host);
 
     if (processDlg_) processDlg_->DestroyWindow();
     editor_->setEnabled(true);
     transferRunning_ = false;
     ctx_.transfers.Leave();
     // A read is one step; a write changes nothing in the document.
-    if (lastTransfer_.direction == link::TransferDirection::kRead)
+    if (lastTransfer_.direction == link::TransferDirection::kRead && !compare)
         NoteChange(Tr("read from radio", "从对讲机读数据"));
     emit ctx_.events.CommandStateChanged();
+    if (compare && lastTransfer_.completed()) ShowComparison(compared, QString());
 }
 
 void CProgramView::UpdateProgressWindow() {

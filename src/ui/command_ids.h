@@ -27,6 +27,7 @@ constexpr int kFilePrintSetup = 57606;
 constexpr int kFilePrint = 57607;
 constexpr int kFilePrintDirect = 57608;
 constexpr int kFilePrintPreview = 57609;
+constexpr int kFileCompare = 32810;
 
 // Edit menu: clipboard, undo and the channel order.
 constexpr int kEditClear = 57632;
