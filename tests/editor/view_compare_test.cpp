@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/main_frame.h"
 #include "editor/channel_editor.h"
 #include "editor/channel_grid.h"
 #include "editor/channel_grid_model.h"
@@ -20,7 +21,7 @@
 #include "model/program_doc.h"
 #include "settings/settings_names.h"
 #include "sim/virtual_radio.h"
-#include "support/frame_fixture.h"
+#include "support/gui_fixture.h"
 #include "ui/command_ids.h"
 #include "watched_port.h"
 
@@ -35,10 +36,16 @@ void SetRx(RadioImage& image, int channel, const std::string& rx) {
     GridToImage(table, image);
 }
 
-class Compare : public FrameFixture {
+class CompareFixture : public ::testing::Test {
   protected:
+    explicit CompareFixture(const char* language = "English") : h(ProgramIni(language)) {}
     void SetUp() override {
-        FrameFixture::SetUp();
+        ASSERT_TRUE(h.Start());
+        frame = h.Frame();
+        frame->showNormal();
+        QApplication::setActiveWindow(frame);
+        view = frame->ActiveView();
+        ASSERT_NE(view, nullptr);
         ASSERT_TRUE(dir.isValid());
         // The new document's image: a model and band that the Program.ini lists.
         RadioImage base = view->GetDocument()->Image;
@@ -61,6 +68,18 @@ class Compare : public FrameFixture {
     }
     void TearDown() override {
         while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    }
+
+    // A click on the cell (1-based), then text typed into its editor.
+    void Edit(int row, int column, const QString& text) {
+        QApplication::setActiveWindow(frame);
+        const QModelIndex index = grid->model()->index(row - 1, column - 1);
+        const QPoint centre = grid->visualRect(index).center();
+        QWidget* target = grid->viewport()->childAt(centre);
+        if (target == nullptr) target = grid->viewport();
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(grid->viewport(), centre));
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
 
     // Alt+F, then M, as a person types them.
@@ -112,6 +131,10 @@ class Compare : public FrameFixture {
         return cells;
     }
 
+    Harness h;
+    CMainFrame* frame = nullptr;
+    CProgramView* view = nullptr;
+    CChannelGrid* grid = nullptr;
     QTemporaryDir dir;
     QString basePath;
     QString otherPath;
@@ -119,6 +142,13 @@ class Compare : public FrameFixture {
     QStringList lines;
     QStringList marksWhileOpen;
     bool closed = false;
+};
+
+using Compare = CompareFixture;
+
+class CompareInChinese : public CompareFixture {
+  protected:
+    CompareInChinese() : CompareFixture("Chinese") {}
 };
 
 const QString kRxMark = QStringLiteral("3.%1").arg(col::kRx);
@@ -141,9 +171,7 @@ TEST_F(Compare, AFileThatDiffersInOneRxAndOneSetting) {
     EXPECT_EQ(view->UndoStack()->count(), 0);
 
     // The next edit takes them away.
-    QApplication::setActiveWindow(frame);
-    Click(3, col::kTx);
-    TypeAndEnter(QString::fromStdString(FormatFrequency(view->BandLow)));
+    Edit(3, col::kTx, QString::fromStdString(FormatFrequency(view->BandLow)));
     EXPECT_TRUE(h.services.boxes.empty()) << h.services.boxes.back().text.toStdString();
     EXPECT_EQ(view->UndoStack()->count(), 1);
     EXPECT_TRUE(Marked().isEmpty()) << Marked().join(QLatin1Char(' ')).toStdString();
@@ -198,6 +226,23 @@ TEST_F(Compare, TheRadioIsReadIntoAnImageOfItsOwn) {
     EXPECT_EQ(view->Table().Cell(3, col::kRx), "146.52000");
     EXPECT_EQ(view->UndoStack()->count(), 1);
     EXPECT_TRUE(Marked().isEmpty());
+}
+
+TEST_F(CompareInChinese, TheLinesAndTheEqualTextAreChinese) {
+    ChooseSource(false);
+    h.services.openAnswers.push_back(otherPath);
+    ReadResult();
+    PressCompare();
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines[0], QStringLiteral("信道 3 接收频率: 145.12500 → 146.52000"));
+    EXPECT_EQ(marksWhileOpen, QStringList{kRxMark});
+    EXPECT_EQ(h.services.dialogTitles.back(), QStringLiteral("比较"));
+
+    ChooseSource(false);
+    h.services.openAnswers.push_back(basePath);
+    ReadResult();
+    PressCompare();
+    EXPECT_EQ(lines, QStringList{QStringLiteral("配置相同。")});
 }
 
 }  // namespace
