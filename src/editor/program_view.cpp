@@ -206,6 +206,8 @@ void CProgramView::RunTransfer() {
         hooks.gridToImage = nullptr;
         hooks.imageToGrid = nullptr;
     }
+    // Bytes a read does not carry stay the document's: they never show as
+    // differences.
     RadioImage compared = doc_->Image;
     std::unique_ptr<GuiTransferHost> host =
         compare

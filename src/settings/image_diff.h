@@ -20,7 +20,7 @@ struct FieldDifference {
     DifferenceKind kind = DifferenceKind::kSetting;  // kChannelCell or kSetting
     std::string key;                                 // "ch3.1", "tot", "model"
     int channel = 0;                                 // 1 to 16 for a channel cell, else 0
-    int column = 0;     // the grid column (model/channel_table.h col::) of a channel cell
+    int column = 0;     // the grid column (col:: of model/channel_words.h) of a channel cell
     std::string name;   // "Rx Frequency", "tot", "model"
     std::string label;  // "channel 3 Rx Frequency", "tot"
     std::string before;
