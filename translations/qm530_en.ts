@@ -44,6 +44,60 @@
     </message>
 </context>
 <context>
+    <name>qm530::CCompareDlg</name>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Document compared with %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The configurations are the same.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Document (before the arrow) compared with %1 (after it):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm530::CCompareSourceDlg</name>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare the document with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a &amp;file (.dat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the &amp;radio (read it first)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qm530::CComSetupDlg</name>
     <message>
         <source>COM Setup</source>
@@ -314,6 +368,15 @@ Save</source>
     <message>
         <source>Save the active document with a new name
 Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare the active document with a file or with the radio
+Compare</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

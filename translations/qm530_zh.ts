@@ -44,6 +44,60 @@
     </message>
 </context>
 <context>
+    <name>qm530::CCompareDlg</name>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>the radio</source>
+        <translation>对讲机</translation>
+    </message>
+    <message>
+        <source>&amp;Document compared with %1:</source>
+        <translation>文档与 %1 比较(&amp;D):</translation>
+    </message>
+    <message>
+        <source>The configurations are the same.</source>
+        <translation>配置相同。</translation>
+    </message>
+    <message>
+        <source>&amp;Document (before the arrow) compared with %1 (after it):</source>
+        <translation>文档(箭头前)与 %1(箭头后)比较(&amp;D):</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::CCompareSourceDlg</name>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Compare the document with</source>
+        <translation>文档比较对象</translation>
+    </message>
+    <message>
+        <source>a &amp;file (.dat)</source>
+        <translation>文件(.dat)(&amp;F)</translation>
+    </message>
+    <message>
+        <source>the &amp;radio (read it first)</source>
+        <translation>对讲机(先读取)(&amp;R)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>qm530::CComSetupDlg</name>
     <message>
         <source>COM Setup</source>
@@ -322,6 +376,16 @@ Save</source>
 Save As</source>
         <translation>用新名字保存当前文档
 另存为</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>比较(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Compare the active document with a file or with the radio
+Compare</source>
+        <translation>将当前文档与文件或对讲机比较
+比较</translation>
     </message>
     <message>
         <source>&amp;Print...</source>

@@ -329,7 +329,7 @@ void CMainFrame::FillFileAndHelp(bool documents) {
     file_->addAction(actions_[cmd::kFileNew]);
     file_->addAction(actions_[cmd::kFileOpen]);
     if (documents) {
-        for (int id : {cmd::kFileClose, cmd::kFileSave, cmd::kFileSaveAs})
+        for (int id : {cmd::kFileClose, cmd::kFileSave, cmd::kFileSaveAs, cmd::kFileCompare})
             file_->addAction(actions_[id]);
         file_->addSeparator();
         file_->addAction(actions_[cmd::kFileImport]);

@@ -3,7 +3,9 @@
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
 #include "cli/fleet.h"
-#include "cli/image_diff.h"
+#include "cli/json_value.h"
+#include "model/numbers.h"
+#include "settings/image_diff.h"
 
 namespace qm530::cli {
 
@@ -15,6 +17,31 @@ constexpr int kDifferent = 1;
 constexpr int kTrouble = 2;
 
 const std::string kPortPrefix = "port:";
+
+// The differences as one JSON object.
+std::string DiffJson(const ImageDiff& diff) {
+    std::string text = "{\n  \"equal\": ";
+    text += diff.Equal() ? "true" : "false";
+    text += ",\n  \"fields\": [";
+    for (std::size_t i = 0; i < diff.fields.size(); ++i) {
+        const FieldDifference& d = diff.fields[i];
+        text += i ? ",\n    " : "\n    ";
+        text += "{\"field\": " + JsonQuote(d.label) + ", \"name\": " + JsonQuote(d.name) +
+                ", \"channel\": " + std::to_string(d.channel) +
+                ", \"from\": " + JsonQuote(d.before) + ", \"to\": " + JsonQuote(d.after) + "}";
+    }
+    text += diff.fields.empty() ? "],\n" : "\n  ],\n";
+    text += "  \"bytes\": [";
+    for (std::size_t i = 0; i < diff.bytes.size(); ++i) {
+        const ByteDifference& b = diff.bytes[i];
+        text += i ? ",\n    " : "\n    ";
+        text += "{\"address\": \"" + CFormatInt("0x%03X", b.address) + "\", \"from\": \"" +
+                CFormatInt("0x%02X", b.before) + "\", \"to\": \"" + CFormatInt("0x%02X", b.after) +
+                "\"}";
+    }
+    text += diff.bytes.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return text;
+}
 
 // Loads a file, or reads the radio of "port:NAME". Returns 0 or the exit code.
 int LoadSide(Context& ctx, const std::string& source, int retries, const CIniFile& ini,

@@ -1,6 +1,6 @@
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
-#include "cli/settings_names.h"
+#include "settings/settings_names.h"
 
 namespace qm530::cli {
 

@@ -1,7 +1,7 @@
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
 #include "cli/json_value.h"
-#include "cli/settings_names.h"
+#include "settings/settings_names.h"
 
 namespace qm530::cli {
 

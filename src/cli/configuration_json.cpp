@@ -4,12 +4,12 @@
 
 #include "cli/channel_fields.h"
 #include "cli/json_value.h"
-#include "cli/settings_names.h"
 #include "model/cell_commit.h"
 #include "model/channel_records.h"
 #include "model/channel_table.h"
 #include "model/messages.h"
 #include "settings/product_catalog.h"
+#include "settings/settings_names.h"
 
 namespace qm530::cli {
 

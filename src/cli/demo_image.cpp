@@ -3,10 +3,10 @@
 #include <array>
 #include <string>
 
-#include "cli/settings_names.h"
 #include "model/band.h"
 #include "model/cell_commit.h"
 #include "model/channel_table.h"
+#include "settings/settings_names.h"
 
 namespace qm530::cli {
 

@@ -26,6 +26,9 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
             return QString::fromStdString(table_.Cell(row, column));
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(alignment_[column]);
+        case Qt::BackgroundRole:
+            if (highlighted_.count({row, column}) != 0) return QBrush(HighlightColor());
+            return {};
         default:
             return {};
     }
@@ -66,6 +69,16 @@ void ChannelGridModel::SetColumnAlignment(int column, Qt::Alignment alignment) {
         emit dataChanged(index(0, column - 1), index(rowCount() - 1, column - 1),
                          {Qt::TextAlignmentRole});
     }
+}
+
+QColor ChannelGridModel::HighlightColor() {
+    return QColor(255, 236, 140);  // light amber: readable under black text
+}
+
+void ChannelGridModel::SetHighlightedCells(CellSet cells) {
+    if (cells == highlighted_) return;
+    highlighted_ = std::move(cells);
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::BackgroundRole});
 }
 
 void ChannelGridModel::Refresh() {

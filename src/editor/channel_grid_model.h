@@ -3,6 +3,8 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <array>
+#include <set>
+#include <utility>
 
 #include "model/channel_table.h"
 
@@ -30,6 +32,14 @@ class ChannelGridModel : public QAbstractTableModel {
     void SetColumnAlignment(int column, Qt::Alignment alignment);
     Qt::Alignment ColumnAlignment(int column) const { return alignment_[column]; }
 
+    // Cells shown on the highlight background (File > Compare marks the
+    // cells that differ), as table rows and columns 1 to 16 and 1 to 8.
+    // An empty set takes every highlight away.
+    using CellSet = std::set<std::pair<int, int>>;
+    void SetHighlightedCells(CellSet cells);
+    const CellSet& HighlightedCells() const { return highlighted_; }
+    static QColor HighlightColor();
+
     // The view shows the table's texts again: all of them, or one table row.
     void Refresh();
     void RefreshRow(int tableRow);
@@ -38,6 +48,7 @@ class ChannelGridModel : public QAbstractTableModel {
     ChannelTable& table_;
     QColor fixedColor_{Qt::black};
     std::array<Qt::Alignment, kTableCols> alignment_;
+    CellSet highlighted_;
 };
 
 }  // namespace qm530

@@ -34,6 +34,18 @@
 
 namespace qm530 {
 
+namespace {
+
+// A read for File > Compare goes into an image of its own: the grid and the
+// document's default-image mark stay as they are.
+class CompareReadHost : public GuiTransferHost {
+  public:
+    using GuiTransferHost::GuiTransferHost;
+    void ClearImageIsDefault() override {}
+};
+
+}  // namespace
+
 CProgramView::CProgramView(CProgramDoc* doc, AppContext& ctx, QWidget* parent)
     : QWidget(parent), doc_(doc), ctx_(ctx) {
     setObjectName(QStringLiteral("ProgramView"));
@@ -59,6 +71,7 @@ CProgramView::CProgramView(CProgramDoc* doc, AppContext& ctx, QWidget* parent)
     undoStack_ = new QUndoStack(this);
     connect(undoStack_, &QUndoStack::indexChanged, &ctx_.events,
             &CShellEvents::CommandStateChanged);
+    connect(undoStack_, &QUndoStack::indexChanged, this, &CProgramView::ClearComparison);
     connect(editor_, &CChannelEditor::CellCommitted, this, &CProgramView::OnCellCommitted);
     editor_->Grid()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(editor_->Grid(), &QWidget::customContextMenuRequested, this,
@@ -101,6 +114,7 @@ void CProgramView::OnInitialUpdate() {
 }
 
 void CProgramView::ImageToGrid() {
+    ClearComparison();
     qm530::ImageToGrid(doc_->Image, table_, ctx_.UiLanguage);
     ApplyModelAndBand();
     editor_->TableRefilled();
@@ -162,6 +176,7 @@ void CProgramView::OnWrite() {
 void CProgramView::PrepareTransfer(link::TransferDirection direction, const char* englishTitle,
                                    const char* chineseTitle, int steps) {
     TransferDirection = direction;
+    compareRead_ = false;
     processDlg_->TransferTitle = QString::fromUtf8(ctx_.Pick(englishTitle, chineseTitle));
     if (processDlg_->Exists()) return;
     processDlg_->Create(window());
@@ -185,23 +200,36 @@ void CProgramView::RunTransfer() {
     editor_->setEnabled(false);
     emit ctx_.events.CommandStateChanged();
 
+    const bool compare = compareRead_ && TransferDirection == link::TransferDirection::kRead;
+    compareRead_ = false;
     GuiTransferHost::ViewHooks hooks;
     hooks.direction = [this] { return TransferDirection; };
     hooks.gridToImage = [this] { GridToImage(); };
     hooks.imageToGrid = [this] { ImageToGrid(); };
-    GuiTransferHost host(ctx_, processDlg_.data(), std::move(hooks), this);
+    if (compare) {
+        hooks.direction = [] { return link::TransferDirection::kRead; };
+        hooks.gridToImage = nullptr;
+        hooks.imageToGrid = nullptr;
+    }
+    // Bytes a read does not carry stay the document's: they never show as
+    // differences.
+    RadioImage compared = doc_->Image;
+    std::unique_ptr<GuiTransferHost> host =
+        compare
+            ? std::make_unique<CompareReadHost>(ctx_, processDlg_.data(), std::move(hooks), this)
+            : std::make_unique<GuiTransferHost>(ctx_, processDlg_.data(), std::move(hooks), this);
     std::unique_ptr<link::SerialPort> port =
         portFactory_ ? portFactory_() : std::make_unique<link::PosixSerialPort>();
     const std::string device = link::PortDevice(PortName, ctx_.theIni);
     std::ofstream traceFile;
     const std::string tracePath = OpenTraceFile(traceFile);
     link::TracedPort traced(*port, tracePath.empty() ? nullptr : &traceFile);
-    host.SetTrace(&traceFile, tracePath);
+    host->SetTrace(&traceFile, tracePath);
     traced.Begin(
         std::string(TransferDirection == link::TransferDirection::kWrite ? "write" : "read") +
             " on port " + PortName,
         device);
-    lastTransfer_ = link::RunTransfer(device, traced, doc_->Image, host);
+    lastTransfer_ = link::RunTransfer(device, traced, compare ? compared : doc_->Image, *host);
     traced.End(lastTransfer_);
     traceFile.close();
 
@@ -210,9 +238,10 @@ void CProgramView::RunTransfer() {
     transferRunning_ = false;
     ctx_.transfers.Leave();
     // A read is one step; a write changes nothing in the document.
-    if (lastTransfer_.direction == link::TransferDirection::kRead)
+    if (lastTransfer_.direction == link::TransferDirection::kRead && !compare)
         NoteChange(Tr("read from radio", "从对讲机读数据"));
     emit ctx_.events.CommandStateChanged();
+    if (compare && lastTransfer_.completed()) ShowComparison(compared, QString());
 }
 
 // With Setup > Transfer Trace on, a new file in the user's trace folder;

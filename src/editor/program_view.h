@@ -116,6 +116,13 @@ class CProgramView : public QWidget {
     // into the grid as one undo step, and the channels out to one.
     void OnImport();
     void OnExport();
+    // File > Compare (view_compare.cpp): the document, as the grid shows it,
+    // with a .dat file or with what a read from the radio brings (into an
+    // image of its own; the document stays as it is). The differences are
+    // listed in a dialog, and the grid cells that differ keep a highlight
+    // background until the next change of the document or the next
+    // comparison.
+    void OnCompare();
     // The progress window's OK: runs the whole transfer, then closes the
     // progress window. Refused while another transfer runs.
     void RunTransfer();
@@ -149,6 +156,8 @@ class CProgramView : public QWidget {
     void ShowFileMessage(const QString& text);
     void ShowGridMenu(const QPoint& position);
     QString Tr(const char* english, const char* chinese) const;
+    void ShowComparison(const RadioImage& other, const QString& otherName);
+    void ClearComparison();
 
     CProgramDoc* doc_;
     AppContext& ctx_;
@@ -158,6 +167,7 @@ class CProgramView : public QWidget {
     QPointer<CComSetupDlg> comSetupDlg_;
     bool firstUpdate_ = true;
     bool transferRunning_ = false;
+    bool compareRead_ = false;  // the progress window reads for File > Compare
     PortFactory portFactory_;
     link::TransferResult lastTransfer_;
     QUndoStack* undoStack_ = nullptr;

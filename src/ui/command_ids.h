@@ -31,6 +31,7 @@ constexpr int kFilePrintPreview = 57609;
 // Channel lists in the common CSV column set.
 constexpr int kFileImport = 32804;
 constexpr int kFileExport = 32805;
+constexpr int kFileCompare = 32810;
 
 // Edit menu: clipboard, undo and the channel order.
 constexpr int kEditClear = 57632;

@@ -65,9 +65,10 @@ TEST_F(MenuKeys, AltFAndAltHOpenAtTheFirstPressInBothStates) {
     frame->OnFileNew();
     QApplication::processEvents();
     EXPECT_TRUE(frame->DocumentMenuShown());
-    EXPECT_EQ(Items("File"), QStringList({"&New", "&Open...", "&Close", "&Save", "Save &As...", "-",
-                                          "&Import...", "&Export...", "-", "&Print...",
-                                          "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
+    EXPECT_EQ(Items("File"),
+              QStringList({"&New", "&Open...", "&Close", "&Save", "Save &As...", "Co&mpare...", "-",
+                           "&Import...", "&Export...", "-", "&Print...", "Print Pre&view",
+                           "P&rint Setup...", "-", "E&xit"}));
     EXPECT_EQ(Items("Help"), QStringList({"&Help Topics", "-", "About QM530"}));
     // The toolbar keeps its buttons in both states.
     EXPECT_TRUE(frame->Action(cmd::kAppAbout)->isVisible());

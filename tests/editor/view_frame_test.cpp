@@ -66,7 +66,7 @@ TEST_F(ViewInFrame, WhileATransferRunsNothingCanTakeItsWindowsAway) {
                  {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kFileSaveAs, cmd::kFileClose,
                   cmd::kAppExit, cmd::kLanguage, cmd::kRead, cmd::kWrite, cmd::kComSetup,
                   cmd::kScanInfo, cmd::kProductInfo, cmd::kOptionalFeatures, cmd::kSideKey,
-                  cmd::kAppAbout, cmd::kFilePrintSetup}) {
+                  cmd::kAppAbout, cmd::kFilePrintSetup, cmd::kFileCompare}) {
                 EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
             }
             for (int id :

@@ -9,7 +9,7 @@
 #include "settings/scan_info.h"
 #include "settings/side_keys.h"
 
-namespace qm530::cli {
+namespace qm530 {
 
 // The radio-wide settings of the Optional Features, Scan Information and
 // Side Key dialogs under their command-line names, opened on one image.
@@ -48,4 +48,4 @@ class SettingsSession {
     bool keysTouched_ = false;
 };
 
-}  // namespace qm530::cli
+}  // namespace qm530

@@ -1,17 +1,16 @@
-#include "cli/image_diff.h"
+#include "settings/image_diff.h"
 
 #include <map>
 
-#include "cli/json_value.h"
-#include "cli/settings_names.h"
 #include "model/channel_table.h"
 #include "model/numbers.h"
 #include "settings/optional_features.h"
 #include "settings/product_catalog.h"
 #include "settings/scan_info.h"
+#include "settings/settings_names.h"
 #include "settings/side_keys.h"
 
-namespace qm530::cli {
+namespace qm530 {
 
 namespace {
 
@@ -115,6 +114,7 @@ ImageDiff DiffImages(const RadioImage& a, const RadioImage& b, UiLanguage lang,
         for (int c = col::kRx; c <= col::kBandwidth; ++c) {
             if (tableA.Cell(n, c) == tableB.Cell(n, c)) continue;
             FieldDifference d;
+            d.kind = DifferenceKind::kChannelCell;
             d.key = ChannelKey(n, c);
             d.channel = n;
             d.column = c;
@@ -130,13 +130,17 @@ ImageDiff DiffImages(const RadioImage& a, const RadioImage& b, UiLanguage lang,
     for (const std::string& name : SettingsSession::Names()) {
         const std::string before = sa.Shown(name);
         const std::string after = sb.Shown(name);
-        if (before != after) diff.fields.push_back({name, 0, 0, name, name, before, after});
+        if (before != after)
+            diff.fields.push_back(
+                {DifferenceKind::kSetting, name, 0, 0, name, name, before, after});
     }
     for (const bool band : {false, true}) {
         const std::string before = ModelText(ini, a, band);
         const std::string after = ModelText(ini, b, band);
         const std::string name = band ? "band" : "model";
-        if (before != after) diff.fields.push_back({name, 0, 0, name, name, before, after});
+        if (before != after)
+            diff.fields.push_back(
+                {DifferenceKind::kSetting, name, 0, 0, name, name, before, after});
     }
 
     std::map<std::string, bool> shown;
@@ -157,44 +161,44 @@ ImageDiff DiffImages(const RadioImage& a, const RadioImage& b, UiLanguage lang,
     return diff;
 }
 
+std::vector<DiffLine> DiffLines(const ImageDiff& diff, UiLanguage lang) {
+    std::vector<DiffLine> lines;
+    for (const FieldDifference& d : diff.fields) {
+        DiffLine line;
+        line.kind = d.kind;
+        line.channel = d.channel;
+        line.column = d.column;
+        line.key = d.key;
+        line.text = d.label + ": " + Shown(d.before, lang) + " → " + Shown(d.after, lang);
+        lines.push_back(line);
+    }
+    for (const ByteDifference& b : diff.bytes) {
+        DiffLine line;
+        line.kind = DifferenceKind::kByte;
+        line.address = b.address;
+        line.text = CFormatInt("0x%03X: ", b.address) + CFormatInt("0x%02X", b.before) + " → " +
+                    CFormatInt("0x%02X", b.after);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string DiffBytesHeading(UiLanguage lang) {
+    return kBytesHeading.In(lang);
+}
+
 std::string DiffText(const ImageDiff& diff, UiLanguage lang) {
     if (diff.Equal()) return std::string(kEqualText.In(lang)) + "\n";
     std::string text;
-    for (const FieldDifference& d : diff.fields) {
-        text += d.label + ": " + Shown(d.before, lang) + " → " + Shown(d.after, lang) + "\n";
-    }
-    if (!diff.bytes.empty()) {
-        text += std::string(kBytesHeading.In(lang)) + "\n";
-        for (const ByteDifference& b : diff.bytes) {
-            text += CFormatInt("  0x%03X: ", b.address) + CFormatInt("0x%02X", b.before) + " → " +
-                    CFormatInt("0x%02X", b.after) + "\n";
+    bool headed = false;
+    for (const DiffLine& line : DiffLines(diff, lang)) {
+        if (line.kind == DifferenceKind::kByte && !headed) {
+            text += DiffBytesHeading(lang) + "\n";
+            headed = true;
         }
+        text += (line.kind == DifferenceKind::kByte ? "  " : "") + line.text + "\n";
     }
     return text;
 }
 
-std::string DiffJson(const ImageDiff& diff) {
-    std::string text = "{\n  \"equal\": ";
-    text += diff.Equal() ? "true" : "false";
-    text += ",\n  \"fields\": [";
-    for (std::size_t i = 0; i < diff.fields.size(); ++i) {
-        const FieldDifference& d = diff.fields[i];
-        text += i ? ",\n    " : "\n    ";
-        text += "{\"field\": " + JsonQuote(d.label) + ", \"name\": " + JsonQuote(d.name) +
-                ", \"channel\": " + std::to_string(d.channel) +
-                ", \"from\": " + JsonQuote(d.before) + ", \"to\": " + JsonQuote(d.after) + "}";
-    }
-    text += diff.fields.empty() ? "],\n" : "\n  ],\n";
-    text += "  \"bytes\": [";
-    for (std::size_t i = 0; i < diff.bytes.size(); ++i) {
-        const ByteDifference& b = diff.bytes[i];
-        text += i ? ",\n    " : "\n    ";
-        text += "{\"address\": \"" + CFormatInt("0x%03X", b.address) + "\", \"from\": \"" +
-                CFormatInt("0x%02X", b.before) + "\", \"to\": \"" + CFormatInt("0x%02X", b.after) +
-                "\"}";
-    }
-    text += diff.bytes.empty() ? "]\n}\n" : "\n  ]\n}\n";
-    return text;
-}
-
-}  // namespace qm530::cli
+}  // namespace qm530

@@ -1,4 +1,4 @@
-#include "cli/settings_names.h"
+#include "settings/settings_names.h"
 
 #include <algorithm>
 
@@ -7,7 +7,7 @@
 #include "model/text.h"
 #include "settings/dialog_number.h"
 
-namespace qm530::cli {
+namespace qm530 {
 
 namespace {
 
@@ -291,4 +291,4 @@ bool SettingsSession::Store(RadioImage& image, std::string& error) {
     return true;
 }
 
-}  // namespace qm530::cli
+}  // namespace qm530
