@@ -44,6 +44,57 @@
     </message>
 </context>
 <context>
+    <name>qm530::CComSetupDlg</name>
+    <message>
+        <source>COM Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device &amp;%1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set by the environment variable %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not among the serial devices found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>you may not open it: join group %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qm530::CCompareDlg</name>
     <message>
         <source>Compare</source>
@@ -94,57 +145,6 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>qm530::CComSetupDlg</name>
-    <message>
-        <source>COM Setup</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Device &amp;%1:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Default (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set by the environment variable %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not among the serial devices found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not present</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>serial %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>built-in serial port</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>you may not open it: join group %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -259,49 +259,6 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>qm530::CPrintSetupDlg</name>
-    <message>
-        <source>Print Setup</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>(no printer)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No printer is installed. Print and Print Preview keep working with the PDF file printer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>P&amp;ortrait</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Landscape</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pr&amp;inter:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>P&amp;aper:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Orientation:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -777,6 +734,49 @@ Transfer Trace</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm530::CPrintSetupDlg</name>
+    <message>
+        <source>Print Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no printer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No printer is installed. Print and Print Preview keep working with the PDF file printer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;ortrait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pr&amp;inter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;aper:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orientation:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -44,6 +44,57 @@
     </message>
 </context>
 <context>
+    <name>qm530::CComSetupDlg</name>
+    <message>
+        <source>COM Setup</source>
+        <translation>串口设置</translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Device &amp;%1:</source>
+        <translation>设备(&amp;%1)：</translation>
+    </message>
+    <message>
+        <source>Default (%1)</source>
+        <translation>默认（%1）</translation>
+    </message>
+    <message>
+        <source>Set by the environment variable %1</source>
+        <translation>由环境变量 %1 指定</translation>
+    </message>
+    <message>
+        <source>not among the serial devices found</source>
+        <translation>不在找到的串口设备中</translation>
+    </message>
+    <message>
+        <source>not present</source>
+        <translation>不存在</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>序列号 %1</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>内置串口</translation>
+    </message>
+    <message>
+        <source>you may not open it: join group %1</source>
+        <translation>您无权打开：请加入用户组 %1</translation>
+    </message>
+</context>
+<context>
     <name>qm530::CCompareDlg</name>
     <message>
         <source>Compare</source>
@@ -95,57 +146,6 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
-    </message>
-</context>
-<context>
-    <name>qm530::CComSetupDlg</name>
-    <message>
-        <source>COM Setup</source>
-        <translation>串口设置</translation>
-    </message>
-    <message>
-        <source>COM</source>
-        <translation>串口</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Device &amp;%1:</source>
-        <translation>设备(&amp;%1)：</translation>
-    </message>
-    <message>
-        <source>Default (%1)</source>
-        <translation>默认（%1）</translation>
-    </message>
-    <message>
-        <source>Set by the environment variable %1</source>
-        <translation>由环境变量 %1 指定</translation>
-    </message>
-    <message>
-        <source>not among the serial devices found</source>
-        <translation>不在找到的串口设备中</translation>
-    </message>
-    <message>
-        <source>not present</source>
-        <translation>不存在</translation>
-    </message>
-    <message>
-        <source>serial %1</source>
-        <translation>序列号 %1</translation>
-    </message>
-    <message>
-        <source>built-in serial port</source>
-        <translation>内置串口</translation>
-    </message>
-    <message>
-        <source>you may not open it: join group %1</source>
-        <translation>您无权打开：请加入用户组 %1</translation>
     </message>
 </context>
 <context>
@@ -260,49 +260,6 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
-    </message>
-</context>
-<context>
-    <name>qm530::CPrintSetupDlg</name>
-    <message>
-        <source>Print Setup</source>
-        <translation>打印设置</translation>
-    </message>
-    <message>
-        <source>(no printer)</source>
-        <translation>（无打印机）</translation>
-    </message>
-    <message>
-        <source>No printer is installed. Print and Print Preview keep working with the PDF file printer.</source>
-        <translation>未安装打印机。打印和打印预览仍可使用 PDF 文件打印机。</translation>
-    </message>
-    <message>
-        <source>P&amp;ortrait</source>
-        <translation>纵向(&amp;O)</translation>
-    </message>
-    <message>
-        <source>&amp;Landscape</source>
-        <translation>横向(&amp;L)</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Pr&amp;inter:</source>
-        <translation>打印机(&amp;I)：</translation>
-    </message>
-    <message>
-        <source>P&amp;aper:</source>
-        <translation>纸张(&amp;A)：</translation>
-    </message>
-    <message>
-        <source>Orientation:</source>
-        <translation>方向：</translation>
     </message>
 </context>
 <context>
@@ -817,6 +774,49 @@ Transfer Trace</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::CPrintSetupDlg</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>打印设置</translation>
+    </message>
+    <message>
+        <source>(no printer)</source>
+        <translation>（无打印机）</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Print and Print Preview keep working with the PDF file printer.</source>
+        <translation>未安装打印机。打印和打印预览仍可使用 PDF 文件打印机。</translation>
+    </message>
+    <message>
+        <source>P&amp;ortrait</source>
+        <translation>纵向(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>横向(&amp;L)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Pr&amp;inter:</source>
+        <translation>打印机(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>P&amp;aper:</source>
+        <translation>纸张(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Orientation:</source>
+        <translation>方向：</translation>
     </message>
 </context>
 <context>
