@@ -18,7 +18,6 @@ int RunOption(Context& ctx) {
     const Args& args = *prepared;
     const OrExit<UiLanguage> language = LanguageOrReport(ctx, "option", args);
     if (!language) return language.code();
-    std::string error;
     const UiLanguage lang = *language;
     const auto& pos = args.Positional();
     std::vector<std::pair<std::string, std::string>> settings;
@@ -39,13 +38,13 @@ int RunOption(Context& ctx) {
     if (!LoadImageOrReport(ctx, path, image)) return exitcode::kFailed;
     SettingsSession session(image, lang);
     for (const auto& [name, value] : settings) {
-        if (!session.Set(name, value, error)) {
-            PrintError(ctx.err, "option: " + error);
+        if (const Status set = session.Set(name, value); !set) {
+            PrintError(ctx.err, "option: " + set.detail());
             return exitcode::kFailed;
         }
     }
-    if (!session.Store(image, error)) {
-        PrintError(ctx.err, "option: " + error);
+    if (const Status stored = session.Store(image); !stored) {
+        PrintError(ctx.err, "option: " + stored.detail());
         return exitcode::kFailed;
     }
     return SaveImageOrReport(ctx, path, image) ? exitcode::kOk : exitcode::kFailed;

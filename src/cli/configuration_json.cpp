@@ -191,16 +191,15 @@ Status ApplyConfigurationJson(std::string_view text, const CIniFile& ini,
         SettingsSession session(result, lang);
         const SettingsSession other(
             result, lang == UiLanguage::English ? UiLanguage::Chinese : UiLanguage::English);
-        std::string error;
         for (const std::string& name : SettingsSession::Names()) {
             const JsonValue* v = options->Find(name);
             if (v == nullptr || v->text == session.Shown(name) || v->text == other.Shown(name))
                 continue;
-            if (!session.Set(name, v->text, error)) {
-                return Status::Fail("options: " + error);
-            }
+            if (const Status set = session.Set(name, v->text); !set)
+                return Status::Fail("options: " + set.detail());
         }
-        if (!session.Store(result, error)) return Status::Fail("options: " + error);
+        if (const Status stored = session.Store(result); !stored)
+            return Status::Fail("options: " + stored.detail());
     }
     image = result;
     return Status::Ok();

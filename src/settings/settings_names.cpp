@@ -4,6 +4,7 @@
 
 #include "model/channel_table.h"
 #include "model/numbers.h"
+#include "model/result.h"
 #include "model/text.h"
 #include "settings/dialog_number.h"
 
@@ -89,17 +90,13 @@ int PositionIn(const std::vector<std::string>& items, const std::vector<std::str
 
 // Picks an item of a drop-down list. An empty value keeps a list that
 // shows no selection as it is (a list cannot be emptied by the user).
-bool PickItem(const std::string& name, const std::vector<std::string>& items,
-              const std::vector<std::string>& others, int current, const std::string& value,
-              int& position, std::string& error) {
-    if (value.empty() && current < 0) {
-        position = current;
-        return true;
-    }
-    position = PositionIn(items, others, value);
-    if (position >= 0) return true;
-    error = name + ": '" + value + "' is not one of: " + Accepted(items, others);
-    return false;
+Result<int> PickItem(const std::string& name, const std::vector<std::string>& items,
+                     const std::vector<std::string>& others, int current,
+                     const std::string& value) {
+    if (value.empty() && current < 0) return current;
+    const int position = PositionIn(items, others, value);
+    if (position >= 0) return position;
+    return Status::Fail(name + ": '" + value + "' is not one of: " + Accepted(items, others));
 }
 
 bool IsDigits(const std::string& s) {
@@ -164,64 +161,58 @@ std::string SettingsSession::Shown(const std::string& name) const {
     return {};
 }
 
-bool SettingsSession::Set(const std::string& name, const std::string& value, std::string& error) {
+Status SettingsSession::Set(const std::string& name, const std::string& value) {
     const Entry* e = Find(name);
     if (e == nullptr) {
-        error = "unknown setting '" + name + "'";
-        return false;
+        return Status::Fail("unknown setting '" + name + "'");
     }
-    int position = -1;
     switch (e->kind) {
         case Kind::Feature: {
             const auto list = static_cast<FeatureList>(e->which);
-            if (!PickItem(name, FeatureListItems(list, lang_), FeatureListItems(list, Other(lang_)),
-                          features_[list], value, position, error)) {
-                return false;
-            }
-            features_[list] = position;
+            const Result<int> picked =
+                PickItem(name, FeatureListItems(list, lang_), FeatureListItems(list, Other(lang_)),
+                         features_[list], value);
+            if (!picked) return picked.status();
+            features_[list] = *picked;
             featuresTouched_ = true;
-            return true;
+            return Status::Ok();
         }
         case Kind::Check: {
             if (value != "on" && value != "off") {
-                error = name + ": '" + value + "' is not one of: on, off";
-                return false;
+                return Status::Fail(name + ": '" + value + "' is not one of: on, off");
             }
             (e->which == kBeep ? features_.beep : features_.batterySaver) = value == "on";
             featuresTouched_ = true;
-            return true;
+            return Status::Ok();
         }
         case Kind::SideKey: {
             int& key = e->which == 1 ? keys_.key1 : keys_.key2;
-            if (!PickItem(name, SideKeyItems(lang_), SideKeyItems(Other(lang_)), key, value,
-                          position, error)) {
-                return false;
-            }
-            key = position;
+            const Result<int> picked =
+                PickItem(name, SideKeyItems(lang_), SideKeyItems(Other(lang_)), key, value);
+            if (!picked) return picked.status();
+            key = *picked;
             keysTouched_ = true;
-            return true;
+            return Status::Ok();
         }
         case Kind::Priority: {
             ScanInfoForm& form = scan_.form();
-            if (!PickItem(name, PriorityItems(lang_), PriorityItems(Other(lang_)), form.priority,
-                          value, position, error)) {
-                return false;
-            }
+            const Result<int> picked = PickItem(name, PriorityItems(lang_),
+                                                PriorityItems(Other(lang_)), form.priority, value);
+            if (!picked) return picked.status();
             // Picking the item already shown changes nothing.
-            if (position != form.priority) scan_.SelectPriority(position);
+            if (*picked != form.priority) scan_.SelectPriority(*picked);
             scanTouched_ = true;
-            return true;
+            return Status::Ok();
         }
         case Kind::Revert: {
             ScanInfoForm& form = scan_.form();
-            if (!PickItem(name, form.revertItems, RevertItems(form.priority, Other(lang_)),
-                          form.revert, value, position, error)) {
-                error += " (the choices depend on priority)";
-                return false;
-            }
-            form.revert = position;
+            const Result<int> picked =
+                PickItem(name, form.revertItems, RevertItems(form.priority, Other(lang_)),
+                         form.revert, value);
+            if (!picked) return Status::Fail(picked.detail() + " (the choices depend on priority)");
+            form.revert = *picked;
             scanTouched_ = true;
-            return true;
+            return Status::Ok();
         }
         case Kind::Edit:
             break;
@@ -233,18 +224,16 @@ bool SettingsSession::Set(const std::string& name, const std::string& value, std
     if (field == ScanField::PriorityChannel) {
         if (!form.priorityChannelEnabled) {
             if (!TrimBlanks(value).empty()) {
-                error = name + " can only be set with priority=Fixed; it stays empty";
-                return false;
+                return Status::Fail(name + " can only be set with priority=Fixed; it stays empty");
             }
-            return true;
+            return Status::Ok();
         }
         if (value.size() > 2) {
-            error =
-                name + ": '" + value + "' is too long; the field holds a channel number 1 to 16";
-            return false;
+            return Status::Fail(name + ": '" + value +
+                                "' is too long; the field holds a channel number 1 to 16");
         }
         form.priorityChannel = value;
-        return true;
+        return Status::Ok();
     }
 
     const bool lookBack = field == ScanField::LookBackA || field == ScanField::LookBackB;
@@ -256,25 +245,24 @@ bool SettingsSession::Set(const std::string& name, const std::string& value, std
     const bool isNumber =
         lookBack ? ReadDialogDouble(value, x) : IsDigits(value) && ReadDialogInt(value, v);
     if (!isNumber) {
-        error = name + ": '" + value + "' is not accepted; use " + accepted;
-        return false;
+        return Status::Fail(name + ": '" + value + "' is not accepted; use " + accepted);
     }
     if (lookBack && !form.lookBackEnabled) {
         // A disabled edit keeps its text and is never corrected, so the time
         // it shows is accepted as it stands, also one outside 0.5 to 5 that
         // an image can hold.
         if (FormatDialogDouble(x) != form.Text(field)) {
-            error = name + " can only be changed with priority=Fixed; it stays " + form.Text(field);
-            return false;
+            return Status::Fail(name + " can only be changed with priority=Fixed; it stays " +
+                                form.Text(field));
         }
-        return true;
+        return Status::Ok();
     }
     form.Text(field) = value;
     scan_.LeaveField(field);
-    return true;
+    return Status::Ok();
 }
 
-bool SettingsSession::Store(RadioImage& image, std::string& error) {
+Status SettingsSession::Store(RadioImage& image) {
     RadioImage result = image;
     if (featuresTouched_) StoreOptionalFeatures(features_, result);
     if (keysTouched_) StoreSideKeys(keys_, result);
@@ -282,13 +270,13 @@ bool SettingsSession::Store(RadioImage& image, std::string& error) {
         const ScanOutcome out = scan_.Ok(result);
         if (out.refused) {
             const std::string shown(TrimBlanks(scan_.form().priorityChannel));
-            error = "priority-channel: '" + shown + "' is refused (" + out.RefusalMessage(lang_) +
-                    "); with priority=Fixed use a programmed channel: " + ProgrammedChannels(image);
-            return false;
+            return Status::Fail(
+                "priority-channel: '" + shown + "' is refused (" + out.RefusalMessage(lang_) +
+                "); with priority=Fixed use a programmed channel: " + ProgrammedChannels(image));
         }
     }
     image = result;
-    return true;
+    return Status::Ok();
 }
 
 }  // namespace qm530

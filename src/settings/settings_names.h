@@ -5,6 +5,7 @@
 
 #include "model/language.h"
 #include "model/radio_image.h"
+#include "model/status.h"
 #include "settings/optional_features.h"
 #include "settings/scan_info.h"
 #include "settings/side_keys.h"
@@ -31,12 +32,12 @@ class SettingsSession {
     // Sets a setting: a list item in either language, on/off, or a number
     // that gets the corrections of leaving the edit. A value the dialog
     // could not hold fails with a message naming the accepted values.
-    bool Set(const std::string& name, const std::string& value, std::string& error);
+    Status Set(const std::string& name, const std::string& value);
 
     // OK of each dialog that Set touched, on a copy of `image` that
     // replaces it only when every OK succeeds. Fails with a message when
     // the Scan Information dialog refuses its priority channel.
-    bool Store(RadioImage& image, std::string& error);
+    Status Store(RadioImage& image);
 
   private:
     UiLanguage lang_;

@@ -55,9 +55,8 @@ class CompareFixture : public ::testing::Test {
         other = base;
         SetRx(other, 3, "146.52");
         SettingsSession settings(other, UiLanguage::English);
-        std::string error;
-        ASSERT_TRUE(settings.Set("tot", "600s", error)) << error;
-        ASSERT_TRUE(settings.Store(other, error)) << error;
+        ASSERT_TRUE(settings.Set("tot", "600s").ok());
+        ASSERT_TRUE(settings.Store(other).ok());
         otherPath = dir.filePath(QStringLiteral("b.dat"));
         ASSERT_TRUE(SaveDatFile(otherPath.toStdString(), other));
 

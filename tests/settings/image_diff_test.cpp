@@ -44,9 +44,8 @@ TEST_F(ImageDiffTest, EachDifferenceSaysWhatItIsAbout) {
     SetChannel(b, 3, "146.52", "145.725");  // Rx only
     SetChannel(b, 16, "150.0", "150.0");    // a channel that was empty
     SettingsSession settings(b, kEn);
-    std::string error;
-    ASSERT_TRUE(settings.Set("tot", "600s", error)) << error;
-    ASSERT_TRUE(settings.Store(b, error)) << error;
+    ASSERT_TRUE(settings.Set("tot", "600s").ok());
+    ASSERT_TRUE(settings.Store(b).ok());
     b[0x3C4] = 0x12;
 
     const ImageDiff diff = DiffImages(a, b, kEn, ini);
