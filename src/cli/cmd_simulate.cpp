@@ -19,21 +19,19 @@ namespace {
 
 // Points `link` at `target`, replacing an older symbolic link in one step.
 // Anything else at `link` stays as it is.
-bool MakeLink(const std::string& link, const std::string& target, std::string& error) {
+Status MakeLink(const std::string& link, const std::string& target) {
     struct stat st {};
-    if (::lstat(link.c_str(), &st) == 0 && !S_ISLNK(st.st_mode)) {
-        error = link + " exists and is not a symbolic link";
-        return false;
-    }
+    if (::lstat(link.c_str(), &st) == 0 && !S_ISLNK(st.st_mode))
+        return Status::Fail(link + " exists and is not a symbolic link");
     const std::string temporary = link + ".tmp" + std::to_string(::getpid());
     ::unlink(temporary.c_str());
     if (::symlink(target.c_str(), temporary.c_str()) != 0 ||
         ::rename(temporary.c_str(), link.c_str()) != 0) {
-        error = link + ": " + std::strerror(errno);
+        const Status failed = Status::Fail(link + ": " + std::strerror(errno));
         ::unlink(temporary.c_str());
-        return false;
+        return failed;
     }
-    return true;
+    return Status::Ok();
 }
 
 void RemoveLink(const std::string& link, const std::string& target) {
@@ -126,9 +124,9 @@ int RunSimulate(Context& ctx) {
             std::lock_guard<std::mutex> lock(*outputLock);
             ctx.out << device << std::endl;
         }
-        std::string error;
-        if (!linkPath.empty() && !MakeLink(linkPath, device, error)) {
-            PrintError(ctx.err, "simulate: " + error);
+        if (const Status linked = linkPath.empty() ? Status::Ok() : MakeLink(linkPath, device);
+            !linked) {
+            PrintError(ctx.err, "simulate: " + linked.detail());
             return exitcode::kFailed;
         }
         {
