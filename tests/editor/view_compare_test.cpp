@@ -21,7 +21,7 @@
 #include "model/program_doc.h"
 #include "settings/settings_names.h"
 #include "sim/virtual_radio.h"
-#include "support/gui_fixture.h"
+#include "support/frame_fixture.h"
 #include "ui/command_ids.h"
 #include "watched_port.h"
 
@@ -36,16 +36,12 @@ void SetRx(RadioImage& image, int channel, const std::string& rx) {
     GridToImage(table, image);
 }
 
-class CompareFixture : public ::testing::Test {
+class CompareFixture : public FrameFixture {
   protected:
-    explicit CompareFixture(const char* language = "English") : h(ProgramIni(language)) {}
+    explicit CompareFixture(const char* language = "English") : FrameFixture(language) {}
     void SetUp() override {
-        ASSERT_TRUE(h.Start());
-        frame = h.Frame();
-        frame->showNormal();
-        QApplication::setActiveWindow(frame);
-        view = frame->ActiveView();
-        ASSERT_NE(view, nullptr);
+        FrameFixture::SetUp();
+        if (HasFatalFailure()) return;
         ASSERT_TRUE(dir.isValid());
         // The new document's image: a model and band that the Program.ini lists.
         RadioImage base = view->GetDocument()->Image;
@@ -72,13 +68,8 @@ class CompareFixture : public ::testing::Test {
     // A click on the cell (1-based), then text typed into its editor.
     void Edit(int row, int column, const QString& text) {
         QApplication::setActiveWindow(frame);
-        const QModelIndex index = grid->model()->index(row - 1, column - 1);
-        const QPoint centre = grid->visualRect(index).center();
-        QWidget* target = grid->viewport()->childAt(centre);
-        if (target == nullptr) target = grid->viewport();
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(grid->viewport(), centre));
-        QTest::keyClicks(QApplication::focusWidget(), text);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        Click(row, column);
+        TypeAndEnter(text);
     }
 
     // Alt+F, then M, as a person types them.
@@ -130,10 +121,6 @@ class CompareFixture : public ::testing::Test {
         return cells;
     }
 
-    Harness h;
-    CMainFrame* frame = nullptr;
-    CProgramView* view = nullptr;
-    CChannelGrid* grid = nullptr;
     QTemporaryDir dir;
     QString basePath;
     QString otherPath;

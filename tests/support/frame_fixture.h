@@ -18,6 +18,7 @@ namespace qm530::test {
 
 class FrameFixture : public ::testing::Test {
   protected:
+    explicit FrameFixture(const char* language = "English") : h(ProgramIni(language)) {}
     void SetUp() override {
         ASSERT_TRUE(h.Start());
         frame = h.Frame();
@@ -41,7 +42,7 @@ class FrameFixture : public ::testing::Test {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
 
-    Harness h{ProgramIni("English")};
+    Harness h;
     CMainFrame* frame = nullptr;
     CProgramView* view = nullptr;
     CChannelGrid* grid = nullptr;
