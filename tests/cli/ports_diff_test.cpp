@@ -6,6 +6,7 @@
 
 #include "clone_process.h"
 #include "model/radio_image.h"
+#include "support/fake_sysfs.h"
 
 namespace qm530 {
 namespace {
@@ -16,11 +17,6 @@ using test::RunQm530;
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
-}
-
-void Write(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path) << text << '\n';
 }
 
 class Tree : public ::testing::Test {
@@ -36,33 +32,11 @@ class Tree : public ::testing::Test {
 // A USB cable on ttyUSB0 as the kernel shows it, a built-in ttyS0 with a
 // UART, a ttyS1 without one, and a ttyUSB1 whose /dev node is gone.
 TEST_F(Tree, PortsListsTheDevicesOfAFakeSysfs) {
-    const fs::path usb = fs::path(root) / "sys/devices/pci0000:00/0000:00:14.0/usb1/1-2";
-    Write(usb / "idVendor", "0403");
-    Write(usb / "idProduct", "6001");
-    Write(usb / "manufacturer", "FTDI");
-    Write(usb / "product", "FT232R USB UART");
-    Write(usb / "serial", "A50285BI");
-    const fs::path port = usb / "1-2:1.0/ttyUSB0";
-    fs::create_directories(port / "tty/ttyUSB0");
-    fs::create_directory_symlink("../../../ttyUSB0", port / "tty/ttyUSB0/device");
-    fs::create_directories(fs::path(root) / "sys/class/tty");
-    fs::create_directory_symlink(
-        "../../devices/pci0000:00/0000:00:14.0/usb1/1-2/1-2:1.0/ttyUSB0/tty/ttyUSB0",
-        fs::path(root) / "sys/class/tty/ttyUSB0");
-    const fs::path platform = fs::path(root) / "sys/devices/platform/serial8250";
-    for (const char* name : {"ttyS0", "ttyS1", "ttyUSB1"}) {
-        const fs::path node = fs::path(root) / "sys/class/tty" / name;
-        fs::create_directories(node);
-        fs::create_directories(platform);
-        fs::create_directory_symlink(platform, node / "device");
-        Write(node / "type", std::string(name) == "ttyS1" ? "0" : "4");
-    }
-    Write(fs::path(root) / "dev/ttyUSB0", "");
-    Write(fs::path(root) / "dev/ttyS0", "");
-    Write(fs::path(root) / "dev/ttyS1", "");
-    const std::string byId = "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
-    fs::create_directories(fs::path(root) / "dev/serial/by-id");
-    fs::create_symlink("../../ttyUSB0", fs::path(root) / "dev/serial/by-id" / byId);
+    test::AddFakeUsbCable(root);
+    test::AddFakeBuiltInPort(root, "ttyS0", "4", true);
+    test::AddFakeBuiltInPort(root, "ttyS1", "0", true);
+    test::AddFakeBuiltInPort(root, "ttyUSB1", "4", false);
+    const std::string byId = test::kFakeCableById;
     const std::string ini = root + "/Program.ini";
     std::ofstream(ini) << "[Ports]\nCOM3=/dev/serial/by-id/" << byId << "\nCOM4=/dev/ttyS0\n";
 

@@ -14,6 +14,7 @@
 #include "link/port_device.h"
 #include "link_gui_env.h"
 #include "sim/pseudo_terminal.h"
+#include "support/fake_sysfs.h"
 
 namespace qm530::test {
 namespace {
@@ -166,41 +167,16 @@ TEST_F(ComSetupDlgTest, ArrowsMoveAmongEnabledPortsAndTabLeavesTheGroup) {
 class FakeSerialTree {
   public:
     FakeSerialTree() {
-        namespace fs = std::filesystem;
-        const fs::path root = Root();
-        const fs::path usb = root / "sys/devices/pci0000:00/usb1/1-2";
-        Write(usb / "idVendor", "0403");
-        Write(usb / "idProduct", "6001");
-        Write(usb / "manufacturer", "FTDI");
-        Write(usb / "product", "FT232R USB UART");
-        Write(usb / "serial", "A50285BI");
-        const fs::path tty = usb / "1-2:1.0/ttyUSB0";
-        fs::create_directories(tty / "tty/ttyUSB0");
-        fs::create_directory_symlink("../../../ttyUSB0", tty / "tty/ttyUSB0/device");
-        fs::create_directories(root / "sys/class/tty");
-        fs::create_directory_symlink(
-            "../../devices/pci0000:00/usb1/1-2/1-2:1.0/ttyUSB0/tty/ttyUSB0",
-            root / "sys/class/tty/ttyUSB0");
-        const fs::path platform = root / "sys/devices/platform/serial8250";
-        fs::create_directories(platform);
-        fs::create_directories(root / "sys/class/tty/ttyS0");
-        fs::create_directory_symlink(platform, root / "sys/class/tty/ttyS0/device");
-        Write(root / "sys/class/tty/ttyS0/type", "4");
-        Write(root / "dev/ttyUSB0", "");
-        Write(root / "dev/ttyS0", "");
-        fs::create_directories(root / "dev/serial/by-id");
-        fs::create_symlink("../../ttyUSB0", root / "dev/serial/by-id" / kById);
+        test::AddFakeUsbCable(Root());
+        test::AddFakeBuiltInPort(Root(), "ttyS0", "4", true);
     }
     std::string Root() const { return dir.path().toStdString(); }
 
-    static constexpr const char* kById = "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
-    static std::string ByIdPath() { return std::string("/dev/serial/by-id/") + kById; }
+    static std::string ByIdPath() {
+        return std::string("/dev/serial/by-id/") + test::kFakeCableById;
+    }
 
   private:
-    static void Write(const std::filesystem::path& path, const std::string& text) {
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path) << text << '\n';
-    }
     QTemporaryDir dir;
 };
 
