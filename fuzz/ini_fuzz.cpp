@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 #include "fuzz_temp.h"
 
 namespace {

@@ -14,8 +14,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/core/ini_file.h"
-#include "app/core/registry.h"
+#include "config/ini_file.h"
+#include "config/registry.h"
 #include "link/gui_transfer_host.h"
 #include "link/posix_serial_port.h"
 #include "link/process_dlg.h"

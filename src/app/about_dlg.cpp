@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/core/program_version.h"
+#include "config/program_version.h"
 #include "app/language_pack.h"
 #include "ui/app_context.h"
 #include "ui/window_caption.h"

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 #include "ui/app_context.h"
 #include "ui/command_ids.h"
 #include "ui/f1_help.h"

@@ -36,9 +36,9 @@ file(GLOB QM530_TR_SOURCES
     ${PROJECT_SOURCE_DIR}/src/app/*.cpp ${PROJECT_SOURCE_DIR}/src/ui/*.cpp
     ${PROJECT_SOURCE_DIR}/src/editor/*.cpp ${PROJECT_SOURCE_DIR}/src/link/*.cpp
     ${PROJECT_SOURCE_DIR}/src/settings/*.cpp)
-qt_add_lupdate(qm530_gui TS_FILES ${QM530_TS_EN} ${QM530_TS_ZH} SOURCES ${QM530_TR_SOURCES}
+qt_add_lupdate(qm530_app_gui TS_FILES ${QM530_TS_EN} ${QM530_TS_ZH} SOURCES ${QM530_TR_SOURCES}
     OPTIONS -no-obsolete -locations none)
-qt_add_lrelease(qm530_gui TS_FILES ${QM530_TS_EN} ${QM530_TS_ZH} QM_FILES_OUTPUT_VARIABLE qm530_qm_files)
+qt_add_lrelease(qm530_app_gui TS_FILES ${QM530_TS_EN} ${QM530_TS_ZH} QM_FILES_OUTPUT_VARIABLE qm530_qm_files)
 set(QM530_TS_CHECK ${CMAKE_CURRENT_BINARY_DIR}/qm530_zh.ts.checked)
 add_custom_command(
     OUTPUT ${QM530_TS_CHECK}

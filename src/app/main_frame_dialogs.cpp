@@ -3,7 +3,7 @@
 // and the hooks do nothing.
 #include <QCoreApplication>
 
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 #include "app/language_dlg.h"
 #include "app/main_frame.h"
 #include "editor/program_view.h"

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 
 #include "app/child_frame.h"
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 #include "app/main_frame.h"
 #include "app/mdi_client.h"
 #include "editor/program_view.h"

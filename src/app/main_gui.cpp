@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QStringList>
 
-#include "app/core/data_dirs.h"
-#include "app/core/ini_file.h"
+#include "config/data_dirs.h"
+#include "config/ini_file.h"
 #include "app/program_app.h"
 #include "ui/app_context.h"
 #include "ui/settings_registry.h"

@@ -7,8 +7,8 @@
 #include <QImageReader>
 #include <QMenu>
 
-#include "app/core/data_dirs.h"
-#include "app/core/ini_file.h"
+#include "config/data_dirs.h"
+#include "config/ini_file.h"
 #include "app/main_frame.h"
 #include "model/messages.h"
 #include "model/numbers.h"

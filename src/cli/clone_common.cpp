@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 #include "cli/command_util.h"
 #include "link/port_name.h"
 #include "model/numbers.h"

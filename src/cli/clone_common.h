@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 #include "cli/args.h"
 #include "cli/command.h"
 #include "cli/command_util.h"

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
 #include "cli/json_value.h"

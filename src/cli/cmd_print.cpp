@@ -3,7 +3,7 @@
 
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
-#include "editor/print_renderer.h"
+#include "print/print_renderer.h"
 
 namespace qm530::cli {
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/core/data_dirs.h"
+#include "config/data_dirs.h"
 #include "model/channel_words.h"
 
 namespace qm530::cli {

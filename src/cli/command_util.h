@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 #include "cli/args.h"
 #include "cli/command.h"
 #include "model/radio_image.h"

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "app/core/program_version.h"
+#include "config/program_version.h"
 #include "cli/args.h"
 #include "cli/command.h"
 #include "cli/commands_list.h"

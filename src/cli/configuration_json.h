@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 #include "model/band.h"
 #include "model/language.h"
 #include "model/radio_image.h"

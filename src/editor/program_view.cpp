@@ -14,10 +14,10 @@
 #include <fstream>
 #include <system_error>
 
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 #include "editor/channel_editor.h"
 #include "editor/channel_grid.h"
-#include "editor/print_renderer.h"
+#include "print/print_renderer.h"
 #include "editor/view_commands.h"
 #include "link/com_setup_dlg.h"
 #include "link/gui_transfer_host.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "editor/edit_history.h"
-#include "editor/print_layout.h"
+#include "print/print_layout.h"
 #include "link/transfer.h"
 #include "model/channel_table.h"
 #include "model/status.h"

@@ -17,8 +17,8 @@
 #include <iterator>
 #include <system_error>
 
-#include "app/core/ini_file.h"
-#include "app/core/registry.h"
+#include "config/ini_file.h"
+#include "config/registry.h"
 #include "link/port_name.h"
 #include "link/posix_serial_port.h"
 #include "ui/app_context.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 #include "link/port_name.h"
 
 namespace qm530::link {

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 
 namespace qm530::link {
 

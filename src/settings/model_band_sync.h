@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 #include "model/band.h"
 #include "model/radio_image.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 #include "model/band.h"
 #include "model/radio_image.h"
 

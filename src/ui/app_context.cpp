@@ -2,8 +2,8 @@
 
 #include <QPrinter>
 
-#include "app/core/data_dirs.h"
-#include "app/core/ini_file.h"
+#include "config/data_dirs.h"
+#include "config/ini_file.h"
 
 namespace qm530 {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "app/core/registry.h"
+#include "config/registry.h"
 #include "model/language.h"
 #include "ui/help_system.h"
 #include "ui/shell_events.h"

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <string>
 
-#include "app/core/help_topics.h"
+#include "config/help_topics.h"
 
 namespace qm530 {
 

@@ -3,7 +3,7 @@
 #include <QSettings>
 #include <QString>
 
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 
 namespace qm530 {
 

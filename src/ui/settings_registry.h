@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/registry.h"
+#include "config/registry.h"
 
 namespace qm530 {
 

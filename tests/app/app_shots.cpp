@@ -13,8 +13,8 @@
 
 #include "app/about_dlg.h"
 #include "app/child_frame.h"
-#include "app/core/ini_file.h"
-#include "app/core/registry.h"
+#include "config/ini_file.h"
+#include "config/registry.h"
 #include "app/main_frame.h"
 #include "app/navigation_bar.h"
 #include "app/program_app.h"

@@ -6,7 +6,7 @@
 #include <QSettings>
 #include <QTextBrowser>
 
-#include "app/core/help_topics.h"
+#include "config/help_topics.h"
 #include "app/language_dlg.h"
 #include "app/language_pack.h"
 #include "editor/program_view.h"

@@ -14,8 +14,8 @@
 #include <cstdio>
 
 #include "app/child_frame.h"
-#include "app/core/ini_file.h"
-#include "app/core/registry.h"
+#include "config/ini_file.h"
+#include "config/registry.h"
 #include "app/main_frame.h"
 #include "app/program_app.h"
 #include "editor/cell_editors.h"

@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "app/core/ini_file.h"
-#include "app/core/registry.h"
+#include "config/ini_file.h"
+#include "config/registry.h"
 #include "editor/program_view.h"
 #include "model/program_doc.h"
 #include "model/radio_image.h"

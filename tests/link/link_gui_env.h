@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "app/core/ini_file.h"
-#include "app/core/registry.h"
+#include "config/ini_file.h"
+#include "config/registry.h"
 #include "ui/app_context.h"
 #include "ui/scripted_ui_services.h"
 

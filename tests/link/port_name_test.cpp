@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/core/data_dirs.h"
-#include "app/core/ini_file.h"
+#include "config/data_dirs.h"
+#include "config/ini_file.h"
 
 namespace qm530::test {
 namespace {

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 #include "ui/app_context.h"
 #include "ui/scripted_ui_services.h"
 

@@ -14,8 +14,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/core/ini_file.h"
-#include "app/core/registry.h"
+#include "config/ini_file.h"
+#include "config/registry.h"
 #include "app/language_pack.h"
 #include "model/radio_image.h"
 #include "settings/optional_features_dlg.h"

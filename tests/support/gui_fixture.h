@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
-#include "app/core/ini_file.h"
-#include "app/core/registry.h"
+#include "config/ini_file.h"
+#include "config/registry.h"
 #include "app/main_frame.h"
 #include "app/program_app.h"
 #include "ui/app_context.h"

@@ -1,4 +1,4 @@
-#include "app/core/data_dirs.h"
+#include "config/data_dirs.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -8,8 +8,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/core/ini_file.h"
-#include "app/core/program_version.h"
+#include "config/ini_file.h"
+#include "config/program_version.h"
 
 namespace qm530 {
 namespace {

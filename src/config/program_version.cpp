@@ -1,4 +1,4 @@
-#include "app/core/program_version.h"
+#include "config/program_version.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "editor/print_layout.h"
+#include "print/print_layout.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <string>
 
-#include "editor/print_layout.h"
+#include "print/print_layout.h"
 #include "model/status.h"
 
 class QPagedPaintDevice;

@@ -1,5 +1,5 @@
 // The program's own directory.
-#include "app/core/exe_dir.h"
+#include "config/exe_dir.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "app/core/help_topics.h"
+#include "config/help_topics.h"
 
 #include <sstream>
 

@@ -1,4 +1,4 @@
-#include "editor/print_layout.h"
+#include "print/print_layout.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

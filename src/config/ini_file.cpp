@@ -1,5 +1,5 @@
 // The INI store; see ini_file.h.
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,7 +13,7 @@
 #include <system_error>
 #include <utility>
 
-#include "app/core/exe_dir.h"
+#include "config/exe_dir.h"
 #include "model/atomic_file.h"
 #include "model/text.h"
 

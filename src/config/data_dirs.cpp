@@ -1,5 +1,5 @@
 // Where the program's files are found; see data_dirs.h.
-#include "app/core/data_dirs.h"
+#include "config/data_dirs.h"
 
 #include <unistd.h>
 
@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/core/exe_dir.h"
-#include "app/core/ini_file.h"
+#include "config/exe_dir.h"
+#include "config/ini_file.h"
 
 namespace qm530 {
 

@@ -1,4 +1,4 @@
-#include "app/core/ini_file.h"
+#include "config/ini_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/exe_dir.h"
+#include "config/exe_dir.h"
 
 namespace qm530 {
 namespace {

@@ -1,4 +1,4 @@
-#include "editor/print_renderer.h"
+#include "print/print_renderer.h"
 
 #include <QBuffer>
 #include <QByteArray>
