@@ -14,7 +14,7 @@
 
 namespace {
 
-using qm530::CIniFile;
+using qm530::config::CIniFile;
 
 constexpr std::size_t kMaxNames = 32;
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
@@ -28,15 +28,15 @@ void Check(bool condition) {
     if (!condition) std::abort();
 }
 
-void LookUp(const CIniFile& ini, const std::string& section, const std::string& key) {
+void LookUp(const config::CIniFile& ini, const std::string& section, const std::string& key) {
     const std::string value = ini.GetValue(section, key, " default ");
     for (int index = -1; index < 3; ++index) {
         (void)ini.GetListItem(section, key, index, '|');
         (void)ini.GetListItem(section, key, index, ',');
     }
     std::vector<std::string> items;
-    CIniFile::SplitList(value, '|', items);
-    CIniFile::SplitList(key, '=', items);
+    config::CIniFile::SplitList(value, '|', items);
+    config::CIniFile::SplitList(key, '=', items);
     (void)ini.GetValue(key);
 }
 
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool noCase = size == 0 || (data[0] & 1) == 0;
     const std::string path = qm530::fuzz::WriteScratchFile("fuzz.ini", bytes);
 
-    CIniFile ini;
+    config::CIniFile ini;
     Check(ini.Load(path, false, noCase, false).ok());
 
     std::vector<std::string> sections{""};
@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string written = ReadFile(path);
 
     // Read it back and add one entry: the file must grow by exactly that entry.
-    CIniFile again;
+    config::CIniFile again;
     Check(again.Load(path, false, noCase, false).ok());
     std::vector<std::string> before;
     again.GetSectionNames(before);

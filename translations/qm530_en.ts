@@ -37,22 +37,7 @@
     </message>
 </context>
 <context>
-    <name>qm530::CAboutDlg</name>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>qm530::CComSetupDlg</name>
-    <message>
-        <source>COM Setup</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COM</source>
-        <translation type="unfinished"></translation>
-    </message>
+    <name>qm530::MessageBox</name>
     <message>
         <source>OK</source>
         <translation type="unfinished"></translation>
@@ -62,185 +47,35 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Device &amp;%1:</source>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Discard</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Default (%1)</source>
+        <source>&amp;Yes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Set by the environment variable %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not among the serial devices found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not present</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>serial %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>built-in serial port</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>you may not open it: join group %1</source>
+        <source>&amp;No</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>qm530::CCompareDlg</name>
-    <message>
-        <source>Compare</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the radio</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Document compared with %1:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The configurations are the same.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Document (before the arrow) compared with %1 (after it):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>qm530::CCompareSourceDlg</name>
-    <message>
-        <source>Compare</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compare the document with</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a &amp;file (.dat)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the &amp;radio (read it first)</source>
-        <translation type="unfinished"></translation>
-    </message>
+    <name>qm530::app::CAboutDlg</name>
     <message>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
-    <name>qm530::CImportPreviewDlg</name>
-    <message>
-        <source>Import Channel List</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>By &amp;location (row Location n goes to channel n)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Renumbered in file order from channel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Clear the channels the file does not name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Line</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What changes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>new</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>changed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>unchanged</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>refused: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>skipped: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cleared (no row names it)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; note: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 new, %2 changed, %3 unchanged, %4 cleared, %5 refused, %6 skipped.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rows refused: %1. They will be left out; OK imports the others.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Line %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Channel %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Line %1, channel %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>qm530::CLanguageDlg</name>
+    <name>qm530::app::CLanguageDlg</name>
     <message>
         <source>Language</source>
         <translation type="unfinished"></translation>
@@ -263,7 +98,7 @@
     </message>
 </context>
 <context>
-    <name>qm530::CMainFrame</name>
+    <name>qm530::app::CMainFrame</name>
     <message>
         <source>&amp;Import...</source>
         <translation type="unfinished"></translation>
@@ -661,14 +496,275 @@ Transfer Trace</source>
     </message>
 </context>
 <context>
-    <name>qm530::CNavigationBar</name>
+    <name>qm530::app::CNavigationBar</name>
     <message>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>qm530::COptionalFeaturesDlg</name>
+    <name>qm530::app::CPrintSetupDlg</name>
+    <message>
+        <source>Print Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no printer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No printer is installed. Print and Print Preview keep working with the PDF file printer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;ortrait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pr&amp;inter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;aper:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orientation:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm530::editor::CCompareDlg</name>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Document compared with %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The configurations are the same.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Document (before the arrow) compared with %1 (after it):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm530::editor::CCompareSourceDlg</name>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare the document with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a &amp;file (.dat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the &amp;radio (read it first)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm530::editor::CImportPreviewDlg</name>
+    <message>
+        <source>Import Channel List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By &amp;location (row Location n goes to channel n)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Renumbered in file order from channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear the channels the file does not name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skipped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cleared (no row names it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; note: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 new, %2 changed, %3 unchanged, %4 cleared, %5 refused, %6 skipped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows refused: %1. They will be left out; OK imports the others.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1, channel %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm530::link::CComSetupDlg</name>
+    <message>
+        <source>COM Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device &amp;%1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set by the environment variable %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not among the serial devices found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>you may not open it: join group %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm530::link::CProcessDlg</name>
+    <message>
+        <source>Process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm530::link::GuiTransferHost</name>
+    <message>
+        <source>A trace of this transfer is in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm530::settings::COptionalFeaturesDlg</name>
     <message>
         <source>Squelch Tune</source>
         <translation type="unfinished"></translation>
@@ -723,7 +819,7 @@ Transfer Trace</source>
     </message>
 </context>
 <context>
-    <name>qm530::CPasswordDlg</name>
+    <name>qm530::settings::CPasswordDlg</name>
     <message>
         <source>Password</source>
         <translation type="unfinished"></translation>
@@ -738,65 +834,7 @@ Transfer Trace</source>
     </message>
 </context>
 <context>
-    <name>qm530::CPrintSetupDlg</name>
-    <message>
-        <source>Print Setup</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>(no printer)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No printer is installed. Print and Print Preview keep working with the PDF file printer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>P&amp;ortrait</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Landscape</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pr&amp;inter:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>P&amp;aper:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Orientation:</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>qm530::CProcessDlg</name>
-    <message>
-        <source>Process</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>qm530::CProductInfoDlg</name>
+    <name>qm530::settings::CProductInfoDlg</name>
     <message>
         <source>Product Information</source>
         <translation type="unfinished"></translation>
@@ -823,7 +861,7 @@ Transfer Trace</source>
     </message>
 </context>
 <context>
-    <name>qm530::CScanInfoDlg</name>
+    <name>qm530::settings::CScanInfoDlg</name>
     <message>
         <source>Scan Infomation</source>
         <translation type="unfinished"></translation>
@@ -866,7 +904,7 @@ Transfer Trace</source>
     </message>
 </context>
 <context>
-    <name>qm530::CSideKeyDlg</name>
+    <name>qm530::settings::CSideKeyDlg</name>
     <message>
         <source>Side Key</source>
         <translation type="unfinished"></translation>
@@ -885,44 +923,6 @@ Transfer Trace</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>qm530::GuiTransferHost</name>
-    <message>
-        <source>A trace of this transfer is in %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>qm530::MessageBox</name>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Save</translation>
-    </message>
-    <message>
-        <source>&amp;Discard</source>
-        <translation>&amp;Discard</translation>
-    </message>
-    <message>
-        <source>&amp;Retry</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;No</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -37,22 +37,7 @@
     </message>
 </context>
 <context>
-    <name>qm530::CAboutDlg</name>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-</context>
-<context>
-    <name>qm530::CComSetupDlg</name>
-    <message>
-        <source>COM Setup</source>
-        <translation>串口设置</translation>
-    </message>
-    <message>
-        <source>COM</source>
-        <translation>串口</translation>
-    </message>
+    <name>qm530::MessageBox</name>
     <message>
         <source>OK</source>
         <translation>确定</translation>
@@ -62,185 +47,35 @@
         <translation>取消</translation>
     </message>
     <message>
-        <source>Device &amp;%1:</source>
-        <translation>设备(&amp;%1)：</translation>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <source>Default (%1)</source>
-        <translation>默认（%1）</translation>
+        <source>&amp;Discard</source>
+        <translation>放弃(&amp;D)</translation>
     </message>
     <message>
-        <source>Set by the environment variable %1</source>
-        <translation>由环境变量 %1 指定</translation>
+        <source>&amp;Retry</source>
+        <translation>重试(&amp;R)</translation>
     </message>
     <message>
-        <source>not among the serial devices found</source>
-        <translation>不在找到的串口设备中</translation>
+        <source>&amp;Yes</source>
+        <translation>是(&amp;Y)</translation>
     </message>
     <message>
-        <source>not present</source>
-        <translation>不存在</translation>
-    </message>
-    <message>
-        <source>serial %1</source>
-        <translation>序列号 %1</translation>
-    </message>
-    <message>
-        <source>built-in serial port</source>
-        <translation>内置串口</translation>
-    </message>
-    <message>
-        <source>you may not open it: join group %1</source>
-        <translation>您无权打开：请加入用户组 %1</translation>
+        <source>&amp;No</source>
+        <translation>否(&amp;N)</translation>
     </message>
 </context>
 <context>
-    <name>qm530::CCompareDlg</name>
-    <message>
-        <source>Compare</source>
-        <translation>比较</translation>
-    </message>
-    <message>
-        <source>the radio</source>
-        <translation>对讲机</translation>
-    </message>
-    <message>
-        <source>&amp;Document compared with %1:</source>
-        <translation>文档与 %1 比较(&amp;D):</translation>
-    </message>
-    <message>
-        <source>The configurations are the same.</source>
-        <translation>配置相同。</translation>
-    </message>
-    <message>
-        <source>&amp;Document (before the arrow) compared with %1 (after it):</source>
-        <translation>文档(箭头前)与 %1(箭头后)比较(&amp;D):</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>关闭</translation>
-    </message>
-</context>
-<context>
-    <name>qm530::CCompareSourceDlg</name>
-    <message>
-        <source>Compare</source>
-        <translation>比较</translation>
-    </message>
-    <message>
-        <source>Compare the document with</source>
-        <translation>文档比较对象</translation>
-    </message>
-    <message>
-        <source>a &amp;file (.dat)</source>
-        <translation>文件(.dat)(&amp;F)</translation>
-    </message>
-    <message>
-        <source>the &amp;radio (read it first)</source>
-        <translation>对讲机(先读取)(&amp;R)</translation>
-    </message>
+    <name>qm530::app::CAboutDlg</name>
     <message>
         <source>OK</source>
         <translation>确定</translation>
     </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
 </context>
 <context>
-    <name>qm530::CImportPreviewDlg</name>
-    <message>
-        <source>Import Channel List</source>
-        <translation>导入信道列表</translation>
-    </message>
-    <message>
-        <source>By &amp;location (row Location n goes to channel n)</source>
-        <translation>按位置(&amp;L)（Location 为 n 的行放入信道 n）</translation>
-    </message>
-    <message>
-        <source>&amp;Renumbered in file order from channel</source>
-        <translation>按文件顺序重新编号(&amp;R)，起始信道</translation>
-    </message>
-    <message>
-        <source>&amp;Clear the channels the file does not name</source>
-        <translation>清除文件中未列出的信道(&amp;C)</translation>
-    </message>
-    <message>
-        <source>Line</source>
-        <translation>行</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>信道</translation>
-    </message>
-    <message>
-        <source>What changes</source>
-        <translation>变化</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>new</source>
-        <translation>新增</translation>
-    </message>
-    <message>
-        <source>changed</source>
-        <translation>修改</translation>
-    </message>
-    <message>
-        <source>unchanged</source>
-        <translation>不变</translation>
-    </message>
-    <message>
-        <source>refused: %1</source>
-        <translation>拒绝：%1</translation>
-    </message>
-    <message>
-        <source>skipped: %1</source>
-        <translation>跳过：%1</translation>
-    </message>
-    <message>
-        <source>cleared (no row names it)</source>
-        <translation>清除（没有行指定它）</translation>
-    </message>
-    <message>
-        <source>; note: %1</source>
-        <translation>；注意：%1</translation>
-    </message>
-    <message>
-        <source>%1 new, %2 changed, %3 unchanged, %4 cleared, %5 refused, %6 skipped.</source>
-        <translation>新增 %1，修改 %2，不变 %3，清除 %4，拒绝 %5，跳过 %6。</translation>
-    </message>
-    <message>
-        <source>Rows refused: %1. They will be left out; OK imports the others.</source>
-        <translation>被拒绝的 %1 行将不导入；按“确定”导入其余各行。</translation>
-    </message>
-    <message>
-        <source>Line %1</source>
-        <translation>第 %1 行</translation>
-    </message>
-    <message>
-        <source>Channel %1</source>
-        <translation>信道 %1</translation>
-    </message>
-    <message>
-        <source>Line %1, channel %2</source>
-        <translation>第 %1 行，信道 %2</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1：%2</translation>
-    </message>
-</context>
-<context>
-    <name>qm530::CLanguageDlg</name>
+    <name>qm530::app::CLanguageDlg</name>
     <message>
         <source>Language</source>
         <translation>语言</translation>
@@ -263,7 +98,7 @@
     </message>
 </context>
 <context>
-    <name>qm530::CMainFrame</name>
+    <name>qm530::app::CMainFrame</name>
     <message>
         <source>&amp;Import...</source>
         <translation>导入(&amp;I)...</translation>
@@ -700,14 +535,275 @@ Transfer Trace</source>
     </message>
 </context>
 <context>
-    <name>qm530::CNavigationBar</name>
+    <name>qm530::app::CNavigationBar</name>
     <message>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
 </context>
 <context>
-    <name>qm530::COptionalFeaturesDlg</name>
+    <name>qm530::app::CPrintSetupDlg</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>打印设置</translation>
+    </message>
+    <message>
+        <source>(no printer)</source>
+        <translation>（无打印机）</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Print and Print Preview keep working with the PDF file printer.</source>
+        <translation>未安装打印机。打印和打印预览仍可使用 PDF 文件打印机。</translation>
+    </message>
+    <message>
+        <source>P&amp;ortrait</source>
+        <translation>纵向(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>横向(&amp;L)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Pr&amp;inter:</source>
+        <translation>打印机(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>P&amp;aper:</source>
+        <translation>纸张(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Orientation:</source>
+        <translation>方向：</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::editor::CCompareDlg</name>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>the radio</source>
+        <translation>对讲机</translation>
+    </message>
+    <message>
+        <source>&amp;Document compared with %1:</source>
+        <translation>文档与 %1 比较(&amp;D):</translation>
+    </message>
+    <message>
+        <source>The configurations are the same.</source>
+        <translation>配置相同。</translation>
+    </message>
+    <message>
+        <source>&amp;Document (before the arrow) compared with %1 (after it):</source>
+        <translation>文档(箭头前)与 %1(箭头后)比较(&amp;D):</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::editor::CCompareSourceDlg</name>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Compare the document with</source>
+        <translation>文档比较对象</translation>
+    </message>
+    <message>
+        <source>a &amp;file (.dat)</source>
+        <translation>文件(.dat)(&amp;F)</translation>
+    </message>
+    <message>
+        <source>the &amp;radio (read it first)</source>
+        <translation>对讲机(先读取)(&amp;R)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::editor::CImportPreviewDlg</name>
+    <message>
+        <source>Import Channel List</source>
+        <translation>导入信道列表</translation>
+    </message>
+    <message>
+        <source>By &amp;location (row Location n goes to channel n)</source>
+        <translation>按位置(&amp;L)（Location 为 n 的行放入信道 n）</translation>
+    </message>
+    <message>
+        <source>&amp;Renumbered in file order from channel</source>
+        <translation>按文件顺序重新编号(&amp;R)，起始信道</translation>
+    </message>
+    <message>
+        <source>&amp;Clear the channels the file does not name</source>
+        <translation>清除文件中未列出的信道(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>What changes</source>
+        <translation>变化</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>不变</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>拒绝：%1</translation>
+    </message>
+    <message>
+        <source>skipped: %1</source>
+        <translation>跳过：%1</translation>
+    </message>
+    <message>
+        <source>cleared (no row names it)</source>
+        <translation>清除（没有行指定它）</translation>
+    </message>
+    <message>
+        <source>; note: %1</source>
+        <translation>；注意：%1</translation>
+    </message>
+    <message>
+        <source>%1 new, %2 changed, %3 unchanged, %4 cleared, %5 refused, %6 skipped.</source>
+        <translation>新增 %1，修改 %2，不变 %3，清除 %4，拒绝 %5，跳过 %6。</translation>
+    </message>
+    <message>
+        <source>Rows refused: %1. They will be left out; OK imports the others.</source>
+        <translation>被拒绝的 %1 行将不导入；按“确定”导入其余各行。</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>信道 %1</translation>
+    </message>
+    <message>
+        <source>Line %1, channel %2</source>
+        <translation>第 %1 行，信道 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::link::CComSetupDlg</name>
+    <message>
+        <source>COM Setup</source>
+        <translation>串口设置</translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Device &amp;%1:</source>
+        <translation>设备(&amp;%1)：</translation>
+    </message>
+    <message>
+        <source>Default (%1)</source>
+        <translation>默认（%1）</translation>
+    </message>
+    <message>
+        <source>Set by the environment variable %1</source>
+        <translation>由环境变量 %1 指定</translation>
+    </message>
+    <message>
+        <source>not among the serial devices found</source>
+        <translation>不在找到的串口设备中</translation>
+    </message>
+    <message>
+        <source>not present</source>
+        <translation>不存在</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>序列号 %1</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>内置串口</translation>
+    </message>
+    <message>
+        <source>you may not open it: join group %1</source>
+        <translation>您无权打开：请加入用户组 %1</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::link::CProcessDlg</name>
+    <message>
+        <source>Process</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::link::GuiTransferHost</name>
+    <message>
+        <source>A trace of this transfer is in %1.</source>
+        <translation>本次传输的记录在 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::settings::COptionalFeaturesDlg</name>
     <message>
         <source>Squelch Tune</source>
         <translation>静噪调整</translation>
@@ -762,7 +858,7 @@ Transfer Trace</source>
     </message>
 </context>
 <context>
-    <name>qm530::CPasswordDlg</name>
+    <name>qm530::settings::CPasswordDlg</name>
     <message>
         <source>Password</source>
         <translation>密码</translation>
@@ -777,65 +873,7 @@ Transfer Trace</source>
     </message>
 </context>
 <context>
-    <name>qm530::CPrintSetupDlg</name>
-    <message>
-        <source>Print Setup</source>
-        <translation>打印设置</translation>
-    </message>
-    <message>
-        <source>(no printer)</source>
-        <translation>（无打印机）</translation>
-    </message>
-    <message>
-        <source>No printer is installed. Print and Print Preview keep working with the PDF file printer.</source>
-        <translation>未安装打印机。打印和打印预览仍可使用 PDF 文件打印机。</translation>
-    </message>
-    <message>
-        <source>P&amp;ortrait</source>
-        <translation>纵向(&amp;O)</translation>
-    </message>
-    <message>
-        <source>&amp;Landscape</source>
-        <translation>横向(&amp;L)</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Pr&amp;inter:</source>
-        <translation>打印机(&amp;I)：</translation>
-    </message>
-    <message>
-        <source>P&amp;aper:</source>
-        <translation>纸张(&amp;A)：</translation>
-    </message>
-    <message>
-        <source>Orientation:</source>
-        <translation>方向：</translation>
-    </message>
-</context>
-<context>
-    <name>qm530::CProcessDlg</name>
-    <message>
-        <source>Process</source>
-        <translation>进度</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-</context>
-<context>
-    <name>qm530::CProductInfoDlg</name>
+    <name>qm530::settings::CProductInfoDlg</name>
     <message>
         <source>Product Information</source>
         <translation>类型设置</translation>
@@ -862,7 +900,7 @@ Transfer Trace</source>
     </message>
 </context>
 <context>
-    <name>qm530::CScanInfoDlg</name>
+    <name>qm530::settings::CScanInfoDlg</name>
     <message>
         <source>Scan Infomation</source>
         <translation>扫描信息</translation>
@@ -905,7 +943,7 @@ Transfer Trace</source>
     </message>
 </context>
 <context>
-    <name>qm530::CSideKeyDlg</name>
+    <name>qm530::settings::CSideKeyDlg</name>
     <message>
         <source>Side Key</source>
         <translation>侧键设置</translation>
@@ -925,44 +963,6 @@ Transfer Trace</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
-    </message>
-</context>
-<context>
-    <name>qm530::GuiTransferHost</name>
-    <message>
-        <source>A trace of this transfer is in %1.</source>
-        <translation>本次传输的记录在 %1。</translation>
-    </message>
-</context>
-<context>
-    <name>qm530::MessageBox</name>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>保存(&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;Discard</source>
-        <translation>放弃(&amp;D)</translation>
-    </message>
-    <message>
-        <source>&amp;Retry</source>
-        <translation>重试(&amp;R)</translation>
-    </message>
-    <message>
-        <source>&amp;Yes</source>
-        <translation>是(&amp;Y)</translation>
-    </message>
-    <message>
-        <source>&amp;No</source>
-        <translation>否(&amp;N)</translation>
     </message>
 </context>
 </TS>

@@ -40,10 +40,10 @@ struct Measured {
     std::size_t prompts = 0;
 };
 
-Measured RunOnce(AppContext& ctx, ScriptedUiServices& services, const std::string& device,
+Measured RunOnce(ui::AppContext& ctx, ui::ScriptedUiServices& services, const std::string& device,
                  int cancelAfterMs) {
     Measured m;
-    CProcessDlg dlg;
+    link::CProcessDlg dlg;
     dlg.TransferTitle = QStringLiteral("Read Data");
     dlg.Create(nullptr);
     dlg.ShowCentred();
@@ -68,9 +68,9 @@ Measured RunOnce(AppContext& ctx, ScriptedUiServices& services, const std::strin
         dlg.CancelButton()->click();
     });
 
-    GuiTransferHost::ViewHooks hooks;
+    link::GuiTransferHost::ViewHooks hooks;
     hooks.direction = [] { return link::TransferDirection::kRead; };
-    GuiTransferHost host(ctx, &dlg, hooks, &dlg);
+    link::GuiTransferHost host(ctx, &dlg, hooks, &dlg);
     link::PosixSerialPort port;
     RadioImage image = RadioImage::Default();
     const std::size_t boxesBefore = services.boxes.size();
@@ -117,9 +117,9 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    CIniFile ini;
-    ScriptedUiServices services;
-    AppContext ctx(ini, services, std::make_unique<CMemoryRegistry>());
+    config::CIniFile ini;
+    ui::ScriptedUiServices services;
+    ui::AppContext ctx(ini, services, std::make_unique<config::MemoryRegistry>());
 
     sim::RadioOptions options;  // paced at 9600 bit/s
     sim::VirtualRadio radio(options);
@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
                 static_cast<long long>(kStallLimitMs));
     const Measured read = RunOnce(ctx, services, radio.DevicePath(), -1);
     Print("read of the paced virtual radio", read);
-    services.boxAnswers = {MsgResult::Cancel};
+    services.boxAnswers = {ui::MsgResult::Cancel};
     const Measured silentAttempt = RunOnce(ctx, services, silent.SlavePath(), -1);
     Print("silent radio, one attempt", silentAttempt);
     const Measured cancelled = RunOnce(ctx, services, silent.SlavePath(), 1000);

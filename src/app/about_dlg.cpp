@@ -6,12 +6,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "config/program_version.h"
 #include "app/language_pack.h"
+#include "config/program_version.h"
 #include "ui/app_context.h"
 #include "ui/window_caption.h"
 
-namespace qm530 {
+namespace qm530::app {
 
 namespace {
 
@@ -24,9 +24,9 @@ QPixmap TitleIcon(const std::string& path) {
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(AppContext& ctx, QWidget* parent) : QDialog(parent) {
+CAboutDlg::CAboutDlg(ui::AppContext& ctx, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutDialog"));
-    setWindowTitle(WindowCaption(QString::fromStdString(ctx.LanguageValue("About Title"))));
+    setWindowTitle(ui::WindowCaption(QString::fromStdString(ctx.LanguageValue("About Title"))));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     icon_ = new QLabel(this);
@@ -42,7 +42,7 @@ CAboutDlg::CAboutDlg(AppContext& ctx, QWidget* parent) : QDialog(parent) {
         label->setTextFormat(Qt::PlainText);
         return label;
     };
-    version_ = line(WithProgramVersion(ctx.LanguageValue("Version")), "Text1001");
+    version_ = line(config::WithProgramVersion(ctx.LanguageValue("Version")), "Text1001");
     copyrights_ = line(ctx.LanguageValue("Copyrights"), "Text1002");
     owner_ = line(ctx.LanguageValue("Copyrights Owner"), "Text1003");
 
@@ -63,4 +63,4 @@ CAboutDlg::CAboutDlg(AppContext& ctx, QWidget* parent) : QDialog(parent) {
     setMinimumSize(321, 104);
 }
 
-}  // namespace qm530
+}  // namespace qm530::app

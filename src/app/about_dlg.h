@@ -4,9 +4,11 @@
 
 class QLabel;
 
-namespace qm530 {
-
+namespace qm530::ui {
 struct AppContext;
+}  // namespace qm530::ui
+
+namespace qm530::app {
 
 // The About box: caption, version, copyright and owner lines from the
 // language section of Program.ini, icon from title.ico, all read afresh
@@ -14,7 +16,7 @@ struct AppContext;
 class CAboutDlg : public QDialog {
     Q_OBJECT
   public:
-    explicit CAboutDlg(AppContext& ctx, QWidget* parent = nullptr);
+    explicit CAboutDlg(ui::AppContext& ctx, QWidget* parent = nullptr);
 
     // True when title.ico was loaded, false when icon 128 of the pack shows.
 
@@ -25,4 +27,4 @@ class CAboutDlg : public QDialog {
     QLabel* owner_;
 };
 
-}  // namespace qm530
+}  // namespace qm530::app

@@ -7,12 +7,12 @@
 #include "model/program_doc.h"
 #include "ui/app_context.h"
 
-namespace qm530 {
+namespace qm530::app {
 
-CChildFrame::CChildFrame(AppContext& ctx, std::unique_ptr<CProgramDoc> doc, QWidget* parent)
+CChildFrame::CChildFrame(ui::AppContext& ctx, std::unique_ptr<CProgramDoc> doc, QWidget* parent)
     : QMdiSubWindow(parent), ctx_(ctx), doc_(std::move(doc)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    view_ = new CProgramView(doc_.get(), ctx, this);
+    view_ = new editor::CProgramView(doc_.get(), ctx, this);
     setWidget(view_);
     setWindowTitle(QString::fromStdString(doc_->Title()));
     // The window menu's Close would also take Ctrl+W, the Write key of the
@@ -37,4 +37,4 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
     emit HideRequested(this);
 }
 
-}  // namespace qm530
+}  // namespace qm530::app

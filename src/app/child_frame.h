@@ -4,10 +4,18 @@
 #include <memory>
 
 namespace qm530 {
-
-struct AppContext;
 class CProgramDoc;
+}  // namespace qm530
+
+namespace qm530::editor {
 class CProgramView;
+}  // namespace qm530::editor
+
+namespace qm530::ui {
+struct AppContext;
+}  // namespace qm530::ui
+
+namespace qm530::app {
 
 // A document window: owns its document and its view. Its close box (and
 // File > Close) only hides it; it is destroyed by File > New or at the end
@@ -15,11 +23,11 @@ class CProgramView;
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
   public:
-    CChildFrame(AppContext& ctx, std::unique_ptr<CProgramDoc> doc, QWidget* parent = nullptr);
+    CChildFrame(ui::AppContext& ctx, std::unique_ptr<CProgramDoc> doc, QWidget* parent = nullptr);
     ~CChildFrame() override;
 
     CProgramDoc* GetDocument() const { return doc_.get(); }
-    CProgramView* GetView() const { return view_; }
+    editor::CProgramView* GetView() const { return view_; }
 
   signals:
     // The close box or Ctrl+F4: the main frame hides the window.
@@ -29,9 +37,9 @@ class CChildFrame : public QMdiSubWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     std::unique_ptr<CProgramDoc> doc_;
-    CProgramView* view_ = nullptr;
+    editor::CProgramView* view_ = nullptr;
 };
 
-}  // namespace qm530
+}  // namespace qm530::app

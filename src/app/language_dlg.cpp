@@ -12,9 +12,9 @@
 #include "ui/command_ids.h"
 #include "ui/f1_help.h"
 
-namespace qm530 {
+namespace qm530::app {
 
-CLanguageDlg::CLanguageDlg(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+CLanguageDlg::CLanguageDlg(ui::AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("LanguageDialog"));
     setWindowTitle(tr("Language"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -53,7 +53,7 @@ CLanguageDlg::CLanguageDlg(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     layout->addLayout(buttons);
     setMinimumSize(240, 122);
 
-    InstallF1Help(this, ctx_, [] { return cmd::kLanguage; });
+    ui::InstallF1Help(this, ctx_, [] { return ui::cmd::kLanguage; });
 }
 
 void CLanguageDlg::showEvent(QShowEvent* event) {
@@ -72,4 +72,4 @@ void CLanguageDlg::accept() {
     QDialog::accept();
 }
 
-}  // namespace qm530
+}  // namespace qm530::app

@@ -4,9 +4,11 @@
 
 class QRadioButton;
 
-namespace qm530 {
-
+namespace qm530::ui {
 struct AppContext;
+}  // namespace qm530::ui
+
+namespace qm530::app {
 
 // The Language dialog: English or Chinese. OK with a language other than
 // the running one stores it in section Setup of Program.ini and sets
@@ -14,7 +16,7 @@ struct AppContext;
 class CLanguageDlg : public QDialog {
     Q_OBJECT
   public:
-    explicit CLanguageDlg(AppContext& ctx, QWidget* parent = nullptr);
+    explicit CLanguageDlg(ui::AppContext& ctx, QWidget* parent = nullptr);
 
     int LanguageIndex = -1;  // 0 English, 1 Chinese
     bool LanguageChanged = false;
@@ -28,9 +30,9 @@ class CLanguageDlg : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     QRadioButton* english_;
     QRadioButton* chinese_;
 };
 
-}  // namespace qm530
+}  // namespace qm530::app

@@ -6,11 +6,11 @@
 #include <QResource>
 #include <QTranslator>
 
-namespace qm530 {
+namespace qm530::app {
 
-CLanguagePack::CLanguagePack() = default;
+LanguagePack::LanguagePack() = default;
 
-CLanguagePack::~CLanguagePack() {
+LanguagePack::~LanguagePack() {
     Unload();
 }
 
@@ -27,7 +27,7 @@ QString LanguagePackPath(const QString& dir, const QString& language) {
     return exact;
 }
 
-bool CLanguagePack::Load(const QString& rccPath) {
+bool LanguagePack::Load(const QString& rccPath) {
     Unload();
     if (!QFileInfo(rccPath).isFile() || !QResource::registerResource(rccPath)) return false;
     path_ = rccPath;
@@ -46,7 +46,7 @@ bool CLanguagePack::Load(const QString& rccPath) {
     return true;
 }
 
-void CLanguagePack::Unload() {
+void LanguagePack::Unload() {
     if (program_) QCoreApplication::removeTranslator(program_.get());
     if (qt_) QCoreApplication::removeTranslator(qt_.get());
     program_.reset();
@@ -78,4 +78,4 @@ QIcon PackToolIcon(const char* name) {
     return QIcon(PackPath(QStringLiteral("toolbar/%1.png").arg(QLatin1String(name))));
 }
 
-}  // namespace qm530
+}  // namespace qm530::app

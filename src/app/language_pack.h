@@ -8,18 +8,18 @@
 
 class QTranslator;
 
-namespace qm530 {
+namespace qm530::app {
 
 // A language pack: <Language>.rcc beside the program. It holds the
 // translations of every resource text (qm530.qm, plus Qt's own qtbase.qm
 // where the pack carries one) and the pictures: icons 128 and 131,
 // cursor 132, bitmap 137 and the toolbar buttons, under ":/pack/".
-class CLanguagePack {
+class LanguagePack {
   public:
-    CLanguagePack();
-    ~CLanguagePack();  // unloads
-    CLanguagePack(const CLanguagePack&) = delete;
-    CLanguagePack& operator=(const CLanguagePack&) = delete;
+    LanguagePack();
+    ~LanguagePack();  // unloads
+    LanguagePack(const LanguagePack&) = delete;
+    LanguagePack& operator=(const LanguagePack&) = delete;
 
     // Registers the pack and installs its translations. False when the
     // file is missing or not a resource file.
@@ -45,4 +45,4 @@ QIcon PackToolIcon(
     const char* name);  // toolbar buttons: new, open, save, read, write, print, about
 QString PackPath(const QString& name);  // ":/pack/<name>"
 
-}  // namespace qm530
+}  // namespace qm530::app

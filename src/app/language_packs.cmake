@@ -27,7 +27,7 @@ add_custom_command(
     DEPENDS ${QM530_ART_DIR}/title.ico ${QM530_ART_DIR}/background.bmp
     VERBATIM)
 
-# Translations. `cmake --build build --target qm530_gui_lupdate` refreshes the
+# Translations. `cmake --build build --target qm530_app_gui_lupdate` refreshes the
 # .ts files from every widget source; the build fails while a Chinese
 # translation is unfinished.
 set(QM530_TS_EN ${PROJECT_SOURCE_DIR}/translations/qm530_en.ts)

@@ -7,7 +7,7 @@
 #include <X11/Xlib.h>
 #endif
 
-namespace qm530 {
+namespace qm530::app {
 
 #ifdef QM530_HAVE_XKB
 namespace {
@@ -73,4 +73,4 @@ std::unique_ptr<LockKeySource> MakeLockKeySource(const std::string& platformName
     return nullptr;
 }
 
-}  // namespace qm530
+}  // namespace qm530::app

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace qm530 {
+namespace qm530::app {
 
 // The lock keys' states as the keyboard's indicators show them.
 struct LockKeyStates {
@@ -28,4 +28,4 @@ class LockKeySource {
 // without X11).
 std::unique_ptr<LockKeySource> MakeLockKeySource(const std::string& platformName);
 
-}  // namespace qm530
+}  // namespace qm530::app

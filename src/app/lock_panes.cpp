@@ -5,15 +5,15 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-namespace qm530 {
+namespace qm530::app {
 
-CLockPanes::CLockPanes(std::unique_ptr<LockKeySource> source, QList<QLabel*> panes, QObject* parent)
+LockPanes::LockPanes(std::unique_ptr<LockKeySource> source, QList<QLabel*> panes, QObject* parent)
     : QObject(parent), source_(std::move(source)), panes_(std::move(panes)) {
     Refresh();
     if (source_) qApp->installEventFilter(this);
 }
 
-void CLockPanes::Refresh() {
+void LockPanes::Refresh() {
     const std::optional<LockKeyStates> states = source_ ? source_->Query() : std::nullopt;
     canTell_ = states.has_value();
     const bool on[] = {states && states->caps, states && states->num, states && states->scroll};
@@ -22,7 +22,7 @@ void CLockPanes::Refresh() {
     }
 }
 
-bool CLockPanes::eventFilter(QObject* watched, QEvent* event) {
+bool LockPanes::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
@@ -45,4 +45,4 @@ bool CLockPanes::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-}  // namespace qm530
+}  // namespace qm530::app

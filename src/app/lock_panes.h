@@ -8,18 +8,18 @@
 
 class QLabel;
 
-namespace qm530 {
+namespace qm530::app {
 
 // The CAP, NUM and SCRL panes of the status bar: a pane is enabled while
 // its lock is on, and all stay grey where the source cannot tell (no
 // source, or a query without an answer). They are brought up to date when
 // a lock key is pressed or released and when the program becomes active
 // (a lock may have changed in another program meanwhile).
-class CLockPanes : public QObject {
+class LockPanes : public QObject {
     Q_OBJECT
   public:
     // `panes`: CAP, NUM and SCRL, in this order.
-    CLockPanes(std::unique_ptr<LockKeySource> source, QList<QLabel*> panes, QObject* parent);
+    LockPanes(std::unique_ptr<LockKeySource> source, QList<QLabel*> panes, QObject* parent);
 
     void Refresh();
     bool CanTell() const { return canTell_; }
@@ -33,4 +33,4 @@ class CLockPanes : public QObject {
     bool canTell_ = false;
 };
 
-}  // namespace qm530
+}  // namespace qm530::app

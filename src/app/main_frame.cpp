@@ -22,151 +22,26 @@
 #include "app/navigation_bar.h"
 #include "app/print_setup_dlg.h"
 #include "editor/program_view.h"
-#include "editor/view_commands.h"
+#include "editor/program_view_commands.h"
 #include "model/program_doc.h"
 #include "ui/app_context.h"
 #include "ui/command_ids.h"
+#include "ui/command_state.h"
 #include "ui/f1_help.h"
 #include "ui/ui_services.h"
 
-namespace qm530 {
+namespace qm530::app {
 
-namespace {
-
-// The main frame's own commands (the view's are in editor/view_commands.cpp).
-// The checkable bars are connected to their bars where those are made.
-const CommandDef<CMainFrame> kFrameCommands[] = {
-    {cmd::kFileNew, QT_TRANSLATE_NOOP("qm530::CMainFrame", "&New"),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "Create a new document\nNew"), Qt::CTRL | Qt::Key_N,
-     &CMainFrame::OnFileNew, false},
-    {cmd::kFileOpen, QT_TRANSLATE_NOOP("qm530::CMainFrame", "&Open..."),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "Open an existing document\nOpen"),
-     Qt::CTRL | Qt::Key_O, &CMainFrame::OnFileOpen, false},
-    {cmd::kFileClose,
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "&Close"),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "Close the active document\nClose"),
-     {},
-     &CMainFrame::OnFileClose,
-     false},
-    {cmd::kFileSave, QT_TRANSLATE_NOOP("qm530::CMainFrame", "&Save"),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "Save the active document\nSave"), Qt::CTRL | Qt::Key_S,
-     &CMainFrame::SaveCommand, false},
-    {cmd::kFileSaveAs,
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "Save &As..."),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "Save the active document with a new name\nSave As"),
-     {},
-     &CMainFrame::SaveAsCommand,
-     false},
-    {cmd::kFilePrintSetup,
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "P&rint Setup..."),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "Change the printer and printing options\nPrint Setup"),
-     {},
-     &CMainFrame::OnFilePrintSetup,
-     false},
-    {cmd::kAppExit,
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "E&xit"),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "Quit the application\nExit"),
-     {},
-     &CMainFrame::ExitCommand,
-     false},
-    {cmd::kChannelInfo,
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "&Channel Information"),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame",
-                       "Show the channel window of the active document\nChannel Information"),
-     {},
-     &CMainFrame::OnChannelInfo,
-     true},
-    {cmd::kProductInfo,
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "&Product Information"),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame",
-                       "Choose the radio type and the frequency band\nProduct Information"),
-     {},
-     &CMainFrame::ShowProductInfo,
-     false},
-    {cmd::kOptionalFeatures,
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "&Optional Features"),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame",
-                       "Edit the optional features of the radio\nOptional Features"),
-     {},
-     &CMainFrame::ShowOptionalFeatures,
-     false},
-    {cmd::kSideKey,
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "Side &Key"),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "Assign the functions of the side keys\nSide Key"),
-     {},
-     &CMainFrame::ShowSideKey,
-     false},
-    {cmd::kViewToolbar,
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "&Toolbar"),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "Show or hide the toolbar\nToggle ToolBar"),
-     {},
-     nullptr,
-     true},
-    {cmd::kViewStatusBar,
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "&Status Bar"),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "Show or hide the status bar\nToggle StatusBar"),
-     {},
-     nullptr,
-     true},
-    {cmd::kControlBar,
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "&Control Bar"),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "Show or hide the navigation bar\nControl Bar"),
-     {},
-     &CMainFrame::OnControlBar,
-     true},
-    {cmd::kLanguage,
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "&Language"),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "Choose the language of the program\nLanguage"),
-     {},
-     &CMainFrame::OnLanguage,
-     false},
-    {cmd::kTransferTrace,
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "&Transfer Trace"),
-     QT_TRANSLATE_NOOP(
-         "qm530::CMainFrame",
-         "Write a trace of every Read and Write into your data folder\nTransfer Trace"),
-     {},
-     &CMainFrame::OnTransferTrace,
-     false},
-    {cmd::kAppAbout,
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "&About Program..."),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame",
-                       "Display program information, version number and copyright\nAbout"),
-     {},
-     &CMainFrame::OnAppAbout,
-     false},
-    {cmd::kHelp,
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "&Help Topics"),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "Display help for the current task or command\nHelp"),
-     {},
-     &CMainFrame::HelpCommand,
-     true},
-    // Keys without a menu item.
-    {cmd::kNextPane, QT_TRANSLATE_NOOP("qm530::CMainFrame", "Next Pane"),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame", "Switch to the next window pane\nNext Pane"),
-     QKeyCombination(Qt::Key_F6), &CMainFrame::NextPaneCommand, true},
-    {cmd::kPrevPane, QT_TRANSLATE_NOOP("qm530::CMainFrame", "Previous Pane"),
-     QT_TRANSLATE_NOOP("qm530::CMainFrame",
-                       "Switch back to the previous window pane\nPrevious Pane"),
-     Qt::SHIFT | Qt::Key_F6, &CMainFrame::PrevPaneCommand, true},
-};
-
-bool AllowedDuringTransfer(int id) {
-    const CommandDef<CMainFrame>* command =
-        FindCommand(std::span<const CommandDef<CMainFrame>>(kFrameCommands), id);
-    return command && command->allowedDuringTransfer;
-}
-
-}  // namespace
-
-CMainFrame::CMainFrame(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx) {
+CMainFrame::CMainFrame(ui::AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("MainFrame"));
     // The caption is WindowTitle alone; document names never join it.
     resize(1000, 600);
-    connect(&ctx_.events, &CShellEvents::CaptionChanged, this,
+    connect(&ctx_.events, &ui::ShellEvents::CaptionChanged, this,
             [this](const QString& title) { SetWindowTitleText(title.toStdString()); });
-    connect(&ctx_.events, &CShellEvents::CommandStateChanged, this, &CMainFrame::UpdateCommandUI);
-    connect(&ctx_.events, &CShellEvents::ModifiedChanged, this, &CMainFrame::UpdateModifiedMarks);
+    connect(&ctx_.events, &ui::ShellEvents::CommandStateChanged, this,
+            &CMainFrame::UpdateCommandUI);
+    connect(&ctx_.events, &ui::ShellEvents::ModifiedChanged, this,
+            &CMainFrame::UpdateModifiedMarks);
     ctx_.activeView = [this]() -> QWidget* { return ActiveView(); };
 }
 
@@ -187,252 +62,10 @@ bool CMainFrame::Create() {
     CreateStatusBar();
     if (!CreateNavigationBar()) return false;
     CreateMenus();
-    InstallF1Help(this, ctx_);
+    ui::InstallF1Help(this, ctx_);
     SetWindowTitleText(ctx_.WindowTitle);
     UpdateCommandUI();
     return toolBar_ != nullptr && statusBar() != nullptr && workspace_ != nullptr;
-}
-
-QAction* CMainFrame::AddAction(int id, const char* text, const char* prompt,
-                               QKeyCombination shortcut) {
-    const QString menuText = CommandText(text);
-    const QString tip = CommandText(prompt);
-    auto* action = new QAction(menuText, this);
-    action->setData(id);
-    const int newline = tip.indexOf(QLatin1Char('\n'));
-    action->setStatusTip(newline < 0 ? tip : tip.left(newline));
-    action->setToolTip(newline < 0 ? menuText : tip.mid(newline + 1));
-    if (shortcut.toCombined() != 0) action->setShortcut(QKeySequence(shortcut));
-    actions_[id] = action;
-    return action;
-}
-
-void CMainFrame::CreateActions() {
-    for (const CommandDef<CMainFrame>& command : kFrameCommands) {
-        QAction* action = AddAction(command.id, command.text, command.prompt, command.shortcut);
-        if (command.handler) connect(action, &QAction::triggered, this, command.handler);
-    }
-    for (const CommandDef<CProgramView>& command : ViewCommands()) {
-        const int id = command.id;
-        QAction* action = AddAction(id, command.text, command.prompt, command.shortcut);
-        connect(action, &QAction::triggered, this, [this, id] { RouteToView(id); });
-    }
-    for (int id : {cmd::kViewToolbar, cmd::kViewStatusBar, cmd::kControlBar, cmd::kTransferTrace})
-        actions_[id]->setCheckable(true);
-    actions_[cmd::kEditRedo]->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    addAction(actions_[cmd::kNextPane]);
-    addAction(actions_[cmd::kPrevPane]);
-    for (auto& [id, action] : actions_) {
-        connect(action, &QAction::hovered, this, [this, action] {
-            if (messagePane_) messagePane_->setText(action->statusTip());
-        });
-    }
-}
-
-void CMainFrame::SaveCommand() {
-    OnFileSave();
-}
-
-void CMainFrame::SaveAsCommand() {
-    OnFileSaveAs();
-}
-
-void CMainFrame::ExitCommand() {
-    close();
-}
-
-void CMainFrame::NextPaneCommand() {
-    MoveFocusToPane(1);
-}
-
-void CMainFrame::PrevPaneCommand() {
-    MoveFocusToPane(-1);
-}
-
-// Help > Help Topics asks what F1 would: the topic of the focused control,
-// the index page when it has none.
-void CMainFrame::HelpCommand() {
-    WinHelp(FocusedHelpId(this));
-}
-
-void CMainFrame::CreateMenus() {
-    QMenuBar* bar = menuBar();
-    auto menu = [this, bar](const QString& title) {
-        QMenu* m = bar->addMenu(title);
-        m->installEventFilter(this);
-        connect(m, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
-        return m;
-    };
-    // One File and one Help menu whose items follow the state (a second,
-    // hidden menu would keep its mnemonic and take Alt+F): FillFileAndHelp.
-    file_ = menu(tr("&File"));
-    file_->setObjectName(QStringLiteral("File"));
-
-    edit_ = menu(tr("&Edit"));
-    edit_->setObjectName(QStringLiteral("Edit"));
-    for (int id : {cmd::kEditUndo, cmd::kEditRedo, 0, cmd::kEditCut, cmd::kEditCopy,
-                   cmd::kEditPaste, cmd::kEditClear, 0, cmd::kMoveUp, cmd::kMoveDown,
-                   cmd::kInsertChannel, cmd::kRemoveChannel, 0}) {
-        if (id == 0) {
-            edit_->addSeparator();
-        } else {
-            edit_->addAction(actions_[id]);
-        }
-    }
-    edit_->addAction(actions_[cmd::kChannelInfo]);
-    edit_->addAction(actions_[cmd::kProductInfo]);
-    edit_->addAction(actions_[cmd::kOptionalFeatures]);
-    edit_->addAction(actions_[cmd::kSideKey]);
-
-    program_ = menu(tr("&Program"));
-    program_->setObjectName(QStringLiteral("Program"));
-    program_->addAction(actions_[cmd::kRead]);
-    program_->addAction(actions_[cmd::kWrite]);
-    program_->addSeparator();
-    program_->addAction(actions_[cmd::kScanInfo]);
-
-    view_ = menu(tr("&View"));
-    view_->setObjectName(QStringLiteral("View"));
-    view_->addAction(actions_[cmd::kViewToolbar]);
-    view_->addAction(actions_[cmd::kViewStatusBar]);
-    view_->addAction(actions_[cmd::kControlBar]);
-
-    setup_ = menu(tr("&Setup"));
-    setup_->setObjectName(QStringLiteral("Setup"));
-    setup_->addAction(actions_[cmd::kComSetup]);
-    setup_->addAction(actions_[cmd::kLanguage]);
-    setup_->addSeparator();
-    setup_->addAction(actions_[cmd::kTransferTrace]);
-
-    help_ = menu(tr("&Help"));
-    help_->setObjectName(QStringLiteral("Help"));
-    // Without a document the About item keeps the pack's text.
-    aboutShort_ = new QAction(actions_[cmd::kAppAbout]->text(), this);
-    aboutShort_->setObjectName(QStringLiteral("AboutShort"));
-    aboutShort_->setData(cmd::kAppAbout);
-    aboutShort_->setStatusTip(actions_[cmd::kAppAbout]->statusTip());
-    connect(aboutShort_, &QAction::triggered, this, &CMainFrame::OnAppAbout);
-    connect(aboutShort_, &QAction::hovered, this,
-            [this] { messagePane_->setText(aboutShort_->statusTip()); });
-    FillFileAndHelp(false);
-
-    // View menu order: View sits between Program and Setup with a document
-    // and right after File without one.
-    bar->clear();
-    for (QMenu* m : {file_, edit_, program_, view_, setup_, help_}) bar->addMenu(m);
-}
-
-void CMainFrame::FillFileAndHelp(bool documents) {
-    filledForDocuments_ = documents;
-    file_->clear();
-    file_->addAction(actions_[cmd::kFileNew]);
-    file_->addAction(actions_[cmd::kFileOpen]);
-    if (documents) {
-        for (int id : {cmd::kFileClose, cmd::kFileSave, cmd::kFileSaveAs, cmd::kFileCompare})
-            file_->addAction(actions_[id]);
-        file_->addSeparator();
-        file_->addAction(actions_[cmd::kFileImport]);
-        file_->addAction(actions_[cmd::kFileExport]);
-    }
-    file_->addSeparator();
-    if (documents) {
-        file_->addAction(actions_[cmd::kFilePrint]);
-        file_->addAction(actions_[cmd::kFilePrintPreview]);
-    }
-    file_->addAction(actions_[cmd::kFilePrintSetup]);
-    file_->addSeparator();
-    file_->addAction(actions_[cmd::kAppExit]);
-
-    help_->clear();
-    help_->addAction(actions_[cmd::kHelp]);
-    help_->addSeparator();
-    help_->addAction(documents ? actions_[cmd::kAppAbout] : aboutShort_);
-}
-
-void CMainFrame::CreateToolBar() {
-    toolBar_ = addToolBar(tr("Standard"));
-    toolBar_->setObjectName(QStringLiteral("ToolBar"));
-    toolBar_->setMovable(true);
-    toolBar_->setFloatable(true);
-    toolBar_->setIconSize(QSize(16, 16));
-    const struct {
-        int id;
-        const char* icon;
-    } buttons[] = {{cmd::kFileNew, "new"},
-                   {cmd::kFileOpen, "open"},
-                   {cmd::kFileSave, "save"},
-                   {0, nullptr},
-                   {cmd::kRead, "read"},
-                   {cmd::kWrite, "write"},
-                   {0, nullptr},
-                   {cmd::kFilePrint, "print"},
-                   {0, nullptr},
-                   {cmd::kAppAbout, "about"}};
-    for (const auto& button : buttons) {
-        if (button.id == 0) {
-            toolBar_->addSeparator();
-            continue;
-        }
-        QAction* action = actions_[button.id];
-        action->setIcon(PackToolIcon(button.icon));
-        toolBar_->addAction(action);
-    }
-    QAction* toggle = actions_[cmd::kViewToolbar];
-    connect(toggle, &QAction::triggered, toolBar_, &QWidget::setVisible);
-    connect(toolBar_, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
-    toggle->setChecked(true);
-}
-
-void CMainFrame::CreateStatusBar() {
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar"));
-    bar->setSizeGripEnabled(true);
-    messagePane_ = new QLabel(tr("Ready"), bar);
-    messagePane_->setObjectName(QStringLiteral("MessagePane"));
-    bar->addWidget(messagePane_, 1);
-    for (const char* text : {"CAP", "NUM", "SCRL"}) {
-        auto* indicator = new QLabel(QString::fromLatin1(text), bar);
-        indicator->setObjectName(QString::fromLatin1(text));
-        indicator->setFrameShape(QFrame::Panel);
-        indicator->setFrameShadow(QFrame::Sunken);
-        indicator->setAlignment(Qt::AlignCenter);
-        indicator->setMinimumWidth(
-            indicator->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 10);
-        bar->addPermanentWidget(indicator);
-        indicators_.push_back(indicator);
-    }
-    // Lit while the lock is on; grey where the platform cannot tell.
-    new CLockPanes(MakeLockKeySource(QGuiApplication::platformName().toStdString()), indicators_,
-                   this);
-    QAction* toggle = actions_[cmd::kViewStatusBar];
-    connect(toggle, &QAction::triggered, bar, &QWidget::setVisible);
-    toggle->setChecked(true);
-    connect(bar, &QStatusBar::messageChanged, this, [this](const QString& message) {
-        if (message.isEmpty() && messagePane_) messagePane_->setText(tr("Ready"));
-    });
-}
-
-bool CMainFrame::CreateNavigationBar() {
-    navigationDock_ = new QDockWidget(this);
-    navigationDock_->setObjectName(QStringLiteral("NavigationDock"));
-    navigationDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    navigationDock_->setAllowedAreas(Qt::LeftDockWidgetArea);
-    // The bar draws its own caption band: no dock title bar.
-    auto* noTitle = new QWidget(navigationDock_);
-    noTitle->setFixedSize(0, 0);
-    navigationDock_->setTitleBarWidget(noTitle);
-    navigationBar_ = new CNavigationBar(ctx_, this, navigationDock_);
-    navigationBar_->setObjectName(QStringLiteral("NavigationBar"));
-    navigationDock_->setWidget(navigationBar_);
-    addDockWidget(Qt::LeftDockWidgetArea, navigationDock_);
-    connect(navigationBar_, &CNavigationBar::CloseRequested, this, [this] {
-        navigationDock_->hide();
-        UpdateCommandUI();
-    });
-    connect(navigationBar_, &CNavigationBar::AreaRequested, this, &CMainFrame::OnNavigationItem);
-    actions_[cmd::kControlBar]->setChecked(true);
-    return navigationBar_->Tree() != nullptr;
 }
 
 void CMainFrame::OnNavigationItem(int area) {
@@ -472,49 +105,40 @@ QList<QMenu*> CMainFrame::ShownMenus() const {
     return shown;
 }
 
+// What the commands depend on now.
+ui::ShellState CMainFrame::State() const {
+    ui::ShellState state;
+    state.documentWindows = !DocumentWindows().isEmpty();
+    state.activeDocument = ActiveDocumentWindow() != nullptr;
+    editor::CProgramView* view = ActiveView();
+    state.activeView = view != nullptr;
+    state.transferRunning = ctx_.transfers.Running();
+    state.dataFolder = !ctx_.UserDataDir.empty();
+    state.canUndo = view && view->CanUndo();
+    state.canRedo = view && view->CanRedo();
+    return state;
+}
+
 void CMainFrame::UpdateCommandUI() {
     if (!edit_) return;
-    for (auto& [id, action] : actions_) {
-        if (!action->property("heldByTransfer").toBool()) continue;
-        action->setProperty("heldByTransfer", false);
-        action->setEnabled(true);
-    }
-    const bool documents = !DocumentWindows().isEmpty();
+    const ui::ShellState state = State();
+    const bool documents = ui::DocumentMenusShown(state);
     for (QMenu* m : {edit_, program_, setup_}) m->menuAction()->setVisible(documents);
     if (documents != filledForDocuments_) FillFileAndHelp(documents);
 
-    const bool active = ActiveDocumentWindow() != nullptr;
-    CProgramView* view = ActiveView();
-    for (const CommandDef<CProgramView>& command : ViewCommands())
-        actions_[command.id]->setEnabled(view && view->IsCommandEnabled(command.id));
-    // The language is chosen from a document's Setup menu.
-    actions_[cmd::kLanguage]->setEnabled(view != nullptr);
-    actions_[cmd::kFileClose]->setEnabled(active);
-    actions_[cmd::kFileSave]->setEnabled(active);
-    actions_[cmd::kFileSaveAs]->setEnabled(active);
-    actions_[cmd::kFilePrintSetup]->setEnabled(true);
-    actions_[cmd::kChannelInfo]->setEnabled(active);
-    for (int id : {cmd::kProductInfo, cmd::kOptionalFeatures, cmd::kSideKey})
-        actions_[id]->setEnabled(active);
-    actions_[cmd::kControlBar]->setChecked(navigationDock_ && !navigationDock_->isHidden());
-    actions_[cmd::kViewToolbar]->setChecked(toolBar_ && !toolBar_->isHidden());
-    actions_[cmd::kViewStatusBar]->setChecked(!statusBar()->isHidden());
-    actions_[cmd::kTransferTrace]->setEnabled(!ctx_.UserDataDir.empty());
-    actions_[cmd::kTransferTrace]->setChecked(ctx_.TransferTrace());
+    for (auto& [id, action] : actions_) action->setEnabled(ui::CommandEnabled(id, false, state));
+    for (const ui::CommandDef<editor::CProgramView>& command : editor::ViewCommands())
+        actions_[command.id]->setEnabled(ui::CommandEnabled(command.id, true, state));
+    actions_[ui::cmd::kControlBar]->setChecked(navigationDock_ && !navigationDock_->isHidden());
+    actions_[ui::cmd::kViewToolbar]->setChecked(toolBar_ && !toolBar_->isHidden());
+    actions_[ui::cmd::kViewStatusBar]->setChecked(!statusBar()->isHidden());
+    actions_[ui::cmd::kTransferTrace]->setChecked(ctx_.TransferTrace());
     UpdateEditCommands();
     UpdateModifiedMarks();
     // A waiting progress window must not start a second transfer.
     for (CChildFrame* frame : DocumentWindows()) {
-        if (CProgramView* documentView = frame->GetView()) documentView->UpdateProgressWindow();
-    }
-    // A running transfer holds back every command that could take its view,
-    // document or progress window away (they come back above once it ends).
-    if (ctx_.transfers.Running()) {
-        for (auto& [id, action] : actions_) {
-            if (!action->isEnabled() || AllowedDuringTransfer(id)) continue;
-            action->setEnabled(false);
-            action->setProperty("heldByTransfer", true);
-        }
+        if (editor::CProgramView* documentView = frame->GetView())
+            documentView->UpdateProgressWindow();
     }
 }
 
@@ -547,7 +171,7 @@ void CMainFrame::OnAppAbout() {
 }
 
 void CMainFrame::RouteToView(int commandId) {
-    if (CProgramView* view = ActiveView()) {
+    if (editor::CProgramView* view = ActiveView()) {
         if (view->IsCommandEnabled(commandId)) view->OnCommand(commandId);
     }
 }
@@ -609,4 +233,4 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-}  // namespace qm530
+}  // namespace qm530::app

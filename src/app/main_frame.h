@@ -17,13 +17,23 @@ class QPrinter;
 class QToolBar;
 
 namespace qm530 {
+class CProgramDoc;
+}  // namespace qm530
 
+namespace qm530::editor {
+class CProgramView;
+}  // namespace qm530::editor
+
+namespace qm530::ui {
 struct AppContext;
+struct ShellState;
+}  // namespace qm530::ui
+
+namespace qm530::app {
+
 class CChildFrame;
 class CMdiClientWnd;
 class CNavigationBar;
-class CProgramDoc;
-class CProgramView;
 
 // The main window: an MDI frame with menus, toolbar, status bar and the
 // navigation bar docked at the left. It owns the document windows and the
@@ -36,18 +46,18 @@ class CProgramView;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
-    explicit CMainFrame(AppContext& ctx, QWidget* parent = nullptr);
+    explicit CMainFrame(ui::AppContext& ctx, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Builds toolbar, status bar, navigation bar, menus and workspace.
     // False when a part could not be made; the program then ends.
     bool Create();
 
-    AppContext& Context() const { return ctx_; }
+    ui::AppContext& Context() const { return ctx_; }
 
     // Documents.
     CChildFrame* ActiveDocumentWindow() const;
-    CProgramView* ActiveView() const;
+    editor::CProgramView* ActiveView() const;
     CProgramDoc* ActiveDocument() const;
     QList<CChildFrame*> DocumentWindows() const;
     // A new document with the default image, without asking.
@@ -129,6 +139,7 @@ class CMainFrame : public QMainWindow {
     void CreateToolBar();
     void CreateStatusBar();
     bool CreateNavigationBar();
+    ui::ShellState State() const;
     QAction* AddAction(int id, const char* text, const char* prompt, QKeyCombination shortcut);
     void RouteToView(int commandId);
     CChildFrame* AddDocumentWindow(std::unique_ptr<CProgramDoc> doc);
@@ -137,7 +148,7 @@ class CMainFrame : public QMainWindow {
     void MoveFocusToPane(int step);
     QString OpenFailureText(const QString& path) const;
 
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     CMdiClientWnd* workspace_ = nullptr;
     CNavigationBar* navigationBar_ = nullptr;
     QDockWidget* navigationDock_ = nullptr;
@@ -157,4 +168,4 @@ class CMainFrame : public QMainWindow {
     bool hiding_ = false;
 };
 
-}  // namespace qm530
+}  // namespace qm530::app

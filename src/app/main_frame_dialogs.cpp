@@ -3,9 +3,9 @@
 // and the hooks do nothing.
 #include <QCoreApplication>
 
-#include "config/ini_file.h"
 #include "app/language_dlg.h"
 #include "app/main_frame.h"
+#include "config/ini_file.h"
 #include "editor/program_view.h"
 #include "model/program_doc.h"
 #include "settings/optional_features_dlg.h"
@@ -14,20 +14,20 @@
 #include "ui/app_context.h"
 #include "ui/ui_services.h"
 
-namespace qm530 {
+namespace qm530::app {
 
 // The dialogs keep nothing between showings (every showing starts from the
 // image and the registry), so each showing gets a fresh one.
 void CMainFrame::ShowProductInfo() {
     CProgramDoc* doc = ActiveDocument();
     if (!doc) return;
-    CProgramView* view = ActiveView();
-    ProductInfoTarget target{&doc->Image, nullptr, nullptr};
+    editor::CProgramView* view = ActiveView();
+    settings::ProductInfoTarget target{&doc->Image, nullptr, nullptr};
     if (view) {
         target.bandLow = &view->BandLow;
         target.bandHigh = &view->BandHigh;
     }
-    CProductInfoDlg dialog(ctx_, target, this);
+    settings::CProductInfoDlg dialog(ctx_, target, this);
     ctx_.services.ExecDialog(dialog);
     NoteDialogEdit("Product Information", "产品信息");
 }
@@ -35,7 +35,7 @@ void CMainFrame::ShowProductInfo() {
 void CMainFrame::ShowOptionalFeatures() {
     CProgramDoc* doc = ActiveDocument();
     if (!doc) return;
-    COptionalFeaturesDlg dialog(ctx_, doc->Image, this);
+    settings::COptionalFeaturesDlg dialog(ctx_, doc->Image, this);
     ctx_.services.ExecDialog(dialog);
     NoteDialogEdit("Optional Features", "可选功能");
 }
@@ -43,7 +43,7 @@ void CMainFrame::ShowOptionalFeatures() {
 void CMainFrame::ShowSideKey() {
     CProgramDoc* doc = ActiveDocument();
     if (!doc) return;
-    CSideKeyDlg dialog(ctx_, doc->Image, this);
+    settings::CSideKeyDlg dialog(ctx_, doc->Image, this);
     ctx_.services.ExecDialog(dialog);
     NoteDialogEdit("Side Key", "侧键");
 }
@@ -53,7 +53,7 @@ void CMainFrame::ShowSideKey() {
 void CMainFrame::OnLanguage() {
     CLanguageDlg dialog(ctx_, this);
     if (ctx_.services.ExecDialog(dialog) != QDialog::Accepted || !dialog.LanguageChanged) return;
-    AppContext& ctx = ctx_;
+    ui::AppContext& ctx = ctx_;
     close();  // this frame may be gone from here on
     ctx.theIni.Save(false);
     ctx.services.StartDetached(QCoreApplication::applicationFilePath(), {});
@@ -66,4 +66,4 @@ void CMainFrame::OnTransferTrace() {
     UpdateCommandUI();
 }
 
-}  // namespace qm530
+}  // namespace qm530::app

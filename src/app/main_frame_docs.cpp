@@ -4,9 +4,9 @@
 #include <QFileInfo>
 
 #include "app/child_frame.h"
-#include "config/ini_file.h"
 #include "app/main_frame.h"
 #include "app/mdi_client.h"
+#include "config/ini_file.h"
 #include "editor/program_view.h"
 #include "model/messages.h"
 #include "model/program_doc.h"
@@ -15,11 +15,11 @@
 #include "ui/string_table.h"
 #include "ui/ui_services.h"
 
-namespace qm530 {
+namespace qm530::app {
 
 namespace {
 
-QString Caption(const AppContext& ctx) {
+QString Caption(const ui::AppContext& ctx) {
     return QString::fromStdString(ctx.ApplicationName);
 }
 
@@ -29,7 +29,7 @@ CChildFrame* CMainFrame::ActiveDocumentWindow() const {
     return active_.data();
 }
 
-CProgramView* CMainFrame::ActiveView() const {
+editor::CProgramView* CMainFrame::ActiveView() const {
     return active_ ? active_->GetView() : nullptr;
 }
 
@@ -100,10 +100,10 @@ bool CMainFrame::NewDocument() {
 
 void CMainFrame::OnFileNew() {
     if (CChildFrame* frame = ActiveDocumentWindow()) {
-        const MsgResult answer =
-            ctx_.services.MessageBox(this, StringTable(msg::kClearAll), Caption(ctx_),
-                                     MsgButtons::OkCancel, MsgIcon::Exclamation);
-        if (answer != MsgResult::Ok) return;
+        const ui::MsgResult answer =
+            ctx_.services.MessageBox(this, ui::StringTable(msg::kClearAll), Caption(ctx_),
+                                     ui::MsgButtons::OkCancel, ui::MsgIcon::Exclamation);
+        if (answer != ui::MsgResult::Ok) return;
         if (!AskToSave(frame)) return;
         DestroyDocumentWindow(frame);
     }
@@ -138,8 +138,8 @@ QString CMainFrame::OpenFailureText(const QString& path) const {
 bool CMainFrame::OpenDocumentFile(const QString& path) {
     auto doc = std::make_unique<CProgramDoc>();
     if (!doc->OnOpenDocument(path.toStdString())) {
-        ctx_.services.MessageBox(this, OpenFailureText(path), Caption(ctx_), MsgButtons::Ok,
-                                 MsgIcon::Exclamation);
+        ctx_.services.MessageBox(this, OpenFailureText(path), Caption(ctx_), ui::MsgButtons::Ok,
+                                 ui::MsgIcon::Exclamation);
         return false;
     }
     // The window that was active is asked to close, which hides it.
@@ -150,7 +150,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
 }
 
 void CMainFrame::OnFileOpen() {
-    const QString path = ctx_.services.GetOpenFileName(this, tr("Open"), FileKind::Image);
+    const QString path = ctx_.services.GetOpenFileName(this, tr("Open"), ui::FileKind::Image);
     if (!path.isEmpty()) OpenDocumentFile(path);
 }
 
@@ -169,14 +169,15 @@ void CMainFrame::OnChannelInfo() {
 
 namespace {
 
-bool SaveTo(AppContext& ctx, CMainFrame& frame, CChildFrame& window, const QString& path) {
+bool SaveTo(ui::AppContext& ctx, CMainFrame& frame, CChildFrame& window, const QString& path) {
     window.GetView()->GridToImage();
     const Status status = window.GetDocument()->OnSaveDocument(path.toStdString());
     if (!status) {
         const QString text =
             QString::fromUtf8(ctx.Pick("Cannot save the file\n%1", "无法保存文件\n%1"))
                 .arg(QDir::toNativeSeparators(path));
-        ctx.services.MessageBox(&frame, text, Caption(ctx), MsgButtons::Ok, MsgIcon::Exclamation);
+        ctx.services.MessageBox(&frame, text, Caption(ctx), ui::MsgButtons::Ok,
+                                ui::MsgIcon::Exclamation);
         return false;
     }
     window.GetView()->MarkSaved();
@@ -199,9 +200,9 @@ bool CMainFrame::OnFileSaveAs() {
     if (!window) return false;
     const QString proposed = QString::fromStdString(window->GetDocument()->ProposedName());
     const QString path =
-        ctx_.services.GetSaveFileName(this, tr("Save As"), proposed, FileKind::Image);
+        ctx_.services.GetSaveFileName(this, tr("Save As"), proposed, ui::FileKind::Image);
     if (path.isEmpty()) return false;
     return SaveTo(ctx_, *this, *window, path);
 }
 
-}  // namespace qm530
+}  // namespace qm530::app

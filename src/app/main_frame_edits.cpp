@@ -13,12 +13,12 @@
 #include "ui/command_table.h"
 #include "ui/ui_services.h"
 
-namespace qm530 {
+namespace qm530::app {
 
 // "Undo Rx Frequency of channel 3" while there is a step to undo, the plain
 // command text otherwise.
 void CMainFrame::UpdateEditCommands() {
-    CProgramView* view = ActiveView();
+    editor::CProgramView* view = ActiveView();
     const QUndoStack* stack = view ? view->UndoStack() : nullptr;
     const struct {
         int id;
@@ -27,15 +27,17 @@ void CMainFrame::UpdateEditCommands() {
         const char* chinese;
         QString step;
     } items[] = {
-        {cmd::kEditUndo, "&Undo", "&Undo %1", "撤销%1(&U)", stack ? stack->undoText() : QString()},
-        {cmd::kEditRedo, "&Redo", "&Redo %1", "重做%1(&R)", stack ? stack->redoText() : QString()},
+        {ui::cmd::kEditUndo, "&Undo", "&Undo %1", "撤销%1(&U)",
+         stack ? stack->undoText() : QString()},
+        {ui::cmd::kEditRedo, "&Redo", "&Redo %1", "重做%1(&R)",
+         stack ? stack->redoText() : QString()},
     };
     for (const auto& item : items) {
         QAction* action = Action(item.id);
         if (!action) continue;
         action->setText(
             item.step.isEmpty()
-                ? CommandText(item.plain)
+                ? ui::CommandText(item.plain)
                 : QString::fromUtf8(ctx_.Pick(item.english, item.chinese)).arg(item.step));
     }
 }
@@ -65,11 +67,11 @@ bool CMainFrame::AskToSave(CChildFrame* frame) {
     const QString name = QString::fromStdString(frame->GetDocument()->Title());
     const QString text =
         QString::fromUtf8(ctx_.Pick("Save changes to %1?", "是否保存对 %1 的更改？")).arg(name);
-    const MsgResult answer =
+    const ui::MsgResult answer =
         ctx_.services.MessageBox(this, text, QString::fromStdString(ctx_.ApplicationName),
-                                 MsgButtons::SaveDiscardCancel, MsgIcon::Exclamation);
-    if (answer == MsgResult::No) return true;
-    if (answer != MsgResult::Yes) return false;
+                                 ui::MsgButtons::SaveDiscardCancel, ui::MsgIcon::Exclamation);
+    if (answer == ui::MsgResult::No) return true;
+    if (answer != ui::MsgResult::Yes) return false;
     // Save goes to the document asked about.
     QPointer<CChildFrame> previous = active_;
     active_ = frame;
@@ -89,8 +91,8 @@ bool CMainFrame::AskToSaveAll() {
 // A settings dialog's OK that changed a byte is one undo step, named after
 // the dialog.
 void CMainFrame::NoteDialogEdit(const char* english, const char* chinese) {
-    if (CProgramView* view = ActiveView())
+    if (editor::CProgramView* view = ActiveView())
         view->NoteChange(QString::fromUtf8(ctx_.Pick(english, chinese)));
 }
 
-}  // namespace qm530
+}  // namespace qm530::app

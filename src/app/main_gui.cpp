@@ -2,9 +2,9 @@
 #include <QApplication>
 #include <QStringList>
 
+#include "app/program_app.h"
 #include "config/data_dirs.h"
 #include "config/ini_file.h"
-#include "app/program_app.h"
 #include "ui/app_context.h"
 #include "ui/settings_registry.h"
 #include "ui/ui_services.h"
@@ -13,18 +13,19 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // Program.ini is written back (when a setting changed) as theIni goes,
     // after the event loop has ended.
-    qm530::CIniFile theIni;
-    qm530::QtUiServices services;
-    qm530::AppContext ctx(theIni, services, std::make_unique<qm530::CSettingsRegistry>(theIni));
-    const qm530::ProgramDirs dirs = qm530::CurrentProgramDirs();
+    qm530::config::CIniFile theIni;
+    qm530::ui::QtUiServices services;
+    qm530::ui::AppContext ctx(theIni, services,
+                              std::make_unique<qm530::ui::SettingsRegistry>(theIni));
+    const qm530::config::ProgramDirs dirs = qm530::config::CurrentProgramDirs();
     ctx.ExeDir = dirs.exeDir;
     ctx.DataDir = dirs.dataDir;
     ctx.ConfigDir = dirs.configDir;
-    ctx.UserDataDir = qm530::CurrentUserDataDir();
+    ctx.UserDataDir = qm530::config::CurrentUserDataDir();
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
-    qm530::CProgramApp app(ctx);
-    if (!qm530::RunStartUp(app, arguments)) return app.ExitCode();
+    qm530::app::ProgramApp app(ctx);
+    if (!qm530::app::RunStartUp(app, arguments)) return app.ExitCode();
     return QApplication::exec();
 }

@@ -5,7 +5,7 @@
 
 #include "app/language_pack.h"
 
-namespace qm530 {
+namespace qm530::app {
 
 std::vector<QPoint> TilePositions(QSize client, QSize tile) {
     std::vector<QPoint> points;
@@ -45,4 +45,4 @@ void CMdiClientWnd::paintEvent(QPaintEvent* event) {
     }
 }
 
-}  // namespace qm530
+}  // namespace qm530::app

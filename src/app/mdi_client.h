@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace qm530 {
+namespace qm530::app {
 
 // Top-left corners of the tiles that cover a client area: columns 0 to
 // width / tile width and rows 0 to height / tile height, both inclusive.
@@ -33,4 +33,4 @@ class CMdiClientWnd : public QMdiArea {
     std::string exeDir_;
 };
 
-}  // namespace qm530
+}  // namespace qm530::app

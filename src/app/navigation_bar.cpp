@@ -14,7 +14,7 @@
 #include "ui/app_context.h"
 #include "ui/command_ids.h"
 
-namespace qm530 {
+namespace qm530::app {
 
 namespace {
 
@@ -36,7 +36,7 @@ const char* NavigationItemText(int area, bool chinese) {
     return kItems[area].In(chinese ? UiLanguage::Chinese : UiLanguage::English);
 }
 
-CNavigationBar::CNavigationBar(AppContext& ctx, QWidget* frame, QWidget* parent)
+CNavigationBar::CNavigationBar(ui::AppContext& ctx, QWidget* frame, QWidget* parent)
     : QWidget(parent), ctx_(ctx), frame_(frame) {
     cursorPos = [] { return QCursor::pos(); };
     setWindowTitle(QStringLiteral("IE Control Bar"));
@@ -52,7 +52,7 @@ CNavigationBar::CNavigationBar(AppContext& ctx, QWidget* frame, QWidget* parent)
 
     tree_ = new QTreeWidget(this);
     tree_->setObjectName(QStringLiteral("NavigationTree"));
-    tree_->setProperty("helpId", ctl::kNavigationTree);
+    tree_->setProperty("helpId", ui::ctl::kNavigationTree);
     tree_->setFrameShape(QFrame::NoFrame);
     tree_->setHeaderHidden(true);
     tree_->setRootIsDecorated(true);
@@ -300,4 +300,4 @@ void CNavigationBar::OnSelectionChanged() {
         Qt::QueuedConnection);
 }
 
-}  // namespace qm530
+}  // namespace qm530::app

@@ -9,9 +9,11 @@
 class QTreeWidget;
 class QTreeWidgetItem;
 
-namespace qm530 {
-
+namespace qm530::ui {
 struct AppContext;
+}  // namespace qm530::ui
+
+namespace qm530::app {
 
 // The navigation bar docked at the left of the main window: a caption band
 // with the company name and a close button, the tree of the four editing
@@ -23,7 +25,7 @@ class CNavigationBar : public QWidget {
     enum Area { ProductInformation = 0, ChannelInformation, OptionalFeatures, SideKey };
 
     // `frame` is the main window: half its width limits the bar's width.
-    CNavigationBar(AppContext& ctx, QWidget* frame, QWidget* parent = nullptr);
+    CNavigationBar(ui::AppContext& ctx, QWidget* frame, QWidget* parent = nullptr);
     ~CNavigationBar() override;
 
     QTreeWidget* Tree() const { return tree_; }
@@ -68,7 +70,7 @@ class CNavigationBar : public QWidget {
     void ShowGuide(int x);
     void HideGuide();
 
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     QPointer<QWidget> frame_;
     QFont font_;
     QString captionText_;
@@ -90,4 +92,4 @@ class CNavigationBar : public QWidget {
 // The four item texts in a language, in tree order.
 const char* NavigationItemText(int area, bool chinese);
 
-}  // namespace qm530
+}  // namespace qm530::app

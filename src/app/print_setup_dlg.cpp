@@ -16,7 +16,7 @@
 #include "ui/command_ids.h"
 #include "ui/f1_help.h"
 
-namespace qm530 {
+namespace qm530::app {
 
 namespace {
 
@@ -31,7 +31,7 @@ QList<QPageSize> CommonPapers() {
 
 }  // namespace
 
-CPrintSetupDlg::CPrintSetupDlg(AppContext& ctx, QPrinter& printer, const QStringList& printers,
+CPrintSetupDlg::CPrintSetupDlg(ui::AppContext& ctx, QPrinter& printer, const QStringList& printers,
                                QWidget* parent)
     : QDialog(parent), printer_(printer), printers_(printers) {
     setObjectName(QStringLiteral("PrintSetupDialog"));
@@ -99,7 +99,7 @@ CPrintSetupDlg::CPrintSetupDlg(AppContext& ctx, QPrinter& printer, const QString
     layout->addWidget(buttons);
     setMinimumWidth(360);
 
-    InstallF1Help(this, ctx, [] { return cmd::kFilePrintSetup; });
+    ui::InstallF1Help(this, ctx, [] { return ui::cmd::kFilePrintSetup; });
 }
 
 QString CPrintSetupDlg::ChosenPrinter() const {
@@ -137,4 +137,4 @@ void CPrintSetupDlg::accept() {
     QDialog::accept();
 }
 
-}  // namespace qm530
+}  // namespace qm530::app

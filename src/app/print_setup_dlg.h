@@ -9,9 +9,11 @@ class QLabel;
 class QPrinter;
 class QRadioButton;
 
-namespace qm530 {
-
+namespace qm530::ui {
 struct AppContext;
+}  // namespace qm530::ui
+
+namespace qm530::app {
 
 // File > Print Setup: the printer, the paper and the orientation that Print
 // and Print Preview use (the one printer of the context). Without an
@@ -21,7 +23,7 @@ class CPrintSetupDlg : public QDialog {
     Q_OBJECT
   public:
     // `printers`: the names of the installed printers (empty: none).
-    CPrintSetupDlg(AppContext& ctx, QPrinter& printer, const QStringList& printers,
+    CPrintSetupDlg(ui::AppContext& ctx, QPrinter& printer, const QStringList& printers,
                    QWidget* parent = nullptr);
 
     QComboBox* PrinterList() const { return printerList_; }
@@ -46,4 +48,4 @@ class CPrintSetupDlg : public QDialog {
     QLabel* noPrinter_;
 };
 
-}  // namespace qm530
+}  // namespace qm530::app

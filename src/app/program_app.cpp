@@ -7,9 +7,9 @@
 #include <QImageReader>
 #include <QMenu>
 
+#include "app/main_frame.h"
 #include "config/data_dirs.h"
 #include "config/ini_file.h"
-#include "app/main_frame.h"
 #include "model/messages.h"
 #include "model/numbers.h"
 #include "settings/password_dlg.h"
@@ -18,7 +18,7 @@
 #include "ui/string_table.h"
 #include "ui/ui_services.h"
 
-namespace qm530 {
+namespace qm530::app {
 
 namespace {
 
@@ -32,17 +32,18 @@ QIcon TitleIcon(const std::string& path) {
 
 }  // namespace
 
-CProgramApp::CProgramApp(AppContext& ctx) : ctx_(ctx) {}
+ProgramApp::ProgramApp(ui::AppContext& ctx) : ctx_(ctx) {}
 
-CProgramApp::~CProgramApp() {
+ProgramApp::~ProgramApp() {
     mainFrame_.reset();
     pack_.Unload();
 }
 
-bool CProgramApp::InitInstance(const QStringList& arguments) {
+bool ProgramApp::InitInstance(const QStringList& arguments) {
     // 1. Program.ini: the user's copy, else the program's directory's, else
     // the installation's; a missing file is created in the program's directory.
-    OpenProgramIni(ctx_.theIni, {ctx_.ExeDir, ctx_.DataDir, ctx_.ConfigDir}, true, true, false);
+    config::OpenProgramIni(ctx_.theIni, {ctx_.ExeDir, ctx_.DataDir, ctx_.ConfigDir}, true, true,
+                           false);
 
     // 2-3. The language, fixed for the run, and the help pages with it.
     ctx_.LanguageName = ctx_.theIni.GetValue("Setup", "Language", "");
@@ -61,18 +62,18 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
     if (!pack_.Load(packPath)) {
         ctx_.services.MessageBox(
             nullptr, QString::fromUtf8(ctx_.Pick("Load language DLL fail", "加载语言链接库失败")),
-            QString::fromUtf8(MessageText(msg::kAppTitle, ctx_.UiLanguage)), MsgButtons::Ok,
-            MsgIcon::None);
+            QString::fromUtf8(MessageText(msg::kAppTitle, ctx_.UiLanguage)), ui::MsgButtons::Ok,
+            ui::MsgIcon::None);
         exitCode_ = kExitFailure;
         return false;
     }
 
     // Until step 16 names it, the program is called by the pack's title.
-    ctx_.ApplicationName = StringTable(msg::kAppTitle).toStdString();
+    ctx_.ApplicationName = ui::StringTable(msg::kAppTitle).toStdString();
 
     // 6. The access code.
     {
-        CPasswordDlg password(ctx_);
+        settings::CPasswordDlg password(ctx_);
         const int result = ctx_.services.ExecDialog(password);
         if (result != QDialog::Accepted || !password.Accepted) {
             exitCode_ = 0;
@@ -106,13 +107,13 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
     ctx_.ApplicationName = ctx_.LanguageValue("Company");
 
     // 17. The About item of the document menu takes About Title.
-    if (QAction* about = mainFrame_->Action(cmd::kAppAbout)) {
+    if (QAction* about = mainFrame_->Action(ui::cmd::kAppAbout)) {
         about->setText(QString::fromStdString(ctx_.LanguageValue("About Title")));
     }
 
     // 18. ShowLang 0 (or not a number) removes the Language command.
     if (CAtoi(ctx_.theIni.GetValue("Setup", "ShowLang", "")) == 0) {
-        if (QAction* language = mainFrame_->Action(cmd::kLanguage)) {
+        if (QAction* language = mainFrame_->Action(ui::cmd::kLanguage)) {
             for (QMenu* menu : mainFrame_->findChildren<QMenu*>()) menu->removeAction(language);
             language->setEnabled(false);
             language->setVisible(false);
@@ -122,8 +123,8 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
     return true;
 }
 
-bool RunStartUp(CProgramApp& app, const QStringList& arguments) {
+bool RunStartUp(ProgramApp& app, const QStringList& arguments) {
     return app.InitInstance(arguments);
 }
 
-}  // namespace qm530
+}  // namespace qm530::app

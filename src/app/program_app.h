@@ -5,19 +5,22 @@
 
 #include "app/language_pack.h"
 
-namespace qm530 {
-
+namespace qm530::ui {
 struct AppContext;
+}  // namespace qm530::ui
+
+namespace qm530::app {
+
 class CMainFrame;
 
 // The application object: runs the start-up of the program once and keeps
 // what it made (language pack, main frame) for the rest of the run.
-class CProgramApp {
+class ProgramApp {
   public:
-    explicit CProgramApp(AppContext& ctx);
-    ~CProgramApp();
-    CProgramApp(const CProgramApp&) = delete;
-    CProgramApp& operator=(const CProgramApp&) = delete;
+    explicit ProgramApp(ui::AppContext& ctx);
+    ~ProgramApp();
+    ProgramApp(const ProgramApp&) = delete;
+    ProgramApp& operator=(const ProgramApp&) = delete;
 
     // The start-up steps, in order. `arguments` are the command-line
     // arguments after the program name. False: the program ends with
@@ -28,14 +31,14 @@ class CProgramApp {
     int ExitCode() const { return exitCode_; }
 
   private:
-    AppContext& ctx_;
-    CLanguagePack pack_;
+    ui::AppContext& ctx_;
+    LanguagePack pack_;
     std::unique_ptr<CMainFrame> mainFrame_;
     int exitCode_ = 0;
 };
 
 // Start-up as main runs it: InitInstance, then the caller enters the event
 // loop when this returns true.
-bool RunStartUp(CProgramApp& app, const QStringList& arguments);
+bool RunStartUp(ProgramApp& app, const QStringList& arguments);
 
-}  // namespace qm530
+}  // namespace qm530::app

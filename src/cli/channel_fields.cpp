@@ -61,9 +61,9 @@ Status AcceptedByList(const std::string& field, int column, const std::string& v
 
 OrExit<BandLimits> BandOf(Context& ctx, const Args& args, const RadioImage& image) {
     if (args.Has("--band")) return BandLimitsOfText(args.Value("--band"));
-    CIniFile ini;
+    config::CIniFile ini;
     if (!LoadIniOrReport(ctx, args, ini)) return OrExit<BandLimits>::Exit(exitcode::kFailed);
-    const ModelAndBand mb = ModelAndBandOf(ini, image);
+    const settings::ModelAndBand mb = settings::ModelAndBandOf(ini, image);
     return mb.modelKnown ? BandLimitsOfText(mb.band) : kRecordLimits;
 }
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "config/ini_file.h"
 #include "cli/command_util.h"
+#include "config/ini_file.h"
 #include "link/port_name.h"
 #include "model/numbers.h"
 
@@ -40,7 +40,7 @@ const char* const kCloneHelp =
     "found differences, 130 cancelled; with several ports the code of the first port,\n"
     "in the order given, that failed.\n";
 
-ClonePort MakeClonePort(const std::string& name, int retries, const CIniFile* ini) {
+ClonePort MakeClonePort(const std::string& name, int retries, const config::CIniFile* ini) {
     ClonePort port;
     port.name = name;
     port.device = link::ResolvePortName(name, ini);
@@ -76,7 +76,7 @@ OrExit<std::vector<ClonePort>> PrepareClonePorts(Context& ctx, const Args& args)
     }
     const OrExit<int> retries = RetriesOption(ctx, args);
     if (!retries) return Ports::Exit(retries.code());
-    CIniFile ini;
+    config::CIniFile ini;
     if (!LoadIniOrReport(ctx, args, ini)) return Ports::Exit(exitcode::kFailed);
     std::vector<ClonePort> ports;
     for (const std::string& name : names) ports.push_back(MakeClonePort(name, *retries, &ini));

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "config/ini_file.h"
 #include "cli/args.h"
 #include "cli/command.h"
 #include "cli/command_util.h"
+#include "config/ini_file.h"
 #include "link/clone_protocol.h"
 #include "model/radio_image.h"
 
@@ -34,7 +34,7 @@ struct ClonePort {
 
 // Makes a port of a name as --port takes it, the device resolved through
 // `ini` (which may be null).
-ClonePort MakeClonePort(const std::string& name, int retries, const CIniFile* ini);
+ClonePort MakeClonePort(const std::string& name, int retries, const config::CIniFile* ini);
 
 // Reads every --port, --retries and --ini; prints the problem when the
 // command cannot go on.

@@ -19,12 +19,12 @@ constexpr int kTrouble = 2;
 const std::string kPortPrefix = "port:";
 
 // The differences as one JSON object.
-std::string DiffJson(const ImageDiff& diff) {
+std::string DiffJson(const settings::ImageDiff& diff) {
     std::string text = "{\n  \"equal\": ";
     text += diff.Equal() ? "true" : "false";
     text += ",\n  \"fields\": [";
     for (std::size_t i = 0; i < diff.fields.size(); ++i) {
-        const FieldDifference& d = diff.fields[i];
+        const settings::FieldDifference& d = diff.fields[i];
         text += i ? ",\n    " : "\n    ";
         text += "{\"field\": " + JsonQuote(d.label) + ", \"name\": " + JsonQuote(d.name) +
                 ", \"channel\": " + std::to_string(d.channel) +
@@ -33,7 +33,7 @@ std::string DiffJson(const ImageDiff& diff) {
     text += diff.fields.empty() ? "],\n" : "\n  ],\n";
     text += "  \"bytes\": [";
     for (std::size_t i = 0; i < diff.bytes.size(); ++i) {
-        const ByteDifference& b = diff.bytes[i];
+        const settings::ByteDifference& b = diff.bytes[i];
         text += i ? ",\n    " : "\n    ";
         text += "{\"address\": \"" + CFormatInt("0x%03X", b.address) + "\", \"from\": \"" +
                 CFormatInt("0x%02X", b.before) + "\", \"to\": \"" + CFormatInt("0x%02X", b.after) +
@@ -44,7 +44,7 @@ std::string DiffJson(const ImageDiff& diff) {
 }
 
 // Loads a file, or reads the radio of "port:NAME". Returns 0 or the exit code.
-int LoadSide(Context& ctx, const std::string& source, int retries, const CIniFile& ini,
+int LoadSide(Context& ctx, const std::string& source, int retries, const config::CIniFile& ini,
              RadioImage& image) {
     if (source.compare(0, kPortPrefix.size(), kPortPrefix) != 0) {
         return LoadImageOrReport(ctx, source, image) ? exitcode::kOk : kTrouble;
@@ -74,7 +74,7 @@ int RunDiff(Context& ctx) {
     const UiLanguage lang = *language;
     const OrExit<int> retries = RetriesOption(ctx, args);
     if (!retries) return retries.code();
-    CIniFile ini;
+    config::CIniFile ini;
     if (!LoadIniOrReport(ctx, args, ini)) return kTrouble;
     RadioImage a;
     RadioImage b;
@@ -83,8 +83,8 @@ int RunDiff(Context& ctx) {
         const int code = LoadSide(ctx, source, *retries, ini, *image);
         if (code != exitcode::kOk) return code;
     }
-    const ImageDiff diff = DiffImages(a, b, lang, ini);
-    ctx.out << (args.Has("--json") ? DiffJson(diff) : DiffText(diff, lang));
+    const settings::ImageDiff diff = settings::DiffImages(a, b, lang, ini);
+    ctx.out << (args.Has("--json") ? DiffJson(diff) : settings::DiffText(diff, lang));
     return diff.Equal() ? exitcode::kOk : kDifferent;
 }
 

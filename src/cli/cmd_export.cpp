@@ -28,7 +28,7 @@ int RunExport(Context& ctx) {
 
     std::string text;
     if (format == "json") {
-        CIniFile ini;
+        config::CIniFile ini;
         if (!LoadIniOrReport(ctx, args, ini)) return exitcode::kFailed;
         text = ConfigurationJson(image, ini, lang);
     } else {

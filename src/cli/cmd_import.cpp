@@ -107,7 +107,7 @@ bool StartOption(const Args& args, int& start) {
 
 int ImportJson(Context& ctx, const Args& args, UiLanguage lang, const std::string& text,
                RadioImage& image) {
-    CIniFile ini;
+    config::CIniFile ini;
     if (!LoadIniOrReport(ctx, args, ini)) return exitcode::kFailed;
     std::optional<BandLimits> band;
     if (args.Has("--band")) band = BandLimitsOfText(args.Value("--band"));

@@ -14,12 +14,12 @@ int RunInfo(Context& ctx) {
     const Args& args = *prepared;
     RadioImage image;
     if (!LoadImageOrReport(ctx, args.Positional()[0], image)) return exitcode::kFailed;
-    CIniFile ini;
+    config::CIniFile ini;
     if (!LoadIniOrReport(ctx, args, ini)) return exitcode::kFailed;
 
     const int type = image[addr::kProductType];
     const int band = image[addr::kBandIndex];
-    const ModelAndBand mb = ModelAndBandOf(ini, type, band);
+    const settings::ModelAndBand mb = settings::ModelAndBandOf(ini, type, band);
     ctx.out << "Model byte (0x3D2): " << CFormatInt("0x%02X", type);
     if (mb.modelKnown) ctx.out << "  " << mb.model;
     ctx.out << "\nBand byte (0x3D3):  " << CFormatInt("0x%02X", band);

@@ -8,7 +8,8 @@ namespace {
 
 std::string NameList() {
     std::string list;
-    for (const std::string& n : SettingsSession::Names()) list += (list.empty() ? "" : ", ") + n;
+    for (const std::string& n : settings::SettingsSession::Names())
+        list += (list.empty() ? "" : ", ") + n;
     return list;
 }
 
@@ -24,7 +25,7 @@ int RunOption(Context& ctx) {
     for (std::size_t i = 1; i < pos.size(); ++i) {
         const auto eq = pos[i].find('=');
         const std::string name = pos[i].substr(0, eq);
-        if (eq == std::string::npos || !SettingsSession::IsName(name)) {
+        if (eq == std::string::npos || !settings::SettingsSession::IsName(name)) {
             PrintError(ctx.err, "option: '" + pos[i] +
                                     "' is not NAME=VALUE with a known name; names are " +
                                     NameList());
@@ -36,7 +37,7 @@ int RunOption(Context& ctx) {
     const std::string& path = pos[0];
     RadioImage image;
     if (!LoadImageOrReport(ctx, path, image)) return exitcode::kFailed;
-    SettingsSession session(image, lang);
+    settings::SettingsSession session(image, lang);
     for (const auto& [name, value] : settings) {
         if (const Status set = session.Set(name, value); !set) {
             PrintError(ctx.err, "option: " + set.detail());

@@ -17,10 +17,10 @@ int RunOptions(Context& ctx) {
     RadioImage image;
     if (!LoadImageOrReport(ctx, args.Positional()[0], image)) return exitcode::kFailed;
 
-    const SettingsSession session(image, lang);
+    const settings::SettingsSession session(image, lang);
     const bool json = args.Has("--json");
     if (json) ctx.out << "{\n";
-    const auto& names = SettingsSession::Names();
+    const auto& names = settings::SettingsSession::Names();
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::string value = session.Shown(names[i]);
         if (json) {

@@ -1,9 +1,9 @@
 #include <algorithm>
 
-#include "config/ini_file.h"
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
 #include "cli/json_value.h"
+#include "config/ini_file.h"
 #include "link/port_name.h"
 #include "link/serial_devices.h"
 
@@ -46,7 +46,7 @@ void PrintJson(std::ostream& out, const std::vector<link::SerialDevice>& devices
 }
 
 // Where each of COM1 to COM4 goes and what says so.
-std::string SourceText(const link::PortMapping& mapping, int number, const CIniFile& ini) {
+std::string SourceText(const link::PortMapping& mapping, int number, const config::CIniFile& ini) {
     switch (mapping.source) {
         case link::PortSource::kEnvironment:
             return "environment variable " + link::PortVariableName(number);
@@ -58,7 +58,7 @@ std::string SourceText(const link::PortMapping& mapping, int number, const CIniF
 }
 
 void PrintText(std::ostream& out, const std::vector<link::SerialDevice>& devices,
-               const CIniFile& ini) {
+               const config::CIniFile& ini) {
     for (const link::SerialDevice& d : devices) {
         out << d.path;
         if (!d.ports.empty()) out << "  = " << Join(d.ports, ", ");
@@ -101,7 +101,7 @@ int RunPorts(Context& ctx) {
         PrepareArgs(ctx, "ports", {{"--json", false}, {"--ini", true}, {"--root", true}}, 0, 0);
     if (!prepared) return prepared.code();
     const Args& args = *prepared;
-    CIniFile ini;
+    config::CIniFile ini;
     if (!LoadIniOrReport(ctx, args, ini)) return exitcode::kFailed;
     const auto devices = link::ListSerialDevices(args.Value("--root"), &ini);
     if (args.Has("--json")) {

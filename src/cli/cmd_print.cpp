@@ -1,45 +1,12 @@
-#include <QGuiApplication>
 #include <memory>
 
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
-#include "print/print_renderer.h"
+#include "print/pdf_export.h"
 
 namespace qm530::cli {
 
 namespace {
-
-QtMessageHandler previousHandler = nullptr;
-
-// A command-line run has no use for Qt's note that XDG_RUNTIME_DIR is unset.
-void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg && message.contains(QLatin1String("XDG_RUNTIME_DIR"))) return;
-    if (previousHandler != nullptr) previousHandler(type, context, message);
-}
-
-// Fonts and painting need a QGuiApplication; without a display the
-// "offscreen" platform does, unless the caller chose a platform.
-class GuiForPrinting {
-  public:
-    GuiForPrinting() {
-        if (QGuiApplication::instance() != nullptr) return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        previousHandler = qInstallMessageHandler(QuietHandler);
-        app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-    }
-    ~GuiForPrinting() {
-        app_.reset();
-        if (previousHandler != nullptr) qInstallMessageHandler(previousHandler);
-    }
-    GuiForPrinting(const GuiForPrinting&) = delete;
-    GuiForPrinting& operator=(const GuiForPrinting&) = delete;
-
-  private:
-    int argc_ = 1;
-    char name_[6] = "qm530";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QGuiApplication> app_;
-};
 
 std::string BaseName(const std::string& path) {
     const auto slash = path.find_last_of('/');
@@ -62,15 +29,14 @@ int RunPrint(Context& ctx) {
     data.lang = *language;
     const std::string& path = args.Positional()[0];
     if (!LoadImageOrReport(ctx, path, data.image)) return exitcode::kFailed;
-    CIniFile ini;
+    config::CIniFile ini;
     if (!LoadIniOrReport(ctx, args, ini)) return exitcode::kFailed;
     const char* section = data.lang == UiLanguage::Chinese ? "Chinese" : "English";
     data.owner = ini.GetValue(section, "Copyrights Owner", "");
     data.grid.WriteLabels(data.lang);
     ImageToGrid(data.image, data.grid, data.lang);
 
-    GuiForPrinting gui;
-    const Status s = print::WritePdfFile(out, data, BaseName(path));
+    const Status s = print::ExportPdf(out, data, BaseName(path));
     if (!s) {
         PrintError(ctx.err, s.detail());
         return exitcode::kFailed;

@@ -95,10 +95,10 @@ bool SaveImageOrReport(Context& ctx, const std::string& path, const RadioImage& 
     return true;
 }
 
-bool LoadIniOrReport(Context& ctx, const Args& args, CIniFile& ini) {
+bool LoadIniOrReport(Context& ctx, const Args& args, config::CIniFile& ini) {
     std::string path = args.Value("--ini");
     const bool explicitPath = !path.empty();
-    if (!explicitPath) path = ProgramIniPlace(CurrentProgramDirs()).readPath;
+    if (!explicitPath) path = config::ProgramIniPlace(config::CurrentProgramDirs()).readPath;
     if (!IsRegularFile(path)) {
         if (explicitPath) {
             PrintError(ctx.err, path + ": no such settings file");

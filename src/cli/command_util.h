@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "config/ini_file.h"
 #include "cli/args.h"
 #include "cli/command.h"
+#include "config/ini_file.h"
 #include "model/radio_image.h"
 
 namespace qm530::cli {
@@ -54,6 +54,6 @@ bool SaveImageOrReport(Context& ctx, const std::string& path, const RadioImage& 
 // Loads Program.ini for reading: --ini PATH when given (which must exist),
 // else the one in the program's directory (which may be missing: then the
 // store stays empty). Never creates or writes the file.
-bool LoadIniOrReport(Context& ctx, const Args& args, CIniFile& ini);
+bool LoadIniOrReport(Context& ctx, const Args& args, config::CIniFile& ini);
 
 }  // namespace qm530::cli

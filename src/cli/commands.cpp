@@ -1,9 +1,9 @@
 #include <string>
 
-#include "config/program_version.h"
 #include "cli/args.h"
 #include "cli/command.h"
 #include "cli/commands_list.h"
+#include "config/program_version.h"
 
 namespace qm530::cli {
 
@@ -49,7 +49,7 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
         return exitcode::kOk;
     }
     if (name == "--version") {
-        out << "qm530 " << ProgramVersion() << '\n';
+        out << "qm530 " << config::ProgramVersion() << '\n';
         return exitcode::kOk;
     }
     for (const Command& c : Commands()) {

@@ -86,11 +86,12 @@ Status ApplyChannel(const JsonValue& ch, std::size_t position, ChannelTable& tab
 
 }  // namespace
 
-std::string ConfigurationJson(const RadioImage& image, const CIniFile& ini, UiLanguage lang) {
+std::string ConfigurationJson(const RadioImage& image, const config::CIniFile& ini,
+                              UiLanguage lang) {
     const int type = image[addr::kProductType];
     const int bandIndex = image[addr::kBandIndex];
-    const std::vector<std::string> models = ModelList(ini);
-    const std::vector<std::string> bands = BandList(ini, type);
+    const std::vector<std::string> models = settings::ModelList(ini);
+    const std::vector<std::string> bands = settings::BandList(ini, type);
     // A name only where it leads back to the same byte.
     const bool modelNamed =
         type < static_cast<int>(models.size()) && IndexIn(models, models[type]) == type;
@@ -115,8 +116,8 @@ std::string ConfigurationJson(const RadioImage& image, const CIniFile& ini, UiLa
         out += n < kChannelCount ? "},\n" : "}\n";
     }
     out += "  ],\n  \"options\": {\n";
-    const SettingsSession session(image, lang);
-    const auto& names = SettingsSession::Names();
+    const settings::SettingsSession session(image, lang);
+    const auto& names = settings::SettingsSession::Names();
     for (std::size_t i = 0; i < names.size(); ++i) {
         out += "    " + JsonQuote(names[i]) + ": " + JsonQuote(session.Shown(names[i])) +
                (i + 1 < names.size() ? ",\n" : "\n");
@@ -125,7 +126,7 @@ std::string ConfigurationJson(const RadioImage& image, const CIniFile& ini, UiLa
     return out;
 }
 
-Status ApplyConfigurationJson(std::string_view text, const CIniFile& ini,
+Status ApplyConfigurationJson(std::string_view text, const config::CIniFile& ini,
                               const std::optional<BandLimits>& band, UiLanguage lang,
                               RadioImage& image) {
     JsonValue doc;
@@ -142,11 +143,12 @@ Status ApplyConfigurationJson(std::string_view text, const CIniFile& ini,
     }
     RadioImage result = image;
     if (const JsonValue* m = doc.Find("model")) {
-        if (Status s = ByteOf(*m, "model", ModelList(ini), result[addr::kProductType]); !s)
+        if (Status s = ByteOf(*m, "model", settings::ModelList(ini), result[addr::kProductType]);
+            !s)
             return s;
     }
     if (const JsonValue* b = doc.Find("band")) {
-        if (Status s = ByteOf(*b, "band", BandList(ini, result[addr::kProductType]),
+        if (Status s = ByteOf(*b, "band", settings::BandList(ini, result[addr::kProductType]),
                               result[addr::kBandIndex]);
             !s)
             return s;
@@ -159,7 +161,8 @@ Status ApplyConfigurationJson(std::string_view text, const CIniFile& ini,
         BandLimits limits = kRecordLimits;
         if (band) {
             limits = *band;
-        } else if (const ModelAndBand mb = ModelAndBandOf(ini, result); mb.modelKnown) {
+        } else if (const settings::ModelAndBand mb = settings::ModelAndBandOf(ini, result);
+                   mb.modelKnown) {
             limits = BandLimitsOfText(mb.band);
         }
         ChannelTable table;
@@ -177,7 +180,7 @@ Status ApplyConfigurationJson(std::string_view text, const CIniFile& ini,
             return Status::Fail("options must be an object of NAME: VALUE");
         }
         for (const auto& [name, value] : options->members) {
-            if (!SettingsSession::IsName(name)) {
+            if (!settings::SettingsSession::IsName(name)) {
                 return Status::Fail("options: unknown setting '" + name + "'");
             }
             if (value.kind != JsonValue::Kind::String) {
@@ -188,10 +191,10 @@ Status ApplyConfigurationJson(std::string_view text, const CIniFile& ini,
         // before the priority channel and revert it resets.
         // A setting that already shows the value is left alone, so that a
         // dialog nothing changes in does not store its fields again.
-        SettingsSession session(result, lang);
-        const SettingsSession other(
+        settings::SettingsSession session(result, lang);
+        const settings::SettingsSession other(
             result, lang == UiLanguage::English ? UiLanguage::Chinese : UiLanguage::English);
-        for (const std::string& name : SettingsSession::Names()) {
+        for (const std::string& name : settings::SettingsSession::Names()) {
             const JsonValue* v = options->Find(name);
             if (v == nullptr || v->text == session.Shown(name) || v->text == other.Shown(name))
                 continue;

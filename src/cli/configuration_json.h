@@ -18,7 +18,8 @@ namespace qm530::cli {
 //   "channels":      16 objects {"channel": n, "rx": ..., "bw": ...} with the
 //                    field names of `qm530 set` and the texts of the grid;
 //   "options":       the settings by the names and words of `qm530 options`.
-std::string ConfigurationJson(const RadioImage& image, const CIniFile& ini, UiLanguage lang);
+std::string ConfigurationJson(const RadioImage& image, const config::CIniFile& ini,
+                              UiLanguage lang);
 
 // Reads such a text into `image` through the rules of `set` and `option`:
 // model and band first, then the channels (a channel whose rx is empty is
@@ -27,7 +28,7 @@ std::string ConfigurationJson(const RadioImage& image, const CIniFile& ini, UiLa
 // the new model and band bytes name in Program.ini, else what a record can
 // hold. All or nothing: on any refusal `image` is left untouched and the
 // reason names the member.
-Status ApplyConfigurationJson(std::string_view text, const CIniFile& ini,
+Status ApplyConfigurationJson(std::string_view text, const config::CIniFile& ini,
                               const std::optional<BandLimits>& band, UiLanguage lang,
                               RadioImage& image);
 

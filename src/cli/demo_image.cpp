@@ -49,7 +49,7 @@ RadioImage DemonstrationImage() {
     }
     GridToImage(table, image);
 
-    SettingsSession session(image, UiLanguage::English);
+    settings::SettingsSession session(image, UiLanguage::English);
     // The demonstration's own settings are all accepted.
     for (const std::string setting : kSettings) {
         const auto eq = setting.find('=');

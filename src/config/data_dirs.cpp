@@ -10,7 +10,7 @@
 #include "config/exe_dir.h"
 #include "config/ini_file.h"
 
-namespace qm530 {
+namespace qm530::config {
 
 namespace {
 
@@ -97,4 +97,4 @@ Status OpenProgramIni(CIniFile& ini, const ProgramDirs& dirs, bool autoSave, boo
     return loaded;
 }
 
-}  // namespace qm530
+}  // namespace qm530::config

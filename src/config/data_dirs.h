@@ -5,7 +5,7 @@
 
 #include "model/status.h"
 
-namespace qm530 {
+namespace qm530::config {
 
 class CIniFile;
 
@@ -60,4 +60,4 @@ IniPlace ProgramIniPlace(const ProgramDirs& dirs);  // writable: access(W_OK)
 Status OpenProgramIni(CIniFile& ini, const ProgramDirs& dirs, bool autoSave, bool noCase,
                       bool backupOnSave);
 
-}  // namespace qm530
+}  // namespace qm530::config

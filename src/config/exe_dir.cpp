@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace qm530 {
+namespace qm530::config {
 
 std::string ExeDir() {
     std::vector<char> buffer(PATH_MAX + 1);
@@ -25,4 +25,4 @@ std::string ExeDir() {
     return "./";
 }
 
-}  // namespace qm530
+}  // namespace qm530::config

@@ -2,9 +2,9 @@
 
 #include <string>
 
-namespace qm530 {
+namespace qm530::config {
 
 // The directory of the running program file, ending with '/'.
 std::string ExeDir();
 
-}  // namespace qm530
+}  // namespace qm530::config

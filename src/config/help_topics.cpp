@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-namespace qm530 {
+namespace qm530::config {
 
 HelpTopicMap ParseHelpTopicMap(const std::string& text) {
     HelpTopicMap map;
@@ -30,4 +30,4 @@ const char* HelpDirName(bool chinese) {
     return chinese ? "chHelp" : "enHelp";
 }
 
-}  // namespace qm530
+}  // namespace qm530::config

@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-namespace qm530 {
+namespace qm530::config {
 
 // The help topic map: one line per topic, "<context number> <page>#<anchor>".
 // Blank lines and lines starting with '#' are ignored.
@@ -19,4 +19,4 @@ std::string HelpTarget(const HelpTopicMap& map, int contextNumber);
 // "chHelp" for Chinese, else "enHelp": the help directory beside the program.
 const char* HelpDirName(bool chinese);
 
-}  // namespace qm530
+}  // namespace qm530::config

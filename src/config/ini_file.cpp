@@ -17,7 +17,7 @@
 #include "model/atomic_file.h"
 #include "model/text.h"
 
-namespace qm530 {
+namespace qm530::config {
 
 namespace {
 
@@ -333,4 +333,4 @@ void CIniFile::Clear() {
     loadIncomplete_ = false;
 }
 
-}  // namespace qm530
+}  // namespace qm530::config

@@ -6,7 +6,7 @@
 
 #include "model/status.h"
 
-namespace qm530 {
+namespace qm530::config {
 
 // The program's INI store. Sections and entries keep file order; comments and
 // blank lines are not kept. Look-ups see the first section of a name and the
@@ -87,4 +87,4 @@ class CIniFile {
     bool loadIncomplete_ = false;
 };
 
-}  // namespace qm530
+}  // namespace qm530::config

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace qm530 {
+namespace qm530::config {
 
 const char* ProgramVersion() {
     return QM530_VERSION;
@@ -17,4 +17,4 @@ std::string WithProgramVersion(std::string text) {
     return text;
 }
 
-}  // namespace qm530
+}  // namespace qm530::config

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace qm530 {
+namespace qm530::config {
 
 // The program's version, the project version of the build ("0.1.0").
 const char* ProgramVersion();
@@ -12,4 +12,4 @@ const char* ProgramVersion();
 // file kept from an older release still shows the running version.
 std::string WithProgramVersion(std::string text);
 
-}  // namespace qm530
+}  // namespace qm530::config

@@ -4,20 +4,20 @@
 #include <map>
 #include <string>
 
-namespace qm530 {
+namespace qm530::config {
 
 // The user's remembered choices: 4-byte numbers under a key named after
 // AppName of section Setup ("com", "Type", "Field"). Readers take a preset
 // that stays when the value is missing or cannot be read.
-class CRegistry {
+class Registry {
   public:
-    virtual ~CRegistry() = default;
+    virtual ~Registry() = default;
     virtual std::uint32_t ReadDword(const std::string& name, std::uint32_t preset) const = 0;
     virtual void WriteDword(const std::string& name, std::uint32_t value) = 0;
 };
 
 // A registry held in memory, for code and tests that run without Qt.
-class CMemoryRegistry : public CRegistry {
+class MemoryRegistry : public Registry {
   public:
     std::uint32_t ReadDword(const std::string& name, std::uint32_t preset) const override {
         const auto it = values_.find(name);
@@ -32,4 +32,4 @@ class CMemoryRegistry : public CRegistry {
     std::map<std::string, std::uint32_t> values_;
 };
 
-}  // namespace qm530
+}  // namespace qm530::config

@@ -8,14 +8,14 @@
 
 #include "ui/command_ids.h"
 
-namespace qm530 {
+namespace qm530::editor {
 
 namespace {
 
 // Control ids of the editors, columns 1 to 8.
 constexpr std::array<int, 8> kEditorIds = {
-    ctl::kRxEdit,    ctl::kTxEdit,      ctl::kDecodeToneList, ctl::kEncodeToneList,
-    ctl::kPowerList, ctl::kScanAddList, ctl::kBusyLockList,   ctl::kBandwidthList};
+    ui::ctl::kRxEdit,    ui::ctl::kTxEdit,      ui::ctl::kDecodeToneList, ui::ctl::kEncodeToneList,
+    ui::ctl::kPowerList, ui::ctl::kScanAddList, ui::ctl::kBusyLockList,   ui::ctl::kBandwidthList};
 // The opened list holds about this many pixels of items.
 constexpr int kDroppedListHeight = 100;
 
@@ -64,7 +64,7 @@ void CCellEdit::OnTextEdited(const QString& text) {
     setCursorPosition(cursor);
 }
 
-CCellEditors::CCellEditors(QWidget* parent, const QFont& font) {
+CellEditors::CellEditors(QWidget* parent, const QFont& font) {
     auto* listStyle = new DropDownBelowStyle;
     listStyle->setParent(parent);
     for (int i = 0; i < 8; ++i) {
@@ -90,7 +90,7 @@ CCellEditors::CCellEditors(QWidget* parent, const QFont& font) {
     }
 }
 
-void CCellEditors::FillLists(const std::vector<std::string>& toneTable, UiLanguage lang) {
+void CellEditors::FillLists(const std::vector<std::string>& toneTable, UiLanguage lang) {
     QComboBox* decode = ListForColumn(col::kDecode);
     QComboBox* encode = ListForColumn(col::kEncode);
     for (const std::string& tone : toneTable) {
@@ -111,19 +111,19 @@ void CCellEditors::FillLists(const std::vector<std::string>& toneTable, UiLangua
     }
 }
 
-QWidget* CCellEditors::EditorForColumn(int column) const {
+QWidget* CellEditors::EditorForColumn(int column) const {
     return editors_[static_cast<std::size_t>(IndexOfColumn(column))];
 }
 
-QLineEdit* CCellEditors::EditBoxForColumn(int column) const {
+QLineEdit* CellEditors::EditBoxForColumn(int column) const {
     return qobject_cast<QLineEdit*>(EditorForColumn(column));
 }
 
-QComboBox* CCellEditors::ListForColumn(int column) const {
+QComboBox* CellEditors::ListForColumn(int column) const {
     return qobject_cast<QComboBox*>(EditorForColumn(column));
 }
 
-void CCellEditors::Load(int column, const QString& text) {
+void CellEditors::Load(int column, const QString& text) {
     if (QLineEdit* edit = EditBoxForColumn(column)) {
         edit->setText(text);
         return;
@@ -139,17 +139,17 @@ void CCellEditors::Load(int column, const QString& text) {
     list->setCurrentIndex(list->count() > 0 ? found : -1);
 }
 
-QString CCellEditors::EditorText(int column) const {
+QString CellEditors::EditorText(int column) const {
     if (QLineEdit* edit = EditBoxForColumn(column)) return edit->text();
     return ListForColumn(column)->currentText();
 }
 
-bool CCellEditors::IsVisible(int column) const {
+bool CellEditors::IsVisible(int column) const {
     return !EditorForColumn(column)->isHidden();
 }
 
-void CCellEditors::HideAll() {
+void CellEditors::HideAll() {
     for (QWidget* editor : editors_) editor->hide();
 }
 
-}  // namespace qm530
+}  // namespace qm530::editor

@@ -12,7 +12,7 @@
 class QComboBox;
 class QFont;
 
-namespace qm530 {
+namespace qm530::editor {
 
 // The frequency edit box of a cell: no frame, and only as much text as fits
 // in the box can be typed (a keystroke or paste that would run past its
@@ -38,11 +38,11 @@ class CCellEdit : public QLineEdit {
 // one: the Rx and Tx edit boxes (2127, 2128), the decode and encode tone
 // lists (2132, 2133) and the power, scan-add, busy-lock and bandwidth lists
 // (1129, 1134, 1139, 1128).
-class CCellEditors {
+class CellEditors {
   public:
     // Creates the editors in the order Rx, Tx, decode tone, encode tone,
     // power, scan add, busy lock, bandwidth, each hidden and empty.
-    CCellEditors(QWidget* parent, const QFont& font);
+    CellEditors(QWidget* parent, const QFont& font);
 
     // The two tone lists get the tone table, one entry into both per step;
     // the other lists their words in the language.
@@ -70,4 +70,4 @@ class CCellEditors {
     std::array<QWidget*, 8> editors_{};
 };
 
-}  // namespace qm530
+}  // namespace qm530::editor

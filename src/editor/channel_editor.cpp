@@ -18,7 +18,7 @@
 #include "ui/string_table.h"
 #include "ui/ui_services.h"
 
-namespace qm530 {
+namespace qm530::editor {
 
 namespace {
 
@@ -34,7 +34,7 @@ QFont ChannelViewFont() {
     return font;
 }
 
-CChannelEditor::CChannelEditor(AppContext& ctx, ChannelTable& table,
+CChannelEditor::CChannelEditor(ui::AppContext& ctx, ChannelTable& table,
                                std::function<BandLimits()> band, QWidget* parent)
     : QWidget(parent), ctx_(ctx), table_(table), band_(std::move(band)) {
     setFont(ChannelViewFont());
@@ -64,7 +64,7 @@ void CChannelEditor::FirstUpdate() {
     if (editors_) return;
     toneTable_ = FillToneTable(ctx_.UiLanguage);
     grid_->SetForeColorFixed(QColor::fromRgb(kFixedTextRgb));
-    editors_ = std::make_unique<CCellEditors>(grid_->viewport(), font());
+    editors_ = std::make_unique<CellEditors>(grid_->viewport(), font());
     for (QWidget* editor : editors_->All()) editor->installEventFilter(this);
     editors_->FillLists(toneTable_, ctx_.UiLanguage);
     table_.WriteLabels(ctx_.UiLanguage);
@@ -142,8 +142,9 @@ bool CChannelEditor::CommitCellEdit() {
         table_, row, column, editors_->EditorText(column).toStdString(), band_(), ctx_.UiLanguage);
     grid_->RefreshRow(row);
     if (outcome.rejected()) {
-        ctx_.services.MessageBox(this, StringTable(outcome.messageId), StringTable(msg::kCaution),
-                                 MsgButtons::Ok, MsgIcon::Exclamation);
+        ctx_.services.MessageBox(this, ui::StringTable(outcome.messageId),
+                                 ui::StringTable(msg::kCaution), ui::MsgButtons::Ok,
+                                 ui::MsgIcon::Exclamation);
     }
     // The focus stays in the grid: hiding the focused editor would hand it
     // to the next widget of the window, the navigation tree.
@@ -185,4 +186,4 @@ bool CChannelEditor::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-}  // namespace qm530
+}  // namespace qm530::editor

@@ -9,10 +9,13 @@
 #include "model/band.h"
 #include "model/channel_table.h"
 
-namespace qm530 {
-
+namespace qm530::ui {
 struct AppContext;
-class CCellEditors;
+}  // namespace qm530::ui
+
+namespace qm530::editor {
+
+class CellEditors;
 class CChannelGrid;
 
 // The channel grid with its cell editors: the form of the channel view.
@@ -26,13 +29,13 @@ class CChannelEditor : public QWidget {
     static constexpr unsigned kFixedTextRgb = 0x0032F0;
 
     // `band` gives the limits a typed frequency must keep.
-    CChannelEditor(AppContext& ctx, ChannelTable& table, std::function<BandLimits()> band,
+    CChannelEditor(ui::AppContext& ctx, ChannelTable& table, std::function<BandLimits()> band,
                    QWidget* parent = nullptr);
     ~CChannelEditor() override;
 
     CChannelGrid* Grid() const { return grid_; }
     // The editors exist from the first update on.
-    CCellEditors* Editors() const { return editors_.get(); }
+    CellEditors* Editors() const { return editors_.get(); }
     const std::vector<std::string>& ToneTable() const { return toneTable_; }
 
     // The first update of the form: tone table, fixed-cell colour, the eight
@@ -67,11 +70,11 @@ class CChannelEditor : public QWidget {
     void OpenEditor();
     void OnEnterKey();
 
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     ChannelTable& table_;
     std::function<BandLimits()> band_;
     CChannelGrid* grid_;
-    std::unique_ptr<CCellEditors> editors_;
+    std::unique_ptr<CellEditors> editors_;
     std::vector<std::string> toneTable_;
 };
 
@@ -79,4 +82,4 @@ class CChannelEditor : public QWidget {
 // serif face present.
 QFont ChannelViewFont();
 
-}  // namespace qm530
+}  // namespace qm530::editor

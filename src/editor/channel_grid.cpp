@@ -10,12 +10,12 @@
 #include "editor/channel_grid_model.h"
 #include "ui/command_ids.h"
 
-namespace qm530 {
+namespace qm530::editor {
 
 CChannelGrid::CChannelGrid(ChannelTable& table, QWidget* parent)
     : QTableView(parent), table_(table), model_(new ChannelGridModel(table, this)) {
     setObjectName(QStringLiteral("Grid1000"));
-    setProperty("helpId", ctl::kGrid);
+    setProperty("helpId", ui::ctl::kGrid);
     setModel(model_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Whole channels are selected through their numbers, Shift and Ctrl
@@ -145,4 +145,4 @@ void CChannelGrid::RefreshRow(int row) {
     model_->RefreshRow(row);
 }
 
-}  // namespace qm530
+}  // namespace qm530::editor

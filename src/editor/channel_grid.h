@@ -5,7 +5,7 @@
 
 #include "model/channel_table.h"
 
-namespace qm530 {
+namespace qm530::editor {
 
 class ChannelGridModel;
 
@@ -81,4 +81,4 @@ class CChannelGrid : public QTableView {
     int column0Width_ = kStoredColumn0Width;
 };
 
-}  // namespace qm530
+}  // namespace qm530::editor

@@ -2,7 +2,7 @@
 
 #include <QBrush>
 
-namespace qm530 {
+namespace qm530::editor {
 
 ChannelGridModel::ChannelGridModel(ChannelTable& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table) {
@@ -93,4 +93,4 @@ void ChannelGridModel::RefreshRow(int tableRow) {
                      {Qt::DisplayRole});
 }
 
-}  // namespace qm530
+}  // namespace qm530::editor

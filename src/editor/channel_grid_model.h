@@ -8,7 +8,7 @@
 
 #include "model/channel_table.h"
 
-namespace qm530 {
+namespace qm530::editor {
 
 // The channel table as an item model: the 16 x 8 channel cells are the
 // items, row 0 and column 0 of the table are the header texts. The table
@@ -51,4 +51,4 @@ class ChannelGridModel : public QAbstractTableModel {
     CellSet highlighted_;
 };
 
-}  // namespace qm530
+}  // namespace qm530::editor

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace qm530 {
+namespace qm530::editor {
 
 CCompareSourceDlg::CCompareSourceDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CompareSource"));
@@ -40,7 +40,7 @@ bool CCompareSourceDlg::WithRadio() const {
     return radio_->isChecked();
 }
 
-CCompareDlg::CCompareDlg(const ImageDiff& diff, UiLanguage lang, const QString& otherName,
+CCompareDlg::CCompareDlg(const settings::ImageDiff& diff, UiLanguage lang, const QString& otherName,
                          QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("Compare"));
@@ -59,14 +59,15 @@ CCompareDlg::CCompareDlg(const ImageDiff& diff, UiLanguage lang, const QString& 
         heading->setText(
             tr("&Document (before the arrow) compared with %1 (after it):").arg(other));
         bool headed = false;
-        for (const DiffLine& line : DiffLines(diff, lang)) {
-            if (line.kind == DifferenceKind::kByte && !headed) {
-                auto* item = new QListWidgetItem(QString::fromStdString(DiffBytesHeading(lang)));
+        for (const settings::DiffLine& line : settings::DiffLines(diff, lang)) {
+            if (line.kind == settings::DifferenceKind::kByte && !headed) {
+                auto* item =
+                    new QListWidgetItem(QString::fromStdString(settings::DiffBytesHeading(lang)));
                 item->setFlags(Qt::ItemIsEnabled);
                 list_->addItem(item);
                 headed = true;
             }
-            const bool byte = line.kind == DifferenceKind::kByte;
+            const bool byte = line.kind == settings::DifferenceKind::kByte;
             list_->addItem(QString::fromStdString((byte ? "  " : "") + line.text));
         }
     }
@@ -91,4 +92,4 @@ QStringList CCompareDlg::Lines() const {
     return lines;
 }
 
-}  // namespace qm530
+}  // namespace qm530::editor

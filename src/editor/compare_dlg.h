@@ -9,7 +9,7 @@
 class QListWidget;
 class QRadioButton;
 
-namespace qm530 {
+namespace qm530::editor {
 
 // File > Compare asks first what to compare the document with: a .dat file
 // (the default) or the radio.
@@ -33,7 +33,7 @@ class CCompareDlg : public QDialog {
     Q_OBJECT
   public:
     // `otherName`: the file name, or empty for the radio.
-    CCompareDlg(const ImageDiff& diff, UiLanguage lang, const QString& otherName,
+    CCompareDlg(const settings::ImageDiff& diff, UiLanguage lang, const QString& otherName,
                 QWidget* parent = nullptr);
 
     // The lines listed, as shown.
@@ -44,4 +44,4 @@ class CCompareDlg : public QDialog {
     QListWidget* list_ = nullptr;
 };
 
-}  // namespace qm530
+}  // namespace qm530::editor

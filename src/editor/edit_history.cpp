@@ -1,18 +1,18 @@
 #include "editor/edit_history.h"
 
-namespace qm530 {
+namespace qm530::editor {
 
-CSnapshotStep::CSnapshotStep(const QString& text, DocState before, DocState after, Restore restore)
+SnapshotStep::SnapshotStep(const QString& text, DocState before, DocState after, Restore restore)
     : QUndoCommand(text),
       before_(std::move(before)),
       after_(std::move(after)),
       restore_(std::move(restore)) {}
 
-void CSnapshotStep::undo() {
+void SnapshotStep::undo() {
     restore_(before_);
 }
 
-void CSnapshotStep::redo() {
+void SnapshotStep::redo() {
     if (done_) {
         done_ = false;
         return;
@@ -20,4 +20,4 @@ void CSnapshotStep::redo() {
     restore_(after_);
 }
 
-}  // namespace qm530
+}  // namespace qm530::editor

@@ -6,7 +6,7 @@
 #include "model/channel_table.h"
 #include "model/radio_image.h"
 
-namespace qm530 {
+namespace qm530::editor {
 
 // What an edit can change in a document: the image (with the grid encoded
 // into its channel records) and the grid's texts.
@@ -19,10 +19,10 @@ struct DocState {
 // One undo step: the document before and after it, restored byte for byte.
 // The step has happened already when it is pushed, so its first redo does
 // nothing.
-class CSnapshotStep : public QUndoCommand {
+class SnapshotStep : public QUndoCommand {
   public:
     using Restore = std::function<void(const DocState&)>;
-    CSnapshotStep(const QString& text, DocState before, DocState after, Restore restore);
+    SnapshotStep(const QString& text, DocState before, DocState after, Restore restore);
 
     void undo() override;
     void redo() override;
@@ -34,4 +34,4 @@ class CSnapshotStep : public QUndoCommand {
     bool done_ = true;
 };
 
-}  // namespace qm530
+}  // namespace qm530::editor

@@ -15,9 +15,9 @@
 #include "settings/dialog_controls.h"
 #include "ui/app_context.h"
 
-namespace qm530 {
+namespace qm530::editor {
 
-CImportPreviewDlg::CImportPreviewDlg(AppContext& ctx, const ChannelList& list,
+CImportPreviewDlg::CImportPreviewDlg(ui::AppContext& ctx, const ChannelList& list,
                                      const ChannelTable& table, const BandLimits& band,
                                      QWidget* parent)
     : QDialog(parent), ctx_(ctx), list_(list), table_(table), band_(band) {
@@ -69,7 +69,7 @@ CImportPreviewDlg::CImportPreviewDlg(AppContext& ctx, const ChannelList& list,
     body->addWidget(rows_, 1);
     body->addWidget(detail_);
     body->addWidget(summary_);
-    ok_ = LayOutWithOkCancel(this, body, tr("OK"), tr("Cancel")).ok;
+    ok_ = settings::LayOutWithOkCancel(this, body, tr("OK"), tr("Cancel")).ok;
 
     connect(renumber_, &QRadioButton::toggled, this, [this](bool on) {
         start_->setEnabled(on);
@@ -196,4 +196,4 @@ QString CImportPreviewDlg::SummaryText() const {
     return text;
 }
 
-}  // namespace qm530
+}  // namespace qm530::editor

@@ -14,9 +14,11 @@ class QRadioButton;
 class QSpinBox;
 class QTableWidget;
 
-namespace qm530 {
-
+namespace qm530::ui {
 struct AppContext;
+}  // namespace qm530::ui
+
+namespace qm530::editor {
 
 // File > Import's preview: what importing a channel list into the grid
 // would do, row by row, before anything changes. The choices (by location
@@ -34,7 +36,7 @@ class CImportPreviewDlg : public QDialog {
     // The text of grid column `column` (1-8) of an entry in the table.
     static QString CellText(const ImportEntry& entry, int column);
 
-    CImportPreviewDlg(AppContext& ctx, const ChannelList& list, const ChannelTable& table,
+    CImportPreviewDlg(ui::AppContext& ctx, const ChannelList& list, const ChannelTable& table,
                       const BandLimits& band, QWidget* parent = nullptr);
 
     const ImportPlan& Plan() const { return plan_; }
@@ -48,7 +50,7 @@ class CImportPreviewDlg : public QDialog {
     void ShowDetail();
     QString SummaryText() const;
 
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     const ChannelList& list_;
     const ChannelTable& table_;
     BandLimits band_;
@@ -63,4 +65,4 @@ class CImportPreviewDlg : public QDialog {
     QPushButton* ok_ = nullptr;
 };
 
-}  // namespace qm530
+}  // namespace qm530::editor

@@ -17,8 +17,7 @@
 #include "config/ini_file.h"
 #include "editor/channel_editor.h"
 #include "editor/channel_grid.h"
-#include "print/print_renderer.h"
-#include "editor/view_commands.h"
+#include "editor/program_view_commands.h"
 #include "link/com_setup_dlg.h"
 #include "link/gui_transfer_host.h"
 #include "link/port_device.h"
@@ -26,27 +25,29 @@
 #include "link/process_dlg.h"
 #include "link/traced_port.h"
 #include "model/program_doc.h"
+#include "print/print_renderer.h"
 #include "settings/model_band_sync.h"
 #include "settings/scan_info_dlg.h"
 #include "ui/app_context.h"
 #include "ui/command_ids.h"
+#include "ui/command_state.h"
 #include "ui/ui_services.h"
 
-namespace qm530 {
+namespace qm530::editor {
 
 namespace {
 
 // A read for File > Compare goes into an image of its own: the grid and the
 // document's default-image mark stay as they are.
-class CompareReadHost : public GuiTransferHost {
+class CompareReadHost : public link::GuiTransferHost {
   public:
-    using GuiTransferHost::GuiTransferHost;
+    using link::GuiTransferHost::GuiTransferHost;
     void ClearImageIsDefault() override {}
 };
 
 }  // namespace
 
-CProgramView::CProgramView(CProgramDoc* doc, AppContext& ctx, QWidget* parent)
+CProgramView::CProgramView(CProgramDoc* doc, ui::AppContext& ctx, QWidget* parent)
     : QWidget(parent), doc_(doc), ctx_(ctx) {
     setObjectName(QStringLiteral("ProgramView"));
     editor_ = new CChannelEditor(
@@ -61,16 +62,16 @@ CProgramView::CProgramView(CProgramDoc* doc, AppContext& ctx, QWidget* parent)
     setFocusProxy(editor_);
 
     // Both dialogs are windows of their own that go with the view.
-    processDlg_ = new CProcessDlg(this);
+    processDlg_ = new link::CProcessDlg(this);
     // OK posts the request: the transfer starts once OK's click is over.
-    connect(processDlg_, &CProcessDlg::TransferRequested, this, &CProgramView::RunTransfer,
+    connect(processDlg_, &link::CProcessDlg::TransferRequested, this, &CProgramView::RunTransfer,
             Qt::QueuedConnection);
-    comSetupDlg_ = new CComSetupDlg(
+    comSetupDlg_ = new link::CComSetupDlg(
         ctx_, [this](const std::string& name) { SetPortNameOfActiveView(name); }, this);
 
     undoStack_ = new QUndoStack(this);
     connect(undoStack_, &QUndoStack::indexChanged, &ctx_.events,
-            &CShellEvents::CommandStateChanged);
+            &ui::ShellEvents::CommandStateChanged);
     connect(undoStack_, &QUndoStack::indexChanged, this, &CProgramView::ClearComparison);
     connect(editor_, &CChannelEditor::CellCommitted, this, &CProgramView::OnCellCommitted);
     editor_->Grid()->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -83,11 +84,11 @@ CProgramView::~CProgramView() {
     undoStack_->disconnect(&ctx_.events);
 }
 
-CProcessDlg* CProgramView::ProcessDlg() const {
+link::CProcessDlg* CProgramView::ProcessDlg() const {
     return processDlg_.data();
 }
 
-CComSetupDlg* CProgramView::ComSetupDlg() const {
+link::CComSetupDlg* CProgramView::ComSetupDlg() const {
     return comSetupDlg_.data();
 }
 
@@ -121,11 +122,11 @@ void CProgramView::ImageToGrid() {
 }
 
 void CProgramView::ApplyModelAndBand(bool fromImage) {
-    const RememberedChoice remembered{ctx_.registry->ReadDword("Type", 0),
-                                      ctx_.registry->ReadDword("Field", 0)};
-    const ModelBandSync sync =
-        SyncModelAndBand(ctx_.theIni, ctx_.LanguageValue("AppName"), ctx_.Chinese(),
-                         ctx_.ImageIsDefault && !fromImage, remembered, doc_->Image);
+    const settings::RememberedChoice remembered{ctx_.registry->ReadDword("Type", 0),
+                                                ctx_.registry->ReadDword("Field", 0)};
+    const settings::ModelBandSync sync =
+        settings::SyncModelAndBand(ctx_.theIni, ctx_.LanguageValue("AppName"), ctx_.Chinese(),
+                                   ctx_.ImageIsDefault && !fromImage, remembered, doc_->Image);
     doc_->Image[addr::kProductType] = sync.productType;
     doc_->Image[addr::kBandIndex] = sync.bandIndex;
     if (sync.remember) {
@@ -148,14 +149,25 @@ void CProgramView::CommitCellEdit() {
 }
 
 bool CProgramView::IsCommandEnabled(int commandId) const {
-    if (ctx_.transfers.Running()) return false;
-    if (commandId == cmd::kEditUndo) return undoStack_->canUndo();
-    if (commandId == cmd::kEditRedo) return undoStack_->canRedo();
-    return FindCommand(ViewCommands(), commandId) != nullptr;
+    if (!ui::FindCommand(ViewCommands(), commandId)) return false;
+    ui::ShellState state;
+    state.documentWindows = state.activeDocument = state.activeView = true;
+    state.transferRunning = ctx_.transfers.Running();
+    state.canUndo = CanUndo();
+    state.canRedo = CanRedo();
+    return ui::CommandEnabled(commandId, true, state);
+}
+
+bool CProgramView::CanUndo() const {
+    return undoStack_->canUndo();
+}
+
+bool CProgramView::CanRedo() const {
+    return undoStack_->canRedo();
 }
 
 bool CProgramView::OnCommand(int commandId) {
-    const CommandDef<CProgramView>* command = FindCommand(ViewCommands(), commandId);
+    const ui::CommandDef<CProgramView>* command = ui::FindCommand(ViewCommands(), commandId);
     if (!command) return false;
     (this->*command->handler)();
     return true;
@@ -202,7 +214,7 @@ void CProgramView::RunTransfer() {
 
     const bool compare = compareRead_ && TransferDirection == link::TransferDirection::kRead;
     compareRead_ = false;
-    GuiTransferHost::ViewHooks hooks;
+    link::GuiTransferHost::ViewHooks hooks;
     hooks.direction = [this] { return TransferDirection; };
     hooks.gridToImage = [this] { GridToImage(); };
     hooks.imageToGrid = [this] { ImageToGrid(); };
@@ -214,10 +226,11 @@ void CProgramView::RunTransfer() {
     // Bytes a read does not carry stay the document's: they never show as
     // differences.
     RadioImage compared = doc_->Image;
-    std::unique_ptr<GuiTransferHost> host =
+    std::unique_ptr<link::GuiTransferHost> host =
         compare
             ? std::make_unique<CompareReadHost>(ctx_, processDlg_.data(), std::move(hooks), this)
-            : std::make_unique<GuiTransferHost>(ctx_, processDlg_.data(), std::move(hooks), this);
+            : std::make_unique<link::GuiTransferHost>(ctx_, processDlg_.data(), std::move(hooks),
+                                                      this);
     std::unique_ptr<link::SerialPort> port =
         portFactory_ ? portFactory_() : std::make_unique<link::PosixSerialPort>();
     const std::string device = link::PortDevice(PortName, ctx_.theIni);
@@ -276,7 +289,7 @@ void CProgramView::SetPortNameOfActiveView(const std::string& name) {
 // sees the channels as the grid shows them.
 void CProgramView::OnScanInfo() {
     GridToImage();
-    CScanInfoDlg dialog(ctx_, doc_->Image, this);
+    settings::CScanInfoDlg dialog(ctx_, doc_->Image, this);
     ctx_.services.ExecDialog(dialog);
     NoteChange(Tr("Scan Info", "扫描信息"));
 }
@@ -294,8 +307,8 @@ print::PrintData CProgramView::PrintDataNow() const {
 void CProgramView::ReportPrintFailure(const Status& status) {
     if (status) return;
     ctx_.services.MessageBox(this, QString::fromStdString(status.detail()),
-                             QString::fromStdString(ctx_.ApplicationName), MsgButtons::Ok,
-                             MsgIcon::Exclamation);
+                             QString::fromStdString(ctx_.ApplicationName), ui::MsgButtons::Ok,
+                             ui::MsgIcon::Exclamation);
 }
 
 // File > Print: the print dialog with the page range of this document,
@@ -324,4 +337,4 @@ void CProgramView::OnFilePrintPreview() {
     ctx_.services.ExecDialog(preview);
 }
 
-}  // namespace qm530
+}  // namespace qm530::editor

@@ -11,23 +11,32 @@
 #include <vector>
 
 #include "editor/edit_history.h"
-#include "print/print_layout.h"
 #include "link/transfer.h"
 #include "model/channel_table.h"
 #include "model/status.h"
+#include "print/print_layout.h"
 
 namespace qm530 {
-
-struct AppContext;
-class CChannelEditor;
-class CComSetupDlg;
-class CProcessDlg;
 class CProgramDoc;
 struct CellBlock;
 struct ChannelOrder;
+}  // namespace qm530
+
+namespace qm530::link {
+class CComSetupDlg;
+class CProcessDlg;
+}  // namespace qm530::link
+
+namespace qm530::ui {
+struct AppContext;
+}  // namespace qm530::ui
+
+namespace qm530::editor {
+
+class CChannelEditor;
 
 // The view of a document: the channel grid and the commands of the
-// Program menu, Com Setup and printing (editor/view_commands.h). The main
+// Program menu, Com Setup and printing (editor/program_view_commands.h). The main
 // frame sends each of them to the view of the active document window
 // through OnCommand.
 //
@@ -37,16 +46,16 @@ struct ChannelOrder;
 // (UpdateProgressWindow, from the main frame's UpdateCommandUI), and a
 // transfer request that still reaches a view is refused, leaving its
 // progress window ready. The view tells the main frame when a transfer
-// begins or ends (CShellEvents::CommandStateChanged), and what the caption
-// is after the grid was filled (CShellEvents::CaptionChanged).
+// begins or ends (ShellEvents::CommandStateChanged), and what the caption
+// is after the grid was filled (ShellEvents::CaptionChanged).
 class CProgramView : public QWidget {
     Q_OBJECT
   public:
-    CProgramView(CProgramDoc* doc, AppContext& ctx, QWidget* parent = nullptr);
+    CProgramView(CProgramDoc* doc, ui::AppContext& ctx, QWidget* parent = nullptr);
     ~CProgramView() override;
 
     CProgramDoc* GetDocument() const { return doc_; }
-    AppContext& Context() const { return ctx_; }
+    ui::AppContext& Context() const { return ctx_; }
 
     // Called once the window exists, when the document is new or opened:
     // builds the grid's editors and layout the first time, sets the
@@ -63,6 +72,8 @@ class CProgramView : public QWidget {
 
     // Whether a view command (ids in ui/command_ids.h) is available now.
     bool IsCommandEnabled(int commandId) const;
+    bool CanUndo() const;
+    bool CanRedo() const;
     // Runs a view command; false when the view does not handle it.
     bool OnCommand(int commandId);
 
@@ -73,8 +84,8 @@ class CProgramView : public QWidget {
 
     const ChannelTable& Table() const { return table_; }
     CChannelEditor* Editor() const { return editor_; }
-    CProcessDlg* ProcessDlg() const;
-    CComSetupDlg* ComSetupDlg() const;
+    link::CProcessDlg* ProcessDlg() const;
+    link::CComSetupDlg* ComSetupDlg() const;
 
     // Makes the serial port of each transfer; without one, a POSIX port with
     // the normal time limits.
@@ -83,7 +94,7 @@ class CProgramView : public QWidget {
     // How the last transfer of this view ended.
     const link::TransferResult& LastTransfer() const { return lastTransfer_; }
 
-    // Edits (view_edits.cpp). Every change that reaches the grid or the
+    // Edits (program_view_edits.cpp). Every change that reaches the grid or the
     // image is one step of the document's undo stack; the document is
     // modified while it differs from the state last saved or opened.
     QUndoStack* UndoStack() const { return undoStack_; }
@@ -112,11 +123,11 @@ class CProgramView : public QWidget {
     void OnScanInfo();
     void OnFilePrint();
     void OnFilePrintPreview();
-    // File > Import and File > Export (view_import.cpp): a CSV channel list
+    // File > Import and File > Export (program_view_import.cpp): a CSV channel list
     // into the grid as one undo step, and the channels out to one.
     void OnImport();
     void OnExport();
-    // File > Compare (view_compare.cpp): the document, as the grid shows it,
+    // File > Compare (program_view_compare.cpp): the document, as the grid shows it,
     // with a .dat file or with what a read from the radio brings (into an
     // image of its own; the document stays as it is). The differences are
     // listed in a dialog, and the grid cells that differ keep a highlight
@@ -160,11 +171,11 @@ class CProgramView : public QWidget {
     void ClearComparison();
 
     CProgramDoc* doc_;
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     ChannelTable table_;
     CChannelEditor* editor_ = nullptr;
-    QPointer<CProcessDlg> processDlg_;
-    QPointer<CComSetupDlg> comSetupDlg_;
+    QPointer<link::CProcessDlg> processDlg_;
+    QPointer<link::CComSetupDlg> comSetupDlg_;
     bool firstUpdate_ = true;
     bool transferRunning_ = false;
     bool compareRead_ = false;  // the progress window reads for File > Compare
@@ -175,4 +186,4 @@ class CProgramView : public QWidget {
     DocState saved_;     // the state last saved or opened
 };
 
-}  // namespace qm530
+}  // namespace qm530::editor

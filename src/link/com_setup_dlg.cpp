@@ -25,9 +25,9 @@
 #include "ui/command_ids.h"
 #include "ui/f1_help.h"
 
-namespace qm530 {
+namespace qm530::link {
 
-CComSetupDlg::CComSetupDlg(AppContext& ctx, std::function<void(const std::string&)> setPortName,
+CComSetupDlg::CComSetupDlg(ui::AppContext& ctx, std::function<void(const std::string&)> setPortName,
                            QWidget* parent)
     : QDialog(parent), ctx_(ctx), setPortName_(std::move(setPortName)) {
     setObjectName(QStringLiteral("ComSetupDialog"));
@@ -109,7 +109,7 @@ CComSetupDlg::CComSetupDlg(AppContext& ctx, std::function<void(const std::string
     layout->addWidget(box);
     layout->addLayout(buttons);
 
-    InstallF1Help(this, ctx_, [] { return cmd::kComSetup; });
+    ui::InstallF1Help(this, ctx_, [] { return ui::cmd::kComSetup; });
 }
 
 void CComSetupDlg::showEvent(QShowEvent* event) {
@@ -294,4 +294,4 @@ void CComSetupDlg::accept() {
     QDialog::accept();
 }
 
-}  // namespace qm530
+}  // namespace qm530::link

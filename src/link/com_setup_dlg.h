@@ -13,9 +13,11 @@ class QComboBox;
 class QLabel;
 class QRadioButton;
 
-namespace qm530 {
-
+namespace qm530::ui {
 struct AppContext;
+}  // namespace qm530::ui
+
+namespace qm530::link {
 
 // "COM Setup": the serial port of the transfers, COM1 to COM4. Each button
 // shows the device it stands for and what that device is (its USB names and
@@ -34,7 +36,7 @@ class CComSetupDlg : public QDialog {
     static constexpr int kFirstButtonId = 1007;
 
     // `setPortName` hands the chosen port name to the active channel view.
-    CComSetupDlg(AppContext& ctx, std::function<void(const std::string&)> setPortName,
+    CComSetupDlg(ui::AppContext& ctx, std::function<void(const std::string&)> setPortName,
                  QWidget* parent = nullptr);
 
     // Index of the selected button (0 = COM1 ... 3 = COM4), -1 for none.
@@ -73,7 +75,7 @@ class CComSetupDlg : public QDialog {
     void ShowDevice(int index);
     QString Description(const std::string& device) const;
 
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     std::function<void(const std::string&)> setPortName_;
     QButtonGroup* group_;
     std::array<QRadioButton*, kPortCount> buttons_{};
@@ -84,4 +86,4 @@ class CComSetupDlg : public QDialog {
     std::vector<link::SerialDevice> found_;
 };
 
-}  // namespace qm530
+}  // namespace qm530::link

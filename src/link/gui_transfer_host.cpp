@@ -9,9 +9,9 @@
 #include "ui/string_table.h"
 #include "ui/ui_services.h"
 
-namespace qm530 {
+namespace qm530::link {
 
-GuiTransferHost::GuiTransferHost(AppContext& ctx, CProcessDlg* progress, ViewHooks hooks,
+GuiTransferHost::GuiTransferHost(ui::AppContext& ctx, CProcessDlg* progress, ViewHooks hooks,
                                  QWidget* messageParent)
     : ctx_(ctx), progress_(progress), hooks_(std::move(hooks)), messageParent_(messageParent) {}
 
@@ -32,7 +32,7 @@ void GuiTransferHost::ClearImageIsDefault() {
 }
 
 QString GuiTransferHost::MessageText(int messageId, const std::string& detail) {
-    QString text = StringTable(messageId);
+    QString text = ui::StringTable(messageId);
     // Which device and why: on this system a port can also be missing or
     // lack permissions, and the user needs to know which.
     if (messageId == msg::kPortOpenFailed && !detail.empty()) {
@@ -50,22 +50,22 @@ QString GuiTransferHost::TraceNote() const {
     if (tracePath_.empty()) return {};
     if (trace_ != nullptr) trace_->flush();
     return QStringLiteral("\n\n") +
-           QCoreApplication::translate("qm530::GuiTransferHost",
+           QCoreApplication::translate("qm530::link::GuiTransferHost",
                                        "A trace of this transfer is in %1.")
                .arg(QString::fromStdString(tracePath_));
 }
 
 void GuiTransferHost::ShowMessage(int messageId, const std::string& detail) {
     ctx_.services.MessageBox(messageParent_.data(), MessageText(messageId, detail) + TraceNote(),
-                             QString::fromStdString(ctx_.ApplicationName), MsgButtons::Ok,
-                             MsgIcon::Exclamation);
+                             QString::fromStdString(ctx_.ApplicationName), ui::MsgButtons::Ok,
+                             ui::MsgIcon::Exclamation);
 }
 
 bool GuiTransferHost::AskRetry(const std::string&) {
     return ctx_.services.MessageBox(
-               messageParent_.data(), StringTable(msg::kCommError) + TraceNote(),
-               QString::fromStdString(ctx_.ApplicationName), MsgButtons::RetryCancel,
-               MsgIcon::Exclamation) == MsgResult::Retry;
+               messageParent_.data(), ui::StringTable(msg::kCommError) + TraceNote(),
+               QString::fromStdString(ctx_.ApplicationName), ui::MsgButtons::RetryCancel,
+               ui::MsgIcon::Exclamation) == ui::MsgResult::Retry;
 }
 
 void GuiTransferHost::Progress(int) {
@@ -91,4 +91,4 @@ void GuiTransferHost::Sleep(int milliseconds) {
     QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
-}  // namespace qm530
+}  // namespace qm530::link

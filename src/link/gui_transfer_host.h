@@ -9,9 +9,12 @@
 
 class QWidget;
 
-namespace qm530 {
-
+namespace qm530::ui {
 struct AppContext;
+}  // namespace qm530::ui
+
+namespace qm530::link {
+
 class CProcessDlg;
 
 // The desktop program's side of a transfer: the progress window shows the
@@ -27,7 +30,7 @@ class GuiTransferHost : public link::TransferHost {
         std::function<void()> imageToGrid;
     };
 
-    GuiTransferHost(AppContext& ctx, CProcessDlg* progress, ViewHooks hooks,
+    GuiTransferHost(ui::AppContext& ctx, CProcessDlg* progress, ViewHooks hooks,
                     QWidget* messageParent);
 
     link::TransferDirection Direction() override;
@@ -56,7 +59,7 @@ class GuiTransferHost : public link::TransferHost {
     QString TraceNote() const;
 
   private:
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     QPointer<CProcessDlg> progress_;
     ViewHooks hooks_;
     QPointer<QWidget> messageParent_;
@@ -64,4 +67,4 @@ class GuiTransferHost : public link::TransferHost {
     std::string tracePath_;
 };
 
-}  // namespace qm530
+}  // namespace qm530::link

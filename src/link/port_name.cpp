@@ -30,7 +30,7 @@ int ComPortNumber(const std::string& name) {
     return n;
 }
 
-PortMapping ResolvePort(const std::string& name, const CIniFile* ini) {
+PortMapping ResolvePort(const std::string& name, const config::CIniFile* ini) {
     const int n = ComPortNumber(name);
     if (n < 0) return {name, PortSource::kPath};
     if (n == 0) return {{}, PortSource::kNone};
@@ -43,7 +43,7 @@ PortMapping ResolvePort(const std::string& name, const CIniFile* ini) {
     return {DefaultPortDevice(n), PortSource::kDefault};
 }
 
-std::string ResolvePortName(const std::string& name, const CIniFile* ini) {
+std::string ResolvePortName(const std::string& name, const config::CIniFile* ini) {
     return ResolvePort(name, ini).device;
 }
 
@@ -55,7 +55,7 @@ std::string DefaultPortDevice(int number) {
     return "/dev/ttyUSB" + std::to_string(number - 1);
 }
 
-void SetPortDevice(CIniFile& ini, int number, const std::string& device) {
+void SetPortDevice(config::CIniFile& ini, int number, const std::string& device) {
     if (device.empty()) {
         ini.RemoveKey(kPortsSection, KeyOf(number));
     } else {

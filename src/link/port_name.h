@@ -2,9 +2,9 @@
 
 #include <string>
 
-namespace qm530 {
+namespace qm530::config {
 class CIniFile;
-}
+}  // namespace qm530::config
 
 namespace qm530::link {
 
@@ -39,8 +39,8 @@ struct PortMapping {
 //   3. /dev/ttyUSB<n-1>.
 // "com0" names no device and gives an empty path. Any other name is a
 // device path as it stands.
-PortMapping ResolvePort(const std::string& name, const CIniFile* ini);
-std::string ResolvePortName(const std::string& name, const CIniFile* ini);
+PortMapping ResolvePort(const std::string& name, const config::CIniFile* ini);
+std::string ResolvePortName(const std::string& name, const config::CIniFile* ini);
 
 // "QM530_COM<n>".
 std::string PortVariableName(int number);
@@ -48,7 +48,7 @@ std::string PortVariableName(int number);
 std::string DefaultPortDevice(int number);
 // Points COM<n> at `device` in section Ports of `ini`; an empty device
 // removes the key, so that the port goes back to its default.
-void SetPortDevice(CIniFile& ini, int number, const std::string& device);
+void SetPortDevice(config::CIniFile& ini, int number, const std::string& device);
 
 // "com1" ... "com4": the name of a port number as the COM Setup dialog
 // gives it to the view.

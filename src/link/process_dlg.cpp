@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-namespace qm530 {
+namespace qm530::link {
 
 CProcessDlg::CProcessDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ProcessDialog"));
@@ -147,4 +147,4 @@ void CProcessDlg::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-}  // namespace qm530
+}  // namespace qm530::link

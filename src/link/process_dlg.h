@@ -7,7 +7,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 
-namespace qm530 {
+namespace qm530::link {
 
 // The progress window of a transfer ("Read Data" / "Write Data"). The
 // object lives as long as its channel view; its window is created for each
@@ -85,4 +85,4 @@ class CProcessDlg : public QDialog {
     int position_ = 0;
 };
 
-}  // namespace qm530
+}  // namespace qm530::link

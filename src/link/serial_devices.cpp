@@ -97,7 +97,7 @@ std::string Canonical(const std::string& prefix, const std::string& path) {
 
 }  // namespace
 
-std::vector<SerialDevice> ListSerialDevices(const std::string& root, const CIniFile* ini) {
+std::vector<SerialDevice> ListSerialDevices(const std::string& root, const config::CIniFile* ini) {
     const std::string prefix = Prefix(root);
     const fs::path sysTty = prefix + "/sys/class/tty";
     struct Found {
@@ -151,7 +151,7 @@ std::vector<SerialDevice> ListSerialDevices(const std::string& root, const CIniF
 }
 
 std::vector<UnlistedPort> UnlistedPorts(const std::vector<SerialDevice>& devices,
-                                        const CIniFile* ini) {
+                                        const config::CIniFile* ini) {
     std::vector<UnlistedPort> unlisted;
     for (int n = 1; n <= kComPortCount; ++n) {
         const std::string name = "COM" + std::to_string(n);

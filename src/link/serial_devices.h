@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-namespace qm530 {
+namespace qm530::config {
 class CIniFile;
-}
+}  // namespace qm530::config
 
 namespace qm530::link {
 
@@ -35,7 +35,7 @@ constexpr int kComPortCount = 4;
 // type), sorted by kind and number, with the USB names and serial number of
 // their interface and the /dev/serial/by-id links. `ports` lists the COMn
 // names that ResolvePortName maps to each with `ini` (which may be null).
-std::vector<SerialDevice> ListSerialDevices(const std::string& root, const CIniFile* ini);
+std::vector<SerialDevice> ListSerialDevices(const std::string& root, const config::CIniFile* ini);
 
 // The COMn names that map to no listed device, with the path each names.
 struct UnlistedPort {
@@ -43,7 +43,7 @@ struct UnlistedPort {
     std::string device;
 };
 std::vector<UnlistedPort> UnlistedPorts(const std::vector<SerialDevice>& devices,
-                                        const CIniFile* ini);
+                                        const config::CIniFile* ini);
 
 // The index in `devices` (listed under `root`) of the device that `path`
 // names, directly or through a link such as a /dev/serial/by-id name; -1

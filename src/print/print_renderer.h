@@ -3,8 +3,8 @@
 #include <QFont>
 #include <string>
 
-#include "print/print_layout.h"
 #include "model/status.h"
+#include "print/print_layout.h"
 
 class QPagedPaintDevice;
 class QPaintDevice;

@@ -11,7 +11,7 @@
 
 #include "ui/command_ids.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
 namespace {
 
@@ -61,7 +61,7 @@ QCheckBox* MakeCheckBox(QWidget* parent, int id, const QString& text) {
 QPushButton* MakeOkButton(QWidget* parent, const QString& text) {
     auto* ok = new QPushButton(text, parent);
     ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setProperty("controlId", ctl::kOk);
+    ok->setProperty("controlId", ui::ctl::kOk);
     ok->setDefault(true);
     ok->setAutoDefault(true);
     return ok;
@@ -70,7 +70,7 @@ QPushButton* MakeOkButton(QWidget* parent, const QString& text) {
 QPushButton* MakeCancelButton(QWidget* parent, const QString& text) {
     auto* cancel = new QPushButton(text, parent);
     cancel->setObjectName(QStringLiteral("CancelButton"));
-    cancel->setProperty("controlId", ctl::kCancel);
+    cancel->setProperty("controlId", ui::ctl::kCancel);
     cancel->setAutoDefault(false);
     return cancel;
 }
@@ -112,4 +112,4 @@ OkCancelButtons LayOutWithOkCancel(QDialog* dialog, QWidget* body, const QString
                   [body](QVBoxLayout* layout) { layout->addWidget(body); });
 }
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -12,7 +12,7 @@ class QPushButton;
 class QString;
 class QWidget;
 
-namespace qm530 {
+namespace qm530::settings {
 
 // Builders shared by the settings dialogs. Every control carries its
 // dialog control id twice: in its object name ("Combo1013", "Edit1004",
@@ -46,4 +46,4 @@ void FillDropList(QComboBox* list, const std::vector<std::string>& items);
 // Selects a position; a position outside the list leaves no selection.
 void SelectPosition(QComboBox* list, int position);
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -5,7 +5,7 @@
 
 #include "model/numbers.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
 namespace {
 
@@ -92,4 +92,4 @@ const char* EnterNumberPrompt(bool integer, bool chinese) {
     return chinese ? "请输入一个数字。" : "Please enter a number.";
 }
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace qm530 {
+namespace qm530::settings {
 
 // How a dialog's number edits exchange their text with numbers: blanks
 // (space, tab) may surround the number, anything else makes the text
@@ -20,4 +20,4 @@ std::string FormatDialogDouble(double value);
 // The framework's prompts when a read fails.
 const char* EnterNumberPrompt(bool integer, bool chinese);
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -10,7 +10,7 @@
 #include "settings/settings_names.h"
 #include "settings/side_keys.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
 namespace {
 
@@ -45,8 +45,8 @@ std::vector<FieldBits> FieldMap() {
         map.push_back({scanByte, static_cast<std::uint8_t>(1u << ((n - 1) % 8)),
                        ChannelKey(n, col::kScanAdd)});
     }
-    namespace f = addr::feature;
-    namespace s = addr::scan;
+    namespace f = feature_addr;
+    namespace s = scan_addr;
     const FieldBits options[] = {
         {f::kVoice, 0xFF, "voice"},
         {f::kTimeOutTimer, 0x7F, "tot"},
@@ -58,8 +58,8 @@ std::vector<FieldBits> FieldMap() {
         {f::kVoxDelay, 0x07, "vox-delay"},
         {f::kCallTone, 0xFF, "call-tone"},
         {f::kSquelchTune, 0xFF, "squelch-tune"},
-        {addr::sidekey::kKey1, 0xFF, "side-key-1"},
-        {addr::sidekey::kKey2, 0xFF, "side-key-2"},
+        {sidekey_addr::kKey1, 0xFF, "side-key-1"},
+        {sidekey_addr::kKey2, 0xFF, "side-key-2"},
         {s::kPriorityMode, 0xFF, "priority"},
         {s::kPriorityMode, 0xFF, "revert"},  // the revert choices depend on it
         {s::kPriorityChannel, 0xFF, "priority-channel"},
@@ -90,7 +90,7 @@ std::string Shown(const std::string& text, UiLanguage lang) {
 
 // The model or band byte as its name, or in hex when Program.ini names no
 // such model.
-std::string ModelText(const CIniFile& ini, const RadioImage& image, bool band) {
+std::string ModelText(const config::CIniFile& ini, const RadioImage& image, bool band) {
     const ModelAndBand mb = ModelAndBandOf(ini, image);
     const int byte = image[band ? addr::kBandIndex : addr::kProductType];
     const std::string hex = CFormatInt("0x%02X", byte);
@@ -101,7 +101,7 @@ std::string ModelText(const CIniFile& ini, const RadioImage& image, bool band) {
 }  // namespace
 
 ImageDiff DiffImages(const RadioImage& a, const RadioImage& b, UiLanguage lang,
-                     const CIniFile& ini) {
+                     const config::CIniFile& ini) {
     ImageDiff diff;
     RadioImage copyA = a;
     RadioImage copyB = b;
@@ -201,4 +201,4 @@ std::string DiffText(const ImageDiff& diff, UiLanguage lang) {
     return text;
 }
 
-}  // namespace qm530
+}  // namespace qm530::settings

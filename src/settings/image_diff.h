@@ -8,7 +8,7 @@
 #include "model/language.h"
 #include "model/radio_image.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
 // What a difference is about: a cell of the channel grid, a radio-wide
 // setting (the model and band among them), or a byte no field shows.
@@ -47,7 +47,7 @@ struct ImageDiff {
 // dialogs show them, the model and band (named by `ini` when it lists
 // them), then every byte left over.
 ImageDiff DiffImages(const RadioImage& a, const RadioImage& b, UiLanguage lang,
-                     const CIniFile& ini);
+                     const config::CIniFile& ini);
 
 // One difference as a line of the listing, with what it is about.
 struct DiffLine {
@@ -70,4 +70,4 @@ std::string DiffBytesHeading(UiLanguage lang);
 // heading and the bytes indented; a line saying so for equal images.
 std::string DiffText(const ImageDiff& diff, UiLanguage lang);
 
-}  // namespace qm530
+}  // namespace qm530::settings

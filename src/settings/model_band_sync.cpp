@@ -2,11 +2,11 @@
 
 #include "settings/product_catalog.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
-ModelBandSync SyncModelAndBand(const CIniFile& ini, const std::string& appName, bool chinese,
-                               bool imageIsDefault, const RememberedChoice& remembered,
-                               const RadioImage& image) {
+ModelBandSync SyncModelAndBand(const config::CIniFile& ini, const std::string& appName,
+                               bool chinese, bool imageIsDefault,
+                               const RememberedChoice& remembered, const RadioImage& image) {
     ModelBandSync sync;
     if (imageIsDefault) {
         sync.productType = static_cast<std::uint8_t>(remembered.type & 0xFF);
@@ -22,4 +22,4 @@ ModelBandSync SyncModelAndBand(const CIniFile& ini, const std::string& appName, 
     return sync;
 }
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -8,7 +8,7 @@
 #include "model/band.h"
 #include "model/radio_image.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
 // The model and band choice the user made last (registry values Type and
 // Field).
@@ -32,8 +32,8 @@ struct ModelBandSync {
 // interface language (`chinese`), and the band's limits come with it. A band
 // index past the model's band list stands for its last band (the byte stays
 // as it is).
-ModelBandSync SyncModelAndBand(const CIniFile& ini, const std::string& appName, bool chinese,
-                               bool imageIsDefault, const RememberedChoice& remembered,
-                               const RadioImage& image);
+ModelBandSync SyncModelAndBand(const config::CIniFile& ini, const std::string& appName,
+                               bool chinese, bool imageIsDefault,
+                               const RememberedChoice& remembered, const RadioImage& image);
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -6,7 +6,7 @@
 #include "model/numbers.h"
 #include "model/option_words.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
 namespace {
 
@@ -101,7 +101,7 @@ std::string FeatureListText(FeatureList list, int position, UiLanguage lang) {
 }
 
 OptionalFeaturesForm LoadOptionalFeatures(const RadioImage& image) {
-    namespace a = addr::feature;
+    namespace a = feature_addr;
     OptionalFeaturesForm form;
     const int tune = image[a::kSquelchTune];
     form[FeatureList::SquelchTune] =
@@ -125,7 +125,7 @@ OptionalFeaturesForm LoadOptionalFeatures(const RadioImage& image) {
 }
 
 void StoreOptionalFeatures(const OptionalFeaturesForm& form, RadioImage& image) {
-    namespace a = addr::feature;
+    namespace a = feature_addr;
     const auto sel = [&form](FeatureList list) { return Selectable(list, form[list]); };
     // -1 (no selection) becomes 0xFF in a whole byte.
     image[a::kCallTone] = LowByte(sel(FeatureList::CallTone));
@@ -144,4 +144,4 @@ void StoreOptionalFeatures(const OptionalFeaturesForm& form, RadioImage& image) 
     image[a::kVoice] = LowByte(sel(FeatureList::Voice));
 }
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -7,9 +7,9 @@
 #include "model/language.h"
 #include "model/radio_image.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
-namespace addr::feature {
+namespace feature_addr {
 constexpr int kVoice = 0x12F;         // whole byte
 constexpr int kTimeOutTimer = 0x130;  // bits 0-6
 constexpr int kTotPreAlert = 0x131;   // bits 0-3
@@ -20,7 +20,7 @@ constexpr int kVoxGain = 0x13A;       // bits 0-4
 constexpr int kVoxDelay = 0x13B;      // bits 0-2
 constexpr int kCallTone = 0x3F1;      // whole byte
 constexpr int kSquelchTune = 0x3F2;   // whole byte
-}  // namespace addr::feature
+}  // namespace feature_addr
 
 // The drop-down lists of the Optional Features dialog, in the order the
 // dialog fills them. Squelch Tune and Call Tone have hidden controls but
@@ -67,4 +67,4 @@ OptionalFeaturesForm LoadOptionalFeatures(const RadioImage& image);
 // the bits of Vox Gain Level and Vox Delay Time as they were.
 void StoreOptionalFeatures(const OptionalFeaturesForm& form, RadioImage& image);
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -12,7 +12,7 @@
 #include "ui/command_ids.h"
 #include "ui/f1_help.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
 namespace {
 
@@ -25,22 +25,22 @@ struct ListControl {
 
 // In the order the lists are filled.
 constexpr std::array<ListControl, kFeatureListCount> kListControls = {{
-    {FeatureList::SquelchTune, ctl::kSquelchTune,
-     QT_TRANSLATE_NOOP("qm530::COptionalFeaturesDlg", "Squelch Tune"), false},
-    {FeatureList::TimeOutTimer, ctl::kTimeOutTimer,
-     QT_TRANSLATE_NOOP("qm530::COptionalFeaturesDlg", "Time-Out Timer"), true},
-    {FeatureList::TotPreAlert, ctl::kTotPreAlert,
-     QT_TRANSLATE_NOOP("qm530::COptionalFeaturesDlg", "TOT Pre-Alert"), true},
-    {FeatureList::SquelchLevel, ctl::kSquelchLevel,
-     QT_TRANSLATE_NOOP("qm530::COptionalFeaturesDlg", "Squelch Level"), true},
-    {FeatureList::VoxGain, ctl::kVoxGainLevel,
-     QT_TRANSLATE_NOOP("qm530::COptionalFeaturesDlg", "Vox Gain Level"), true},
-    {FeatureList::CallTone, ctl::kCallTone,
-     QT_TRANSLATE_NOOP("qm530::COptionalFeaturesDlg", "Call Tone"), false},
-    {FeatureList::VoxDelay, ctl::kVoxDelayTime,
-     QT_TRANSLATE_NOOP("qm530::COptionalFeaturesDlg", "Vox Delay Time"), true},
-    {FeatureList::Voice, ctl::kVoiceAnnunciation,
-     QT_TRANSLATE_NOOP("qm530::COptionalFeaturesDlg", "Voice Annunciation"), true},
+    {FeatureList::SquelchTune, ui::ctl::kSquelchTune,
+     QT_TRANSLATE_NOOP("qm530::settings::COptionalFeaturesDlg", "Squelch Tune"), false},
+    {FeatureList::TimeOutTimer, ui::ctl::kTimeOutTimer,
+     QT_TRANSLATE_NOOP("qm530::settings::COptionalFeaturesDlg", "Time-Out Timer"), true},
+    {FeatureList::TotPreAlert, ui::ctl::kTotPreAlert,
+     QT_TRANSLATE_NOOP("qm530::settings::COptionalFeaturesDlg", "TOT Pre-Alert"), true},
+    {FeatureList::SquelchLevel, ui::ctl::kSquelchLevel,
+     QT_TRANSLATE_NOOP("qm530::settings::COptionalFeaturesDlg", "Squelch Level"), true},
+    {FeatureList::VoxGain, ui::ctl::kVoxGainLevel,
+     QT_TRANSLATE_NOOP("qm530::settings::COptionalFeaturesDlg", "Vox Gain Level"), true},
+    {FeatureList::CallTone, ui::ctl::kCallTone,
+     QT_TRANSLATE_NOOP("qm530::settings::COptionalFeaturesDlg", "Call Tone"), false},
+    {FeatureList::VoxDelay, ui::ctl::kVoxDelayTime,
+     QT_TRANSLATE_NOOP("qm530::settings::COptionalFeaturesDlg", "Vox Delay Time"), true},
+    {FeatureList::Voice, ui::ctl::kVoiceAnnunciation,
+     QT_TRANSLATE_NOOP("qm530::settings::COptionalFeaturesDlg", "Voice Annunciation"), true},
 }};
 
 // Where the visible lists sit: row and column pair of the form.
@@ -60,7 +60,7 @@ constexpr std::array<Cell, 6> kVisibleCells = {{
 
 }  // namespace
 
-COptionalFeaturesDlg::COptionalFeaturesDlg(AppContext& ctx, RadioImage& image, QWidget* parent)
+COptionalFeaturesDlg::COptionalFeaturesDlg(ui::AppContext& ctx, RadioImage& image, QWidget* parent)
     : QDialog(parent), ctx_(ctx), image_(image) {
     setObjectName(QStringLiteral("OptionalFeaturesDialog"));
     setWindowTitle(tr("Optional Features"));
@@ -77,8 +77,8 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(AppContext& ctx, RadioImage& image, Q
             labels[i]->hide();
         }
     }
-    beep_ = MakeCheckBox(this, ctl::kBeep, tr("Beep"));
-    batterySaver_ = MakeCheckBox(this, ctl::kBatterySaver, tr("Battery Saver"));
+    beep_ = MakeCheckBox(this, ui::ctl::kBeep, tr("Beep"));
+    batterySaver_ = MakeCheckBox(this, ui::ctl::kBatterySaver, tr("Battery Saver"));
 
     auto* form = new QGridLayout;
     form->setHorizontalSpacing(12);
@@ -108,7 +108,7 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(AppContext& ctx, RadioImage& image, Q
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     EnableControlHelp(this);
-    InstallF1Help(this, ctx_);
+    ui::InstallF1Help(this, ctx_);
 }
 
 void COptionalFeaturesDlg::showEvent(QShowEvent* event) {
@@ -134,4 +134,4 @@ void COptionalFeaturesDlg::accept() {
     QDialog::accept();
 }
 
-}  // namespace qm530
+}  // namespace qm530::settings

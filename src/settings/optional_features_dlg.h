@@ -8,9 +8,11 @@
 class QCheckBox;
 class QComboBox;
 
-namespace qm530 {
-
+namespace qm530::ui {
 struct AppContext;
+}  // namespace qm530::ui
+
+namespace qm530::settings {
 
 // The radio-wide options of an image: eight drop-down lists (Squelch Tune
 // and Call Tone hidden, yet loaded and stored like the others) and the
@@ -19,7 +21,7 @@ struct AppContext;
 class COptionalFeaturesDlg : public QDialog {
     Q_OBJECT
   public:
-    COptionalFeaturesDlg(AppContext& ctx, RadioImage& image, QWidget* parent = nullptr);
+    COptionalFeaturesDlg(ui::AppContext& ctx, RadioImage& image, QWidget* parent = nullptr);
 
     QComboBox* List(FeatureList list) const { return lists_[static_cast<std::size_t>(list)]; }
     QCheckBox* Beep() const { return beep_; }
@@ -33,11 +35,11 @@ class COptionalFeaturesDlg : public QDialog {
   private:
     void OnInitDialog();
 
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     RadioImage& image_;
     std::array<QComboBox*, kFeatureListCount> lists_{};
     QCheckBox* beep_;
     QCheckBox* batterySaver_;
 };
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -10,9 +10,9 @@
 #include "ui/command_ids.h"
 #include "ui/ui_services.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
-CPasswordDlg::CPasswordDlg(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+CPasswordDlg::CPasswordDlg(ui::AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("PasswordDialog"));
     setWindowTitle(tr("Password"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -20,7 +20,7 @@ CPasswordDlg::CPasswordDlg(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     auto* label = new QLabel(tr("Password"), this);
     edit_ = new QLineEdit(this);
     edit_->setObjectName(QStringLiteral("Edit1009"));
-    edit_->setProperty("helpId", ctl::kPasswordEdit);
+    edit_->setProperty("helpId", ui::ctl::kPasswordEdit);
     // The code shows as typed; it is no masked field.
     edit_->setEchoMode(QLineEdit::Normal);
     edit_->setMaxLength(6);
@@ -65,9 +65,9 @@ void CPasswordDlg::accept() {
         return;
     }
     ctx_.services.MessageBox(this, QString::fromUtf8(ctx_.Pick("Password Error", "密码错误")),
-                             QString::fromUtf8(ctx_.Pick("Error", "错误")), MsgButtons::Ok,
-                             MsgIcon::None);
+                             QString::fromUtf8(ctx_.Pick("Error", "错误")), ui::MsgButtons::Ok,
+                             ui::MsgIcon::None);
     edit_->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -4,9 +4,11 @@
 
 class QLineEdit;
 
-namespace qm530 {
-
+namespace qm530::ui {
 struct AppContext;
+}  // namespace qm530::ui
+
+namespace qm530::settings {
 
 // The access code asked for at every start, before any other window.
 constexpr const char* kAccessCode = "480215";
@@ -17,7 +19,7 @@ constexpr const char* kAccessCode = "480215";
 class CPasswordDlg : public QDialog {
     Q_OBJECT
   public:
-    explicit CPasswordDlg(AppContext& ctx, QWidget* parent = nullptr);
+    explicit CPasswordDlg(ui::AppContext& ctx, QWidget* parent = nullptr);
 
     bool Accepted = false;
     QLineEdit* CodeEdit() const { return edit_; }
@@ -28,8 +30,8 @@ class CPasswordDlg : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     QLineEdit* edit_;
 };
 
-}  // namespace qm530
+}  // namespace qm530::settings

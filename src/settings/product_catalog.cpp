@@ -1,8 +1,8 @@
 #include "settings/product_catalog.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
-std::vector<std::string> ModelList(const CIniFile& ini) {
+std::vector<std::string> ModelList(const config::CIniFile& ini) {
     std::vector<std::string> models;
     for (int n = 1; n <= kMaxModels; ++n) {
         std::string name = ini.GetValue("Setup", "Type" + std::to_string(n), "");
@@ -12,11 +12,11 @@ std::vector<std::string> ModelList(const CIniFile& ini) {
     return models;
 }
 
-std::vector<std::string> BandList(const CIniFile& ini, int modelIndex) {
+std::vector<std::string> BandList(const config::CIniFile& ini, int modelIndex) {
     return SplitBandList(ini.GetValue("Setup", "Field" + std::to_string(modelIndex + 1), ""));
 }
 
-ModelAndBand ModelAndBandOf(const CIniFile& ini, int productType, int bandIndex) {
+ModelAndBand ModelAndBandOf(const config::CIniFile& ini, int productType, int bandIndex) {
     ModelAndBand mb;
     mb.model = ini.GetValue("Setup", "Type" + std::to_string(productType + 1), "");
     mb.modelKnown = !mb.model.empty();
@@ -28,7 +28,7 @@ ModelAndBand ModelAndBandOf(const CIniFile& ini, int productType, int bandIndex)
     return mb;
 }
 
-ModelAndBand ModelAndBandOf(const CIniFile& ini, const RadioImage& image) {
+ModelAndBand ModelAndBandOf(const config::CIniFile& ini, const RadioImage& image) {
     return ModelAndBandOf(ini, image[addr::kProductType], image[addr::kBandIndex]);
 }
 
@@ -39,4 +39,4 @@ std::string BuildWindowTitle(const std::string& appName, const std::string& mode
     return appName + label1 + model + label2 + band + " ]";
 }
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -14,7 +14,7 @@
 #include "ui/command_ids.h"
 #include "ui/f1_help.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
 namespace {
 
@@ -30,15 +30,15 @@ int ListPosition(std::uint32_t registryValue) {
 
 }  // namespace
 
-CProductInfoDlg::CProductInfoDlg(AppContext& ctx, ProductInfoTarget target, QWidget* parent)
+CProductInfoDlg::CProductInfoDlg(ui::AppContext& ctx, ProductInfoTarget target, QWidget* parent)
     : QDialog(parent), ctx_(ctx), target_(target) {
     setObjectName(QStringLiteral("ProductInfoDialog"));
     setWindowTitle(tr("Product Information"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     auto* group = new QGroupBox(tr("Setting"), this);
-    typeList_ = MakeDropList(group, ctl::kTypeList);
-    frequencyList_ = MakeDropList(group, ctl::kFrequencyList);
+    typeList_ = MakeDropList(group, ui::ctl::kTypeList);
+    frequencyList_ = MakeDropList(group, ui::ctl::kFrequencyList);
     typeList_->setMinimumWidth(150);
     frequencyList_->setMinimumWidth(150);
     auto* fields = new QGridLayout(group);
@@ -54,7 +54,7 @@ CProductInfoDlg::CProductInfoDlg(AppContext& ctx, ProductInfoTarget target, QWid
 
     connect(typeList_, &QComboBox::currentIndexChanged, this, &CProductInfoDlg::OnTypeChanged);
     EnableControlHelp(this);
-    InstallF1Help(this, ctx_);
+    ui::InstallF1Help(this, ctx_);
 }
 
 void CProductInfoDlg::showEvent(QShowEvent* event) {
@@ -105,4 +105,4 @@ void CProductInfoDlg::accept() {
     QDialog::accept();
 }
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -6,9 +6,14 @@
 class QComboBox;
 
 namespace qm530 {
-
-struct AppContext;
 struct RadioImage;
+}  // namespace qm530
+
+namespace qm530::ui {
+struct AppContext;
+}  // namespace qm530::ui
+
+namespace qm530::settings {
 
 // What OK of the Product Information dialog changes besides the registry
 // and the caption: the image of the active document and the band limits
@@ -26,7 +31,7 @@ struct ProductInfoTarget {
 class CProductInfoDlg : public QDialog {
     Q_OBJECT
   public:
-    CProductInfoDlg(AppContext& ctx, ProductInfoTarget target, QWidget* parent = nullptr);
+    CProductInfoDlg(ui::AppContext& ctx, ProductInfoTarget target, QWidget* parent = nullptr);
 
     QComboBox* TypeList() const { return typeList_; }
     QComboBox* FrequencyList() const { return frequencyList_; }
@@ -40,10 +45,10 @@ class CProductInfoDlg : public QDialog {
     void OnInitDialog();
     void OnTypeChanged();
 
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     ProductInfoTarget target_;
     QComboBox* typeList_;
     QComboBox* frequencyList_;
 };
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -7,7 +7,7 @@
 #include "model/numbers.h"
 #include "settings/dialog_number.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
 namespace {
 
@@ -170,7 +170,7 @@ std::string ScanOutcome::RefusalMessage(UiLanguage lang) const {
 }
 
 void ScanInfoLogic::Load(const RadioImage& image) {
-    namespace a = addr::scan;
+    namespace a = scan_addr;
     const int mode = image[a::kPriorityMode];
     SelectPriority(IsKnownPriority(mode) ? mode : -1);
     members_.priorityChannel =
@@ -243,7 +243,7 @@ ScanOutcome ScanInfoLogic::LeaveField(ScanField field) {
 }
 
 ScanOutcome ScanInfoLogic::Ok(RadioImage& image, TextSelection selection) {
-    namespace a = addr::scan;
+    namespace a = scan_addr;
     ScanOutcome out;
     out.invalidNumber = ReadMembers();
     // A time outside the radio's range must never reach the image, also
@@ -305,4 +305,4 @@ void ScanInfoLogic::ShowMembers() {
     form_.txDwell = CFormatInt("%d", members_.txDwell);
 }
 
-}  // namespace qm530
+}  // namespace qm530::settings

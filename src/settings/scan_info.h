@@ -10,9 +10,9 @@
 #include "model/language.h"
 #include "model/radio_image.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
-namespace addr::scan {
+namespace scan_addr {
 constexpr int kPriorityMode = 0x160;
 constexpr int kPriorityChannel = 0x161;
 constexpr int kLookBackA = 0x162;
@@ -20,7 +20,7 @@ constexpr int kLookBackB = 0x163;
 constexpr int kRevertChannel = 0x164;
 constexpr int kDropoutDelay = 0x165;  // 16 bits, low byte first
 constexpr int kTxDwell = 0x167;       // 16 bits, low byte first
-}  // namespace addr::scan
+}  // namespace scan_addr
 
 // Priority list positions, which are also the stored PriorityMode.
 constexpr int kPriorityNone = 0;
@@ -154,4 +154,4 @@ class ScanInfoLogic {
     std::uint8_t loadedLookBackB_ = 0;
 };
 
-}  // namespace qm530
+}  // namespace qm530::settings

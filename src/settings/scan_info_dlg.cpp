@@ -12,7 +12,7 @@
 #include "ui/app_context.h"
 #include "ui/ui_services.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
 namespace {
 
@@ -37,7 +37,7 @@ void ShowText(QLineEdit* edit, const std::string& text) {
 
 }  // namespace
 
-CScanInfoDlg::CScanInfoDlg(AppContext& ctx, RadioImage& image, QWidget* parent)
+CScanInfoDlg::CScanInfoDlg(ui::AppContext& ctx, RadioImage& image, QWidget* parent)
     : QDialog(parent), ctx_(ctx), image_(image), logic_(ctx.UiLanguage) {
     setObjectName(QStringLiteral("ScanInfoDialog"));
     setWindowTitle(tr("Scan Infomation"));
@@ -209,10 +209,12 @@ void CScanInfoDlg::Report(const ScanOutcome& outcome) {
     const QString caption = Q(ctx_.ApplicationName);
     const std::string prompt = outcome.InvalidNumberPrompt(ctx_.UiLanguage);
     if (!prompt.empty())
-        ctx_.services.MessageBox(this, Q(prompt), caption, MsgButtons::Ok, MsgIcon::Exclamation);
+        ctx_.services.MessageBox(this, Q(prompt), caption, ui::MsgButtons::Ok,
+                                 ui::MsgIcon::Exclamation);
     const std::string refusal = outcome.RefusalMessage(ctx_.UiLanguage);
     if (!refusal.empty())
-        ctx_.services.MessageBox(this, Q(refusal), caption, MsgButtons::Ok, MsgIcon::Exclamation);
+        ctx_.services.MessageBox(this, Q(refusal), caption, ui::MsgButtons::Ok,
+                                 ui::MsgIcon::Exclamation);
 }
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -8,9 +8,12 @@
 class QComboBox;
 class QLineEdit;
 
-namespace qm530 {
-
+namespace qm530::ui {
 struct AppContext;
+}  // namespace qm530::ui
+
+namespace qm530::settings {
+
 class CSpinEdit;
 
 // How the radio scans: priority mode and channel, look-back times, revert
@@ -21,7 +24,7 @@ class CSpinEdit;
 class CScanInfoDlg : public QDialog {
     Q_OBJECT
   public:
-    CScanInfoDlg(AppContext& ctx, RadioImage& image, QWidget* parent = nullptr);
+    CScanInfoDlg(ui::AppContext& ctx, RadioImage& image, QWidget* parent = nullptr);
 
     QComboBox* PriorityList() const { return priority_; }
     QLineEdit* PriorityChannelEdit() const { return priorityChannel_; }
@@ -45,7 +48,7 @@ class CScanInfoDlg : public QDialog {
     void FormToControls();
     void Report(const ScanOutcome& outcome);
 
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     RadioImage& image_;
     ScanInfoLogic logic_;
     QComboBox* priority_;
@@ -59,4 +62,4 @@ class CScanInfoDlg : public QDialog {
     bool closing_ = false;  // the dialog is ending: focus changes are no edits
 };
 
-}  // namespace qm530
+}  // namespace qm530::settings

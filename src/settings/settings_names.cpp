@@ -8,7 +8,7 @@
 #include "model/text.h"
 #include "settings/dialog_number.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
 namespace {
 
@@ -279,4 +279,4 @@ Status SettingsSession::Store(RadioImage& image) {
     return Status::Ok();
 }
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -10,7 +10,7 @@
 #include "settings/scan_info.h"
 #include "settings/side_keys.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
 // The radio-wide settings of the Optional Features, Scan Information and
 // Side Key dialogs under their command-line names, opened on one image.
@@ -49,4 +49,4 @@ class SettingsSession {
     bool keysTouched_ = false;
 };
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -9,14 +9,14 @@
 #include "settings/side_keys.h"
 #include "ui/app_context.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
 namespace {
 constexpr int kKey1List = 1009;
 constexpr int kKey2List = 1010;
 }  // namespace
 
-CSideKeyDlg::CSideKeyDlg(AppContext& ctx, RadioImage& image, QWidget* parent)
+CSideKeyDlg::CSideKeyDlg(ui::AppContext& ctx, RadioImage& image, QWidget* parent)
     : QDialog(parent), ctx_(ctx), image_(image) {
     setObjectName(QStringLiteral("SideKeyDialog"));
     setWindowTitle(tr("Side Key"));
@@ -57,4 +57,4 @@ void CSideKeyDlg::accept() {
     QDialog::accept();
 }
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -5,16 +5,21 @@
 class QComboBox;
 
 namespace qm530 {
-
-struct AppContext;
 struct RadioImage;
+}  // namespace qm530
+
+namespace qm530::ui {
+struct AppContext;
+}  // namespace qm530::ui
+
+namespace qm530::settings {
 
 // The functions of the radio's two side keys. A stored code outside the
 // list opens as "Off"; OK stores both lists, Cancel nothing.
 class CSideKeyDlg : public QDialog {
     Q_OBJECT
   public:
-    CSideKeyDlg(AppContext& ctx, RadioImage& image, QWidget* parent = nullptr);
+    CSideKeyDlg(ui::AppContext& ctx, RadioImage& image, QWidget* parent = nullptr);
 
     QComboBox* Key1List() const { return key1_; }
     QComboBox* Key2List() const { return key2_; }
@@ -27,10 +32,10 @@ class CSideKeyDlg : public QDialog {
   private:
     void OnInitDialog();
 
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     RadioImage& image_;
     QComboBox* key1_;
     QComboBox* key2_;
 };
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace qm530 {
+namespace qm530::settings {
 
 namespace {
 
@@ -33,12 +33,12 @@ std::vector<std::string> SideKeyItems(UiLanguage lang) {
 }
 
 SideKeysForm LoadSideKeys(const RadioImage& image) {
-    return {CodeOrOff(image[addr::sidekey::kKey1]), CodeOrOff(image[addr::sidekey::kKey2])};
+    return {CodeOrOff(image[sidekey_addr::kKey1]), CodeOrOff(image[sidekey_addr::kKey2])};
 }
 
 void StoreSideKeys(const SideKeysForm& form, RadioImage& image) {
-    image[addr::sidekey::kKey1] = static_cast<std::uint8_t>(CodeOrOff(form.key1));
-    image[addr::sidekey::kKey2] = static_cast<std::uint8_t>(CodeOrOff(form.key2));
+    image[sidekey_addr::kKey1] = static_cast<std::uint8_t>(CodeOrOff(form.key1));
+    image[sidekey_addr::kKey2] = static_cast<std::uint8_t>(CodeOrOff(form.key2));
 }
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -7,12 +7,12 @@
 #include "model/language.h"
 #include "model/radio_image.h"
 
-namespace qm530 {
+namespace qm530::settings {
 
-namespace addr::sidekey {
+namespace sidekey_addr {
 constexpr int kKey1 = 0x11E;  // side key 1 lies at the higher address
 constexpr int kKey2 = 0x11D;
-}  // namespace addr::sidekey
+}  // namespace sidekey_addr
 
 // The functions a side key can have; the code is the list position.
 constexpr int kSideKeyFunctionCount = 8;
@@ -31,4 +31,4 @@ SideKeysForm LoadSideKeys(const RadioImage& image);
 // OK: stores both positions; a list without selection stores 0.
 void StoreSideKeys(const SideKeysForm& form, RadioImage& image);
 
-}  // namespace qm530
+}  // namespace qm530::settings

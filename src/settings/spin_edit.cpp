@@ -3,7 +3,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 
-namespace qm530 {
+namespace qm530::settings {
 
 CSpinEdit::CSpinEdit(int editId, int spinId, QWidget* parent) : QAbstractSpinBox(parent) {
     setObjectName(QStringLiteral("Edit") + QString::number(editId));
@@ -43,4 +43,4 @@ void CSpinEdit::focusOutEvent(QFocusEvent* event) {
     if (event->reason() != Qt::PopupFocusReason) emit FocusLeft();
 }
 
-}  // namespace qm530
+}  // namespace qm530::settings

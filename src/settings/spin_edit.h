@@ -2,7 +2,7 @@
 
 #include <QAbstractSpinBox>
 
-namespace qm530 {
+namespace qm530::settings {
 
 // A number edit with an up-down button pair at its right edge. The widget
 // never changes its text itself: the arrows (mouse, Up/Down keys, wheel)
@@ -37,4 +37,4 @@ class CSpinEdit : public QAbstractSpinBox {
     bool digitsOnly_ = false;
 };
 
-}  // namespace qm530
+}  // namespace qm530::settings

@@ -5,9 +5,10 @@
 #include "config/data_dirs.h"
 #include "config/ini_file.h"
 
-namespace qm530 {
+namespace qm530::ui {
 
-AppContext::AppContext(CIniFile& ini, UiServices& uiServices, std::unique_ptr<CRegistry> reg)
+AppContext::AppContext(config::CIniFile& ini, UiServices& uiServices,
+                       std::unique_ptr<config::Registry> reg)
     : theIni(ini), services(uiServices), registry(std::move(reg)) {}
 
 AppContext::~AppContext() = default;
@@ -21,7 +22,7 @@ std::string AppContext::ProgramFile(const std::string& name) const {
 }
 
 std::string AppContext::ProgramFolder(const std::string& name) const {
-    return ProgramFileFolder({ExeDir, DataDir, ConfigDir}, name);
+    return config::ProgramFileFolder({ExeDir, DataDir, ConfigDir}, name);
 }
 
 namespace {
@@ -45,4 +46,4 @@ QPrinter& AppContext::Printer() {
     return *printer_;
 }
 
-}  // namespace qm530
+}  // namespace qm530::ui

@@ -13,20 +13,24 @@
 class QPrinter;
 class QWidget;
 
-namespace qm530 {
-
+namespace qm530::config {
 class CIniFile;
+}  // namespace qm530::config
+
+namespace qm530::ui {
+
 class UiServices;
 
 // What the whole desktop program shares for a run. One object, made by
 // main (or a test) and passed explicitly to every window.
 struct AppContext {
-    AppContext(CIniFile& ini, UiServices& uiServices, std::unique_ptr<CRegistry> reg);
+    AppContext(config::CIniFile& ini, UiServices& uiServices,
+               std::unique_ptr<config::Registry> reg);
     ~AppContext();
 
-    CIniFile& theIni;                     // Program.ini
-    UiServices& services;                 // message boxes, file dialogs, modal dialogs
-    std::unique_ptr<CRegistry> registry;  // "com", "Type", "Field"
+    config::CIniFile& theIni;                    // Program.ini
+    UiServices& services;                        // message boxes, file dialogs, modal dialogs
+    std::unique_ptr<config::Registry> registry;  // "com", "Type", "Field"
 
     std::string LanguageName;  // Language of section Setup, as read
     qm530::UiLanguage UiLanguage = qm530::UiLanguage::English;  // Chinese only for "Chinese"
@@ -37,9 +41,9 @@ struct AppContext {
     std::string ApplicationName;  // Company of the language section
     bool ImageIsDefault = false;  // the last image made was a new document's
     std::string WindowTitle;      // the main window's caption
-    CHelpSystem help;             // ShowHelpTopic
-    CShellEvents events;          // what the windows tell the main frame
-    CTransferGate transfers;      // one transfer at a time
+    HelpSystem help;              // ShowHelpTopic
+    ShellEvents events;           // what the windows tell the main frame
+    TransferGate transfers;       // one transfer at a time
     // The view of the active document window, once the main frame exists.
     std::function<QWidget*()> activeView;
 
@@ -67,4 +71,4 @@ struct AppContext {
     std::unique_ptr<QPrinter> printer_;
 };
 
-}  // namespace qm530
+}  // namespace qm530::ui

@@ -2,7 +2,7 @@
 
 // Command ids of the menus, the toolbar and the accelerators. The help
 // topics of the commands carry the same numbers.
-namespace qm530::cmd {
+namespace qm530::ui::cmd {
 
 // Program menu and the view's commands.
 constexpr int kRead = 32773;
@@ -56,9 +56,9 @@ constexpr int kPrevPane = 57681;  // Shift+F6
 constexpr int kViewToolbar = 59392;
 constexpr int kViewStatusBar = 59393;
 
-}  // namespace qm530::cmd
+}  // namespace qm530::ui::cmd
 
-namespace qm530::ctl {
+namespace qm530::ui::ctl {
 
 // Controls that can hold the keyboard focus and have a help topic.
 constexpr int kOk = 1;
@@ -92,4 +92,4 @@ constexpr int kPasswordEdit = 1009;
 // Navigation tree.
 constexpr int kNavigationTree = 1032;
 
-}  // namespace qm530::ctl
+}  // namespace qm530::ui::ctl

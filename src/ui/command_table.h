@@ -5,7 +5,7 @@
 #include <QString>
 #include <span>
 
-namespace qm530 {
+namespace qm530::ui {
 
 // One command of the menus, the toolbar and the keys: its id (ui/command_ids.h),
 // its texts, its key and the member of `Owner` that runs it.
@@ -16,7 +16,6 @@ struct CommandDef {
     const char* prompt;        // the status-bar prompt, '\n', the tooltip
     QKeyCombination shortcut;  // Qt::CTRL | Qt::Key_R; empty for none
     void (Owner::*handler)();
-    bool allowedDuringTransfer;  // stays available while a transfer runs
 };
 
 template <class Owner>
@@ -30,7 +29,7 @@ const CommandDef<Owner>* FindCommand(std::span<const CommandDef<Owner>> table, i
 // The command texts are translated in the context of the main frame, which
 // shows them.
 inline QString CommandText(const char* text) {
-    return QCoreApplication::translate("qm530::CMainFrame", text);
+    return QCoreApplication::translate("qm530::app::CMainFrame", text);
 }
 
-}  // namespace qm530
+}  // namespace qm530::ui

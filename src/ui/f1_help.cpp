@@ -6,7 +6,7 @@
 
 #include "ui/app_context.h"
 
-namespace qm530 {
+namespace qm530::ui {
 
 int FocusedHelpId(const QWidget* window) {
     const QWidget* w = QApplication::focusWidget();
@@ -28,4 +28,4 @@ void InstallF1Help(QWidget* window, AppContext& ctx, std::function<int()> topic)
     });
 }
 
-}  // namespace qm530
+}  // namespace qm530::ui

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace qm530 {
+namespace qm530::ui {
 
 struct AppContext;
 
@@ -17,4 +17,4 @@ int FocusedHelpId(const QWidget* window);
 // topic function, at FocusedHelpId(window).
 void InstallF1Help(QWidget* window, AppContext& ctx, std::function<int()> topic = {});
 
-}  // namespace qm530
+}  // namespace qm530::ui

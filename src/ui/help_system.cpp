@@ -6,49 +6,49 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-namespace qm530 {
+namespace qm530::ui {
 
-CHelpSystem::CHelpSystem() = default;
+HelpSystem::HelpSystem() = default;
 
-CHelpSystem::~CHelpSystem() {
+HelpSystem::~HelpSystem() {
     delete window_.data();
 }
 
-void CHelpSystem::SelectHelpFile(bool chinese) {
-    helpFileName_ = HelpDirName(chinese);
+void HelpSystem::SelectHelpFile(bool chinese) {
+    helpFileName_ = config::HelpDirName(chinese);
 }
 
-QTextBrowser* CHelpSystem::Window() const {
+QTextBrowser* HelpSystem::Window() const {
     return window_.data();
 }
 
 // Finds the pages and the topic map once. Missing help marks the binding as
 // failed for the rest of the run.
-bool CHelpSystem::Bind() {
+bool HelpSystem::Bind() {
     if (bound_) return true;
     if (bindingFailed_) return false;
     ++bindAttempts_;
     const QDir dir(QString::fromStdString(root_ + helpFileName_));
-    QFile map(dir.filePath(QString::fromLatin1(kHelpTopicMapFile)));
-    if (!QFileInfo(dir.filePath(QString::fromLatin1(kHelpIndexPage))).isFile() ||
+    QFile map(dir.filePath(QString::fromLatin1(config::kHelpTopicMapFile)));
+    if (!QFileInfo(dir.filePath(QString::fromLatin1(config::kHelpIndexPage))).isFile() ||
         !map.open(QIODevice::ReadOnly)) {
         bindingFailed_ = true;
         return false;
     }
-    topics_ = ParseHelpTopicMap(map.readAll().toStdString());
+    topics_ = config::ParseHelpTopicMap(map.readAll().toStdString());
     bound_ = true;
     return true;
 }
 
-void CHelpSystem::ShowHelpTopic(int contextNumber) {
+void HelpSystem::ShowHelpTopic(int contextNumber) {
     if (!Bind()) return;
-    const QString target = QString::fromStdString(HelpTarget(topics_, contextNumber));
+    const QString target = QString::fromStdString(config::HelpTarget(topics_, contextNumber));
     const QString dir = QString::fromStdString(root_ + helpFileName_) + QLatin1Char('/');
     const int hash = target.indexOf(QLatin1Char('#'));
     QString page = hash < 0 ? target : target.left(hash);
     QUrl url = QUrl::fromLocalFile(dir + page);
     if (!QFileInfo(dir + page).isFile())
-        url = QUrl::fromLocalFile(dir + QString::fromLatin1(kHelpIndexPage));
+        url = QUrl::fromLocalFile(dir + QString::fromLatin1(config::kHelpIndexPage));
     else if (hash >= 0)
         url.setFragment(target.mid(hash + 1));
     lastTarget_ =
@@ -73,4 +73,4 @@ void CHelpSystem::ShowHelpTopic(int contextNumber) {
     window_->raise();
 }
 
-}  // namespace qm530
+}  // namespace qm530::ui

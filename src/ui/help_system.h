@@ -8,19 +8,19 @@
 
 #include "config/help_topics.h"
 
-namespace qm530 {
+namespace qm530::ui {
 
 // The one help operation of the program: ShowHelpTopic opens the help pages
 // of the interface language (enHelp/ or chHelp/ beside the program) at a
 // context number, in a top-level help window that goes with the main window
 // (SetOwner) and that no dialog blocks. When the pages
 // are missing, the first request finds out and every later one does nothing.
-class CHelpSystem {
+class HelpSystem {
   public:
-    CHelpSystem();
-    ~CHelpSystem();
-    CHelpSystem(const CHelpSystem&) = delete;
-    CHelpSystem& operator=(const CHelpSystem&) = delete;
+    HelpSystem();
+    ~HelpSystem();
+    HelpSystem(const HelpSystem&) = delete;
+    HelpSystem& operator=(const HelpSystem&) = delete;
 
     // Picks the help directory for the language; start-up calls it once.
     void SelectHelpFile(bool chinese);
@@ -44,11 +44,11 @@ class CHelpSystem {
     std::string root_;
     QPointer<QWidget> owner_;
     QPointer<QTextBrowser> window_;
-    HelpTopicMap topics_;
+    config::HelpTopicMap topics_;
     bool bound_ = false;
     bool bindingFailed_ = false;
     int bindAttempts_ = 0;
     QString lastTarget_;
 };
 
-}  // namespace qm530
+}  // namespace qm530::ui

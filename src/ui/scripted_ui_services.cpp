@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QTimer>
 
-namespace qm530 {
+namespace qm530::ui {
 
 MsgResult ScriptedUiServices::MessageBox(QWidget* parent, const QString& text,
                                          const QString& caption, MsgButtons buttons, MsgIcon icon) {
@@ -79,4 +79,4 @@ bool ScriptedUiServices::StartDetached(const QString& program, const QStringList
     return startSucceeds;
 }
 
-}  // namespace qm530
+}  // namespace qm530::ui

@@ -6,7 +6,7 @@
 
 #include "ui/ui_services.h"
 
-namespace qm530 {
+namespace qm530::ui {
 
 // UiServices for tests: answers come from queues filled in advance, and
 // every request is recorded.
@@ -58,4 +58,4 @@ class ScriptedUiServices : public UiServices {
     bool StartDetached(const QString& program, const QStringList& arguments) override;
 };
 
-}  // namespace qm530
+}  // namespace qm530::ui

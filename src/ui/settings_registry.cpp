@@ -5,19 +5,19 @@
 
 #include "config/ini_file.h"
 
-namespace qm530 {
+namespace qm530::ui {
 
 namespace {
 
 constexpr const char* kOrganisation = "qm530";
 
-QString KeyName(const CIniFile& ini) {
+QString KeyName(const config::CIniFile& ini) {
     return QString::fromStdString(ini.GetValue("Setup", "AppName", ""));
 }
 
 // The settings file of the key: one file per AppName; the bare
 // organisation file stands for the key without a name.
-QSettings Open(const CIniFile& ini) {
+QSettings Open(const config::CIniFile& ini) {
     const QString key = KeyName(ini);
     if (key.isEmpty()) return QSettings(QSettings::IniFormat, QSettings::UserScope, kOrganisation);
     return QSettings(QSettings::IniFormat, QSettings::UserScope, kOrganisation, key);
@@ -25,7 +25,7 @@ QSettings Open(const CIniFile& ini) {
 
 }  // namespace
 
-std::uint32_t CSettingsRegistry::ReadDword(const std::string& name, std::uint32_t preset) const {
+std::uint32_t SettingsRegistry::ReadDword(const std::string& name, std::uint32_t preset) const {
     QSettings settings = Open(ini_);
     const QVariant value = settings.value(QString::fromStdString(name));
     if (!value.isValid()) return preset;
@@ -35,14 +35,14 @@ std::uint32_t CSettingsRegistry::ReadDword(const std::string& name, std::uint32_
     return static_cast<std::uint32_t>(number);
 }
 
-void CSettingsRegistry::WriteDword(const std::string& name, std::uint32_t value) {
+void SettingsRegistry::WriteDword(const std::string& name, std::uint32_t value) {
     QSettings settings = Open(ini_);
     settings.setValue(QString::fromStdString(name), static_cast<qulonglong>(value));
     settings.sync();
 }
 
-std::string CSettingsRegistry::FileName() const {
+std::string SettingsRegistry::FileName() const {
     return Open(ini_).fileName().toStdString();
 }
 
-}  // namespace qm530
+}  // namespace qm530::ui

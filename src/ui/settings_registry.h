@@ -2,17 +2,19 @@
 
 #include "config/registry.h"
 
-namespace qm530 {
-
+namespace qm530::config {
 class CIniFile;
+}  // namespace qm530::config
+
+namespace qm530::ui {
 
 // The registry as a QSettings INI file in the user's configuration
 // directory: <config>/qm530/<AppName>.ini, where AppName is read from
 // section Setup of Program.ini afresh at every access. An empty AppName
 // uses <config>/qm530.ini. XDG_CONFIG_HOME is honoured.
-class CSettingsRegistry : public CRegistry {
+class SettingsRegistry : public config::Registry {
   public:
-    explicit CSettingsRegistry(const CIniFile& ini) : ini_(ini) {}
+    explicit SettingsRegistry(const config::CIniFile& ini) : ini_(ini) {}
     std::uint32_t ReadDword(const std::string& name, std::uint32_t preset) const override;
     void WriteDword(const std::string& name, std::uint32_t value) override;
 
@@ -20,7 +22,7 @@ class CSettingsRegistry : public CRegistry {
     std::string FileName() const;
 
   private:
-    const CIniFile& ini_;
+    const config::CIniFile& ini_;
 };
 
-}  // namespace qm530
+}  // namespace qm530::ui

@@ -3,11 +3,11 @@
 #include <QObject>
 #include <QString>
 
-namespace qm530 {
+namespace qm530::ui {
 
 // What the windows below the main frame tell it: they emit, the main frame
 // connects. Nothing here knows the frame.
-class CShellEvents : public QObject {
+class ShellEvents : public QObject {
     Q_OBJECT
   signals:
     // The main window's caption (WindowTitle) changed.
@@ -20,4 +20,4 @@ class CShellEvents : public QObject {
     void ModifiedChanged();
 };
 
-}  // namespace qm530
+}  // namespace qm530::ui

@@ -4,7 +4,7 @@
 
 #include "model/messages.h"
 
-namespace qm530 {
+namespace qm530::ui {
 
 namespace {
 
@@ -42,4 +42,4 @@ QString StringTable(int id) {
     return {};
 }
 
-}  // namespace qm530
+}  // namespace qm530::ui

@@ -3,7 +3,7 @@
 #include <QString>
 #include <vector>
 
-namespace qm530 {
+namespace qm530::ui {
 
 // The string table of the language pack: the messages 61448-61458 and
 // 57344 in the language of the loaded pack (context "StringTable").
@@ -17,4 +17,4 @@ struct StringTableEntry {
 };
 const std::vector<StringTableEntry>& StringTableEntries();
 
-}  // namespace qm530
+}  // namespace qm530::ui

@@ -1,11 +1,11 @@
 #pragma once
 
-namespace qm530 {
+namespace qm530::ui {
 
 // One transfer at a time across all documents. A view enters the gate for
 // the length of its transfer; while it is closed, every view command and
 // most frame commands are held back.
-class CTransferGate {
+class TransferGate {
   public:
     bool Running() const { return running_ > 0; }
     // False (and nothing changes) when a transfer already runs.
@@ -22,4 +22,4 @@ class CTransferGate {
     int running_ = 0;
 };
 
-}  // namespace qm530
+}  // namespace qm530::ui

@@ -10,7 +10,7 @@
 
 #include "ui/window_caption.h"
 
-namespace qm530 {
+namespace qm530::ui {
 
 namespace {
 
@@ -141,4 +141,4 @@ QString WithDefaultExtension(const QString& fileName, FileKind kind) {
     return fileName + QLatin1Char('.') + SuffixOf(kind);
 }
 
-}  // namespace qm530
+}  // namespace qm530::ui

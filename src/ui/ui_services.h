@@ -6,7 +6,7 @@
 class QDialog;
 class QWidget;
 
-namespace qm530 {
+namespace qm530::ui {
 
 // Buttons and icon of a message box, and the button pressed.
 // SaveDiscardCancel answers Yes (save), No (discard) or Cancel.
@@ -62,4 +62,4 @@ void SetDialogModality(QDialog& dialog);
 // name that has no extension.
 QString WithDefaultExtension(const QString& fileName, FileKind kind);
 
-}  // namespace qm530
+}  // namespace qm530::ui

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace qm530 {
+namespace qm530::ui {
 
 // The text to give a window whose caption comes from Program.ini. Qt shows
 // the program's file name instead of an empty title, so an empty caption
@@ -11,4 +11,4 @@ inline QString WindowCaption(const QString& caption) {
     return caption.isEmpty() ? QString(QChar(0x200B)) : caption;
 }
 
-}  // namespace qm530
+}  // namespace qm530::ui

@@ -80,7 +80,7 @@ class Accelerators : public ::testing::TestWithParam<Focus> {
     // The progress window of `key` is up with `caption`; Cancel closes it.
     void ExpectProgressWindow(const char* key, const char* caption) {
         Press(key);
-        CProcessDlg* dlg = view->ProcessDlg();
+        link::CProcessDlg* dlg = view->ProcessDlg();
         ASSERT_TRUE(dlg->Exists()) << key;
         EXPECT_TRUE(dlg->isVisible()) << key;
         EXPECT_EQ(dlg->windowTitle(), QString::fromUtf8(caption)) << key;
@@ -93,17 +93,17 @@ class Accelerators : public ::testing::TestWithParam<Focus> {
     }
 
     Harness h{ProgramIni("English")};
-    CMainFrame* frame = nullptr;
-    CProgramView* view = nullptr;
-    CChannelGrid* grid = nullptr;
+    app::CMainFrame* frame = nullptr;
+    editor::CProgramView* view = nullptr;
+    editor::CChannelGrid* grid = nullptr;
     QTreeWidget* tree = nullptr;
 };
 
 TEST_P(Accelerators, EveryKeyRunsItsCommand) {
     SCOPED_TRACE(Name(GetParam()));
-    CChildFrame* window = frame->ActiveDocumentWindow();
+    app::CChildFrame* window = frame->ActiveDocumentWindow();
 
-    h.services.boxAnswers.push_back(MsgResult::Cancel);
+    h.services.boxAnswers.push_back(ui::MsgResult::Cancel);
     Press("Ctrl+N");
     ASSERT_EQ(h.services.boxes.size(), 1u);
     EXPECT_EQ(h.services.boxes[0].text, QStringLiteral("All data will be Cleared!"));

@@ -13,11 +13,11 @@
 
 #include "app/about_dlg.h"
 #include "app/child_frame.h"
-#include "config/ini_file.h"
-#include "config/registry.h"
 #include "app/main_frame.h"
 #include "app/navigation_bar.h"
 #include "app/program_app.h"
+#include "config/ini_file.h"
+#include "config/registry.h"
 #include "settings/password_dlg.h"
 #include "ui/app_context.h"
 #include "ui/scripted_ui_services.h"
@@ -50,23 +50,23 @@ bool MakeProgramDir(const QString& bin, const QString& dir, const char* language
 bool Shots(const QString& bin, const QString& out, const char* language, const char* tag) {
     QTemporaryDir dir;
     if (!MakeProgramDir(bin, dir.path(), language)) return false;
-    qm530::CIniFile ini;
-    qm530::ScriptedUiServices services;
-    qm530::AppContext ctx(ini, services, std::make_unique<qm530::CMemoryRegistry>());
+    qm530::config::CIniFile ini;
+    qm530::ui::ScriptedUiServices services;
+    qm530::ui::AppContext ctx(ini, services, std::make_unique<qm530::config::MemoryRegistry>());
     ctx.ExeDir = dir.path().toStdString() + "/";
     bool ok = true;
     // The Password dialog as it asks for the code, typed half-way.
     services.dialogHandlers.push_back([&](QDialog& dialog) {
-        auto& password = static_cast<qm530::CPasswordDlg&>(dialog);
+        auto& password = static_cast<qm530::settings::CPasswordDlg&>(dialog);
         password.CodeEdit()->setText(QStringLiteral("4802"));
         password.adjustSize();
         ok &= Save(dialog, QStringLiteral("%1/password-%2.png").arg(out, QLatin1String(tag)));
         password.CodeEdit()->setText(QStringLiteral("480215"));
         password.accept();
     });
-    qm530::CProgramApp app(ctx);
-    if (!qm530::RunStartUp(app, {})) return false;
-    qm530::CMainFrame* frame = app.MainFrame();
+    qm530::app::ProgramApp app(ctx);
+    if (!qm530::app::RunStartUp(app, {})) return false;
+    qm530::app::CMainFrame* frame = app.MainFrame();
     frame->showNormal();
     frame->setGeometry(0, 0, 1100, 700);
     frame->SetWindowTitleText(ctx.ApplicationName);
@@ -75,7 +75,7 @@ bool Shots(const QString& bin, const QString& out, const char* language, const c
     frame->NavigationBar()->Tree()->setFocus();
     ok &= Save(*frame, QStringLiteral("%1/main-window-%2.png").arg(out, QLatin1String(tag)));
 
-    qm530::CAboutDlg about(ctx, frame);
+    qm530::app::CAboutDlg about(ctx, frame);
     about.show();
     ok &= Save(about, QStringLiteral("%1/about-%2.png").arg(out, QLatin1String(tag)));
     about.close();

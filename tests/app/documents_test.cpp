@@ -22,26 +22,26 @@ namespace {
 class Documents : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(h.Start()); }
-    CMainFrame& frame() { return *h.Frame(); }
+    app::CMainFrame& frame() { return *h.Frame(); }
     Harness h{ProgramIni("English")};
 };
 
 TEST_F(Documents, NewAsksBeforeReplacingTheActiveWindow) {
-    CChildFrame* first = frame().ActiveDocumentWindow();
+    app::CChildFrame* first = frame().ActiveDocumentWindow();
     frame().ActiveDocument()->Image[0x20] = 0x12;
     h.ctx.ImageIsDefault = false;
 
-    h.services.boxAnswers.push_back(MsgResult::Cancel);
-    frame().Action(cmd::kFileNew)->trigger();
+    h.services.boxAnswers.push_back(ui::MsgResult::Cancel);
+    frame().Action(ui::cmd::kFileNew)->trigger();
     ASSERT_EQ(h.services.boxes.size(), 1u);
     EXPECT_EQ(h.services.boxes[0].text, QStringLiteral("All data will be Cleared!"));
     EXPECT_EQ(h.services.boxes[0].caption, QStringLiteral("QM530 Programming Tool"));
-    EXPECT_EQ(h.services.boxes[0].buttons, MsgButtons::OkCancel);
+    EXPECT_EQ(h.services.boxes[0].buttons, ui::MsgButtons::OkCancel);
     EXPECT_EQ(frame().ActiveDocumentWindow(), first);
     EXPECT_EQ(frame().ActiveDocument()->Image[0x20], 0x12);
     EXPECT_FALSE(h.ctx.ImageIsDefault);
 
-    h.services.boxAnswers.push_back(MsgResult::Ok);
+    h.services.boxAnswers.push_back(ui::MsgResult::Ok);
     frame().OnFileNew();
     ASSERT_EQ(frame().DocumentWindows().size(), 1);
     EXPECT_NE(frame().ActiveDocumentWindow(), nullptr);
@@ -54,12 +54,12 @@ TEST_F(Documents, NewAsksBeforeReplacingTheActiveWindow) {
 }
 
 TEST_F(Documents, OpenHidesThePreviouslyActiveWindowAndClearsImageIsDefault) {
-    CChildFrame* first = frame().ActiveDocumentWindow();
+    app::CChildFrame* first = frame().ActiveDocumentWindow();
     h.services.openAnswers.push_back(WriteDat(h.dir.File(QStringLiteral("a.dat")), 1030));
-    frame().Action(cmd::kFileOpen)->trigger();
+    frame().Action(ui::cmd::kFileOpen)->trigger();
     ASSERT_EQ(frame().DocumentWindows().size(), 2);
     EXPECT_FALSE(first->isVisible());
-    CChildFrame* second = frame().ActiveDocumentWindow();
+    app::CChildFrame* second = frame().ActiveDocumentWindow();
     EXPECT_NE(second, first);
     EXPECT_TRUE(second->isVisible());
     EXPECT_FALSE(h.ctx.ImageIsDefault);
@@ -87,15 +87,15 @@ TEST_F(Documents, FailedOpenNamesTheFileAndCreatesNothing) {
 }
 
 TEST_F(Documents, CloseAndCloseBoxOnlyHideAndChannelInformationShowsAgain) {
-    CChildFrame* window = frame().ActiveDocumentWindow();
+    app::CChildFrame* window = frame().ActiveDocumentWindow();
     window->GetDocument()->Image[0x30] = 0x42;
-    frame().Action(cmd::kFileClose)->trigger();
+    frame().Action(ui::cmd::kFileClose)->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(frame().ActiveDocumentWindow(), window);
     EXPECT_TRUE(frame().DocumentMenuShown());
-    EXPECT_TRUE(frame().Action(cmd::kChannelInfo)->isEnabled());
+    EXPECT_TRUE(frame().Action(ui::cmd::kChannelInfo)->isEnabled());
 
-    frame().Action(cmd::kChannelInfo)->trigger();
+    frame().Action(ui::cmd::kChannelInfo)->trigger();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->GetDocument()->Image[0x30], 0x42);
 
@@ -109,7 +109,7 @@ TEST_F(Documents, CloseAndCloseBoxOnlyHideAndChannelInformationShowsAgain) {
 TEST_F(Documents, SaveOfANewDocumentProposesAppNameThenSavesInPlace) {
     const QString target = h.dir.File(QStringLiteral("saved"));
     h.services.saveAnswers.push_back(target);
-    frame().Action(cmd::kFileSave)->trigger();
+    frame().Action(ui::cmd::kFileSave)->trigger();
     ASSERT_EQ(h.services.saveProposals.size(), 1u);
     EXPECT_EQ(h.services.saveProposals[0], QStringLiteral("QM530Test"));
     QFile saved(target + QStringLiteral(".dat"));
@@ -139,7 +139,7 @@ TEST_F(Documents, SaveOfANewDocumentLeavesAFileNamedAppNameAlone) {
     other.write(theirs);
     other.close();
 
-    frame().Action(cmd::kFileSave)->trigger();  // the name dialog is cancelled
+    frame().Action(ui::cmd::kFileSave)->trigger();  // the name dialog is cancelled
     const QString target = h.dir.File(QStringLiteral("mine"));
     h.services.saveAnswers.push_back(target);
     const bool saved = frame().OnFileSave();
@@ -182,18 +182,22 @@ TEST_F(Documents, MenusCommandsAndAccelerators) {
     const struct {
         int id;
         QKeySequence key;
-    } keys[] = {
-        {cmd::kFileNew, QKeySequence("Ctrl+N")},  {cmd::kFileOpen, QKeySequence("Ctrl+O")},
-        {cmd::kFileSave, QKeySequence("Ctrl+S")}, {cmd::kFilePrint, QKeySequence("Ctrl+P")},
-        {cmd::kRead, QKeySequence("Ctrl+R")},     {cmd::kWrite, QKeySequence("Ctrl+W")},
-        {cmd::kNextPane, QKeySequence("F6")},     {cmd::kPrevPane, QKeySequence("Shift+F6")}};
+    } keys[] = {{ui::cmd::kFileNew, QKeySequence("Ctrl+N")},
+                {ui::cmd::kFileOpen, QKeySequence("Ctrl+O")},
+                {ui::cmd::kFileSave, QKeySequence("Ctrl+S")},
+                {ui::cmd::kFilePrint, QKeySequence("Ctrl+P")},
+                {ui::cmd::kRead, QKeySequence("Ctrl+R")},
+                {ui::cmd::kWrite, QKeySequence("Ctrl+W")},
+                {ui::cmd::kNextPane, QKeySequence("F6")},
+                {ui::cmd::kPrevPane, QKeySequence("Shift+F6")}};
     for (const auto& k : keys) EXPECT_EQ(frame().Action(k.id)->shortcut(), k.key) << k.id;
-    for (int id : {cmd::kFilePrint, cmd::kFilePrintPreview, cmd::kRead, cmd::kWrite}) {
+    for (int id :
+         {ui::cmd::kFilePrint, ui::cmd::kFilePrintPreview, ui::cmd::kRead, ui::cmd::kWrite}) {
         EXPECT_TRUE(frame().Action(id)->isEnabled()) << id;
     }
-    EXPECT_TRUE(frame().Action(cmd::kLanguage)->isEnabled());
-    EXPECT_EQ(frame().Action(cmd::kRead)->statusTip(), QStringLiteral("Read Data From Radio"));
-    EXPECT_EQ(frame().Action(cmd::kRead)->toolTip(), QStringLiteral("Read"));
+    EXPECT_TRUE(frame().Action(ui::cmd::kLanguage)->isEnabled());
+    EXPECT_EQ(frame().Action(ui::cmd::kRead)->statusTip(), QStringLiteral("Read Data From Radio"));
+    EXPECT_EQ(frame().Action(ui::cmd::kRead)->toolTip(), QStringLiteral("Read"));
 
     // Without document windows: the short menu.
     frame().DestroyDocumentWindow(frame().ActiveDocumentWindow());
@@ -201,7 +205,7 @@ TEST_F(Documents, MenusCommandsAndAccelerators) {
     for (QMenu* m : frame().ShownMenus()) menus << m->title();
     EXPECT_EQ(menus, QStringList({"&File", "&View", "&Help"}));
     EXPECT_EQ(frame().ActiveDocumentWindow(), nullptr);
-    EXPECT_FALSE(frame().Action(cmd::kChannelInfo)->isEnabled());
+    EXPECT_FALSE(frame().Action(ui::cmd::kChannelInfo)->isEnabled());
     frame().OnFileNew();  // no question without an active window
     EXPECT_TRUE(h.services.boxes.empty());
     EXPECT_TRUE(frame().DocumentMenuShown());
@@ -212,15 +216,15 @@ TEST(Workspace, TilesCoverTheClientAreaFromTheTopLeft) {
     for (int x : {0, 100, 200}) {
         for (int y : {0, 80, 160}) expected.emplace_back(x, y);
     }
-    EXPECT_EQ(TilePositions(QSize(250, 160), QSize(100, 80)), expected);
-    EXPECT_EQ(TilePositions(QSize(50, 40), QSize(100, 80)), std::vector<QPoint>{QPoint(0, 0)});
-    EXPECT_TRUE(TilePositions(QSize(50, 40), QSize(0, 80)).empty());
+    EXPECT_EQ(app::TilePositions(QSize(250, 160), QSize(100, 80)), expected);
+    EXPECT_EQ(app::TilePositions(QSize(50, 40), QSize(100, 80)), std::vector<QPoint>{QPoint(0, 0)});
+    EXPECT_TRUE(app::TilePositions(QSize(50, 40), QSize(0, 80)).empty());
 }
 
 TEST(Workspace, BackgroundIsReadAfreshAndFallsBackToBitmap137) {
     Harness h(ProgramIni("English"));
     ASSERT_TRUE(h.Start());
-    CMdiClientWnd* workspace = h.Frame()->Workspace();
+    app::CMdiClientWnd* workspace = h.Frame()->Workspace();
     EXPECT_EQ(workspace->BackgroundTile().size(), QSize(128, 128));  // background.bmp
     QFile::remove(h.dir.File(QStringLiteral("background.bmp")));
     EXPECT_EQ(workspace->BackgroundTile().size(), QSize(64, 64));  // bitmap 137

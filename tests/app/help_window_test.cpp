@@ -54,9 +54,9 @@ class HelpFromDialogs : public FrameFixture {
 };
 
 TEST_F(HelpFromDialogs, HelpCanBeReadWhileASettingsComOrLanguageDialogIsOpen) {
-    CheckHelpIsUsable(cmd::kProductInfo, "product.html#t1013");
-    CheckHelpIsUsable(cmd::kComSetup, "setup.html#t32777");
-    CheckHelpIsUsable(cmd::kLanguage, "setup.html#t32799");
+    CheckHelpIsUsable(ui::cmd::kProductInfo, "product.html#t1013");
+    CheckHelpIsUsable(ui::cmd::kComSetup, "setup.html#t32777");
+    CheckHelpIsUsable(ui::cmd::kLanguage, "setup.html#t32799");
     // The help window is no child of the main window and does not keep the
     // program running on its own.
     EXPECT_EQ(h.ctx.help.Window()->parentWidget(), nullptr);

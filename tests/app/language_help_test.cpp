@@ -6,9 +6,9 @@
 #include <QSettings>
 #include <QTextBrowser>
 
-#include "config/help_topics.h"
 #include "app/language_dlg.h"
 #include "app/language_pack.h"
+#include "config/help_topics.h"
 #include "editor/program_view.h"
 #include "model/messages.h"
 #include "support/gui_fixture.h"
@@ -32,7 +32,7 @@ TEST(LanguageChange, ChineseIsWrittenBeforeTheProgramRestartsItself) {
     ChooseLanguage(h, "Radio1007", "OkButton");
     QByteArray iniWhenStarted;
     h.services.onStart = [&] { iniWhenStarted = h.dir.ReadProgramIni(); };
-    h.Frame()->Action(cmd::kLanguage)->trigger();
+    h.Frame()->Action(ui::cmd::kLanguage)->trigger();
     ASSERT_EQ(h.services.started.size(), 1u);
     EXPECT_EQ(h.services.started[0].program, QCoreApplication::applicationFilePath());
     EXPECT_TRUE(h.services.started[0].arguments.isEmpty());
@@ -48,9 +48,9 @@ TEST(LanguageChange, SameLanguageOrCancelChangesNothing) {
     ASSERT_TRUE(h.Start());
     const QByteArray before = h.dir.ReadProgramIni();
     ChooseLanguage(h, "Radio1007", "OkButton");  // Chinese while Chinese runs
-    h.Frame()->Action(cmd::kLanguage)->trigger();
+    h.Frame()->Action(ui::cmd::kLanguage)->trigger();
     ChooseLanguage(h, "Radio1006", "CancelButton");  // English, then Cancel
-    h.Frame()->Action(cmd::kLanguage)->trigger();
+    h.Frame()->Action(ui::cmd::kLanguage)->trigger();
     EXPECT_TRUE(h.services.started.empty());
     EXPECT_FALSE(h.ini.Modified());
     EXPECT_EQ(h.dir.ReadProgramIni(), before);
@@ -60,7 +60,7 @@ TEST(LanguageChange, SameLanguageOrCancelChangesNothing) {
 TEST(LanguageChange, DialogShowsTheRunningLanguage) {
     Harness h(ProgramIni("Chinese"));
     ASSERT_TRUE(h.Start());
-    CLanguageDlg dialog(h.ctx);
+    app::CLanguageDlg dialog(h.ctx);
     dialog.show();
     EXPECT_EQ(dialog.LanguageIndex, 1);
     EXPECT_TRUE(dialog.ChineseButton()->isChecked());
@@ -68,58 +68,58 @@ TEST(LanguageChange, DialogShowsTheRunningLanguage) {
 }
 
 // Every context number the program uses, and the controls of the dialogs.
-const int kTopics[] = {cmd::kRead,
-                       cmd::kWrite,
-                       cmd::kComSetup,
-                       cmd::kControlBar,
-                       cmd::kScanInfo,
-                       cmd::kSideKey,
-                       cmd::kProductInfo,
-                       cmd::kChannelInfo,
-                       cmd::kOptionalFeatures,
-                       cmd::kLanguage,
-                       cmd::kTransferTrace,
-                       cmd::kFileNew,
-                       cmd::kFileOpen,
-                       cmd::kFileClose,
-                       cmd::kFileSave,
-                       cmd::kFileSaveAs,
-                       cmd::kFileImport,
-                       cmd::kFileExport,
-                       cmd::kFilePageSetup,
-                       cmd::kFilePrintSetup,
-                       cmd::kFilePrint,
-                       cmd::kFilePrintDirect,
-                       cmd::kFilePrintPreview,
-                       cmd::kAppAbout,
-                       cmd::kAppExit,
-                       cmd::kHelp,
-                       cmd::kNextPane,
-                       cmd::kPrevPane,
-                       cmd::kViewToolbar,
-                       cmd::kViewStatusBar,
-                       ctl::kOk,
-                       ctl::kCancel,
-                       ctl::kGrid,
-                       ctl::kRxEdit,
-                       ctl::kTxEdit,
-                       ctl::kDecodeToneList,
-                       ctl::kEncodeToneList,
-                       ctl::kPowerList,
-                       ctl::kScanAddList,
-                       ctl::kBusyLockList,
-                       ctl::kBandwidthList,
-                       ctl::kTypeList,
-                       ctl::kFrequencyList,
-                       ctl::kTimeOutTimer,
-                       ctl::kTotPreAlert,
-                       ctl::kSquelchLevel,
-                       ctl::kVoiceAnnunciation,
-                       ctl::kVoxGainLevel,
-                       ctl::kVoxDelayTime,
-                       ctl::kBeep,
-                       ctl::kBatterySaver,
-                       ctl::kNavigationTree};
+const int kTopics[] = {ui::cmd::kRead,
+                       ui::cmd::kWrite,
+                       ui::cmd::kComSetup,
+                       ui::cmd::kControlBar,
+                       ui::cmd::kScanInfo,
+                       ui::cmd::kSideKey,
+                       ui::cmd::kProductInfo,
+                       ui::cmd::kChannelInfo,
+                       ui::cmd::kOptionalFeatures,
+                       ui::cmd::kLanguage,
+                       ui::cmd::kTransferTrace,
+                       ui::cmd::kFileNew,
+                       ui::cmd::kFileOpen,
+                       ui::cmd::kFileClose,
+                       ui::cmd::kFileSave,
+                       ui::cmd::kFileSaveAs,
+                       ui::cmd::kFileImport,
+                       ui::cmd::kFileExport,
+                       ui::cmd::kFilePageSetup,
+                       ui::cmd::kFilePrintSetup,
+                       ui::cmd::kFilePrint,
+                       ui::cmd::kFilePrintDirect,
+                       ui::cmd::kFilePrintPreview,
+                       ui::cmd::kAppAbout,
+                       ui::cmd::kAppExit,
+                       ui::cmd::kHelp,
+                       ui::cmd::kNextPane,
+                       ui::cmd::kPrevPane,
+                       ui::cmd::kViewToolbar,
+                       ui::cmd::kViewStatusBar,
+                       ui::ctl::kOk,
+                       ui::ctl::kCancel,
+                       ui::ctl::kGrid,
+                       ui::ctl::kRxEdit,
+                       ui::ctl::kTxEdit,
+                       ui::ctl::kDecodeToneList,
+                       ui::ctl::kEncodeToneList,
+                       ui::ctl::kPowerList,
+                       ui::ctl::kScanAddList,
+                       ui::ctl::kBusyLockList,
+                       ui::ctl::kBandwidthList,
+                       ui::ctl::kTypeList,
+                       ui::ctl::kFrequencyList,
+                       ui::ctl::kTimeOutTimer,
+                       ui::ctl::kTotPreAlert,
+                       ui::ctl::kSquelchLevel,
+                       ui::ctl::kVoiceAnnunciation,
+                       ui::ctl::kVoxGainLevel,
+                       ui::ctl::kVoxDelayTime,
+                       ui::ctl::kBeep,
+                       ui::ctl::kBatterySaver,
+                       ui::ctl::kNavigationTree};
 
 QString ReadFile(const QString& path) {
     QFile file(path);
@@ -127,11 +127,11 @@ QString ReadFile(const QString& path) {
 }
 
 TEST(Help, EveryTopicHasAnAnchorInBothLanguages) {
-    const HelpTopicMap map = ParseHelpTopicMap(
+    const config::HelpTopicMap map = config::ParseHelpTopicMap(
         ReadFile(QStringLiteral(QM530_SOURCE_DIR "/help/topics.map")).toStdString());
     for (int topic : kTopics) {
-        const std::string target = HelpTarget(map, topic);
-        ASSERT_NE(target, kHelpIndexPage) << "no topic " << topic;
+        const std::string target = config::HelpTarget(map, topic);
+        ASSERT_NE(target, config::kHelpIndexPage) << "no topic " << topic;
         const auto hash = target.find('#');
         ASSERT_NE(hash, std::string::npos) << target;
         for (const char* dir : {"enHelp", "chHelp"}) {
@@ -150,17 +150,17 @@ TEST(Help, EveryTopicHasAnAnchorInBothLanguages) {
 }
 
 TEST(Help, TopicMapParsing) {
-    const HelpTopicMap map = ParseHelpTopicMap(
+    const config::HelpTopicMap map = config::ParseHelpTopicMap(
         "# comment\n32773 program.html#t32773\n\nbad line\n1000 grid.html#t1000\n");
     EXPECT_EQ(map.size(), 2u);
-    EXPECT_EQ(HelpTarget(map, 1000), "grid.html#t1000");
-    EXPECT_EQ(HelpTarget(map, 4242), "index.html");
+    EXPECT_EQ(config::HelpTarget(map, 1000), "grid.html#t1000");
+    EXPECT_EQ(config::HelpTarget(map, 4242), "index.html");
 }
 
 TEST(Help, ShowHelpTopicOpensThePageOfTheLanguage) {
     Harness h(ProgramIni("Chinese"));
     ASSERT_TRUE(h.Start());
-    h.ctx.help.ShowHelpTopic(cmd::kComSetup);
+    h.ctx.help.ShowHelpTopic(ui::cmd::kComSetup);
     ASSERT_NE(h.ctx.help.Window(), nullptr);
     EXPECT_TRUE(h.ctx.help.Window()->isVisible());
     EXPECT_TRUE(h.ctx.help.Window()->source().path().contains(QStringLiteral("/chHelp/")));
@@ -168,14 +168,14 @@ TEST(Help, ShowHelpTopicOpensThePageOfTheLanguage) {
     h.ctx.help.ShowHelpTopic(4242);
     EXPECT_EQ(h.ctx.help.LastTarget(), QStringLiteral("index.html"));
     // F1 on a menu goes through the main frame with the command id.
-    h.Frame()->WinHelp(cmd::kRead);
+    h.Frame()->WinHelp(ui::cmd::kRead);
     EXPECT_EQ(h.ctx.help.LastTarget(), QStringLiteral("program.html#t32773"));
 }
 
 TEST(Help, ChinesePagesNameComSetupAsTheMenuDoes) {
     Harness h(ProgramIni("Chinese"));
     ASSERT_TRUE(h.Start());
-    QString menuText = h.Frame()->Action(cmd::kComSetup)->text();
+    QString menuText = h.Frame()->Action(ui::cmd::kComSetup)->text();
     menuText.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&")));
     ASSERT_EQ(menuText, QStringLiteral("串口设置"));
     const QString setup = ReadFile(QStringLiteral(QM530_BIN_DIR "/chHelp/setup.html"));
@@ -191,7 +191,7 @@ TEST(Help, ChinesePagesNameComSetupAsTheMenuDoes) {
 TEST(Help, ChineseTransferTraceIsNamedAsItsPageNamesIt) {
     Harness h(ProgramIni("Chinese"));
     ASSERT_TRUE(h.Start());
-    EXPECT_EQ(h.Frame()->Action(cmd::kTransferTrace)->text(), QStringLiteral("传输记录(&T)"));
+    EXPECT_EQ(h.Frame()->Action(ui::cmd::kTransferTrace)->text(), QStringLiteral("传输记录(&T)"));
     const QString setup = ReadFile(QStringLiteral(QM530_BIN_DIR "/chHelp/setup.html"));
     EXPECT_TRUE(setup.contains(QStringLiteral("<h2 id=\"t32820\">传输记录</h2>")));
 }
@@ -199,42 +199,42 @@ TEST(Help, ChineseTransferTraceIsNamedAsItsPageNamesIt) {
 TEST(Help, MissingHelpIsDecidedOnceAndNeverRetried) {
     Harness h(ProgramIni("English"), true, /*withHelp=*/false);
     ASSERT_TRUE(h.Start());
-    h.ctx.help.ShowHelpTopic(cmd::kRead);
+    h.ctx.help.ShowHelpTopic(ui::cmd::kRead);
     EXPECT_TRUE(h.ctx.help.BindingFailed());
     h.dir.Link(QStringLiteral("enHelp"),
                QStringLiteral("enHelp"));  // appears later: not looked at
-    h.ctx.help.ShowHelpTopic(cmd::kRead);
+    h.ctx.help.ShowHelpTopic(ui::cmd::kRead);
     EXPECT_EQ(h.ctx.help.BindAttempts(), 1);
     EXPECT_EQ(h.ctx.help.Window(), nullptr);
 }
 
 TEST(StringTablePacks, EnglishSourcesAndChineseTranslationsMatchTheModel) {
     App();
-    for (const StringTableEntry& entry : StringTableEntries()) {
+    for (const ui::StringTableEntry& entry : ui::StringTableEntries()) {
         EXPECT_STREQ(entry.source, MessageText(entry.id, UiLanguage::English)) << entry.id;
     }
     for (int id : {61448, 61451, 61452, 61453, 61454, 61456, 61458, 57344}) {
         EXPECT_NE(MessageText(id, UiLanguage::English), nullptr);
-        EXPECT_FALSE(StringTable(id).isEmpty()) << id;
+        EXPECT_FALSE(ui::StringTable(id).isEmpty()) << id;
     }
-    CLanguagePack pack;
+    app::LanguagePack pack;
     ASSERT_TRUE(pack.Load(QStringLiteral(QM530_BIN_DIR "/Chinese.rcc")));
-    for (const StringTableEntry& entry : StringTableEntries()) {
-        EXPECT_EQ(StringTable(entry.id),
+    for (const ui::StringTableEntry& entry : ui::StringTableEntries()) {
+        EXPECT_EQ(ui::StringTable(entry.id),
                   QString::fromUtf8(MessageText(entry.id, UiLanguage::Chinese)))
             << entry.id;
     }
-    EXPECT_FALSE(PackIcon(128).isNull());
-    EXPECT_FALSE(PackIcon(131).isNull());
-    EXPECT_FALSE(PackBitmap(137).isNull());
+    EXPECT_FALSE(app::PackIcon(128).isNull());
+    EXPECT_FALSE(app::PackIcon(131).isNull());
+    EXPECT_FALSE(app::PackBitmap(137).isNull());
     pack.Unload();
-    EXPECT_EQ(StringTable(msg::kClearAll), QStringLiteral("All data will be Cleared!"));
-    EXPECT_TRUE(PackBitmap(137).isNull());
+    EXPECT_EQ(ui::StringTable(msg::kClearAll), QStringLiteral("All data will be Cleared!"));
+    EXPECT_TRUE(app::PackBitmap(137).isNull());
 }
 
 TEST(Registry, SettingsFileNamedAfterAppNameKeepsPresetsForMissingValues) {
     App();
-    CIniFile ini;
+    config::CIniFile ini;
     const QString dir = QDir(ConfigHome()).filePath(QStringLiteral("prog"));
     QDir().mkpath(dir);
     QFile file(dir + QStringLiteral("/Program.ini"));
@@ -242,7 +242,7 @@ TEST(Registry, SettingsFileNamedAfterAppNameKeepsPresetsForMissingValues) {
     file.write("[Setup]\nAppName=RegistryTest\n");
     file.close();
     ASSERT_TRUE(ini.Load((dir + QStringLiteral("/Program.ini")).toStdString(), false, true, false));
-    CSettingsRegistry registry(ini);
+    ui::SettingsRegistry registry(ini);
     EXPECT_EQ(registry.FileName(),
               (ConfigHome() + QStringLiteral("/qm530/RegistryTest.ini")).toStdString());
     EXPECT_EQ(registry.ReadDword("com", 1), 1u);

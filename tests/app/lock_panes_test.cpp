@@ -14,13 +14,13 @@
 namespace qm530::test {
 namespace {
 
-class FakeLocks : public LockKeySource {
+class FakeLocks : public app::LockKeySource {
   public:
-    explicit FakeLocks(std::optional<LockKeyStates>* states) : states_(states) {}
-    std::optional<LockKeyStates> Query() override { return *states_; }
+    explicit FakeLocks(std::optional<app::LockKeyStates>* states) : states_(states) {}
+    std::optional<app::LockKeyStates> Query() override { return *states_; }
 
   private:
-    std::optional<LockKeyStates>* states_;
+    std::optional<app::LockKeyStates>* states_;
 };
 
 struct Panes {
@@ -35,20 +35,20 @@ struct Panes {
 TEST(LockPanes, FollowTheLockKeysAndStayGreyWhenTheSourceCannotTell) {
     App();
     Panes p;
-    std::optional<LockKeyStates> states = LockKeyStates{true, false, true};
-    CLockPanes panes(std::make_unique<FakeLocks>(&states), {&p.cap, &p.num, &p.scrl}, nullptr);
+    std::optional<app::LockKeyStates> states = app::LockKeyStates{true, false, true};
+    app::LockPanes panes(std::make_unique<FakeLocks>(&states), {&p.cap, &p.num, &p.scrl}, nullptr);
     EXPECT_TRUE(panes.CanTell());
     EXPECT_EQ(p.Lit(), (std::vector<bool>{true, false, true}));
 
     // A lock key pressed in the program: the panes follow at once.
-    states = LockKeyStates{false, true, true};
+    states = app::LockKeyStates{false, true, true};
     QTest::keyClick(&p.typing, Qt::Key_CapsLock);
     EXPECT_EQ(p.Lit(), (std::vector<bool>{false, true, true}));
-    states = LockKeyStates{false, true, false};
+    states = app::LockKeyStates{false, true, false};
     QTest::keyClick(&p.typing, Qt::Key_ScrollLock);
     EXPECT_EQ(p.Lit(), (std::vector<bool>{false, true, false}));
     // Other keys do not ask.
-    states = LockKeyStates{true, true, true};
+    states = app::LockKeyStates{true, true, true};
     QTest::keyClick(&p.typing, Qt::Key_A);
     EXPECT_EQ(p.Lit(), (std::vector<bool>{false, true, false}));
     // A lock changed in another program shows when this one is active again.
@@ -64,8 +64,8 @@ TEST(LockPanes, FollowTheLockKeysAndStayGreyWhenTheSourceCannotTell) {
 }
 
 TEST(LockPanes, OffscreenThereIsNoSourceAndTheFramesPanesStayGrey) {
-    EXPECT_EQ(MakeLockKeySource("offscreen"), nullptr);
-    EXPECT_EQ(MakeLockKeySource("wayland"), nullptr);
+    EXPECT_EQ(app::MakeLockKeySource("offscreen"), nullptr);
+    EXPECT_EQ(app::MakeLockKeySource("wayland"), nullptr);
     Harness h(ProgramIni("English"));
     ASSERT_TRUE(h.Start());
     h.Frame()->show();
@@ -87,9 +87,9 @@ TEST(LockPanes, OffscreenThereIsNoSourceAndTheFramesPanesStayGrey) {
 TEST(LockPanes, OnAnXDisplayTheIndicatorsAnswer) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsSet("QM530_TEST_X11"))
         GTEST_SKIP() << "needs an X display and QM530_TEST_X11=1";
-    std::unique_ptr<LockKeySource> source = MakeLockKeySource("xcb");
+    std::unique_ptr<app::LockKeySource> source = app::MakeLockKeySource("xcb");
     ASSERT_NE(source, nullptr);
-    const std::optional<LockKeyStates> states = source->Query();
+    const std::optional<app::LockKeyStates> states = source->Query();
     ASSERT_TRUE(states.has_value());
     const QByteArray expected = qgetenv("QM530_TEST_X11");
     if (expected.size() == 3) {  // "CNS" lit as 1/0, e.g. "100"

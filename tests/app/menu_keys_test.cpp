@@ -71,8 +71,8 @@ TEST_F(MenuKeys, AltFAndAltHOpenAtTheFirstPressInBothStates) {
                            "P&rint Setup...", "-", "E&xit"}));
     EXPECT_EQ(Items("Help"), QStringList({"&Help Topics", "-", "About QM530"}));
     // The toolbar keeps its buttons in both states.
-    EXPECT_TRUE(frame->Action(cmd::kAppAbout)->isVisible());
-    EXPECT_TRUE(frame->Action(cmd::kFileSave)->isVisible());
+    EXPECT_TRUE(frame->Action(ui::cmd::kAppAbout)->isVisible());
+    EXPECT_TRUE(frame->Action(ui::cmd::kFileSave)->isVisible());
 }
 
 TEST_F(MenuKeys, F1OnAHighlightedItemOpensItsCommandsTopic) {
@@ -80,13 +80,13 @@ TEST_F(MenuKeys, F1OnAHighlightedItemOpensItsCommandsTopic) {
     ASSERT_NE(file, nullptr);
     QTest::keyClick(file, Qt::Key_Down);  // from New to Open
     ASSERT_NE(file->activeAction(), nullptr);
-    EXPECT_EQ(file->activeAction()->data().toInt(), cmd::kFileOpen);
+    EXPECT_EQ(file->activeAction()->data().toInt(), ui::cmd::kFileOpen);
     QTest::keyClick(file, Qt::Key_F1);
     EXPECT_EQ(h.ctx.help.LastTarget(), QStringLiteral("file.html#t57601"));
     CloseMenus();
 
     // Help > Help Topics answers as F1 would: the focused control's topic.
-    CProgramView* view = frame->ActiveView();
+    editor::CProgramView* view = frame->ActiveView();
     view->Editor()->HideCellEditors();
     view->Editor()->Grid()->setFocus();
     QMenu* help = PressMnemonic(Qt::Key_H);
@@ -98,7 +98,7 @@ TEST_F(MenuKeys, F1OnAHighlightedItemOpensItsCommandsTopic) {
 
 TEST_F(MenuKeys, SetupTransferTraceTogglesForThisUser) {
     EXPECT_EQ(Items("Setup"), QStringList({"&Com Setup", "&Language", "-", "&Transfer Trace"}));
-    QAction* trace = frame->Action(cmd::kTransferTrace);
+    QAction* trace = frame->Action(ui::cmd::kTransferTrace);
     ASSERT_TRUE(trace->isCheckable());
     for (bool on : {true, false}) {
         QMenu* setup = PressMnemonic(Qt::Key_S);

@@ -34,31 +34,31 @@ class Navigation : public ::testing::Test {
     QTreeWidgetItem* Child(int i) { return bar->RootItem()->child(i); }
 
     Harness h{ProgramIni("English")};
-    CNavigationBar* bar = nullptr;
+    app::CNavigationBar* bar = nullptr;
     QTreeWidget* tree = nullptr;
     QPoint cursor{-1000, -1000};
 };
 
 TEST_F(Navigation, ChannelInformationShowsTheHiddenWindowAndRootIsReselected) {
-    CChildFrame* window = h.Frame()->ActiveDocumentWindow();
+    app::CChildFrame* window = h.Frame()->ActiveDocumentWindow();
     window->close();
     ASSERT_FALSE(window->isVisible());
-    QSignalSpy spy(bar, &CNavigationBar::AreaRequested);
-    ClickItem(Child(CNavigationBar::ChannelInformation));
+    QSignalSpy spy(bar, &app::CNavigationBar::AreaRequested);
+    ClickItem(Child(app::CNavigationBar::ChannelInformation));
     EXPECT_TRUE(window->isVisible());
     ASSERT_EQ(spy.count(), 1) << "the reselection must not open it a second time";
-    EXPECT_EQ(spy[0][0].toInt(), CNavigationBar::ChannelInformation);
+    EXPECT_EQ(spy[0][0].toInt(), app::CNavigationBar::ChannelInformation);
     EXPECT_EQ(tree->currentItem(), bar->RootItem());
 
     // The same item again opens it again.
     window->close();
-    ClickItem(Child(CNavigationBar::ChannelInformation));
+    ClickItem(Child(app::CNavigationBar::ChannelInformation));
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(spy.count(), 2);
 }
 
 TEST_F(Navigation, EveryItemAsksForItsAreaAndTheRootForNothing) {
-    QSignalSpy spy(bar, &CNavigationBar::AreaRequested);
+    QSignalSpy spy(bar, &app::CNavigationBar::AreaRequested);
     for (int area = 0; area < 4; ++area) ClickItem(Child(area));
     ClickItem(bar->RootItem());
     ASSERT_EQ(spy.count(), 4);
@@ -67,7 +67,7 @@ TEST_F(Navigation, EveryItemAsksForItsAreaAndTheRootForNothing) {
 }
 
 TEST_F(Navigation, KeyboardSelectionAwayFromTheMouseOpensNothing) {
-    QSignalSpy spy(bar, &CNavigationBar::AreaRequested);
+    QSignalSpy spy(bar, &app::CNavigationBar::AreaRequested);
     cursor = QPoint(-1000, -1000);
     tree->setFocus();
     QTest::keyClick(tree, Qt::Key_Down);
@@ -77,7 +77,7 @@ TEST_F(Navigation, KeyboardSelectionAwayFromTheMouseOpensNothing) {
 }
 
 TEST_F(Navigation, CloseButtonHidesTheBarAndControlBarBringsItBack) {
-    QAction* control = h.Frame()->Action(cmd::kControlBar);
+    QAction* control = h.Frame()->Action(ui::cmd::kControlBar);
     EXPECT_TRUE(control->isChecked());
     bar->update();
     QApplication::processEvents();
@@ -145,7 +145,7 @@ TEST_F(Navigation, DraggingBeyondHalfTheFrameStopsAtHalf) {
 TEST(NavigationChinese, ChineseItemsOpenTheSameAreas) {
     Harness h(ProgramIni("Chinese"));
     ASSERT_TRUE(h.Start());
-    CNavigationBar* bar = h.Frame()->NavigationBar();
+    app::CNavigationBar* bar = h.Frame()->NavigationBar();
     QTreeWidget* tree = bar->Tree();
     h.Frame()->showNormal();
     QApplication::processEvents();
@@ -153,13 +153,13 @@ TEST(NavigationChinese, ChineseItemsOpenTheSameAreas) {
     for (int i = 0; i < 4; ++i) texts << bar->RootItem()->child(i)->text(0);
     EXPECT_EQ(texts, QStringList({"类型设置", "信道信息", "可选功能", "侧键设置"}));
     EXPECT_EQ(bar->CaptionText(), QStringLiteral("QM530 写频软件"));
-    QSignalSpy spy(bar, &CNavigationBar::AreaRequested);
+    QSignalSpy spy(bar, &app::CNavigationBar::AreaRequested);
     const QRect r = tree->visualItemRect(bar->RootItem()->child(3));
     bar->cursorPos = [&] { return tree->viewport()->mapToGlobal(r.center()); };
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, r.center());
     QApplication::processEvents();
     ASSERT_EQ(spy.count(), 1);
-    EXPECT_EQ(spy[0][0].toInt(), CNavigationBar::SideKey);
+    EXPECT_EQ(spy[0][0].toInt(), app::CNavigationBar::SideKey);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ class PrintSetup : public ::testing::Test {
     }
 
     Harness h{ProgramIni("English")};
-    CMainFrame* frame = nullptr;
+    app::CMainFrame* frame = nullptr;
 };
 
 TEST_F(PrintSetup, PaperAndOrientationGoToThePrinterThatPrintAndPreviewUse) {
@@ -41,7 +41,7 @@ TEST_F(PrintSetup, PaperAndOrientationGoToThePrinterThatPrintAndPreviewUse) {
     printer.setPageOrientation(QPageLayout::Portrait);
     const bool noPrinter = QPrinterInfo::availablePrinterNames().isEmpty();
     h.services.dialogHandlers.push_back([&](QDialog& dialog) {
-        auto* setup = qobject_cast<CPrintSetupDlg*>(&dialog);
+        auto* setup = qobject_cast<app::CPrintSetupDlg*>(&dialog);
         ASSERT_NE(setup, nullptr);
         EXPECT_EQ(setup->NoPrinterNote()->isVisibleTo(setup), noPrinter);
         if (noPrinter) {
@@ -57,7 +57,7 @@ TEST_F(PrintSetup, PaperAndOrientationGoToThePrinterThatPrintAndPreviewUse) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return setup->LandscapeButton()->isChecked(); }));
         Key(dialog, Qt::Key_Return);  // OK
     });
-    frame->Action(cmd::kFilePrintSetup)->trigger();
+    frame->Action(ui::cmd::kFilePrintSetup)->trigger();
     EXPECT_EQ(h.services.dialogTitles.back(), QStringLiteral("Print Setup"));
     EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A5);
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
@@ -68,26 +68,26 @@ TEST_F(PrintSetup, PaperAndOrientationGoToThePrinterThatPrintAndPreviewUse) {
         if (auto* preview = qobject_cast<QPrintPreviewDialog*>(&dialog))
             previewed = preview->printer();
     });
-    ASSERT_TRUE(frame->ActiveView()->OnCommand(cmd::kFilePrintPreview));
+    ASSERT_TRUE(frame->ActiveView()->OnCommand(ui::cmd::kFilePrintPreview));
     EXPECT_EQ(previewed, &printer);
 
     // Cancel changes nothing, and the dialog opens on what was chosen.
     h.services.dialogHandlers.push_back([](QDialog& dialog) {
-        auto* setup = qobject_cast<CPrintSetupDlg*>(&dialog);
+        auto* setup = qobject_cast<app::CPrintSetupDlg*>(&dialog);
         EXPECT_EQ(setup->PaperList()->currentText(), QPageSize(QPageSize::A5).name());
         EXPECT_TRUE(setup->LandscapeButton()->isChecked());
         Key(dialog, Qt::Key_O, Qt::AltModifier);  // P&ortrait
         EXPECT_TRUE(QTest::qWaitFor([&] { return setup->PortraitButton()->isChecked(); }));
         Key(dialog, Qt::Key_Escape);
     });
-    frame->Action(cmd::kFilePrintSetup)->trigger();
+    frame->Action(ui::cmd::kFilePrintSetup)->trigger();
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
 }
 
 TEST_F(PrintSetup, InstalledPrintersAreListedWithTheCurrentOneChosen) {
     QPrinter printer;
     const QStringList names = {QStringLiteral("Office"), QStringLiteral("Workshop")};
-    CPrintSetupDlg dialog(h.ctx, printer, names, frame);
+    app::CPrintSetupDlg dialog(h.ctx, printer, names, frame);
     dialog.show();
     EXPECT_FALSE(dialog.NoPrinterNote()->isVisible());
     ASSERT_TRUE(dialog.PrinterList()->isEnabled());

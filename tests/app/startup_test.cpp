@@ -22,14 +22,14 @@ bool MenuHasCommand(QMenu* menu, int id) {
     return false;
 }
 
-QMenu* SetupMenu(CMainFrame* frame) {
+QMenu* SetupMenu(app::CMainFrame* frame) {
     return frame->findChild<QMenu*>(QStringLiteral("Setup"));
 }
 
 TEST(StartUp, EnglishStartsWithNewDocumentAndDocumentMenu) {
     Harness h(ProgramIni("English"));
     ASSERT_TRUE(h.Start());
-    CMainFrame* frame = h.Frame();
+    app::CMainFrame* frame = h.Frame();
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(h.ctx.UiLanguage, UiLanguage::English);
     EXPECT_EQ(h.ctx.help.HelpFileName(), "enHelp");
@@ -51,8 +51,8 @@ TEST(StartUp, EnglishStartsWithNewDocumentAndDocumentMenu) {
     QStringList menus;
     for (QMenu* m : frame->ShownMenus()) menus << m->title();
     EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&Program", "&View", "&Setup", "&Help"}));
-    EXPECT_EQ(frame->Action(cmd::kAppAbout)->text(), QStringLiteral("About QM530"));
-    EXPECT_TRUE(MenuHasCommand(SetupMenu(frame), cmd::kLanguage));
+    EXPECT_EQ(frame->Action(ui::cmd::kAppAbout)->text(), QStringLiteral("About QM530"));
+    EXPECT_TRUE(MenuHasCommand(SetupMenu(frame), ui::cmd::kLanguage));
     // The tree in the language of the run.
     QTreeWidgetItem* root = frame->NavigationBar()->RootItem();
     EXPECT_EQ(root->text(0), QStringLiteral("QM530 Programming Tool"));
@@ -67,7 +67,7 @@ TEST(StartUp, ChineseUsesChinesePackTextsAndHelp) {
     EXPECT_EQ(h.ctx.UiLanguage, UiLanguage::Chinese);
     EXPECT_EQ(h.ctx.help.HelpFileName(), "chHelp");
     EXPECT_EQ(h.Frame()->ShownMenus().front()->title(), QStringLiteral("文件(&F)"));
-    EXPECT_EQ(h.Frame()->Action(cmd::kAppAbout)->text(), QStringLiteral("关于 QM530"));
+    EXPECT_EQ(h.Frame()->Action(ui::cmd::kAppAbout)->text(), QStringLiteral("关于 QM530"));
     QTreeWidgetItem* root = h.Frame()->NavigationBar()->RootItem();
     EXPECT_EQ(root->child(1)->text(0), QStringLiteral("信道信息"));
     EXPECT_EQ(h.Frame()->ActiveDocument()->Title(), "信道信息");
@@ -89,7 +89,7 @@ TEST(StartUp, MissingPackEndsBeforeAnyWindow) {
         ASSERT_EQ(h.services.boxes.size(), 1u);
         EXPECT_EQ(h.services.boxes[0].text, QString::fromUtf8(c.message));
         EXPECT_EQ(h.services.boxes[0].caption, QStringLiteral("Program"));
-        EXPECT_EQ(h.services.boxes[0].buttons, MsgButtons::Ok);
+        EXPECT_EQ(h.services.boxes[0].buttons, ui::MsgButtons::Ok);
         EXPECT_TRUE(h.services.dialogTitles.empty()) << "no password dialog";
     }
 }
@@ -137,8 +137,8 @@ TEST(StartUp, ShowLangDecidesTheLanguageCommand) {
     for (const Case& c : cases) {
         Harness h(ProgramIni("English", c.line, /*showLang=*/false));
         ASSERT_TRUE(h.Start());
-        EXPECT_EQ(MenuHasCommand(SetupMenu(h.Frame()), cmd::kLanguage), c.shown) << c.line;
-        EXPECT_TRUE(MenuHasCommand(SetupMenu(h.Frame()), cmd::kComSetup));
+        EXPECT_EQ(MenuHasCommand(SetupMenu(h.Frame()), ui::cmd::kLanguage), c.shown) << c.line;
+        EXPECT_TRUE(MenuHasCommand(SetupMenu(h.Frame()), ui::cmd::kComSetup));
     }
 }
 
@@ -147,10 +147,10 @@ TEST(StartUp, MissingAboutTitleEmptiesTheAboutItem) {
     ini.replace(ini.find("About Title=About QM530\n"), 24, "");
     Harness h(ini);
     ASSERT_TRUE(h.Start());
-    EXPECT_EQ(h.Frame()->Action(cmd::kAppAbout)->text(), QString());
+    EXPECT_EQ(h.Frame()->Action(ui::cmd::kAppAbout)->text(), QString());
     // The About box's caption shows nothing, not the program's file name,
     // which Qt puts in place of an empty title.
-    CAboutDlg about(h.ctx, h.Frame());
+    app::CAboutDlg about(h.ctx, h.Frame());
     const QString caption = about.windowTitle();
     EXPECT_FALSE(caption.isEmpty());
     for (QChar c : caption) EXPECT_EQ(c.category(), QChar::Other_Format) << int{c.unicode()};

@@ -44,7 +44,7 @@ class IniFileTest : public ::testing::Test {
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     // Loads `text` as the file with NoCase on and no automatic write-back.
-    void LoadText(CIniFile& ini, const std::string& text, bool noCase = true) {
+    void LoadText(config::CIniFile& ini, const std::string& text, bool noCase = true) {
         Write(path_, text);
         ASSERT_TRUE(ini.Load(path_, false, noCase, false));
     }
@@ -54,7 +54,7 @@ class IniFileTest : public ::testing::Test {
 };
 
 TEST_F(IniFileTest, MissingFileIsCreatedEmpty) {
-    CIniFile ini;
+    config::CIniFile ini;
     EXPECT_TRUE(ini.Load(path_, false, true, false));
     EXPECT_EQ(ini.FilePath(), path_);
     ASSERT_TRUE(fs::exists(path_));
@@ -67,7 +67,7 @@ TEST_F(IniFileTest, MissingFileIsCreatedEmpty) {
 
 TEST_F(IniFileTest, UnopenablePathLeavesStoreEmptyAndIgnoresSets) {
     for (const std::string& bad : {dir_, dir_ + "/no/such/dir/a.ini"}) {
-        CIniFile ini;
+        config::CIniFile ini;
         const Status loaded = ini.Load(bad, true, true, false);
         EXPECT_FALSE(loaded) << bad;
         EXPECT_TRUE(loaded.detail().starts_with(bad + ": ")) << loaded.detail();
@@ -82,7 +82,7 @@ TEST_F(IniFileTest, UnopenablePathLeavesStoreEmptyAndIgnoresSets) {
 
 TEST_F(IniFileTest, ReadErrorFailsAndIsNeverWrittenBack) {
     // Reading /proc/self/mem at offset 0 fails with EIO: page 0 is never mapped.
-    CIniFile ini;
+    config::CIniFile ini;
     const Status loaded = ini.Load("/proc/self/mem", true, true, false);
     EXPECT_EQ(loaded.detail(), "/proc/self/mem: Input/output error");
     EXPECT_TRUE(ini.LoadIncomplete());
@@ -94,7 +94,7 @@ TEST_F(IniFileTest, ReadErrorFailsAndIsNeverWrittenBack) {
 }
 
 TEST_F(IniFileTest, EntriesBeforeTheFirstHeaderFormTheUnnamedSection) {
-    CIniFile ini;
+    config::CIniFile ini;
     LoadText(ini, "top=1\n[S]\nb=2\n");
     EXPECT_EQ(ini.GetValue("top"), "1");
     EXPECT_EQ(ini.GetValue("", "TOP", "x"), "1");
@@ -113,7 +113,7 @@ TEST_F(IniFileTest, EntriesBeforeTheFirstHeaderFormTheUnnamedSection) {
 }
 
 TEST_F(IniFileTest, DuplicateSectionsAndKeys) {
-    CIniFile ini;
+    config::CIniFile ini;
     LoadText(ini,
              "[Setup]\nLanguage=English\nShowLang=1\nLanguage=Chinese\n"
              "[Other]\n[setup]\nLate=1\n");
@@ -142,7 +142,7 @@ TEST_F(IniFileTest, DuplicateSectionsAndKeys) {
 }
 
 TEST_F(IniFileTest, ValueCommentsAreCutAndNotTrimmed) {
-    CIniFile ini;
+    config::CIniFile ini;
     LoadText(ini,
              "[S]\nVersion = V1.0 // text\nTab=a\t; b\nBlank=a ; b\nStar=x /* y\n"
              "Url=http://host\n");
@@ -154,7 +154,7 @@ TEST_F(IniFileTest, ValueCommentsAreCutAndNotTrimmed) {
 }
 
 TEST_F(IniFileTest, LineRules) {
-    CIniFile ini;
+    config::CIniFile ini;
     LoadText(ini,
              "[A]\n;a=1\n//b=2\n\\c=3\n*d=4\n  \t; e=5\n=value\n\n"
              "[Setup] ; x\nflag\n a = b = c \r\n[ Spaced ]\nk=v\n[]\nz=9\n");
@@ -171,14 +171,14 @@ TEST_F(IniFileTest, LineRules) {
 }
 
 TEST_F(IniFileTest, DefaultIsTrimmedOnlyWhenTheSectionExists) {
-    CIniFile ini;
+    config::CIniFile ini;
     LoadText(ini, "[S]\nk=v\n");
     EXPECT_EQ(ini.GetValue("Missing", "k", "  d \t"), "  d \t");
     EXPECT_EQ(ini.GetValue("S", "missing", "  d \t"), "d");
 }
 
 TEST_F(IniFileTest, CaseRules) {
-    CIniFile ini;
+    config::CIniFile ini;
     LoadText(ini, "[Setup]\nLanguage=English\n");
     ini.SetValue("setup", "LANGUAGE", "english");
     EXPECT_FALSE(ini.Modified());
@@ -186,7 +186,7 @@ TEST_F(IniFileTest, CaseRules) {
     EXPECT_EQ(ini.Save(false), "");
     EXPECT_EQ(Read(path_), "[Setup]\nLanguage=English\n");
 
-    CIniFile exact;
+    config::CIniFile exact;
     LoadText(exact, "[Setup]\nLanguage=English\n", false);
     EXPECT_EQ(exact.GetValue("setup", "Language", "d"), "d");
     EXPECT_EQ(exact.GetValue("Setup", "language", "d"), "d");
@@ -195,7 +195,7 @@ TEST_F(IniFileTest, CaseRules) {
 }
 
 TEST_F(IniFileTest, ChineseTextsAndBom) {
-    CIniFile ini;
+    config::CIniFile ini;
     LoadText(ini, "\xEF\xBB\xBF[中文Ab]\n键=值 // 注释\nÀ=upper\n");
     Names names;
     ini.GetSectionNames(names);
@@ -211,7 +211,7 @@ TEST_F(IniFileTest, ChineseTextsAndBom) {
 }
 
 TEST_F(IniFileTest, WriteBackDropsCommentsAndNormalisesEntries) {
-    CIniFile ini;
+    config::CIniFile ini;
     LoadText(ini,
              "; head\r\ntop = 1\r\n\r\n[Setup]\r\n  Language = English ; c\r\n"
              "[Empty]\r\n[]\r\nz=9\r\n");
@@ -230,13 +230,13 @@ TEST_F(IniFileTest, WriteBackDropsCommentsAndNormalisesEntries) {
     EXPECT_EQ(Read(path_), expected);
 
     // The "[]" section reads back as its own section.
-    CIniFile again;
+    config::CIniFile again;
     ASSERT_TRUE(again.Load(path_, false, true, false));
     EXPECT_EQ(again.GetValue("Empty", "z", "none"), "none");
 }
 
 TEST_F(IniFileTest, NoStaleTailAfterShrinking) {
-    CIniFile ini;
+    config::CIniFile ini;
     LoadText(ini, "[Keep]\na=1\n[Big]\n" + std::string(5000, 'x') + "=y\n");
     ASSERT_TRUE(ini.RemoveSection("Big"));
     ini.Save(false);
@@ -257,7 +257,7 @@ TEST_F(IniFileTest, RewritesInPlaceWhenTheDirectoryIsNotWritable) {
         if (geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
         int code = 0;
         {
-            CIniFile ini;
+            config::CIniFile ini;
             if (!ini.Load(path_, false, true, false)) code = 3;
             ini.RemoveSection("Big");
             ini.SetValue("Keep", "b", "2");
@@ -276,7 +276,7 @@ TEST_F(IniFileTest, BackupsAreNumberedAndTheNameIsReused) {
     Write(dir_ + "/Program.bak", "unrelated");
     Write(dir_ + "/Other.ini.007", "other file");
     {
-        CIniFile ini;
+        config::CIniFile ini;
         LoadText(ini, "[S]\nk=1\n");
         ini.SetValue("S", "k", "2");
         EXPECT_EQ(ini.Save(true), path_ + ".001");
@@ -287,7 +287,7 @@ TEST_F(IniFileTest, BackupsAreNumberedAndTheNameIsReused) {
         EXPECT_EQ(ini.Save(false), "");
         EXPECT_EQ(Read(path_), "[S]\nk=3\n");
     }
-    CIniFile ini;
+    config::CIniFile ini;
     ASSERT_TRUE(ini.Load(path_, true, true, true));
     ini.SetValue("S", "k", "4");
     EXPECT_EQ(ini.Save(true), path_ + ".002");
@@ -297,13 +297,13 @@ TEST_F(IniFileTest, BackupsAreNumberedAndTheNameIsReused) {
 TEST_F(IniFileTest, DestructionAndReloadWriteBack) {
     Write(path_, "[S]\nk=1\n");
     {
-        CIniFile ini;
+        config::CIniFile ini;
         ASSERT_TRUE(ini.Load(path_, false, true, false));
         ini.SetValue("S", "k", "2");
     }
     EXPECT_EQ(Read(path_), "[S]\nk=1\n");
     {
-        CIniFile ini;
+        config::CIniFile ini;
         ASSERT_TRUE(ini.Load(path_, true, true, true));
         ini.SetValue("S", "k", "2");
     }
@@ -311,7 +311,7 @@ TEST_F(IniFileTest, DestructionAndReloadWriteBack) {
     EXPECT_EQ(Read(path_ + ".001"), "[S]\nk=1\n");
 
     // Loading another file first writes the loaded one back, without a backup.
-    CIniFile ini;
+    config::CIniFile ini;
     ASSERT_TRUE(ini.Load(path_, false, true, true));
     ini.SetValue("S", "k", "3");
     ASSERT_TRUE(ini.Load(dir_ + "/other.ini", false, true, false));
@@ -325,7 +325,7 @@ TEST_F(IniFileTest, SaveThroughASymlinkKeepsTheLink) {
     const std::string real = dir_ + "/real.ini";
     Write(real, "[S]\nk=1\n");
     fs::create_symlink(real, path_);
-    CIniFile ini;
+    config::CIniFile ini;
     ASSERT_TRUE(ini.Load(path_, false, true, false));
     ini.SetValue("S", "k", "2");
     ini.Save(false);
@@ -334,7 +334,7 @@ TEST_F(IniFileTest, SaveThroughASymlinkKeepsTheLink) {
 }
 
 TEST_F(IniFileTest, Lists) {
-    CIniFile ini;
+    config::CIniFile ini;
     LoadText(ini, "[Setup]\nField=a| b |c\nEnd=a|\nNone=(null)\n");
     EXPECT_EQ(ini.GetListItem("Setup", "Field", 0, '|'), "a");
     EXPECT_EQ(ini.GetListItem("Setup", "Field", 1, '|'), "b");
@@ -345,16 +345,16 @@ TEST_F(IniFileTest, Lists) {
     EXPECT_EQ(ini.GetListItem("Setup", "None", 0, '|'), "");
 
     Names items;
-    CIniFile::SplitList("", '|', items);
-    CIniFile::SplitList("(null)", '|', items);
+    config::CIniFile::SplitList("", '|', items);
+    config::CIniFile::SplitList("(null)", '|', items);
     EXPECT_TRUE(items.empty());
-    CIniFile::SplitList("a|", '|', items);
-    CIniFile::SplitList(" x ", '|', items);
+    config::CIniFile::SplitList("a|", '|', items);
+    config::CIniFile::SplitList(" x ", '|', items);
     EXPECT_EQ(items, (Names{"a", "", " x "}));
 }
 
 TEST_F(IniFileTest, OpenLooksBesideTheProgram) {
-    const std::string exeDir = ExeDir();
+    const std::string exeDir = config::ExeDir();
     ASSERT_FALSE(exeDir.empty());
     EXPECT_EQ(exeDir.back(), '/');
     EXPECT_EQ(exeDir, fs::read_symlink("/proc/self/exe").parent_path().string() + "/");
@@ -364,7 +364,7 @@ TEST_F(IniFileTest, OpenLooksBesideTheProgram) {
         if (exeDir[i] == '/') relative += "../";
     }
     relative += path_.substr(1);
-    CIniFile ini;
+    config::CIniFile ini;
     EXPECT_TRUE(ini.Open(relative, false, true, false));
     EXPECT_EQ(ini.FilePath(), exeDir + relative);
     EXPECT_TRUE(fs::exists(path_));

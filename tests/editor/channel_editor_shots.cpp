@@ -14,10 +14,10 @@
 #include <cstdio>
 
 #include "app/child_frame.h"
-#include "config/ini_file.h"
-#include "config/registry.h"
 #include "app/main_frame.h"
 #include "app/program_app.h"
+#include "config/ini_file.h"
+#include "config/registry.h"
 #include "editor/cell_editors.h"
 #include "editor/channel_editor.h"
 #include "editor/channel_grid.h"
@@ -101,22 +101,22 @@ RadioImage RadioMemory() {
 bool Shots(const QString& bin, const QString& out, const char* language, const char* tag) {
     QTemporaryDir dir;
     if (!MakeProgramDir(bin, dir.path(), language)) return false;
-    CIniFile ini;
-    ScriptedUiServices services;
-    AppContext ctx(ini, services, std::make_unique<CMemoryRegistry>());
+    config::CIniFile ini;
+    ui::ScriptedUiServices services;
+    ui::AppContext ctx(ini, services, std::make_unique<config::MemoryRegistry>());
     ctx.ExeDir = dir.path().toStdString() + "/";
     services.dialogHandlers.push_back([](QDialog& password) {
         password.findChild<QLineEdit*>(QStringLiteral("Edit1009"))
             ->setText(QStringLiteral("480215"));
         password.accept();
     });
-    CProgramApp app(ctx);
-    if (!RunStartUp(app, {})) return false;
-    CMainFrame* frame = app.MainFrame();
+    app::ProgramApp app(ctx);
+    if (!app::RunStartUp(app, {})) return false;
+    app::CMainFrame* frame = app.MainFrame();
     frame->showNormal();
     frame->setGeometry(0, 0, 1100, 720);
     QApplication::setActiveWindow(frame);
-    CProgramView* view = frame->ActiveView();
+    editor::CProgramView* view = frame->ActiveView();
     if (!view) return false;
     frame->ActiveDocumentWindow()->move(16, 12);
 
@@ -142,7 +142,7 @@ bool Shots(const QString& bin, const QString& out, const char* language, const c
     if (!QTest::qWaitFor([&] { return !view->ProcessDlg()->Exists(); }, 30000)) return false;
     ok &= progressShot && view->LastTransfer().completed();
 
-    CChannelGrid* grid = view->Editor()->Grid();
+    editor::CChannelGrid* grid = view->Editor()->Grid();
     auto click = [&](int row, int column) {
         const QPoint centre = grid->visualRect(grid->model()->index(row - 1, column - 1)).center();
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre);

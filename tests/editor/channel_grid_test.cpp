@@ -25,7 +25,7 @@ const QString kOutOfRange = QStringLiteral("Out of range,please input again.");
 const QString kStepError =
     QStringLiteral("Error data Value, please input according the step value(6.25K/5k).");
 
-QString Header(CChannelGrid* grid, Qt::Orientation orientation, int section,
+QString Header(editor::CChannelGrid* grid, Qt::Orientation orientation, int section,
                int role = Qt::DisplayRole) {
     return grid->model()->headerData(section, orientation, role).toString();
 }
@@ -33,7 +33,7 @@ QString Header(CChannelGrid* grid, Qt::Orientation orientation, int section,
 TEST(FirstUpdate, LaysOutTheGridAndBuildsTheEditors) {
     ViewEnv env;
     env.Open(ImageOfModel(0, 0));
-    CChannelGrid* grid = env.Grid();
+    editor::CChannelGrid* grid = env.Grid();
 
     EXPECT_EQ(grid->objectName(), QStringLiteral("Grid1000"));
     EXPECT_EQ(grid->Rows(), 17);
@@ -47,7 +47,7 @@ TEST(FirstUpdate, LaysOutTheGridAndBuildsTheEditors) {
     EXPECT_EQ(Header(grid, Qt::Vertical, 15), QStringLiteral("16"));
 
     // Widths 0.5 : 1.3 : 1.3 : 1.1 : 1.1 : 0.9 x 4 of the stored column-0 width.
-    const int w0 = CChannelGrid::kStoredColumn0Width;
+    const int w0 = editor::CChannelGrid::kStoredColumn0Width;
     const int expected[] = {int(w0 * 0.5), int(w0 * 1.3), int(w0 * 1.3),
                             int(w0 * 1.1), int(w0 * 1.1), int(w0 * 0.9),
                             int(w0 * 0.9), int(w0 * 0.9), int(w0 * 0.9)};
@@ -71,7 +71,7 @@ TEST(FirstUpdate, LaysOutTheGridAndBuildsTheEditors) {
     EXPECT_EQ(grid->font().styleHint(), QFont::Serif);
 
     // The eight editors: hidden, ids, kinds and items.
-    CCellEditors* editors = env.Editors();
+    editor::CellEditors* editors = env.Editors();
     ASSERT_NE(editors, nullptr);
     const char* names[] = {"Edit2127",  "Edit2128",  "Combo2132", "Combo2133",
                            "Combo1129", "Combo1134", "Combo1139", "Combo1128"};
@@ -107,12 +107,12 @@ TEST(FirstUpdate, LaysOutTheGridAndBuildsTheEditors) {
 
 TEST(FirstUpdate, ChineseTextsAndASecondUpdateRefreshesOnly) {
     ViewEnv env(UiLanguage::Chinese);
-    CProgramView& view = env.Open(ImageOfModel(0, 0));
-    CChannelGrid* grid = env.Grid();
+    editor::CProgramView& view = env.Open(ImageOfModel(0, 0));
+    editor::CChannelGrid* grid = env.Grid();
     EXPECT_EQ(grid->TextMatrix(0, 0), "信道");
     EXPECT_EQ(Header(grid, Qt::Horizontal, 2), QStringLiteral("QT/DQT解码"));
     EXPECT_EQ(Header(grid, Qt::Horizontal, 7), QStringLiteral("宽/窄"));
-    CCellEditors* editors = env.Editors();
+    editor::CellEditors* editors = env.Editors();
     EXPECT_EQ(editors->ListForColumn(3)->itemText(0), QStringLiteral("无"));
     EXPECT_EQ(editors->ListForColumn(7)->itemText(1), QStringLiteral("载波"));
     EXPECT_EQ(editors->ListForColumn(6)->itemText(0), QStringLiteral("有"));
@@ -150,8 +150,8 @@ class CellEditing : public ::testing::Test {
         ASSERT_EQ(env.view->BandLow, 13000000);
         ASSERT_EQ(env.view->BandHigh, 16000000);
     }
-    CChannelGrid* grid() { return env.Grid(); }
-    CCellEditors* editors() { return env.Editors(); }
+    editor::CChannelGrid* grid() { return env.Grid(); }
+    editor::CellEditors* editors() { return env.Editors(); }
     // Types an Rx or Tx frequency into a cell and leaves it with the mouse.
     void Enter(int row, int column, const QString& text) {
         ClickCell(grid(), row, column);
@@ -162,8 +162,8 @@ class CellEditing : public ::testing::Test {
         ASSERT_EQ(env.services.boxes.size(), 1u);
         EXPECT_EQ(env.services.boxes[0].text, text);
         EXPECT_EQ(env.services.boxes[0].caption, QStringLiteral("Caution"));
-        EXPECT_EQ(env.services.boxes[0].buttons, MsgButtons::Ok);
-        EXPECT_EQ(env.services.boxes[0].icon, MsgIcon::Exclamation);
+        EXPECT_EQ(env.services.boxes[0].buttons, ui::MsgButtons::Ok);
+        EXPECT_EQ(env.services.boxes[0].icon, ui::MsgIcon::Exclamation);
         env.services.boxes.clear();
     }
     void ExpectRowEmpty(int row) {
@@ -389,7 +389,7 @@ TEST_F(CellEditing, OnlyWhatFitsInTheBoxCanBeTyped) {
     EXPECT_EQ(rx->text(), QStringLiteral("145.1250004"));
     Type(QString(40, QLatin1Char('1')));
     EXPECT_LT(rx->text().size(), 51);
-    EXPECT_TRUE(static_cast<CCellEdit*>(rx)->Fits(rx->text()));
+    EXPECT_TRUE(static_cast<editor::CCellEdit*>(rx)->Fits(rx->text()));
     EXPECT_TRUE(rx->text().startsWith(QStringLiteral("145.1250004")));
 }
 

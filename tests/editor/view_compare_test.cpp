@@ -50,7 +50,7 @@ class CompareFixture : public FrameFixture {
         ASSERT_TRUE(SaveDatFile(basePath.toStdString(), base));
         other = base;
         SetRx(other, 3, "146.52");
-        SettingsSession settings(other, UiLanguage::English);
+        settings::SettingsSession settings(other, UiLanguage::English);
         ASSERT_TRUE(settings.Set("tot", "600s").ok());
         ASSERT_TRUE(settings.Store(other).ok());
         otherPath = dir.filePath(QStringLiteral("b.dat"));
@@ -86,7 +86,7 @@ class CompareFixture : public FrameFixture {
     // The first dialog: Down picks the radio, Return is OK.
     void ChooseSource(bool radio) {
         h.services.dialogHandlers.push_back([radio](QDialog& dialog) {
-            auto* source = qobject_cast<CCompareSourceDlg*>(&dialog);
+            auto* source = qobject_cast<editor::CCompareSourceDlg*>(&dialog);
             ASSERT_NE(source, nullptr);
             QWidget* focus = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
             if (radio) QTest::keyClick(focus, Qt::Key_Down);
@@ -98,7 +98,7 @@ class CompareFixture : public FrameFixture {
     // Escape closes it.
     void ReadResult() {
         h.services.dialogHandlers.push_back([this](QDialog& dialog) {
-            auto* result = qobject_cast<CCompareDlg*>(&dialog);
+            auto* result = qobject_cast<editor::CCompareDlg*>(&dialog);
             ASSERT_NE(result, nullptr);
             lines = result->Lines();
             marksWhileOpen = Marked();
@@ -114,7 +114,8 @@ class CompareFixture : public FrameFixture {
                 const QVariant brush = grid->model()->data(
                     grid->model()->index(row - 1, column - 1), Qt::BackgroundRole);
                 if (!brush.isValid()) continue;
-                EXPECT_EQ(brush.value<QBrush>().color(), ChannelGridModel::HighlightColor());
+                EXPECT_EQ(brush.value<QBrush>().color(),
+                          editor::ChannelGridModel::HighlightColor());
                 cells << QStringLiteral("%1.%2").arg(row).arg(column);
             }
         }
@@ -206,7 +207,7 @@ TEST_F(Compare, TheRadioIsReadIntoAnImageOfItsOwn) {
     EXPECT_EQ(view->UndoStack()->count(), 0);
 
     // A Read afterwards is a read into the document again.
-    frame->Action(cmd::kRead)->trigger();
+    frame->Action(ui::cmd::kRead)->trigger();
     QTest::mouseClick(view->ProcessDlg()->OkButton(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view->ProcessDlg()->Exists(); }, 20000));
     EXPECT_EQ(view->Table().Cell(3, col::kRx), "146.52000");

@@ -82,8 +82,8 @@ TEST_F(ViewEdits, UndoAndRedoOfACellRestoreEveryByteAndTheMark) {
     EXPECT_TRUE(frame->ActiveDocument()->IsModified());
     EXPECT_TRUE(frame->windowTitle().endsWith(QStringLiteral(" *")))
         << frame->windowTitle().toStdString();
-    EXPECT_TRUE(frame->Action(cmd::kEditUndo)->text().contains(QStringLiteral("channel 3")))
-        << frame->Action(cmd::kEditUndo)->text().toStdString();
+    EXPECT_TRUE(frame->Action(ui::cmd::kEditUndo)->text().contains(QStringLiteral("channel 3")))
+        << frame->Action(ui::cmd::kEditUndo)->text().toStdString();
 
     Press(Qt::Key_Z);
     EXPECT_EQ(Image(), before);
@@ -107,11 +107,11 @@ TEST_F(ViewEdits, ProductInformationIsOneStepUndoneByteForByte) {
         bands->setCurrentIndex(1);
         test::Click(&d, "OkButton");
     });
-    frame->Action(cmd::kProductInfo)->trigger();
+    frame->Action(ui::cmd::kProductInfo)->trigger();
     ASSERT_NE(Image(), before);
     const long highAfter = view->BandHigh;
-    EXPECT_TRUE(frame->Action(cmd::kEditUndo)->isEnabled());
-    EXPECT_EQ(frame->Action(cmd::kEditUndo)->text().toStdString(), "&Undo Product Information");
+    EXPECT_TRUE(frame->Action(ui::cmd::kEditUndo)->isEnabled());
+    EXPECT_EQ(frame->Action(ui::cmd::kEditUndo)->text().toStdString(), "&Undo Product Information");
     Press(Qt::Key_Z);
     EXPECT_EQ(Image(), before);
     EXPECT_NE(view->BandHigh, highAfter);  // the band follows the image back
@@ -122,11 +122,11 @@ TEST_F(ViewEdits, NewAsksToSaveAModifiedDocumentAndCancelKeepsIt) {
     Click(1, 1);
     TypeAndEnter(QStringLiteral("146.52"));
     const RadioImage edited = Image();
-    CChildFrame* window = frame->ActiveDocumentWindow();
+    app::CChildFrame* window = frame->ActiveDocumentWindow();
 
     // Clear all? OK; Save changes? Cancel: nothing happens.
-    h.services.boxAnswers = {MsgResult::Ok, MsgResult::Cancel};
-    frame->Action(cmd::kFileNew)->trigger();
+    h.services.boxAnswers = {ui::MsgResult::Ok, ui::MsgResult::Cancel};
+    frame->Action(ui::cmd::kFileNew)->trigger();
     ASSERT_EQ(h.services.boxes.size(), 2u);
     EXPECT_TRUE(h.services.boxes[1].text.startsWith(QStringLiteral("Save changes to ")))
         << h.services.boxes[1].text.toStdString();
@@ -134,8 +134,8 @@ TEST_F(ViewEdits, NewAsksToSaveAModifiedDocumentAndCancelKeepsIt) {
     EXPECT_EQ(Image(), edited);
 
     // Discard: a new, unmodified document.
-    h.services.boxAnswers = {MsgResult::Ok, MsgResult::No};
-    frame->Action(cmd::kFileNew)->trigger();
+    h.services.boxAnswers = {ui::MsgResult::Ok, ui::MsgResult::No};
+    frame->Action(ui::cmd::kFileNew)->trigger();
     ASSERT_NE(frame->ActiveDocument(), nullptr);
     EXPECT_FALSE(frame->ActiveDocument()->IsModified());
     EXPECT_NE(Image(), edited);
@@ -200,7 +200,7 @@ TEST_F(ViewEdits, ReadFromTheRadioIsOneStepThatCtrlZUndoesByteForByte) {
     view->PortName = radio.DevicePath();
     view->SetPortFactory([] { return std::make_unique<WatchedPort>(kQuickTimeouts); });
 
-    frame->Action(cmd::kRead)->trigger();
+    frame->Action(ui::cmd::kRead)->trigger();
     ASSERT_TRUE(view->ProcessDlg()->isVisible());
     QTest::mouseClick(view->ProcessDlg()->OkButton(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view->ProcessDlg()->Exists(); }, 20000));
@@ -211,13 +211,13 @@ TEST_F(ViewEdits, ReadFromTheRadioIsOneStepThatCtrlZUndoesByteForByte) {
     EXPECT_EQ(view->Table().Cell(5, 1), "146.12500");
     EXPECT_TRUE(frame->ActiveDocument()->IsModified());
     frame->UpdateCommandUI();
-    EXPECT_EQ(frame->Action(cmd::kEditUndo)->text().toStdString(), "&Undo read from radio");
+    EXPECT_EQ(frame->Action(ui::cmd::kEditUndo)->text().toStdString(), "&Undo read from radio");
 
     Press(Qt::Key_Z);
     EXPECT_EQ(Image(), before);
     EXPECT_EQ(view->Table().Cell(5, 1), "");
     EXPECT_FALSE(frame->ActiveDocument()->IsModified());
-    EXPECT_EQ(frame->Action(cmd::kEditRedo)->text().toStdString(), "&Redo read from radio");
+    EXPECT_EQ(frame->Action(ui::cmd::kEditRedo)->text().toStdString(), "&Redo read from radio");
     Press(Qt::Key_Y);
     EXPECT_EQ(Image(), read);
 }
@@ -272,7 +272,7 @@ TEST_F(ViewEdits, ExitWithSaveSavesTheDocumentAndEnds) {
     EditChannel();
     const RadioImage edited = Image();
     const QString path = files.filePath(QStringLiteral("kept.dat"));
-    h.services.boxAnswers = {MsgResult::Yes};
+    h.services.boxAnswers = {ui::MsgResult::Yes};
     h.services.saveAnswers = {path};
     ChooseFromMenu(Qt::Key_F, Qt::Key_X);
     ASSERT_EQ(h.services.boxes.size(), 1u);
@@ -284,7 +284,7 @@ TEST_F(ViewEdits, ExitWithSaveSavesTheDocumentAndEnds) {
 
 TEST_F(ViewEdits, CloseWithDiscardEndsWithoutSaving) {
     EditChannel();
-    h.services.boxAnswers = {MsgResult::No};
+    h.services.boxAnswers = {ui::MsgResult::No};
     EXPECT_TRUE(frame->close());
     EXPECT_EQ(h.services.boxes.size(), 1u);
     EXPECT_TRUE(h.services.saveProposals.empty());
@@ -294,7 +294,7 @@ TEST_F(ViewEdits, CloseWithDiscardEndsWithoutSaving) {
 TEST_F(ViewEdits, CloseWithCancelKeepsTheProgramAndTheModifiedDocument) {
     EditChannel();
     const RadioImage edited = Image();
-    h.services.boxAnswers = {MsgResult::Cancel};
+    h.services.boxAnswers = {ui::MsgResult::Cancel};
     EXPECT_FALSE(frame->close());
     EXPECT_EQ(h.services.boxes.size(), 1u);
     EXPECT_TRUE(frame->isVisible());
@@ -302,7 +302,7 @@ TEST_F(ViewEdits, CloseWithCancelKeepsTheProgramAndTheModifiedDocument) {
     EXPECT_TRUE(frame->windowTitle().endsWith(QStringLiteral(" *")));
     EXPECT_EQ(Image(), edited);
     // Save As cancelled inside Save: the program stays too.
-    h.services.boxAnswers = {MsgResult::Yes};
+    h.services.boxAnswers = {ui::MsgResult::Yes};
     EXPECT_FALSE(frame->close());
     EXPECT_TRUE(frame->ActiveDocument()->IsModified());
 }
@@ -312,7 +312,7 @@ TEST_F(ViewEdits, CloseWithCancelKeepsTheProgramAndTheModifiedDocument) {
 TEST_F(ViewEdits, OpenOverAModifiedDocumentLosesNothing) {
     EditChannel();
     const RadioImage edited = Image();
-    CChildFrame* modified = frame->ActiveDocumentWindow();
+    app::CChildFrame* modified = frame->ActiveDocumentWindow();
     const QString other = WriteDat(files.filePath(QStringLiteral("other.dat")), 1024);
     h.services.openAnswers = {other};
     Press(Qt::Key_O);
@@ -325,7 +325,7 @@ TEST_F(ViewEdits, OpenOverAModifiedDocumentLosesNothing) {
     EXPECT_EQ(kept, edited);
 
     const QString title = QString::fromStdString(modified->GetDocument()->Title());
-    h.services.boxAnswers = {MsgResult::Cancel};
+    h.services.boxAnswers = {ui::MsgResult::Cancel};
     EXPECT_FALSE(frame->close());
     ASSERT_EQ(h.services.boxes.size(), 1u);
     EXPECT_EQ(h.services.boxes[0].text, QStringLiteral("Save changes to %1?").arg(title));

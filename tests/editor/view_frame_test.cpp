@@ -63,35 +63,36 @@ TEST_F(ViewInFrame, WhileATransferRunsNothingCanTakeItsWindowsAway) {
             if (reads != 20) return;
             frame->UpdateCommandUI();
             for (int id :
-                 {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kFileSaveAs, cmd::kFileClose,
-                  cmd::kAppExit, cmd::kLanguage, cmd::kRead, cmd::kWrite, cmd::kComSetup,
-                  cmd::kScanInfo, cmd::kProductInfo, cmd::kOptionalFeatures, cmd::kSideKey,
-                  cmd::kAppAbout, cmd::kFilePrintSetup, cmd::kFileCompare}) {
+                 {ui::cmd::kFileNew, ui::cmd::kFileOpen, ui::cmd::kFileSave, ui::cmd::kFileSaveAs,
+                  ui::cmd::kFileClose, ui::cmd::kAppExit, ui::cmd::kLanguage, ui::cmd::kRead,
+                  ui::cmd::kWrite, ui::cmd::kComSetup, ui::cmd::kScanInfo, ui::cmd::kProductInfo,
+                  ui::cmd::kOptionalFeatures, ui::cmd::kSideKey, ui::cmd::kAppAbout,
+                  ui::cmd::kFilePrintSetup, ui::cmd::kFileCompare}) {
                 EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
             }
-            for (int id :
-                 {cmd::kViewToolbar, cmd::kViewStatusBar, cmd::kControlBar, cmd::kChannelInfo}) {
+            for (int id : {ui::cmd::kViewToolbar, ui::cmd::kViewStatusBar, ui::cmd::kControlBar,
+                           ui::cmd::kChannelInfo}) {
                 EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
             }
             EXPECT_FALSE(frame->close());
             EXPECT_TRUE(frame->isVisible());
             const std::size_t dialogs = h.services.dialogTitles.size();
-            emit frame->NavigationBar()->AreaRequested(CNavigationBar::ProductInformation);
+            emit frame->NavigationBar()->AreaRequested(app::CNavigationBar::ProductInformation);
             EXPECT_EQ(h.services.dialogTitles.size(), dialogs);
             checked = true;
         };
         return port;
     });
-    frame->Action(cmd::kWrite)->trigger();
+    frame->Action(ui::cmd::kWrite)->trigger();
     ASSERT_TRUE(view->ProcessDlg()->isVisible());
     // Ready, not running yet: the program can still be left.
-    EXPECT_TRUE(frame->Action(cmd::kFileNew)->isEnabled());
+    EXPECT_TRUE(frame->Action(ui::cmd::kFileNew)->isEnabled());
     QTest::mouseClick(view->ProcessDlg()->OkButton(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view->ProcessDlg()->Exists(); }, 20000));
     EXPECT_TRUE(checked);
     EXPECT_TRUE(view->LastTransfer().completed());
-    EXPECT_TRUE(frame->Action(cmd::kFileNew)->isEnabled());
-    EXPECT_TRUE(frame->Action(cmd::kRead)->isEnabled());
+    EXPECT_TRUE(frame->Action(ui::cmd::kFileNew)->isEnabled());
+    EXPECT_TRUE(frame->Action(ui::cmd::kRead)->isEnabled());
     EXPECT_TRUE(frame->isVisible());
 }
 
@@ -107,17 +108,17 @@ class TwoTransfers : public ViewInFrame {
         ASSERT_TRUE(radio->Start().ok());
         a = view;
         Watch(a, aReads, aOpens);
-        frame->Action(cmd::kRead)->trigger();
+        frame->Action(ui::cmd::kRead)->trigger();
         ASSERT_TRUE(frame->OpenDocumentFile(WriteDat(h.dir.File(QStringLiteral("b.dat")), 1024)));
         b = frame->ActiveView();
         ASSERT_NE(b, a);
         Watch(b, bReads, bOpens);
-        frame->Action(cmd::kRead)->trigger();
+        frame->Action(ui::cmd::kRead)->trigger();
         ASSERT_TRUE(a->ProcessDlg()->isVisible());
         ASSERT_TRUE(b->ProcessDlg()->isVisible());
         ASSERT_TRUE(b->ProcessDlg()->OkButton()->isEnabled());
     }
-    void Watch(CProgramView* v, std::function<void(int)>& onRead, int& opens) {
+    void Watch(editor::CProgramView* v, std::function<void(int)>& onRead, int& opens) {
         v->PortName = radio->DevicePath();
         v->SetPortFactory([this, &onRead, &opens] {
             ++opens;
@@ -141,8 +142,8 @@ class TwoTransfers : public ViewInFrame {
     }
 
     std::unique_ptr<sim::VirtualRadio> radio;
-    CProgramView* a = nullptr;
-    CProgramView* b = nullptr;
+    editor::CProgramView* a = nullptr;
+    editor::CProgramView* b = nullptr;
     std::function<void(int)> aReads, bReads;
     int aOpens = 0, bOpens = 0;
 };
@@ -202,7 +203,7 @@ TEST_F(ViewInFrame, ProductInformationMovesTheBandTheGridChecks) {
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("OkButton")),
                           Qt::LeftButton);
     });
-    frame->Action(cmd::kProductInfo)->trigger();
+    frame->Action(ui::cmd::kProductInfo)->trigger();
     QApplication::setActiveWindow(frame);
     EXPECT_EQ(view->BandLow, 40000000);
     EXPECT_EQ(view->BandHigh, 47000000);
@@ -219,13 +220,13 @@ TEST_F(ViewInFrame, ComSetupGivesThePortToTheActiveViewOnly) {
     sim::PseudoTerminal pty;
     ASSERT_TRUE(pty.Open().ok());
     setenv("QM530_COM3", pty.SlavePath().c_str(), 1);
-    CProgramView* first = view;
+    editor::CProgramView* first = view;
     ASSERT_TRUE(frame->OpenDocumentFile(WriteDat(h.dir.File(QStringLiteral("b.dat")), 1024)));
-    CProgramView* second = frame->ActiveView();
+    editor::CProgramView* second = frame->ActiveView();
     ASSERT_NE(second, first);
     EXPECT_EQ(second->PortName, "COM1");
     h.services.dialogHandlers.push_back([&](QDialog& dialog) {
-        auto& setup = static_cast<CComSetupDlg&>(dialog);
+        auto& setup = static_cast<link::CComSetupDlg&>(dialog);
         EXPECT_TRUE(setup.PortButton(2)->isEnabled());
         QTest::mouseClick(setup.PortButton(2), Qt::LeftButton);
         QTest::mouseClick(setup.findChild<QPushButton*>(QStringLiteral("OkButton")),

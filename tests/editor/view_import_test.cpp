@@ -45,10 +45,10 @@ constexpr const char* kRepeaters =
     "4,SIMPLEX,145.500000,,0.000000,,88.5,88.5,023,NN,FM,12.5,S,High\r\n";
 
 // Table columns of the preview for grid columns.
-constexpr int kRx = CImportPreviewDlg::FirstGridColumn + col::kRx - 1;
-constexpr int kTx = CImportPreviewDlg::FirstGridColumn + col::kTx - 1;
-constexpr int kEncode = CImportPreviewDlg::FirstGridColumn + col::kEncode - 1;
-constexpr int kPower = CImportPreviewDlg::FirstGridColumn + col::kPower - 1;
+constexpr int kRx = editor::CImportPreviewDlg::FirstGridColumn + col::kRx - 1;
+constexpr int kTx = editor::CImportPreviewDlg::FirstGridColumn + col::kTx - 1;
+constexpr int kEncode = editor::CImportPreviewDlg::FirstGridColumn + col::kEncode - 1;
+constexpr int kPower = editor::CImportPreviewDlg::FirstGridColumn + col::kPower - 1;
 
 class ViewImport : public FrameFixture {
   protected:
@@ -118,7 +118,7 @@ TEST_F(ViewImport, PreviewReplansWithItsChoicesAndOkIsOneUndoStep) {
     h.services.openAnswers.push_back(csv);
     ImportChoices shown;
     h.services.dialogHandlers.push_back([&](QDialog& d) {
-        auto* preview = qobject_cast<CImportPreviewDlg*>(&d);
+        auto* preview = qobject_cast<editor::CImportPreviewDlg*>(&d);
         ASSERT_NE(preview, nullptr);
         QTableWidget* rows = preview->Rows();
         // By location: one table row per file row, in file order.
@@ -126,20 +126,21 @@ TEST_F(ViewImport, PreviewReplansWithItsChoicesAndOkIsOneUndoStep) {
         const QStringList lines{"2", "3", "4", "5"};
         const QStringList channels{"1", "3", "5", "4"};
         for (int r = 0; r < 4; ++r) {
-            EXPECT_EQ(Cell(rows, r, CImportPreviewDlg::LineColumn), lines[r]);
-            EXPECT_EQ(Cell(rows, r, CImportPreviewDlg::ChannelColumn), channels[r]);
+            EXPECT_EQ(Cell(rows, r, editor::CImportPreviewDlg::LineColumn), lines[r]);
+            EXPECT_EQ(Cell(rows, r, editor::CImportPreviewDlg::ChannelColumn), channels[r]);
         }
         // The grid's columns as the grid shows them, "old → new" where a cell changes.
-        EXPECT_EQ(Cell(rows, 0, CImportPreviewDlg::ChangeColumn), QStringLiteral("new"));
+        EXPECT_EQ(Cell(rows, 0, editor::CImportPreviewDlg::ChangeColumn), QStringLiteral("new"));
         EXPECT_EQ(Cell(rows, 0, kRx), QStringLiteral("145.60000"));
         EXPECT_EQ(Cell(rows, 0, kTx), QStringLiteral("145.00000"));
         EXPECT_EQ(Cell(rows, 0, kEncode), QStringLiteral("88.5"));
-        EXPECT_EQ(Cell(rows, 1, CImportPreviewDlg::ChangeColumn), QStringLiteral("changed"));
+        EXPECT_EQ(Cell(rows, 1, editor::CImportPreviewDlg::ChangeColumn),
+                  QStringLiteral("changed"));
         EXPECT_EQ(Cell(rows, 1, kRx), QStringLiteral("146.00000 \u2192 144.70000"));
         EXPECT_TRUE(Cell(rows, 1, kTx).endsWith(QStringLiteral(" \u2192 145.30000")))
             << Cell(rows, 1, kTx).toStdString();
         EXPECT_EQ(Cell(rows, 1, kPower), QStringLiteral("High \u2192 Low"));
-        const QString refused = Cell(rows, 2, CImportPreviewDlg::ChangeColumn);
+        const QString refused = Cell(rows, 2, editor::CImportPreviewDlg::ChangeColumn);
         EXPECT_TRUE(refused.startsWith(QStringLiteral("refused: receive frequency 145.612300")))
             << refused.toStdString();
         EXPECT_TRUE(Cell(rows, 2, kRx).isEmpty());  // channel 5 stays empty
@@ -150,7 +151,7 @@ TEST_F(ViewImport, PreviewReplansWithItsChoicesAndOkIsOneUndoStep) {
         QTest::keyClick(rows, Qt::Key_Down);
         QTest::keyClick(rows, Qt::Key_Down);
         EXPECT_EQ(detail->text(), QStringLiteral("Line 4, channel 5: ") + refused);
-        EXPECT_EQ(Cell(rows, 3, CImportPreviewDlg::ChangeColumn), QStringLiteral("new"));
+        EXPECT_EQ(Cell(rows, 3, editor::CImportPreviewDlg::ChangeColumn), QStringLiteral("new"));
         auto* summary = d.findChild<QLabel*>(QStringLiteral("ImportSummary"));
         ASSERT_NE(summary, nullptr);
         EXPECT_TRUE(
@@ -165,27 +166,28 @@ TEST_F(ViewImport, PreviewReplansWithItsChoicesAndOkIsOneUndoStep) {
         EXPECT_FALSE(start->isEnabled());
         PressMnemonic(d, Qt::Key_R, [&] { return renumber->isChecked(); });
         ASSERT_TRUE(renumber->isChecked());
-        EXPECT_EQ(Cell(rows, 0, CImportPreviewDlg::ChannelColumn), QStringLiteral("1"));
-        EXPECT_EQ(Cell(rows, 3, CImportPreviewDlg::ChannelColumn), QStringLiteral("4"));
+        EXPECT_EQ(Cell(rows, 0, editor::CImportPreviewDlg::ChannelColumn), QStringLiteral("1"));
+        EXPECT_EQ(Cell(rows, 3, editor::CImportPreviewDlg::ChannelColumn), QStringLiteral("4"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), start);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         EXPECT_EQ(start->value(), 3);
-        EXPECT_EQ(Cell(rows, 0, CImportPreviewDlg::ChannelColumn), QStringLiteral("3"));
-        EXPECT_EQ(Cell(rows, 1, CImportPreviewDlg::ChannelColumn), QStringLiteral("4"));
-        EXPECT_EQ(Cell(rows, 3, CImportPreviewDlg::ChannelColumn), QStringLiteral("6"));
+        EXPECT_EQ(Cell(rows, 0, editor::CImportPreviewDlg::ChannelColumn), QStringLiteral("3"));
+        EXPECT_EQ(Cell(rows, 1, editor::CImportPreviewDlg::ChannelColumn), QStringLiteral("4"));
+        EXPECT_EQ(Cell(rows, 3, editor::CImportPreviewDlg::ChannelColumn), QStringLiteral("6"));
         // Channel 3 held 146.000 before, so the first row now changes it.
-        EXPECT_EQ(Cell(rows, 0, CImportPreviewDlg::ChangeColumn), QStringLiteral("changed"));
+        EXPECT_EQ(Cell(rows, 0, editor::CImportPreviewDlg::ChangeColumn),
+                  QStringLiteral("changed"));
         ASSERT_EQ(rows->rowCount(), 4);
 
         // Clear the others: channel 8 is emptied, in a row of its own.
         PressMnemonic(d, Qt::Key_C, [&] { return clear->isChecked(); });
         ASSERT_TRUE(clear->isChecked());
         ASSERT_EQ(rows->rowCount(), 5);
-        EXPECT_EQ(Cell(rows, 4, CImportPreviewDlg::LineColumn), QString());
-        EXPECT_EQ(Cell(rows, 4, CImportPreviewDlg::ChannelColumn), QStringLiteral("8"));
-        EXPECT_EQ(Cell(rows, 4, CImportPreviewDlg::ChangeColumn),
+        EXPECT_EQ(Cell(rows, 4, editor::CImportPreviewDlg::LineColumn), QString());
+        EXPECT_EQ(Cell(rows, 4, editor::CImportPreviewDlg::ChannelColumn), QStringLiteral("8"));
+        EXPECT_EQ(Cell(rows, 4, editor::CImportPreviewDlg::ChangeColumn),
                   QStringLiteral("cleared (no row names it)"));
         EXPECT_EQ(Cell(rows, 4, kRx), QStringLiteral("146.50000 \u2192 -"));
 
@@ -214,7 +216,7 @@ TEST_F(ViewImport, PreviewReplansWithItsChoicesAndOkIsOneUndoStep) {
     EXPECT_NE(Image(), before);
     EXPECT_TRUE(frame->ActiveDocument()->IsModified());
     EXPECT_EQ(view->UndoStack()->count(), steps + 1);
-    EXPECT_EQ(frame->Action(cmd::kEditUndo)->text().toStdString(), "&Undo import");
+    EXPECT_EQ(frame->Action(ui::cmd::kEditUndo)->text().toStdString(), "&Undo import");
 
     // Ctrl+Z takes the whole import back, byte for byte.
     QApplication::setActiveWindow(frame);
@@ -249,15 +251,15 @@ TEST_F(ViewImport, CancelChangesNothing) {
 }
 
 TEST_F(ViewImport, HeldBackWhileATransferRuns) {
-    EXPECT_TRUE(frame->Action(cmd::kFileImport)->isEnabled());
-    EXPECT_TRUE(frame->Action(cmd::kFileExport)->isEnabled());
+    EXPECT_TRUE(frame->Action(ui::cmd::kFileImport)->isEnabled());
+    EXPECT_TRUE(frame->Action(ui::cmd::kFileExport)->isEnabled());
     ASSERT_TRUE(h.ctx.transfers.TryEnter());
     frame->UpdateCommandUI();
-    EXPECT_FALSE(frame->Action(cmd::kFileImport)->isEnabled());
-    EXPECT_FALSE(frame->Action(cmd::kFileExport)->isEnabled());
+    EXPECT_FALSE(frame->Action(ui::cmd::kFileImport)->isEnabled());
+    EXPECT_FALSE(frame->Action(ui::cmd::kFileExport)->isEnabled());
     h.ctx.transfers.Leave();
     frame->UpdateCommandUI();
-    EXPECT_TRUE(frame->Action(cmd::kFileImport)->isEnabled());
+    EXPECT_TRUE(frame->Action(ui::cmd::kFileImport)->isEnabled());
 }
 
 TEST_F(ViewImport, AFileRefusedWholeSaysWhyAndShowsNoPreview) {
@@ -345,9 +347,9 @@ TEST_F(ViewImport, ExportWritesAListThatImportsBackToTheSameChannels) {
 TEST(ViewImportChinese, MenuPreviewAndReasonsAreChinese) {
     Harness h(ProgramIni("Chinese"));
     ASSERT_TRUE(h.Start());
-    CMainFrame* frame = h.Frame();
-    EXPECT_EQ(frame->Action(cmd::kFileImport)->text(), QStringLiteral("导入(&I)..."));
-    EXPECT_EQ(frame->Action(cmd::kFileExport)->text(), QStringLiteral("导出(&E)..."));
+    app::CMainFrame* frame = h.Frame();
+    EXPECT_EQ(frame->Action(ui::cmd::kFileImport)->text(), QStringLiteral("导入(&I)..."));
+    EXPECT_EQ(frame->Action(ui::cmd::kFileExport)->text(), QStringLiteral("导出(&E)..."));
     QTemporaryDir dir;
     const QString list = dir.filePath(QStringLiteral("r.csv"));
     const QString bad = dir.filePath(QStringLiteral("bad.csv"));
@@ -359,21 +361,22 @@ TEST(ViewImportChinese, MenuPreviewAndReasonsAreChinese) {
     }
     h.services.openAnswers = {list, bad};
     h.services.dialogHandlers.push_back([](QDialog& d) {
-        auto* preview = qobject_cast<CImportPreviewDlg*>(&d);
+        auto* preview = qobject_cast<editor::CImportPreviewDlg*>(&d);
         ASSERT_NE(preview, nullptr);
         EXPECT_EQ(d.windowTitle(), QStringLiteral("导入信道列表"));
         QTableWidget* rows = preview->Rows();
         ASSERT_EQ(rows->rowCount(), 4);
-        EXPECT_EQ(rows->item(0, CImportPreviewDlg::ChangeColumn)->text(), QStringLiteral("新增"));
-        const QString refused = rows->item(2, CImportPreviewDlg::ChangeColumn)->text();
+        EXPECT_EQ(rows->item(0, editor::CImportPreviewDlg::ChangeColumn)->text(),
+                  QStringLiteral("新增"));
+        const QString refused = rows->item(2, editor::CImportPreviewDlg::ChangeColumn)->text();
         EXPECT_TRUE(refused.startsWith(QStringLiteral("拒绝：接收频率 145.612300：")))
             << refused.toStdString();
         EXPECT_TRUE(
             refused.contains(QString::fromUtf8(MessageText(msg::kStepError, UiLanguage::Chinese))));
     });
-    frame->Action(cmd::kFileImport)->trigger();
+    frame->Action(ui::cmd::kFileImport)->trigger();
     const std::size_t boxes = h.services.boxes.size();
-    frame->Action(cmd::kFileImport)->trigger();
+    frame->Action(ui::cmd::kFileImport)->trigger();
     ASSERT_EQ(h.services.boxes.size(), boxes + 1);
     EXPECT_TRUE(h.services.boxes.back().text.contains(QStringLiteral("不是信道列表")))
         << h.services.boxes.back().text.toStdString();

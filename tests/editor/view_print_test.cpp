@@ -42,8 +42,8 @@ class ViewPrinting : public ::testing::Test {
     }
 
     Harness h{ProgramIni("English")};
-    CMainFrame* frame = nullptr;
-    CProgramView* view = nullptr;
+    app::CMainFrame* frame = nullptr;
+    editor::CProgramView* view = nullptr;
     QTemporaryDir out;
 };
 
@@ -60,8 +60,8 @@ TEST_F(ViewPrinting, PrintOffersThePagesOfTheDocumentAndPrintsThem) {
         maxPage = print->maxPage();
         dialog.accept();
     });
-    ASSERT_TRUE(view->IsCommandEnabled(cmd::kFilePrint));
-    ASSERT_TRUE(view->OnCommand(cmd::kFilePrint));
+    ASSERT_TRUE(view->IsCommandEnabled(ui::cmd::kFilePrint));
+    ASSERT_TRUE(view->OnCommand(ui::cmd::kFilePrint));
     EXPECT_EQ(minPage, 1);
     EXPECT_EQ(maxPage, 3);
     EXPECT_EQ(PdfPages(pdf), 3);
@@ -73,7 +73,7 @@ TEST_F(ViewPrinting, CancelledPrintDialogPrintsNothing) {
     frame->Printer().setOutputFormat(QPrinter::PdfFormat);
     frame->Printer().setOutputFileName(pdf);
     h.services.dialogHandlers.push_back([](QDialog& dialog) { dialog.reject(); });
-    view->OnCommand(cmd::kFilePrint);
+    view->OnCommand(ui::cmd::kFilePrint);
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
@@ -88,7 +88,7 @@ TEST_F(ViewPrinting, PreviewShowsEveryPage) {
         pages = widget->pageCount();
         dialog.reject();
     });
-    ASSERT_TRUE(view->OnCommand(cmd::kFilePrintPreview));
+    ASSERT_TRUE(view->OnCommand(ui::cmd::kFilePrintPreview));
     EXPECT_EQ(pages, 3);
 }
 

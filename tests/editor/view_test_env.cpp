@@ -24,8 +24,8 @@ std::string ViewIni(const std::string& extra) {
 }
 
 ViewEnv::ViewEnv(UiLanguage lang, const std::string& iniText)
-    : ctx(ini, services, std::make_unique<CMemoryRegistry>()) {
-    registry = static_cast<CMemoryRegistry*>(ctx.registry.get());
+    : ctx(ini, services, std::make_unique<config::MemoryRegistry>()) {
+    registry = static_cast<config::MemoryRegistry*>(ctx.registry.get());
     const std::string path = dir.filePath(QStringLiteral("Program.ini")).toStdString();
     std::ofstream(path) << iniText;
     ini.Load(path, false, true, false);
@@ -39,13 +39,13 @@ ViewEnv::~ViewEnv() {
     frame.reset();
 }
 
-CProgramView& ViewEnv::Open(const RadioImage& image, bool isDefault) {
+editor::CProgramView& ViewEnv::Open(const RadioImage& image, bool isDefault) {
     doc.Image = image;
     ctx.ImageIsDefault = isDefault;
     frame = std::make_unique<QWidget>();
     auto* layout = new QVBoxLayout(frame.get());
     layout->setContentsMargins(0, 0, 0, 0);
-    view = new CProgramView(&doc, ctx, frame.get());
+    view = new editor::CProgramView(&doc, ctx, frame.get());
     layout->addWidget(view);
     frame->resize(760, 520);
     view->OnInitialUpdate();
@@ -55,11 +55,11 @@ CProgramView& ViewEnv::Open(const RadioImage& image, bool isDefault) {
     return *view;
 }
 
-CChannelGrid* ViewEnv::Grid() const {
+editor::CChannelGrid* ViewEnv::Grid() const {
     return view->Editor()->Grid();
 }
 
-CCellEditors* ViewEnv::Editors() const {
+editor::CellEditors* ViewEnv::Editors() const {
     return view->Editor()->Editors();
 }
 
@@ -70,7 +70,7 @@ RadioImage ImageOfModel(int type, int band) {
     return image;
 }
 
-void ClickCell(CChannelGrid* grid, int row, int column) {
+void ClickCell(editor::CChannelGrid* grid, int row, int column) {
     const QModelIndex index = grid->model()->index(row - 1, column - 1);
     grid->scrollTo(index);
     // An open editor lying over the cell takes the click.

@@ -18,10 +18,10 @@
 #include "ui/app_context.h"
 #include "ui/scripted_ui_services.h"
 
-namespace qm530 {
-class CCellEditors;
+namespace qm530::editor {
+class CellEditors;
 class CChannelGrid;
-}  // namespace qm530
+}  // namespace qm530::editor
 
 namespace qm530::test {
 
@@ -37,27 +37,27 @@ class ViewEnv {
 
     // A view on `image`, shown in a window of its own, after its first update.
     // `isDefault` marks the image as a new document's.
-    CProgramView& Open(const RadioImage& image, bool isDefault = false);
+    editor::CProgramView& Open(const RadioImage& image, bool isDefault = false);
 
-    CChannelGrid* Grid() const;
-    CCellEditors* Editors() const;
+    editor::CChannelGrid* Grid() const;
+    editor::CellEditors* Editors() const;
     const std::string& Cell(int row, int column) const { return view->Table().Cell(row, column); }
 
     QTemporaryDir dir;
-    CIniFile ini;
-    ScriptedUiServices services;
-    AppContext ctx;
-    CMemoryRegistry* registry;
+    config::CIniFile ini;
+    ui::ScriptedUiServices services;
+    ui::AppContext ctx;
+    config::MemoryRegistry* registry;
     CProgramDoc doc;
     std::unique_ptr<QWidget> frame;  // the document window
-    CProgramView* view = nullptr;
+    editor::CProgramView* view = nullptr;
 };
 
 // An image whose model and band bytes name model `type`, band `band`.
 RadioImage ImageOfModel(int type, int band);
 
 // The user's actions on the grid.
-void ClickCell(CChannelGrid* grid, int row, int column);
+void ClickCell(editor::CChannelGrid* grid, int row, int column);
 // Replaces the selected text of the focused editor with `text` (keys, or a
 // committed input-method event for text that is not ASCII).
 void Type(const QString& text);

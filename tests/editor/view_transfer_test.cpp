@@ -76,7 +76,7 @@ class ViewTransfer : public ::testing::Test {
         radio = std::make_unique<sim::VirtualRadio>(options);
         ASSERT_TRUE(radio->Start().ok());
     }
-    CProcessDlg* dlg() { return view->ProcessDlg(); }
+    link::CProcessDlg* dlg() { return view->ProcessDlg(); }
     // OK in the progress window, then wait for the transfer to end.
     void RunWithOk() {
         ASSERT_TRUE(dlg()->Exists());
@@ -88,7 +88,7 @@ class ViewTransfer : public ::testing::Test {
 
     std::unique_ptr<sim::VirtualRadio> radio;
     std::unique_ptr<ViewEnv> env;
-    CProgramView* view = nullptr;
+    editor::CProgramView* view = nullptr;
     std::vector<std::unique_ptr<WatchedPort>> ports;
     std::function<void(int)> onRead;
     link::PortTimeouts timeouts = kQuickTimeouts;
@@ -99,8 +99,8 @@ TEST_F(ViewTransfer, AReadFillsTheGridTheRegistryAndTheBand) {
     OpenView(radio->DevicePath(), RadioImage::Default(), true);
     env->doc.Image[0x3C5] = 0x5A;  // never read: keeps its value
 
-    ASSERT_TRUE(view->IsCommandEnabled(cmd::kRead));
-    view->OnCommand(cmd::kRead);
+    ASSERT_TRUE(view->IsCommandEnabled(ui::cmd::kRead));
+    view->OnCommand(ui::cmd::kRead);
     EXPECT_EQ(view->TransferDirection, link::TransferDirection::kRead);
     EXPECT_TRUE(dlg()->isVisible());
     EXPECT_EQ(dlg()->windowTitle(), QStringLiteral("Read Data"));
@@ -111,8 +111,8 @@ TEST_F(ViewTransfer, AReadFillsTheGridTheRegistryAndTheBand) {
         if (reads != 40) return;
         EXPECT_TRUE(view->TransferRunning());
         EXPECT_TRUE(env->ctx.transfers.Running());
-        EXPECT_FALSE(view->IsCommandEnabled(cmd::kRead));
-        EXPECT_FALSE(view->IsCommandEnabled(cmd::kComSetup));
+        EXPECT_FALSE(view->IsCommandEnabled(ui::cmd::kRead));
+        EXPECT_FALSE(view->IsCommandEnabled(ui::cmd::kComSetup));
         EXPECT_FALSE(view->Editor()->isEnabled());
         checkedWhileRunning = true;
     };
@@ -136,10 +136,10 @@ TEST_F(ViewTransfer, AReadFillsTheGridTheRegistryAndTheBand) {
     EXPECT_EQ(env->ctx.WindowTitle, "QM530 CPS  [ Type:QM-530  Fre:400 - 480MHz ]");
     EXPECT_EQ(env->doc.Image[0x3C5], 0x5A);
     EXPECT_TRUE(view->Editor()->isEnabled());
-    EXPECT_TRUE(view->IsCommandEnabled(cmd::kRead));
+    EXPECT_TRUE(view->IsCommandEnabled(ui::cmd::kRead));
 
     // The next Read makes a fresh window.
-    view->OnCommand(cmd::kRead);
+    view->OnCommand(ui::cmd::kRead);
     EXPECT_EQ(dlg()->Counter()->text(), QStringLiteral("0"));
     EXPECT_TRUE(dlg()->OkButton()->isEnabled());
 }
@@ -153,7 +153,7 @@ TEST_F(ViewTransfer, AWriteSendsWhatTheGridShows) {
     Type(QStringLiteral("147.5"));  // still open when Write starts
     env->doc.Image[0x335] = 0x77;   // never written
 
-    view->OnCommand(cmd::kWrite);
+    view->OnCommand(ui::cmd::kWrite);
     EXPECT_EQ(view->TransferDirection, link::TransferDirection::kWrite);
     EXPECT_EQ(dlg()->windowTitle(), QStringLiteral("Write Data"));
     EXPECT_EQ(dlg()->Bar()->maximum(), 62);
@@ -179,7 +179,7 @@ TEST_F(ViewTransfer, AReadLeavesAnOpenCellEditorAlone) {
     OpenView("/nonexistent/ttyQM530");
     ClickCell(env->Grid(), 3, 1);
     Type(QStringLiteral("999"));  // out of the band: a commit would complain
-    view->OnCommand(cmd::kRead);
+    view->OnCommand(ui::cmd::kRead);
     RunWithOk();
     ASSERT_EQ(env->services.boxes.size(), 1u);
     EXPECT_EQ(view->LastTransfer().messageId, 61453);
@@ -193,7 +193,7 @@ TEST_F(ViewTransfer, AReadLeavesAnOpenCellEditorAlone) {
     OpenView(radio->DevicePath());
     ClickCell(env->Grid(), 1, 1);
     Type(QStringLiteral("999"));
-    view->OnCommand(cmd::kRead);
+    view->OnCommand(ui::cmd::kRead);
     RunWithOk();
     ASSERT_TRUE(view->LastTransfer().completed());
     EXPECT_TRUE(env->services.boxes.empty());
@@ -204,10 +204,10 @@ TEST_F(ViewTransfer, AReadLeavesAnOpenCellEditorAlone) {
 TEST_F(ViewTransfer, TheDirectionChosenLastIsTheOneThatRuns) {
     StartRadio(RadioImage::Default());
     OpenView(radio->DevicePath());
-    view->OnCommand(cmd::kRead);
-    CProcessDlg* first = dlg();
-    view->OnCommand(cmd::kRead);  // no second window
-    view->OnCommand(cmd::kWrite);
+    view->OnCommand(ui::cmd::kRead);
+    link::CProcessDlg* first = dlg();
+    view->OnCommand(ui::cmd::kRead);  // no second window
+    view->OnCommand(ui::cmd::kWrite);
     EXPECT_EQ(dlg(), first);
     EXPECT_EQ(dlg()->windowTitle(), QStringLiteral("Read Data"));
     EXPECT_EQ(dlg()->Bar()->maximum(), 63);
@@ -221,7 +221,7 @@ TEST_F(ViewTransfer, CancelBeforeOkOpensNoPort) {
     StartRadio(RadioMemory());
     OpenView(radio->DevicePath());
     const RadioImage before = env->doc.Image;
-    view->OnCommand(cmd::kRead);
+    view->OnCommand(ui::cmd::kRead);
     QTest::mouseClick(dlg()->CancelButton(), Qt::LeftButton);
     QTest::qWait(50);
     EXPECT_FALSE(dlg()->Exists());
@@ -233,7 +233,7 @@ TEST_F(ViewTransfer, CancelBeforeOkOpensNoPort) {
 TEST_F(ViewTransfer, CancelDuringAReadStopsBetweenBlocksAndKeepsTheGrid) {
     StartRadio(RadioMemory());
     OpenView(radio->DevicePath(), RadioImage::Default(), true);
-    view->OnCommand(cmd::kRead);
+    view->OnCommand(ui::cmd::kRead);
     onRead = [&](int reads) {
         // Pressed inside a block: acted on at the next pump step.
         if (reads == 30)
@@ -255,7 +255,7 @@ TEST_F(ViewTransfer, CancelDuringAReadStopsBetweenBlocksAndKeepsTheGrid) {
 
 TEST_F(ViewTransfer, AMissingPortIsReportedAndNothingIsSent) {
     OpenView("/nonexistent/ttyQM530");
-    view->OnCommand(cmd::kWrite);
+    view->OnCommand(ui::cmd::kWrite);
     RunWithOk();
     ASSERT_EQ(env->services.boxes.size(), 1u);
     const auto& box = env->services.boxes[0];
@@ -263,7 +263,7 @@ TEST_F(ViewTransfer, AMissingPortIsReportedAndNothingIsSent) {
         box.text.startsWith(QStringLiteral("Could not Open the Port,Please check whether the Port "
                                            "are occupied or the device are ok")));
     EXPECT_TRUE(box.text.contains(QStringLiteral("/nonexistent/ttyQM530")));
-    EXPECT_EQ(box.buttons, MsgButtons::Ok);
+    EXPECT_EQ(box.buttons, ui::MsgButtons::Ok);
     EXPECT_EQ(box.caption, QStringLiteral("QM530 Programming Tool"));
     EXPECT_EQ(view->LastTransfer().messageId, 61453);
     EXPECT_FALSE(dlg()->Exists());
@@ -271,7 +271,7 @@ TEST_F(ViewTransfer, AMissingPortIsReportedAndNothingIsSent) {
     // COM Setup's "com0" names no device at all.
     env->services.boxes.clear();
     view->PortName = "com0";
-    view->OnCommand(cmd::kRead);
+    view->OnCommand(ui::cmd::kRead);
     RunWithOk();
     EXPECT_EQ(view->LastTransfer().messageId, 61453);
     EXPECT_EQ(env->services.boxes.size(), 1u);
@@ -281,15 +281,15 @@ TEST_F(ViewTransfer, ASilentRadioEndsInRetryOrCancel) {
     sim::PseudoTerminal silent;  // nobody answers on the other side
     ASSERT_TRUE(silent.Open().ok());
     OpenView(silent.SlavePath());
-    env->services.boxAnswers = {MsgResult::Retry, MsgResult::Cancel};
-    view->OnCommand(cmd::kRead);
+    env->services.boxAnswers = {ui::MsgResult::Retry, ui::MsgResult::Cancel};
+    view->OnCommand(ui::cmd::kRead);
     RunWithOk();
     ASSERT_EQ(env->services.boxes.size(), 2u);
     for (const auto& box : env->services.boxes) {
         EXPECT_EQ(box.text,
                   QStringLiteral(
                       "Communication Error,Please check all the connections and the radio power"));
-        EXPECT_EQ(box.buttons, MsgButtons::RetryCancel);
+        EXPECT_EQ(box.buttons, ui::MsgButtons::RetryCancel);
     }
     EXPECT_EQ(view->LastTransfer().messageId, 61451);
     EXPECT_EQ(view->LastTransfer().handshakeAttempts, 2);
@@ -324,13 +324,13 @@ TEST_F(ViewTransfer, WithTheTraceOnEveryTransferLeavesATraceAndAFailureNamesIt) 
     const std::string traces = env->dir.path().toStdString() + "/data/traces";
     env->ctx.UserDataDir = env->dir.path().toStdString() + "/data/";
     // Off: no folder is made.
-    view->OnCommand(cmd::kRead);
+    view->OnCommand(ui::cmd::kRead);
     RunWithOk();
     ASSERT_TRUE(view->LastTransfer().completed());
     EXPECT_FALSE(std::filesystem::exists(traces));
 
     env->ctx.SetTransferTrace(true);
-    view->OnCommand(cmd::kRead);
+    view->OnCommand(ui::cmd::kRead);
     RunWithOk();
     ASSERT_TRUE(view->LastTransfer().completed());
     EXPECT_TRUE(env->services.boxes.empty());
@@ -344,7 +344,7 @@ TEST_F(ViewTransfer, WithTheTraceOnEveryTransferLeavesATraceAndAFailureNamesIt) 
     EXPECT_TRUE(Has(text, "outcome    completed")) << text;
 
     // A write gets a file of its own.
-    view->OnCommand(cmd::kWrite);
+    view->OnCommand(ui::cmd::kWrite);
     RunWithOk();
     ASSERT_TRUE(view->LastTransfer().completed());
     files = TraceFiles(traces);
@@ -359,8 +359,8 @@ TEST_F(ViewTransfer, WithTheTraceOnEveryTransferLeavesATraceAndAFailureNamesIt) 
     OpenView(silent.SlavePath());
     env->ctx.UserDataDir = env->dir.path().toStdString() + "/data/";
     env->ctx.SetTransferTrace(true);
-    env->services.boxAnswers = {MsgResult::Cancel};
-    view->OnCommand(cmd::kRead);
+    env->services.boxAnswers = {ui::MsgResult::Cancel};
+    view->OnCommand(ui::cmd::kRead);
     RunWithOk();
     EXPECT_EQ(view->LastTransfer().messageId, 61451);
     files = TraceFiles(env->ctx.TraceFolder());
@@ -382,7 +382,7 @@ TEST_F(ViewTransfer, WithTheTraceOnEveryTransferLeavesATraceAndAFailureNamesIt) 
     OpenView(radio->DevicePath());
     env->ctx.UserDataDir = env->dir.path().toStdString() + "/data/";
     env->ctx.SetTransferTrace(true);
-    view->OnCommand(cmd::kRead);
+    view->OnCommand(ui::cmd::kRead);
     RunWithOk();
     EXPECT_EQ(view->LastTransfer().messageId, 61454);
     files = TraceFiles(env->ctx.TraceFolder());
@@ -400,7 +400,7 @@ TEST_F(ViewTransfer, CancelWhileASilentRadioIsAwaitedEndsAtOnceWithoutAPrompt) {
     ASSERT_TRUE(silent.Open().ok());
     timeouts = link::PortTimeouts{};  // the radio's own: 5.3 s of waiting per attempt
     OpenView(silent.SlavePath());
-    view->OnCommand(cmd::kRead);
+    view->OnCommand(ui::cmd::kRead);
     QElapsedTimer clock;
     qint64 clicked = -1;
     // Runs only when the waiting read lets the window handle its events.

@@ -37,15 +37,15 @@ class ComSetupDlgTest : public ::testing::Test {
     }
 
     // Runs the dialog; `drive` works it while it is shown.
-    int Run(const std::function<void(CComSetupDlg&)>& drive) {
+    int Run(const std::function<void(link::CComSetupDlg&)>& drive) {
         env.services.dialogHandlers.push_back(
-            [&](QDialog& d) { drive(static_cast<CComSetupDlg&>(d)); });
+            [&](QDialog& d) { drive(static_cast<link::CComSetupDlg&>(d)); });
         return env.services.ExecDialog(dlg);
     }
 
-    static int Selected(CComSetupDlg& d) {
+    static int Selected(link::CComSetupDlg& d) {
         int selected = -1;
-        for (int i = 0; i < CComSetupDlg::kPortCount; ++i) {
+        for (int i = 0; i < link::CComSetupDlg::kPortCount; ++i) {
             if (d.PortButton(i)->isChecked()) {
                 EXPECT_EQ(selected, -1) << "two ports selected";
                 selected = i;
@@ -56,11 +56,11 @@ class ComSetupDlgTest : public ::testing::Test {
 
     LinkGuiEnv env;
     std::string portName = "COM1";
-    CComSetupDlg dlg{env.ctx, [this](const std::string& name) { portName = name; }};
+    link::CComSetupDlg dlg{env.ctx, [this](const std::string& name) { portName = name; }};
 };
 
 TEST_F(ComSetupDlgTest, ShowsEachPortsDeviceAndDisablesThoseThatCannotOpen) {
-    Run([&](CComSetupDlg& d) {
+    Run([&](link::CComSetupDlg& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("COM Setup"));
         EXPECT_EQ(d.PortButton(0)->text(), QStringLiteral("COM1"));
         EXPECT_EQ(d.PortButton(0)->objectName(), QStringLiteral("Radio1007"));
@@ -74,12 +74,12 @@ TEST_F(ComSetupDlgTest, ShowsEachPortsDeviceAndDisablesThoseThatCannotOpen) {
 }
 
 TEST_F(ComSetupDlgTest, PreselectsTheRememberedPort) {
-    Run([&](CComSetupDlg& d) { EXPECT_EQ(Selected(d), 0); });  // nothing remembered: COM1
+    Run([&](link::CComSetupDlg& d) { EXPECT_EQ(Selected(d), 0); });  // nothing remembered: COM1
     env.registry->WriteDword("com", 3);
-    Run([&](CComSetupDlg& d) { EXPECT_EQ(Selected(d), 2); });
+    Run([&](link::CComSetupDlg& d) { EXPECT_EQ(Selected(d), 2); });
     // A remembered port that cannot open is still the selected one.
     env.registry->WriteDword("com", 4);
-    Run([&](CComSetupDlg& d) {
+    Run([&](link::CComSetupDlg& d) {
         EXPECT_EQ(Selected(d), 3);
         EXPECT_FALSE(d.PortButton(3)->isEnabled());
     });
@@ -87,7 +87,7 @@ TEST_F(ComSetupDlgTest, PreselectsTheRememberedPort) {
 }
 
 TEST_F(ComSetupDlgTest, OkGivesThePortToTheViewAndRemembersIt) {
-    const int result = Run([&](CComSetupDlg& d) {
+    const int result = Run([&](link::CComSetupDlg& d) {
         QTest::mouseClick(d.PortButton(2), Qt::LeftButton);
         EXPECT_EQ(Selected(d), 2);
         QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("OkButton")), Qt::LeftButton);
@@ -100,7 +100,7 @@ TEST_F(ComSetupDlgTest, OkGivesThePortToTheViewAndRemembersIt) {
 
 TEST_F(ComSetupDlgTest, CancelStoresNothing) {
     env.registry->WriteDword("com", 2);
-    Run([&](CComSetupDlg& d) {
+    Run([&](link::CComSetupDlg& d) {
         QTest::mouseClick(d.PortButton(2), Qt::LeftButton);
         QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("CancelButton")),
                           Qt::LeftButton);
@@ -112,7 +112,7 @@ TEST_F(ComSetupDlgTest, CancelStoresNothing) {
 TEST_F(ComSetupDlgTest, ARememberedNumberOutsideTheFourSelectsNoneAndOkStoresZero) {
     for (std::uint32_t remembered : {0u, 5u}) {
         env.registry->WriteDword("com", remembered);
-        Run([&](CComSetupDlg& d) {
+        Run([&](link::CComSetupDlg& d) {
             EXPECT_EQ(Selected(d), -1);
             QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("OkButton")),
                               Qt::LeftButton);
@@ -125,7 +125,7 @@ TEST_F(ComSetupDlgTest, ARememberedNumberOutsideTheFourSelectsNoneAndOkStoresZer
 
 TEST_F(ComSetupDlgTest, F1OpensItsTopicAndTheDialogStays) {
     env.InstallHelp({32777, 1007});
-    Run([&](CComSetupDlg& d) {
+    Run([&](link::CComSetupDlg& d) {
         QApplication::setActiveWindow(&d);
         d.PortButton(0)->setFocus();
         QTest::keyClick(d.PortButton(0), Qt::Key_F1);
@@ -135,7 +135,7 @@ TEST_F(ComSetupDlgTest, F1OpensItsTopicAndTheDialogStays) {
 }
 
 TEST_F(ComSetupDlgTest, ArrowsMoveAmongEnabledPortsAndTabLeavesTheGroup) {
-    Run([&](CComSetupDlg& d) {
+    Run([&](link::CComSetupDlg& d) {
         QApplication::setActiveWindow(&d);
         QApplication::processEvents();
         ASSERT_EQ(QApplication::focusWidget(), d.PortButton(0));
@@ -155,7 +155,7 @@ TEST_F(ComSetupDlgTest, ArrowsMoveAmongEnabledPortsAndTabLeavesTheGroup) {
     EXPECT_EQ(portName, "com3");
     // The remembered port cannot open: the focus starts on the first enabled one.
     env.registry->WriteDword("com", 2);
-    Run([&](CComSetupDlg& d) {
+    Run([&](link::CComSetupDlg& d) {
         QApplication::setActiveWindow(&d);
         QApplication::processEvents();
         EXPECT_EQ(QApplication::focusWidget(), d.PortButton(0));
@@ -189,38 +189,38 @@ class ComSetupDevices : public ::testing::Test {
         for (int n = 1; n <= 4; ++n) ::unsetenv(("QM530_COM" + std::to_string(n)).c_str());
         dlg.DevicesRoot = tree.Root();
     }
-    int Run(const std::function<void(CComSetupDlg&)>& drive) {
+    int Run(const std::function<void(link::CComSetupDlg&)>& drive) {
         env.services.dialogHandlers.push_back([&](QDialog& d) {
             QApplication::setActiveWindow(&d);
             QApplication::processEvents();
-            drive(static_cast<CComSetupDlg&>(d));
+            drive(static_cast<link::CComSetupDlg&>(d));
         });
         return env.services.ExecDialog(dlg);
     }
     // A key to the focused control (the dialog when no port can be opened).
-    static void Key(CComSetupDlg& d, int key, Qt::KeyboardModifiers modifiers = {}) {
+    static void Key(link::CComSetupDlg& d, int key, Qt::KeyboardModifiers modifiers = {}) {
         QWidget* focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : &d, static_cast<Qt::Key>(key), modifiers);
     }
     // Alt with the port's number: the focus goes to that port's list.
-    static void FocusChoice(CComSetupDlg& d, int index) {
+    static void FocusChoice(link::CComSetupDlg& d, int index) {
         Key(d, Qt::Key_1 + index, Qt::AltModifier);
         EXPECT_EQ(QApplication::focusWidget(), d.DeviceChoice(index));
     }
     // Program.ini as it is on disk now.
     std::string OnDisk(const std::string& key) {
-        CIniFile reread;
+        config::CIniFile reread;
         EXPECT_TRUE(reread.Load(env.ini.FilePath(), false, true, false));
         return reread.GetValue("Ports", key, "");
     }
 
     FakeSerialTree tree;
     LinkGuiEnv env;
-    CComSetupDlg dlg{env.ctx, [](const std::string&) {}};
+    link::CComSetupDlg dlg{env.ctx, [](const std::string&) {}};
 };
 
 TEST_F(ComSetupDevices, EachPortShowsWhatItsDeviceIs) {
-    Run([&](CComSetupDlg& d) {
+    Run([&](link::CComSetupDlg& d) {
         const QString usb = QStringLiteral("USB 0403:6001, FTDI, FT232R USB UART, serial A50285BI");
         // COM1 by default, COM2 through the by-id link to the same cable.
         EXPECT_EQ(d.DeviceLabel(0)->text(), QStringLiteral("/dev/ttyUSB0"));
@@ -244,7 +244,7 @@ TEST_F(ComSetupDevices, EachPortShowsWhatItsDeviceIs) {
 }
 
 TEST_F(ComSetupDevices, AChoiceMadeWithTheKeysIsStoredOnOkForBothPrograms) {
-    const int result = Run([&](CComSetupDlg& d) {
+    const int result = Run([&](link::CComSetupDlg& d) {
         FocusChoice(d, 2);
         Key(d, Qt::Key_Down);  // the cable, by its by-id name
         EXPECT_EQ(d.DeviceLabel(2)->text(), QString::fromStdString(FakeSerialTree::ByIdPath()));
@@ -265,7 +265,7 @@ TEST_F(ComSetupDevices, AChoiceMadeWithTheKeysIsStoredOnOkForBothPrograms) {
     EXPECT_EQ(OnDisk("COM4"), "/dev/ttyS0");
     EXPECT_EQ(OnDisk("COM2"), "");
     // The next time the lists show what was stored.
-    Run([&](CComSetupDlg& d) {
+    Run([&](link::CComSetupDlg& d) {
         EXPECT_EQ(d.DeviceChoice(2)->currentIndex(), 1);
         EXPECT_EQ(d.DeviceChoice(1)->currentIndex(), 0);
         Key(d, Qt::Key_Escape);
@@ -274,7 +274,7 @@ TEST_F(ComSetupDevices, AChoiceMadeWithTheKeysIsStoredOnOkForBothPrograms) {
 
 TEST_F(ComSetupDevices, CancelStoresNoChoice) {
     const std::string before = OnDisk("COM2");
-    const int result = Run([&](CComSetupDlg& d) {
+    const int result = Run([&](link::CComSetupDlg& d) {
         FocusChoice(d, 1);
         Key(d, Qt::Key_Home);
         FocusChoice(d, 0);
@@ -290,7 +290,7 @@ TEST_F(ComSetupDevices, CancelStoresNoChoice) {
 
 TEST_F(ComSetupDevices, TheEnvironmentVariableWinsAndItsListIsDisabled) {
     ::setenv("QM530_COM1", "/dev/ttyS0", 1);
-    Run([&](CComSetupDlg& d) {
+    Run([&](link::CComSetupDlg& d) {
         EXPECT_FALSE(d.DeviceChoice(0)->isEnabled());
         EXPECT_EQ(d.DeviceLabel(0)->text(), QStringLiteral("/dev/ttyS0"));
         EXPECT_EQ(
@@ -312,7 +312,7 @@ TEST_F(ComSetupProbe, AChosenDeviceIsProbedAgain) {
     sim::PseudoTerminal pty;
     ASSERT_TRUE(pty.Open().ok());
     env.ini.SetValue("Ports", "COM1", pty.SlavePath());
-    Run([&](CComSetupDlg& d) {
+    Run([&](link::CComSetupDlg& d) {
         EXPECT_TRUE(d.PortButton(0)->isEnabled());
         EXPECT_FALSE(d.PortButton(1)->isEnabled());
         EXPECT_EQ(d.DescriptionLabel(0)->text(),

@@ -11,8 +11,8 @@
 namespace qm530::test {
 
 LinkGuiEnv::LinkGuiEnv(const std::string& extraIni)
-    : ctx(ini, services, std::make_unique<CMemoryRegistry>()) {
-    registry = static_cast<CMemoryRegistry*>(ctx.registry.get());
+    : ctx(ini, services, std::make_unique<config::MemoryRegistry>()) {
+    registry = static_cast<config::MemoryRegistry*>(ctx.registry.get());
     const std::string path = dir.filePath(QStringLiteral("Program.ini")).toStdString();
     std::ofstream(path) << "[Setup]\nLanguage=English\nAppName=QM530Test\nType1=QM-520\n"
                            "Field1=130 - 160MHz|400 - 470MHz\n"

@@ -23,10 +23,10 @@ class LinkGuiEnv {
     void InstallHelp(std::initializer_list<int> topics);
 
     QTemporaryDir dir;
-    CIniFile ini;
-    ScriptedUiServices services;
-    AppContext ctx;
-    CMemoryRegistry* registry;
+    config::CIniFile ini;
+    ui::ScriptedUiServices services;
+    ui::AppContext ctx;
+    config::MemoryRegistry* registry;
 };
 
 }  // namespace qm530::test

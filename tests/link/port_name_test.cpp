@@ -13,7 +13,7 @@
 namespace qm530::test {
 namespace {
 
-void LoadPortsIni(CIniFile& ini) {
+void LoadPortsIni(config::CIniFile& ini) {
     char path[] = "/tmp/qm530-ports-XXXXXX";
     const int fd = ::mkstemp(path);
     EXPECT_GE(fd, 0);
@@ -25,7 +25,7 @@ void LoadPortsIni(CIniFile& ini) {
 }
 
 TEST(ResolvePortName, ComNamesGoThroughThePortsSection) {
-    CIniFile ini;
+    config::CIniFile ini;
     LoadPortsIni(ini);
     EXPECT_EQ(link::ResolvePortName("COM1", &ini), "/dev/ttyACM0");
     EXPECT_EQ(link::ResolvePortName("com1", &ini), "/dev/ttyACM0");
@@ -36,7 +36,7 @@ TEST(ResolvePortName, ComNamesGoThroughThePortsSection) {
 }
 
 TEST(ResolvePortName, TheEnvironmentComesBeforeTheSettings) {
-    CIniFile ini;
+    config::CIniFile ini;
     LoadPortsIni(ini);
     ::setenv("QM530_COM1", "/tmp/ttyVirtual", 1);
     ::setenv("QM530_COM2", "/tmp/ttyOther", 1);
@@ -59,14 +59,16 @@ TEST(ResolvePortName, TheUsersChoiceComesBetweenTheVariableAndTheProgramFolder) 
     namespace fs = std::filesystem;
     char base[] = "/tmp/qm530-ports-dirs-XXXXXX";
     ASSERT_NE(::mkdtemp(base), nullptr);
-    const ProgramDirs dirs{std::string(base) + "/bin/", std::string(base) + "/share/qm530/",
-                           std::string(base) + "/config/qm530/"};
+    const config::ProgramDirs dirs{std::string(base) + "/bin/", std::string(base) + "/share/qm530/",
+                                   std::string(base) + "/config/qm530/"};
     fs::create_directories(dirs.dataDir);
     std::ofstream(dirs.dataDir + "Program.ini")
         << "[Ports]\nCOM1=/dev/ttyACM0\nCOM2=/dev/ttyACM1\n";
-    const auto open = [&](CIniFile& ini) { OpenProgramIni(ini, dirs, false, true, false); };
+    const auto open = [&](config::CIniFile& ini) {
+        config::OpenProgramIni(ini, dirs, false, true, false);
+    };
     {
-        CIniFile ini;
+        config::CIniFile ini;
         open(ini);
         const link::PortMapping one = link::ResolvePort("COM1", &ini);
         EXPECT_EQ(one.device, "/dev/ttyACM0");
@@ -79,7 +81,7 @@ TEST(ResolvePortName, TheUsersChoiceComesBetweenTheVariableAndTheProgramFolder) 
     }
     ASSERT_TRUE(fs::exists(dirs.configDir + "Program.ini"));
     {
-        CIniFile ini;
+        config::CIniFile ini;
         open(ini);
         EXPECT_EQ(link::ResolvePortName("COM1", &ini), "/dev/serial/by-id/usb-cable");
         EXPECT_EQ(link::ResolvePortName("COM2", &ini), "/dev/ttyACM1");  // kept from the copy

@@ -16,7 +16,7 @@ namespace {
 class ProcessDlgTest : public ::testing::Test {
   protected:
     LinkGuiEnv env;
-    CProcessDlg dlg;
+    link::CProcessDlg dlg;
 
     void Open(const char* title) {
         dlg.TransferTitle = QString::fromUtf8(title);
@@ -45,7 +45,7 @@ TEST_F(ProcessDlgTest, OpensReadyWithACleanState) {
 
 TEST_F(ProcessDlgTest, OkDisablesItselfAsksForTheTransferAndStays) {
     Open("Write Data");
-    QSignalSpy requested(&dlg, &CProcessDlg::TransferRequested);
+    QSignalSpy requested(&dlg, &link::CProcessDlg::TransferRequested);
     QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
     EXPECT_EQ(requested.count(), 1);
     EXPECT_FALSE(dlg.OkButton()->isEnabled());
@@ -91,7 +91,7 @@ TEST_F(ProcessDlgTest, CancelDuringTheTransferOnlyAsks) {
 
 TEST_F(ProcessDlgTest, HeldOkAsksForNothingAndCancelStillCloses) {
     Open("Read Data");
-    QSignalSpy requested(&dlg, &CProcessDlg::TransferRequested);
+    QSignalSpy requested(&dlg, &link::CProcessDlg::TransferRequested);
     dlg.HoldOk(true);
     EXPECT_FALSE(dlg.OkButton()->isEnabled());
     QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
@@ -119,7 +119,7 @@ TEST_F(ProcessDlgTest, HeldOkAsksForNothingAndCancelStillCloses) {
 
 TEST_F(ProcessDlgTest, ARefusedRequestLeavesTheWindowReady) {
     Open("Write Data");
-    QSignalSpy requested(&dlg, &CProcessDlg::TransferRequested);
+    QSignalSpy requested(&dlg, &link::CProcessDlg::TransferRequested);
     QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
     dlg.HoldOk(true);
     dlg.BackToReady();

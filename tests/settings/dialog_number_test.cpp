@@ -8,40 +8,40 @@ namespace {
 TEST(DialogNumber, ReadsOnlyWholeNumbers) {
     for (const char* text : {"1.5", " 1.5\t", ".5", "5.", "+2", "-0", "1e1", "2E-1"}) {
         double x = -1;
-        EXPECT_TRUE(ReadDialogDouble(text, x)) << text;
+        EXPECT_TRUE(settings::ReadDialogDouble(text, x)) << text;
     }
     double x = 0;
-    ASSERT_TRUE(ReadDialogDouble(" 0.95 ", x));
+    ASSERT_TRUE(settings::ReadDialogDouble(" 0.95 ", x));
     EXPECT_EQ(x, 0.95);
     for (const char* text :
          {"", " ", ".", "1.5x", "abc", "0x10", "inf", "nan", "1,5", "1e", "1e999", "- 1"}) {
         x = 42;
-        EXPECT_FALSE(ReadDialogDouble(text, x)) << text;
+        EXPECT_FALSE(settings::ReadDialogDouble(text, x)) << text;
         EXPECT_EQ(x, 42) << text;
     }
     int v = 0;
-    ASSERT_TRUE(ReadDialogInt(" 300 ", v));
+    ASSERT_TRUE(settings::ReadDialogInt(" 300 ", v));
     EXPECT_EQ(v, 300);
-    ASSERT_TRUE(ReadDialogInt("2147483647", v));
+    ASSERT_TRUE(settings::ReadDialogInt("2147483647", v));
     EXPECT_EQ(v, 2147483647);
-    ASSERT_TRUE(ReadDialogInt("-2147483648", v));
+    ASSERT_TRUE(settings::ReadDialogInt("-2147483648", v));
     EXPECT_EQ(v, -2147483647 - 1);
     for (const char* text :
          {"", "1.0", "12a", "2147483648", "-2147483649", "99999999999999999999", "+"}) {
         v = 42;
-        EXPECT_FALSE(ReadDialogInt(text, v)) << text;
+        EXPECT_FALSE(settings::ReadDialogInt(text, v)) << text;
         EXPECT_EQ(v, 42) << text;
     }
 }
 
 TEST(DialogNumber, ShowsTheShortestForm) {
-    EXPECT_EQ(FormatDialogDouble(0.45 + 0.05 * 9), "0.9");
-    EXPECT_EQ(FormatDialogDouble(19 * 0.05), "0.95");
-    EXPECT_EQ(FormatDialogDouble(5.0), "5");
-    EXPECT_EQ(FormatDialogDouble(1.5), "1.5");
-    EXPECT_EQ(FormatDialogDouble(0.45), "0.45");
-    EXPECT_STREQ(EnterNumberPrompt(false, false), "Please enter a number.");
-    EXPECT_STREQ(EnterNumberPrompt(true, false), "Please enter an integer.");
+    EXPECT_EQ(settings::FormatDialogDouble(0.45 + 0.05 * 9), "0.9");
+    EXPECT_EQ(settings::FormatDialogDouble(19 * 0.05), "0.95");
+    EXPECT_EQ(settings::FormatDialogDouble(5.0), "5");
+    EXPECT_EQ(settings::FormatDialogDouble(1.5), "1.5");
+    EXPECT_EQ(settings::FormatDialogDouble(0.45), "0.45");
+    EXPECT_STREQ(settings::EnterNumberPrompt(false, false), "Please enter a number.");
+    EXPECT_STREQ(settings::EnterNumberPrompt(true, false), "Please enter an integer.");
 }
 
 }  // namespace

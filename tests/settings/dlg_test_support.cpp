@@ -26,8 +26,9 @@ const char* const kTestIni =
     "AppName=QM530 写频软件\n";
 
 DialogEnv::DialogEnv(const std::string& iniText, UiLanguage lang,
-                     std::unique_ptr<CRegistry> registry)
-    : ctx(ini, services, registry ? std::move(registry) : std::make_unique<CMemoryRegistry>()) {
+                     std::unique_ptr<config::Registry> registry)
+    : ctx(ini, services,
+          registry ? std::move(registry) : std::make_unique<config::MemoryRegistry>()) {
     const std::string path = dir.filePath(QStringLiteral("Program.ini")).toStdString();
     std::ofstream(path) << iniText;
     ini.Load(path, false, true, false);

@@ -26,11 +26,11 @@ class DialogEnv {
   public:
     // `iniText` becomes Program.ini; `registry` defaults to one in memory.
     explicit DialogEnv(const std::string& iniText = kTestIni, UiLanguage lang = UiLanguage::English,
-                       std::unique_ptr<CRegistry> registry = nullptr);
+                       std::unique_ptr<config::Registry> registry = nullptr);
 
-    CIniFile ini;
-    ScriptedUiServices services;
-    AppContext ctx;
+    config::CIniFile ini;
+    ui::ScriptedUiServices services;
+    ui::AppContext ctx;
     QTemporaryDir dir;
 
     // Shows the dialog through the UI services and lets `drive` work it.

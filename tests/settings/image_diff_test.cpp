@@ -31,65 +31,67 @@ class ImageDiffTest : public ::testing::Test {
     }
     RadioImage a;
     RadioImage b;
-    CIniFile ini;
+    config::CIniFile ini;
 };
 
 TEST_F(ImageDiffTest, EqualImagesHaveNoLines) {
-    const ImageDiff diff = DiffImages(a, b, kEn, ini);
+    const settings::ImageDiff diff = settings::DiffImages(a, b, kEn, ini);
     EXPECT_TRUE(diff.Equal());
-    EXPECT_TRUE(DiffLines(diff, kEn).empty());
+    EXPECT_TRUE(settings::DiffLines(diff, kEn).empty());
 }
 
 TEST_F(ImageDiffTest, EachDifferenceSaysWhatItIsAbout) {
     SetChannel(b, 3, "146.52", "145.725");  // Rx only
     SetChannel(b, 16, "150.0", "150.0");    // a channel that was empty
-    SettingsSession settings(b, kEn);
+    settings::SettingsSession settings(b, kEn);
     ASSERT_TRUE(settings.Set("tot", "600s").ok());
     ASSERT_TRUE(settings.Store(b).ok());
     b[0x3C4] = 0x12;
 
-    const ImageDiff diff = DiffImages(a, b, kEn, ini);
-    const std::vector<DiffLine> lines = DiffLines(diff, kEn);
-    ASSERT_EQ(lines.size(), 11u) << DiffText(diff, kEn);
+    const settings::ImageDiff diff = settings::DiffImages(a, b, kEn, ini);
+    const std::vector<settings::DiffLine> lines = settings::DiffLines(diff, kEn);
+    ASSERT_EQ(lines.size(), 11u) << settings::DiffText(diff, kEn);
 
-    EXPECT_EQ(lines[0].kind, DifferenceKind::kChannelCell);
+    EXPECT_EQ(lines[0].kind, settings::DifferenceKind::kChannelCell);
     EXPECT_EQ(lines[0].channel, 3);
     EXPECT_EQ(lines[0].column, col::kRx);
     EXPECT_EQ(lines[0].text, "channel 3 Rx Frequency: 145.12500 → 146.52000");
     // A channel that was empty differs in every cell, in column order.
     for (int column = col::kRx; column <= col::kBandwidth; ++column) {
-        const DiffLine& line = lines[static_cast<std::size_t>(column)];
-        EXPECT_EQ(line.kind, DifferenceKind::kChannelCell);
+        const settings::DiffLine& line = lines[static_cast<std::size_t>(column)];
+        EXPECT_EQ(line.kind, settings::DifferenceKind::kChannelCell);
         EXPECT_EQ(line.channel, 16);
         EXPECT_EQ(line.column, column);
     }
 
-    EXPECT_EQ(lines[9].kind, DifferenceKind::kSetting);
+    EXPECT_EQ(lines[9].kind, settings::DifferenceKind::kSetting);
     EXPECT_EQ(lines[9].key, "tot");
     EXPECT_EQ(lines[9].channel, 0);
     EXPECT_EQ(lines[9].text, "tot: 60s → 600s");
 
-    EXPECT_EQ(lines[10].kind, DifferenceKind::kByte);
+    EXPECT_EQ(lines[10].kind, settings::DifferenceKind::kByte);
     EXPECT_EQ(lines[10].address, 0x3C4);
     EXPECT_EQ(lines[10].text, "0x3C4: 0xFF → 0x12");
 
     // The same fields carry the kind, and the listing puts the heading
     // before the first byte only.
-    EXPECT_EQ(diff.fields[0].kind, DifferenceKind::kChannelCell);
-    EXPECT_EQ(diff.fields[9].kind, DifferenceKind::kSetting);
-    const std::string text = DiffText(diff, kEn);
-    EXPECT_NE(text.find(DiffBytesHeading(kEn) + "\n  0x3C4: 0xFF → 0x12\n"), std::string::npos)
+    EXPECT_EQ(diff.fields[0].kind, settings::DifferenceKind::kChannelCell);
+    EXPECT_EQ(diff.fields[9].kind, settings::DifferenceKind::kSetting);
+    const std::string text = settings::DiffText(diff, kEn);
+    EXPECT_NE(text.find(settings::DiffBytesHeading(kEn) + "\n  0x3C4: 0xFF → 0x12\n"),
+              std::string::npos)
         << text;
 }
 
 TEST_F(ImageDiffTest, TheModelIsASettingAndBytesOutsideFieldsStayBytes) {
     b[addr::kProductType] = 1;
     b[0x3FF] ^= 0x01;
-    const std::vector<DiffLine> lines = DiffLines(DiffImages(a, b, kEn, ini), kEn);
+    const std::vector<settings::DiffLine> lines =
+        settings::DiffLines(settings::DiffImages(a, b, kEn, ini), kEn);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].kind, DifferenceKind::kSetting);
+    EXPECT_EQ(lines[0].kind, settings::DifferenceKind::kSetting);
     EXPECT_EQ(lines[0].key, "model");
-    EXPECT_EQ(lines[1].kind, DifferenceKind::kByte);
+    EXPECT_EQ(lines[1].kind, settings::DifferenceKind::kByte);
     EXPECT_EQ(lines[1].address, 0x3FF);
 }
 

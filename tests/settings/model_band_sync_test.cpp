@@ -21,12 +21,13 @@ class ModelBandSyncTest : public ::testing::Test {
     void TearDown() override { std::filesystem::remove(path_); }
 
     std::filesystem::path path_;
-    CIniFile ini_;
+    config::CIniFile ini_;
 };
 
 TEST_F(ModelBandSyncTest, ANewDocumentTakesTheRememberedChoice) {
     RadioImage image = RadioImage::Default();
-    const ModelBandSync sync = SyncModelAndBand(ini_, "App", false, true, {0, 1}, image);
+    const settings::ModelBandSync sync =
+        settings::SyncModelAndBand(ini_, "App", false, true, {0, 1}, image);
     EXPECT_EQ(sync.productType, 0);
     EXPECT_EQ(sync.bandIndex, 1);
     EXPECT_FALSE(sync.remember.has_value());  // nothing new to remember
@@ -40,7 +41,8 @@ TEST_F(ModelBandSyncTest, AnyOtherImageBecomesTheRememberedChoice) {
     RadioImage image = RadioImage::Default();
     image[addr::kProductType] = 1;
     image[addr::kBandIndex] = 7;  // past the list: the last band, byte kept
-    const ModelBandSync sync = SyncModelAndBand(ini_, "App", true, false, {0, 0}, image);
+    const settings::ModelBandSync sync =
+        settings::SyncModelAndBand(ini_, "App", true, false, {0, 0}, image);
     EXPECT_EQ(sync.productType, 1);
     EXPECT_EQ(sync.bandIndex, 7);
     ASSERT_TRUE(sync.remember.has_value());

@@ -15,28 +15,29 @@ namespace qm530 {
 namespace {
 
 using test::DialogEnv;
-using L = FeatureList;
+using L = settings::FeatureList;
 
 // A click on the box itself (the control can be wider than its text).
 void Click(QCheckBox* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
 }
 
-std::string Shown(const COptionalFeaturesDlg& d, L list) {
+std::string Shown(const settings::COptionalFeaturesDlg& d, L list) {
     return d.List(list)->currentText().toStdString();
 }
 
 int RunFeatures(DialogEnv& env, RadioImage& image,
-                const std::function<void(COptionalFeaturesDlg&)>& drive) {
-    COptionalFeaturesDlg dlg(env.ctx, image);
-    return env.Run(dlg, [&drive](QDialog& d) { drive(static_cast<COptionalFeaturesDlg&>(d)); });
+                const std::function<void(settings::COptionalFeaturesDlg&)>& drive) {
+    settings::COptionalFeaturesDlg dlg(env.ctx, image);
+    return env.Run(
+        dlg, [&drive](QDialog& d) { drive(static_cast<settings::COptionalFeaturesDlg&>(d)); });
 }
 
 TEST(OptionalFeaturesDlg, NewDocumentShowsDefaultsAndOkKeepsThem) {
     DialogEnv env;
     RadioImage image = RadioImage::Default();
     const RadioImage before = image;
-    RunFeatures(env, image, [](COptionalFeaturesDlg& d) {
+    RunFeatures(env, image, [](settings::COptionalFeaturesDlg& d) {
         EXPECT_EQ(Shown(d, L::TimeOutTimer), "60s");
         EXPECT_EQ(Shown(d, L::TotPreAlert), "8");
         EXPECT_EQ(Shown(d, L::SquelchLevel), "4");
@@ -63,7 +64,7 @@ TEST(OptionalFeaturesDlg, ChoicesChangeOnlyTheirBits) {
     image[0x131] = 0xA9;
     image[0x135] = 0xF1;
     image[0x3F2] = 50;
-    RunFeatures(env, image, [](COptionalFeaturesDlg& d) {
+    RunFeatures(env, image, [](settings::COptionalFeaturesDlg& d) {
         test::Focus(d.List(L::TimeOutTimer));
         QTest::keyClick(d.List(L::TimeOutTimer), Qt::Key_End);
         EXPECT_EQ(Shown(d, L::TimeOutTimer), "600s");
@@ -78,7 +79,7 @@ TEST(OptionalFeaturesDlg, ChoicesChangeOnlyTheirBits) {
     EXPECT_EQ(image[0x135], 0xF0);
     EXPECT_EQ(image[0x136], 0x00);
     EXPECT_EQ(image[0x3F2], 50);  // passes through the hidden list
-    RunFeatures(env, image, [](COptionalFeaturesDlg& d) {
+    RunFeatures(env, image, [](settings::COptionalFeaturesDlg& d) {
         EXPECT_FALSE(d.BatterySaver()->isChecked());
         EXPECT_FALSE(d.Beep()->isChecked());
         EXPECT_EQ(Shown(d, L::TotPreAlert), "Off");
@@ -92,7 +93,7 @@ TEST(OptionalFeaturesDlg, ValuesOutsideTheListsAreNormalisedOrKept) {
     image[0x12F] = 3;     // Voice: shows Chinese
     image[0x13A] = 0xFF;  // Vox Gain 31: no selection
     image[0x13B] = 0xFE;  // Vox Delay 6: no selection
-    RunFeatures(env, image, [](COptionalFeaturesDlg& d) {
+    RunFeatures(env, image, [](settings::COptionalFeaturesDlg& d) {
         EXPECT_EQ(Shown(d, L::SquelchTune), "24");
         EXPECT_EQ(Shown(d, L::Voice), "Chinese");
         EXPECT_EQ(d.List(L::VoxGain)->currentIndex(), -1);
@@ -109,9 +110,9 @@ TEST(OptionalFeaturesDlg, ChineseListsAndCancel) {
     DialogEnv env(test::kTestIni, UiLanguage::Chinese);
     RadioImage image = RadioImage::Default();
     const RadioImage before = image;
-    COptionalFeaturesDlg dlg(env.ctx, image);
+    settings::COptionalFeaturesDlg dlg(env.ctx, image);
     env.Run(dlg, [](QDialog& dd) {
-        auto& d = static_cast<COptionalFeaturesDlg&>(dd);
+        auto& d = static_cast<settings::COptionalFeaturesDlg&>(dd);
         EXPECT_EQ(Shown(d, L::Voice), "中文");
         EXPECT_EQ(d.List(L::Voice)->itemText(0).toStdString(), "关");
         EXPECT_EQ(d.List(L::VoxGain)->itemText(0).toStdString(), "关");
@@ -137,7 +138,7 @@ TEST(OptionalFeaturesDlg, F1OnTheTimeOutTimerAsksForItsTopic) {
     }
     env.ctx.help.SetHelpRoot(env.dir.path().toStdString() + "/");
     RadioImage image = RadioImage::Default();
-    RunFeatures(env, image, [&env](COptionalFeaturesDlg& d) {
+    RunFeatures(env, image, [&env](settings::COptionalFeaturesDlg& d) {
         test::Focus(d.List(L::TimeOutTimer));
         QTest::keyClick(d.List(L::TimeOutTimer), Qt::Key_F1);
         EXPECT_EQ(env.ctx.help.LastTarget().toStdString(), "features.html#tot");

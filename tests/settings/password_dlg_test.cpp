@@ -40,10 +40,10 @@ class PasswordDlg : public ::testing::TestWithParam<UiLanguage> {
     }
 
     QApplication& app = App();
-    CIniFile ini;
-    ScriptedUiServices services;
-    AppContext ctx{ini, services, std::make_unique<CMemoryRegistry>()};
-    CPasswordDlg dialog{ctx};
+    config::CIniFile ini;
+    ui::ScriptedUiServices services;
+    ui::AppContext ctx{ini, services, std::make_unique<config::MemoryRegistry>()};
+    settings::CPasswordDlg dialog{ctx};
 };
 
 TEST_P(PasswordDlg, WrongCodesAreRefusedWithoutLimitThenTheCodeIsAccepted) {
@@ -66,8 +66,8 @@ TEST_P(PasswordDlg, WrongCodesAreRefusedWithoutLimitThenTheCodeIsAccepted) {
         EXPECT_EQ(box.text,
                   chinese ? QStringLiteral("密码错误") : QStringLiteral("Password Error"));
         EXPECT_EQ(box.caption, chinese ? QStringLiteral("错误") : QStringLiteral("Error"));
-        EXPECT_EQ(box.buttons, MsgButtons::Ok);
-        EXPECT_EQ(box.icon, MsgIcon::None);
+        EXPECT_EQ(box.buttons, ui::MsgButtons::Ok);
+        EXPECT_EQ(box.icon, ui::MsgIcon::None);
         EXPECT_EQ(box.parent, &dialog);
     }
     // The typed text stays after the message.

@@ -28,17 +28,17 @@ struct Target {
     RadioImage image = RadioImage::Default();
     std::int32_t low = 111;
     std::int32_t high = 222;
-    ProductInfoTarget Pointers() { return {&image, &low, &high}; }
+    settings::ProductInfoTarget Pointers() { return {&image, &low, &high}; }
 };
 
 TEST(ProductInfoDlg, SecondBandStoresImageRegistryCaptionAndLimits) {
     // The registry as the program keeps it, in a QSettings file.
     DialogEnv env(test::kTestIni, UiLanguage::English, nullptr);
-    env.ctx.registry = std::make_unique<CSettingsRegistry>(env.ini);
+    env.ctx.registry = std::make_unique<ui::SettingsRegistry>(env.ini);
     Target t;
-    CProductInfoDlg dlg(env.ctx, t.Pointers());
+    settings::CProductInfoDlg dlg(env.ctx, t.Pointers());
     const int result = env.Run(dlg, [](QDialog& d) {
-        auto& p = static_cast<CProductInfoDlg&>(d);
+        auto& p = static_cast<settings::CProductInfoDlg&>(d);
         EXPECT_EQ(Items(p.TypeList()), (QStringList{"QM-520", "QM-530"}));
         EXPECT_EQ(p.TypeList()->currentIndex(), 0);  // no registry values yet
         EXPECT_EQ(Items(p.FrequencyList()), (QStringList{"130 - 160MHz", "400 - 470MHz"}));
@@ -51,7 +51,7 @@ TEST(ProductInfoDlg, SecondBandStoresImageRegistryCaptionAndLimits) {
     EXPECT_EQ(t.low, 40000000);
     EXPECT_EQ(t.high, 47000000);
     EXPECT_EQ(env.ctx.WindowTitle, "QM530 CPS  [ Type:QM-520  Fre:400 - 470MHz ]");
-    const CSettingsRegistry reread(env.ini);
+    const ui::SettingsRegistry reread(env.ini);
     EXPECT_EQ(reread.ReadDword("Type", 99), 0u);
     EXPECT_EQ(reread.ReadDword("Field", 99), 1u);
     EXPECT_TRUE(QFile::exists(QString::fromStdString(reread.FileName())));
@@ -64,9 +64,9 @@ TEST(ProductInfoDlg, OpensOnRegistryChoiceAndModelChangeSelectsFirstBand) {
     Target t;
     t.image[0x3D2] = 0;  // the image's own bytes do not decide what opens
     t.image[0x3D3] = 0;
-    CProductInfoDlg dlg(env.ctx, t.Pointers());
+    settings::CProductInfoDlg dlg(env.ctx, t.Pointers());
     env.Run(dlg, [](QDialog& d) {
-        auto& p = static_cast<CProductInfoDlg&>(d);
+        auto& p = static_cast<settings::CProductInfoDlg&>(d);
         EXPECT_EQ(p.TypeList()->currentText(), "QM-530");
         EXPECT_EQ(p.FrequencyList()->currentText(), "400 - 480MHz");
         // Keyboard: the model one up; band 1 would exist there too, yet band 0 is chosen.
@@ -89,7 +89,7 @@ TEST(ProductInfoDlg, ChineseInterfaceStillCaptionsInEnglish) {
     DialogEnv env(test::kTestIni, UiLanguage::Chinese);
     env.ctx.registry->WriteDword("Type", 1);
     Target t;
-    CProductInfoDlg dlg(env.ctx, t.Pointers());
+    settings::CProductInfoDlg dlg(env.ctx, t.Pointers());
     env.Run(dlg, [](QDialog& d) { test::ClickOk(d); });
     EXPECT_EQ(env.ctx.WindowTitle, "QM530 写频软件  [ Type:QM-530  Fre:136 - 174MHz ]");
     EXPECT_EQ(t.low, 13600000);
@@ -102,9 +102,9 @@ TEST(ProductInfoDlg, CancelAndEscapeChangeNothing) {
     Target t;
     const RadioImage before = t.image;
     for (const bool escape : {false, true}) {
-        CProductInfoDlg dlg(env.ctx, t.Pointers());
+        settings::CProductInfoDlg dlg(env.ctx, t.Pointers());
         const int result = env.Run(dlg, [escape](QDialog& d) {
-            auto& p = static_cast<CProductInfoDlg&>(d);
+            auto& p = static_cast<settings::CProductInfoDlg&>(d);
             test::Choose(p.TypeList(), "QM-530");
             test::Choose(p.FrequencyList(), "400 - 480MHz");
             if (escape) {
@@ -120,15 +120,15 @@ TEST(ProductInfoDlg, CancelAndEscapeChangeNothing) {
     EXPECT_EQ(t.low, 111);
     EXPECT_EQ(t.high, 222);
     EXPECT_EQ(env.ctx.WindowTitle, "before");
-    EXPECT_FALSE(static_cast<CMemoryRegistry&>(*env.ctx.registry).Has("Type"));
+    EXPECT_FALSE(static_cast<config::MemoryRegistry&>(*env.ctx.registry).Has("Type"));
 }
 
 TEST(ProductInfoDlg, NoModelsStoreNoSelection) {
     DialogEnv env("[Setup]\nAppName=X\n[English]\nAppName=App\n");
     Target t;
-    CProductInfoDlg dlg(env.ctx, t.Pointers());
+    settings::CProductInfoDlg dlg(env.ctx, t.Pointers());
     env.Run(dlg, [](QDialog& d) {
-        auto& p = static_cast<CProductInfoDlg&>(d);
+        auto& p = static_cast<settings::CProductInfoDlg&>(d);
         EXPECT_EQ(p.TypeList()->count(), 0);
         EXPECT_EQ(Items(p.FrequencyList()), QStringList{""});  // Field0, empty
         EXPECT_EQ(p.FrequencyList()->currentIndex(), 0);
@@ -148,9 +148,9 @@ TEST(ProductInfoDlg, RegistryBeyondTheListsLeavesNoSelection) {
     env.ctx.registry->WriteDword("Type", 0);
     env.ctx.registry->WriteDword("Field", 5);
     Target t;
-    CProductInfoDlg dlg(env.ctx, t.Pointers());
+    settings::CProductInfoDlg dlg(env.ctx, t.Pointers());
     env.Run(dlg, [](QDialog& d) {
-        auto& p = static_cast<CProductInfoDlg&>(d);
+        auto& p = static_cast<settings::CProductInfoDlg&>(d);
         EXPECT_EQ(p.FrequencyList()->currentIndex(), -1);
         test::ClickOk(d);
     });
@@ -159,9 +159,9 @@ TEST(ProductInfoDlg, RegistryBeyondTheListsLeavesNoSelection) {
     EXPECT_EQ(t.low, 0);
 
     env.ctx.registry->WriteDword("Type", 7);
-    CProductInfoDlg again(env.ctx, t.Pointers());
+    settings::CProductInfoDlg again(env.ctx, t.Pointers());
     env.Run(again, [](QDialog& d) {
-        auto& p = static_cast<CProductInfoDlg&>(d);
+        auto& p = static_cast<settings::CProductInfoDlg&>(d);
         EXPECT_EQ(p.TypeList()->currentIndex(), -1);
         EXPECT_EQ(Items(p.FrequencyList()), QStringList{""});  // Field0
     });
@@ -181,9 +181,9 @@ TEST(ProductInfoDlg, F1OpensTheFocusedControlsTopic) {
     write("topics.map", "1013 product.html#type\n1014 product.html#band\n");
     env.ctx.help.SetHelpRoot(env.dir.path().toStdString() + "/");
     Target t;
-    CProductInfoDlg dlg(env.ctx, t.Pointers());
+    settings::CProductInfoDlg dlg(env.ctx, t.Pointers());
     env.Run(dlg, [&env](QDialog& d) {
-        auto& p = static_cast<CProductInfoDlg&>(d);
+        auto& p = static_cast<settings::CProductInfoDlg&>(d);
         test::Focus(p.FrequencyList());
         QTest::keyClick(p.FrequencyList(), Qt::Key_F1);
         EXPECT_EQ(env.ctx.help.LastTarget().toStdString(), "product.html#band");

@@ -17,7 +17,7 @@ namespace qm530 {
 namespace {
 
 using test::DialogEnv;
-using F = ScanField;
+using F = settings::ScanField;
 
 QStringList Items(const QComboBox* list) {
     QStringList items;
@@ -25,7 +25,7 @@ QStringList Items(const QComboBox* list) {
     return items;
 }
 
-std::string Text(CSpinEdit* edit) {
+std::string Text(settings::CSpinEdit* edit) {
     return edit->Text().toStdString();
 }
 
@@ -50,16 +50,17 @@ RadioImage WithChannel3() {
 }
 
 // Runs the dialog on `image` in English; `drive` gets the dialog.
-int RunScan(DialogEnv& env, RadioImage& image, const std::function<void(CScanInfoDlg&)>& drive) {
-    CScanInfoDlg dlg(env.ctx, image);
-    return env.Run(dlg, [&drive](QDialog& d) { drive(static_cast<CScanInfoDlg&>(d)); });
+int RunScan(DialogEnv& env, RadioImage& image,
+            const std::function<void(settings::CScanInfoDlg&)>& drive) {
+    settings::CScanInfoDlg dlg(env.ctx, image);
+    return env.Run(dlg, [&drive](QDialog& d) { drive(static_cast<settings::CScanInfoDlg&>(d)); });
 }
 
 TEST(ScanInfoDlg, NewDocumentOpensAsStoredAndOkKeepsTheImage) {
     DialogEnv env;
     RadioImage image = RadioImage::Default();
     const RadioImage before = image;
-    const int result = RunScan(env, image, [](CScanInfoDlg& d) {
+    const int result = RunScan(env, image, [](settings::CScanInfoDlg& d) {
         EXPECT_EQ(d.windowTitle().toStdString(), "Scan Infomation");
         EXPECT_EQ(d.PriorityList()->currentText().toStdString(), "None");
         EXPECT_FALSE(d.PriorityChannelEdit()->isEnabled());
@@ -81,7 +82,7 @@ TEST(ScanInfoDlg, NewDocumentOpensAsStoredAndOkKeepsTheImage) {
 TEST(ScanInfoDlg, PriorityModeCouplesFieldsAndRevertList) {
     DialogEnv env;
     RadioImage image = RadioImage::Default();
-    RunScan(env, image, [](CScanInfoDlg& d) {
+    RunScan(env, image, [](settings::CScanInfoDlg& d) {
         test::Focus(d.PriorityList());
         QTest::keyClick(d.PriorityList(), Qt::Key_Down);  // Fixed
         EXPECT_TRUE(d.PriorityChannelEdit()->isEnabled());
@@ -105,7 +106,7 @@ TEST(ScanInfoDlg, PriorityModeCouplesFieldsAndRevertList) {
     EXPECT_EQ(image[0x164], 3);
     EXPECT_EQ(image[0x161], 0x11);  // only mode Fixed writes the channel
     EXPECT_EQ(image[0x167], 120);
-    RunScan(env, image, [](CScanInfoDlg& d) {
+    RunScan(env, image, [](settings::CScanInfoDlg& d) {
         EXPECT_EQ(d.RevertList()->currentText().toStdString(), "Priority+Talk back");
     });
 }
@@ -116,7 +117,7 @@ TEST(ScanInfoDlg, UnprogrammedPriorityChannelKeepsTheDialogOpen) {
     image[0x160] = 1;
     image[0x161] = 3;
     const RadioImage before = image;
-    RunScan(env, image, [&env](CScanInfoDlg& d) {
+    RunScan(env, image, [&env](settings::CScanInfoDlg& d) {
         EXPECT_EQ(d.PriorityChannelEdit()->text(), " 3");
         test::ClickOk(d);
         EXPECT_TRUE(d.isVisible());
@@ -135,7 +136,7 @@ TEST(ScanInfoDlg, UnprogrammedPriorityChannelKeepsTheDialogOpen) {
     RadioImage programmed = WithChannel3();
     programmed[0x160] = 1;
     programmed[0x161] = 9;
-    RunScan(env, programmed, [](CScanInfoDlg& d) {
+    RunScan(env, programmed, [](settings::CScanInfoDlg& d) {
         Type(d.PriorityChannelEdit(), "3");
         test::ClickOk(d);
         EXPECT_FALSE(d.isVisible());
@@ -154,9 +155,9 @@ TEST(ScanInfoDlg, SpinsStepThroughTheLogicAndWrap) {
     image[0x166] = 0x01;
     image[0x167] = 0;
     image[0x168] = 0;
-    RunScan(env, image, [](CScanInfoDlg& d) {
-        CSpinEdit* a = d.TimeEdit(F::LookBackA);
-        CSpinEdit* b = d.TimeEdit(F::LookBackB);
+    RunScan(env, image, [](settings::CScanInfoDlg& d) {
+        settings::CSpinEdit* a = d.TimeEdit(F::LookBackA);
+        settings::CSpinEdit* b = d.TimeEdit(F::LookBackB);
         test::Focus(a);
         QTest::keyClick(a, Qt::Key_Up);
         EXPECT_EQ(Text(a), "0.5");
@@ -170,7 +171,7 @@ TEST(ScanInfoDlg, SpinsStepThroughTheLogicAndWrap) {
         EXPECT_EQ(Text(a), "0.9");
 
         // The arrow buttons, clicked with the mouse.
-        CSpinEdit* dropout = d.TimeEdit(F::DropoutDelay);
+        settings::CSpinEdit* dropout = d.TimeEdit(F::DropoutDelay);
         QStyleOptionSpinBox option;
         option.initFrom(dropout);
         option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
@@ -183,7 +184,7 @@ TEST(ScanInfoDlg, SpinsStepThroughTheLogicAndWrap) {
         EXPECT_EQ(Text(dropout), "0");
         QTest::mouseClick(dropout, Qt::LeftButton, {}, down.center());
         EXPECT_EQ(Text(dropout), "300");
-        CSpinEdit* dwell = d.TimeEdit(F::TxDwell);
+        settings::CSpinEdit* dwell = d.TimeEdit(F::TxDwell);
         test::Focus(dwell);
         QTest::keyClick(dwell, Qt::Key_Down);
         EXPECT_EQ(Text(dwell), "300");
@@ -199,8 +200,8 @@ TEST(ScanInfoDlg, LeavingATimeFieldBringsItIntoRange) {
     DialogEnv env;
     RadioImage image = RadioImage::Default();
     image[0x160] = 1;
-    RunScan(env, image, [](CScanInfoDlg& d) {
-        CSpinEdit* a = d.TimeEdit(F::LookBackA);
+    RunScan(env, image, [](settings::CScanInfoDlg& d) {
+        settings::CSpinEdit* a = d.TimeEdit(F::LookBackA);
         const std::pair<const char*, const char*> cases[] = {
             {"7", "5"}, {"0.33", "0.5"}, {"0.97", "0.95"}};
         for (const auto& [typed, shown] : cases) {
@@ -209,7 +210,7 @@ TEST(ScanInfoDlg, LeavingATimeFieldBringsItIntoRange) {
             Leave(a);
             EXPECT_EQ(Text(a), shown) << typed;
         }
-        CSpinEdit* dropout = d.TimeEdit(F::DropoutDelay);
+        settings::CSpinEdit* dropout = d.TimeEdit(F::DropoutDelay);
         Type(dropout, "4x00");  // digits only
         EXPECT_EQ(Text(dropout), "400");
         Leave(dropout);
@@ -222,7 +223,7 @@ TEST(ScanInfoDlg, EnterInsideATimeFieldStoresLimitedValues) {
     RadioImage image = WithChannel3();
     image[0x160] = 1;
     image[0x161] = 3;
-    RunScan(env, image, [](CScanInfoDlg& d) {
+    RunScan(env, image, [](settings::CScanInfoDlg& d) {
         // Typed values straight into the image.
         Type(d.TimeEdit(F::DropoutDelay), "400");
         d.TimeEdit(F::LookBackA)->setFocus();
@@ -239,8 +240,8 @@ TEST(ScanInfoDlg, FieldWithoutANumberPromptsAndKeepsItsValue) {
     DialogEnv env;
     RadioImage image = RadioImage::Default();
     image[0x160] = 1;
-    RunScan(env, image, [&env](CScanInfoDlg& d) {
-        CSpinEdit* b = d.TimeEdit(F::LookBackB);
+    RunScan(env, image, [&env](settings::CScanInfoDlg& d) {
+        settings::CSpinEdit* b = d.TimeEdit(F::LookBackB);
         Type(b, "");
         Leave(b);
         ASSERT_EQ(env.services.boxes.size(), 1u);
@@ -255,7 +256,7 @@ TEST(ScanInfoDlg, UnknownPriorityModeStaysUnlessChosen) {
     RadioImage image = RadioImage::Default();
     image[0x160] = 7;
     image[0x164] = 3;
-    RunScan(env, image, [](CScanInfoDlg& d) {
+    RunScan(env, image, [](settings::CScanInfoDlg& d) {
         EXPECT_EQ(d.PriorityList()->currentIndex(), -1);
         EXPECT_EQ(d.RevertList()->currentText().toStdString(), "Priority+Talk back");
         test::ClickOk(d);
@@ -267,9 +268,9 @@ TEST(ScanInfoDlg, UnknownPriorityModeStaysUnlessChosen) {
 TEST(ScanInfoDlg, ChineseListsAndMessage) {
     DialogEnv env(test::kTestIni, UiLanguage::Chinese);
     RadioImage image = RadioImage::Default();
-    CScanInfoDlg dlg(env.ctx, image);
+    settings::CScanInfoDlg dlg(env.ctx, image);
     env.Run(dlg, [&env](QDialog& dd) {
-        auto& d = static_cast<CScanInfoDlg&>(dd);
+        auto& d = static_cast<settings::CScanInfoDlg&>(dd);
         test::Focus(d.PriorityList());
         QTest::keyClick(d.PriorityList(), Qt::Key_Down);
         EXPECT_EQ(Items(d.RevertList()),
@@ -284,7 +285,7 @@ TEST(ScanInfoDlg, CancelChangesNothing) {
     DialogEnv env;
     RadioImage image = WithChannel3();
     const RadioImage before = image;
-    RunScan(env, image, [](CScanInfoDlg& d) {
+    RunScan(env, image, [](settings::CScanInfoDlg& d) {
         test::Choose(d.PriorityList(), "Fixed");
         Type(d.PriorityChannelEdit(), "3");
         Type(d.TimeEdit(F::LookBackA), "2");
@@ -294,7 +295,7 @@ TEST(ScanInfoDlg, CancelChangesNothing) {
     });
     EXPECT_EQ(image, before);
     // Escape from a field without a number closes without a prompt.
-    RunScan(env, image, [&env](CScanInfoDlg& d) {
+    RunScan(env, image, [&env](settings::CScanInfoDlg& d) {
         test::Choose(d.PriorityList(), "Fixed");
         Type(d.TimeEdit(F::LookBackA), "");
         QTest::keyClick(d.TimeEdit(F::LookBackA), Qt::Key_Escape);

@@ -8,8 +8,8 @@
 namespace qm530 {
 namespace {
 
-namespace a = addr::scan;
-using Dir = SpinDirection;
+namespace a = settings::scan_addr;
+using Dir = settings::SpinDirection;
 
 // An image whose channel n has a receive frequency (top byte 0x14).
 RadioImage WithChannels(std::initializer_list<int> channels) {
@@ -21,7 +21,7 @@ RadioImage WithChannels(std::initializer_list<int> channels) {
 // Priority Fixed with channel 5 programmed: the look-back edits are enabled.
 RadioImage FixedOnChannel5() {
     RadioImage image = WithChannels({5});
-    image[a::kPriorityMode] = kPriorityFixed;
+    image[a::kPriorityMode] = settings::kPriorityFixed;
     image[a::kPriorityChannel] = 5;
     return image;
 }
@@ -34,39 +34,41 @@ TEST(ScanInfoSteps, SpinsWalkTheWholeGridAndWrap) {
     for (int code = 1; code <= 91; ++code) {
         // Through the text shown, as the dialog does it.
         double x = 0;
-        ASSERT_TRUE(ReadDialogDouble(FormatDialogDouble(LookBackTimeOfCode(code)), x));
-        const double up = SpinLookBack(x, Dir::Up);
-        const double down = SpinLookBack(x, Dir::Down);
-        EXPECT_EQ(LookBackCodeOfTime(up), code == 91 ? 1 : code + 1) << code;
-        EXPECT_EQ(LookBackCodeOfTime(down), code == 1 ? 91 : code - 1) << code;
-        EXPECT_EQ(FormatDialogDouble(up),
-                  FormatDialogDouble(LookBackTimeOfCode(code == 91 ? 1 : code + 1)));
+        ASSERT_TRUE(settings::ReadDialogDouble(
+            settings::FormatDialogDouble(settings::LookBackTimeOfCode(code)), x));
+        const double up = settings::SpinLookBack(x, Dir::Up);
+        const double down = settings::SpinLookBack(x, Dir::Down);
+        EXPECT_EQ(settings::LookBackCodeOfTime(up), code == 91 ? 1 : code + 1) << code;
+        EXPECT_EQ(settings::LookBackCodeOfTime(down), code == 1 ? 91 : code - 1) << code;
+        EXPECT_EQ(
+            settings::FormatDialogDouble(up),
+            settings::FormatDialogDouble(settings::LookBackTimeOfCode(code == 91 ? 1 : code + 1)));
     }
-    EXPECT_EQ(FormatDialogDouble(SpinLookBack(5.0, Dir::Up)), "0.5");
-    EXPECT_EQ(FormatDialogDouble(SpinLookBack(0.5, Dir::Down)), "5");
-    EXPECT_EQ(FormatDialogDouble(SpinLookBack(0.9, Dir::Up)), "0.95");
-    EXPECT_EQ(FormatDialogDouble(SpinLookBack(0.95, Dir::Down)), "0.9");
-    EXPECT_EQ(FormatDialogDouble(SpinLookBack(0.1, Dir::Up)), "0.5");
-    EXPECT_EQ(FormatDialogDouble(SpinLookBack(9.0, Dir::Down)), "5");
+    EXPECT_EQ(settings::FormatDialogDouble(settings::SpinLookBack(5.0, Dir::Up)), "0.5");
+    EXPECT_EQ(settings::FormatDialogDouble(settings::SpinLookBack(0.5, Dir::Down)), "5");
+    EXPECT_EQ(settings::FormatDialogDouble(settings::SpinLookBack(0.9, Dir::Up)), "0.95");
+    EXPECT_EQ(settings::FormatDialogDouble(settings::SpinLookBack(0.95, Dir::Down)), "0.9");
+    EXPECT_EQ(settings::FormatDialogDouble(settings::SpinLookBack(0.1, Dir::Up)), "0.5");
+    EXPECT_EQ(settings::FormatDialogDouble(settings::SpinLookBack(9.0, Dir::Down)), "5");
 
-    EXPECT_EQ(SpinScanTime(300, Dir::Up), 0);
-    EXPECT_EQ(SpinScanTime(0, Dir::Down), 300);
-    EXPECT_EQ(SpinScanTime(48, Dir::Up), 49);
-    EXPECT_EQ(SpinScanTime(2147483647, Dir::Up), 0);
-    EXPECT_EQ(SpinScanTime(-2147483647 - 1, Dir::Down), 300);
+    EXPECT_EQ(settings::SpinScanTime(300, Dir::Up), 0);
+    EXPECT_EQ(settings::SpinScanTime(0, Dir::Down), 300);
+    EXPECT_EQ(settings::SpinScanTime(48, Dir::Up), 49);
+    EXPECT_EQ(settings::SpinScanTime(2147483647, Dir::Up), 0);
+    EXPECT_EQ(settings::SpinScanTime(-2147483647 - 1, Dir::Down), 300);
 }
 
 TEST(ScanInfoSteps, FocusLeaveLimitsAndCodes) {
-    EXPECT_EQ(FormatDialogDouble(ClampLookBack(7)), "5");
-    EXPECT_EQ(FormatDialogDouble(ClampLookBack(0.33)), "0.5");
-    EXPECT_EQ(FormatDialogDouble(ClampLookBack(0.97)), "0.95");
-    EXPECT_EQ(FormatDialogDouble(ClampLookBack(0.9)), "0.9");  // not 0.85
-    EXPECT_EQ(ClampScanTime(400), 300);
-    EXPECT_EQ(ClampScanTime(-3), 0);
-    EXPECT_EQ(LookBackCodeOfTime(0.9), 9);
-    EXPECT_EQ(LookBackCodeOfTime(1.5), 21);
-    EXPECT_EQ(LookBackCodeOfTime(5.0), 91);
-    EXPECT_EQ(LookBackCodeOfTime(0.5), 1);
+    EXPECT_EQ(settings::FormatDialogDouble(settings::ClampLookBack(7)), "5");
+    EXPECT_EQ(settings::FormatDialogDouble(settings::ClampLookBack(0.33)), "0.5");
+    EXPECT_EQ(settings::FormatDialogDouble(settings::ClampLookBack(0.97)), "0.95");
+    EXPECT_EQ(settings::FormatDialogDouble(settings::ClampLookBack(0.9)), "0.9");  // not 0.85
+    EXPECT_EQ(settings::ClampScanTime(400), 300);
+    EXPECT_EQ(settings::ClampScanTime(-3), 0);
+    EXPECT_EQ(settings::LookBackCodeOfTime(0.9), 9);
+    EXPECT_EQ(settings::LookBackCodeOfTime(1.5), 21);
+    EXPECT_EQ(settings::LookBackCodeOfTime(5.0), 91);
+    EXPECT_EQ(settings::LookBackCodeOfTime(0.5), 1);
 }
 
 TEST(ScanInfoSteps, ProgrammedChannelsOnlyOneToSixteen) {
@@ -85,10 +87,10 @@ TEST(ScanInfoSteps, ProgrammedChannelsOnlyOneToSixteen) {
 
 TEST(ScanInfoDialog, NewDocumentOpensAndOkKeepsTheImage) {
     RadioImage image = RadioImage::Default();
-    ScanInfoLogic dlg;
+    settings::ScanInfoLogic dlg;
     dlg.Load(image);
-    const ScanInfoForm& f = dlg.form();
-    EXPECT_EQ(f.priority, kPriorityNone);
+    const settings::ScanInfoForm& f = dlg.form();
+    EXPECT_EQ(f.priority, settings::kPriorityNone);
     EXPECT_FALSE(f.priorityChannelEnabled);
     EXPECT_FALSE(f.lookBackEnabled);
     EXPECT_EQ(f.priorityChannel, "");
@@ -98,7 +100,7 @@ TEST(ScanInfoDialog, NewDocumentOpensAndOkKeepsTheImage) {
     EXPECT_EQ(f.revert, -1);
     EXPECT_EQ(f.dropoutDelay, "48");
     EXPECT_EQ(f.txDwell, "48");
-    const ScanOutcome out = dlg.Ok(image);
+    const settings::ScanOutcome out = dlg.Ok(image);
     EXPECT_FALSE(out.refused);
     EXPECT_FALSE(out.invalidNumber);
     EXPECT_EQ(image, RadioImage::Default());
@@ -106,23 +108,23 @@ TEST(ScanInfoDialog, NewDocumentOpensAndOkKeepsTheImage) {
 
 TEST(ScanInfoDialog, PriorityModeDrivesFieldsAndRevertList) {
     RadioImage image = WithChannels({5});
-    image[a::kPriorityMode] = kPriorityFixed;
+    image[a::kPriorityMode] = settings::kPriorityFixed;
     image[a::kPriorityChannel] = 5;
     image[a::kRevertChannel] = 2;
-    ScanInfoLogic dlg(UiLanguage::Chinese);
+    settings::ScanInfoLogic dlg(UiLanguage::Chinese);
     dlg.Load(image);
     EXPECT_EQ(dlg.form().priorityChannel, " 5");
     EXPECT_EQ(dlg.form().revertItems[static_cast<std::size_t>(dlg.form().revert)], "优先");
     EXPECT_TRUE(dlg.form().priorityChannelEnabled);
 
-    dlg.SelectPriority(kPrioritySelected);
+    dlg.SelectPriority(settings::kPrioritySelected);
     EXPECT_EQ(dlg.form().priorityChannel, "");
     EXPECT_FALSE(dlg.form().priorityChannelEnabled);
     EXPECT_FALSE(dlg.form().lookBackEnabled);
     EXPECT_EQ(dlg.form().revertItems, Items({"优先", "优先+当前通话"}));
     EXPECT_EQ(dlg.form().revert, 0);
 
-    dlg.SelectPriority(kPriorityFixed);
+    dlg.SelectPriority(settings::kPriorityFixed);
     EXPECT_TRUE(dlg.form().priorityChannelEnabled);
     EXPECT_TRUE(dlg.form().lookBackEnabled);
     EXPECT_EQ(dlg.form().priorityChannel, "");  // not restored
@@ -130,13 +132,13 @@ TEST(ScanInfoDialog, PriorityModeDrivesFieldsAndRevertList) {
     EXPECT_EQ(dlg.form().revert, 0);
 
     // In mode Selected the second choice is stored as 3 and reopens as itself.
-    dlg.SelectPriority(kPrioritySelected);
+    dlg.SelectPriority(settings::kPrioritySelected);
     dlg.form().revert = 1;
     EXPECT_FALSE(dlg.Ok(image).refused);
-    EXPECT_EQ(image[a::kPriorityMode], kPrioritySelected);
+    EXPECT_EQ(image[a::kPriorityMode], settings::kPrioritySelected);
     EXPECT_EQ(image[a::kRevertChannel], 3);
     EXPECT_EQ(image[a::kPriorityChannel], 5);  // only mode Fixed writes it
-    ScanInfoLogic again;
+    settings::ScanInfoLogic again;
     again.Load(image);
     EXPECT_EQ(again.form().revertItems[static_cast<std::size_t>(again.form().revert)],
               "Priority+Talk back");
@@ -144,13 +146,13 @@ TEST(ScanInfoDialog, PriorityModeDrivesFieldsAndRevertList) {
 
 TEST(ScanInfoDialog, OkChecksThePriorityChannel) {
     RadioImage image = WithChannels({1, 2, 16});
-    ScanInfoLogic dlg;
+    settings::ScanInfoLogic dlg;
     dlg.Load(image);
-    dlg.SelectPriority(kPriorityFixed);
+    dlg.SelectPriority(settings::kPriorityFixed);
     const RadioImage before = image;
     for (const char* text : {"3", "", "0", "17", "ab", "64", "-1"}) {
         dlg.form().priorityChannel = text;
-        const ScanOutcome out = dlg.Ok(image);
+        const settings::ScanOutcome out = dlg.Ok(image);
         EXPECT_TRUE(out.refused) << text;
         EXPECT_EQ(out.RefusalMessage(UiLanguage::English), "Please select channel inputed");
         EXPECT_EQ(out.RefusalMessage(UiLanguage::Chinese), "请选择已输入的信道");
@@ -165,14 +167,14 @@ TEST(ScanInfoDialog, OkChecksThePriorityChannel) {
 
     dlg.form().priorityChannel = "16";
     EXPECT_FALSE(dlg.Ok(image).refused);
-    EXPECT_EQ(image[a::kPriorityMode], kPriorityFixed);
+    EXPECT_EQ(image[a::kPriorityMode], settings::kPriorityFixed);
     EXPECT_EQ(image[a::kPriorityChannel], 16);
     dlg.form().priorityChannel = " 2";
     EXPECT_FALSE(dlg.Ok(image).refused);
     EXPECT_EQ(image[a::kPriorityChannel], 2);
 
     // Other modes never look at it.
-    dlg.SelectPriority(kPriorityNone);
+    dlg.SelectPriority(settings::kPriorityNone);
     EXPECT_FALSE(dlg.Ok(image).refused);
     EXPECT_EQ(image[a::kPriorityChannel], 2);
 }
@@ -180,31 +182,31 @@ TEST(ScanInfoDialog, OkChecksThePriorityChannel) {
 TEST(ScanInfoDialog, SpinsAndFocusLeaveGoThroughTheEdits) {
     RadioImage image = FixedOnChannel5();
     image[a::kLookBackA] = 91;  // 5.0
-    ScanInfoLogic dlg;
+    settings::ScanInfoLogic dlg;
     dlg.Load(image);
     EXPECT_EQ(dlg.form().lookBackA, "5");
-    dlg.Spin(ScanField::LookBackA, Dir::Up);
+    dlg.Spin(settings::ScanField::LookBackA, Dir::Up);
     EXPECT_EQ(dlg.form().lookBackA, "0.5");
-    dlg.Spin(ScanField::LookBackA, Dir::Down);
+    dlg.Spin(settings::ScanField::LookBackA, Dir::Down);
     EXPECT_EQ(dlg.form().lookBackA, "5");
 
     dlg.form().lookBackB = "0.97";
-    dlg.LeaveField(ScanField::LookBackB);
+    dlg.LeaveField(settings::ScanField::LookBackB);
     EXPECT_EQ(dlg.form().lookBackB, "0.95");
     dlg.form().lookBackA = "7";
-    dlg.LeaveField(ScanField::LookBackA);
+    dlg.LeaveField(settings::ScanField::LookBackA);
     EXPECT_EQ(dlg.form().lookBackA, "5");
     dlg.form().lookBackA = "0.33";
-    dlg.LeaveField(ScanField::LookBackA);
+    dlg.LeaveField(settings::ScanField::LookBackA);
     EXPECT_EQ(dlg.form().lookBackA, "0.5");
 
     dlg.form().dropoutDelay = "300";
-    dlg.Spin(ScanField::DropoutDelay, Dir::Up);
+    dlg.Spin(settings::ScanField::DropoutDelay, Dir::Up);
     EXPECT_EQ(dlg.form().dropoutDelay, "0");
-    dlg.Spin(ScanField::DropoutDelay, Dir::Down);
+    dlg.Spin(settings::ScanField::DropoutDelay, Dir::Down);
     EXPECT_EQ(dlg.form().dropoutDelay, "300");
     dlg.form().txDwell = "400";
-    dlg.LeaveField(ScanField::TxDwell);
+    dlg.LeaveField(settings::ScanField::TxDwell);
     EXPECT_EQ(dlg.form().txDwell, "300");
 
     EXPECT_FALSE(dlg.Ok(image).refused);
@@ -219,7 +221,7 @@ TEST(ScanInfoDialog, SpinsAndFocusLeaveGoThroughTheEdits) {
 TEST(ScanInfoDialog, OkAppliesTheLimitsOfLeavingAField) {
     RadioImage image = FixedOnChannel5();
     image[a::kLookBackB] = 0;  // 0.45, below the range
-    ScanInfoLogic dlg;
+    settings::ScanInfoLogic dlg;
     dlg.Load(image);
     EXPECT_TRUE(dlg.form().lookBackEnabled);
     EXPECT_EQ(dlg.form().lookBackB, "0.45");
@@ -239,15 +241,16 @@ TEST(ScanInfoDialog, OkAppliesTheLimitsOfLeavingAField) {
 TEST(ScanInfoDialog, DisabledLookBackFieldsStoreTheCodesTheyLoaded) {
     // Codes outside 0.5-5.0 that the user cannot touch with Priority None
     // or Selected; leaving Fixed again disables them once more.
-    for (const int mode : {kPriorityNone, kPrioritySelected, kPriorityFixed}) {
+    for (const int mode :
+         {settings::kPriorityNone, settings::kPrioritySelected, settings::kPriorityFixed}) {
         RadioImage image = WithChannels({5});
-        image[a::kPriorityMode] = kPriorityNone;
+        image[a::kPriorityMode] = settings::kPriorityNone;
         image[a::kLookBackA] = 0x00;
         image[a::kLookBackB] = 0xC8;
-        ScanInfoLogic dlg;
+        settings::ScanInfoLogic dlg;
         dlg.Load(image);
         dlg.SelectPriority(mode);
-        if (mode == kPriorityFixed) dlg.SelectPriority(kPrioritySelected);
+        if (mode == settings::kPriorityFixed) dlg.SelectPriority(settings::kPrioritySelected);
         EXPECT_FALSE(dlg.Ok(image).refused);
         EXPECT_EQ(image[a::kLookBackA], 0x00) << mode;
         EXPECT_EQ(image[a::kLookBackB], 0xC8) << mode;
@@ -256,7 +259,7 @@ TEST(ScanInfoDialog, DisabledLookBackFieldsStoreTheCodesTheyLoaded) {
     RadioImage image = FixedOnChannel5();
     image[a::kLookBackA] = 0x00;
     image[a::kLookBackB] = 0xC8;
-    ScanInfoLogic dlg;
+    settings::ScanInfoLogic dlg;
     dlg.Load(image);
     EXPECT_FALSE(dlg.Ok(image).refused);
     EXPECT_EQ(image[a::kLookBackA], 1);
@@ -268,7 +271,7 @@ TEST(ScanInfoDialog, UnknownPriorityModeIsKeptUnlessChosen) {
     image[a::kPriorityMode] = 7;
     image[a::kPriorityChannel] = 0x33;
     image[a::kRevertChannel] = 2;
-    ScanInfoLogic dlg;
+    settings::ScanInfoLogic dlg;
     dlg.Load(image);
     EXPECT_EQ(dlg.form().priority, -1);
     EXPECT_EQ(dlg.form().priorityChannel, "");
@@ -279,7 +282,7 @@ TEST(ScanInfoDialog, UnknownPriorityModeIsKeptUnlessChosen) {
     EXPECT_FALSE(dlg.Ok(image).refused);
     EXPECT_EQ(image, before);
 
-    dlg.SelectPriority(kPriorityNone);
+    dlg.SelectPriority(settings::kPriorityNone);
     EXPECT_FALSE(dlg.Ok(image).refused);
     EXPECT_EQ(image[a::kPriorityMode], 0);
     EXPECT_EQ(image[a::kRevertChannel], 0);
@@ -287,12 +290,13 @@ TEST(ScanInfoDialog, UnknownPriorityModeIsKeptUnlessChosen) {
 }
 
 TEST(ScanInfoDialog, NoRevertSelectionStoresUnprogrammedInEveryMode) {
-    for (int mode : {kPriorityNone, kPriorityFixed, kPrioritySelected}) {
+    for (int mode :
+         {settings::kPriorityNone, settings::kPriorityFixed, settings::kPrioritySelected}) {
         RadioImage image = WithChannels({1});
         image[a::kPriorityMode] = static_cast<std::uint8_t>(mode);
         image[a::kPriorityChannel] = 1;
         image[a::kRevertChannel] = 0xFF;
-        ScanInfoLogic dlg;
+        settings::ScanInfoLogic dlg;
         dlg.Load(image);
         EXPECT_EQ(dlg.form().revert, -1) << mode;
         const RadioImage before = image;
@@ -303,15 +307,15 @@ TEST(ScanInfoDialog, NoRevertSelectionStoresUnprogrammedInEveryMode) {
 
 TEST(ScanInfoDialog, ReadingStopsAtTheFirstFieldThatIsNoNumber) {
     RadioImage image = FixedOnChannel5();
-    ScanInfoLogic dlg;
+    settings::ScanInfoLogic dlg;
     dlg.Load(image);
     // Read order: A, B, Tx Dwell, Dropout Delay, Priority Channel.
     dlg.form().lookBackA = "1.0";
     dlg.form().lookBackB = "x";
     dlg.form().txDwell = "10";
-    ScanOutcome out = dlg.Spin(ScanField::TxDwell, Dir::Up);
+    settings::ScanOutcome out = dlg.Spin(settings::ScanField::TxDwell, Dir::Up);
     ASSERT_TRUE(out.invalidNumber);
-    EXPECT_EQ(*out.invalidNumber, ScanField::LookBackB);
+    EXPECT_EQ(*out.invalidNumber, settings::ScanField::LookBackB);
     EXPECT_EQ(out.InvalidNumberPrompt(UiLanguage::English), "Please enter a number.");
     EXPECT_EQ(dlg.form().lookBackA, "1");    // read
     EXPECT_EQ(dlg.form().lookBackB, "1.5");  // kept its member
@@ -319,9 +323,9 @@ TEST(ScanInfoDialog, ReadingStopsAtTheFirstFieldThatIsNoNumber) {
 
     dlg.form().dropoutDelay = "";
     dlg.form().lookBackB = "2";
-    out = dlg.LeaveField(ScanField::LookBackB);
+    out = dlg.LeaveField(settings::ScanField::LookBackB);
     ASSERT_TRUE(out.invalidNumber);
-    EXPECT_EQ(*out.invalidNumber, ScanField::DropoutDelay);
+    EXPECT_EQ(*out.invalidNumber, settings::ScanField::DropoutDelay);
     EXPECT_EQ(out.InvalidNumberPrompt(UiLanguage::English), "Please enter an integer.");
     EXPECT_EQ(dlg.form().dropoutDelay, "48");
     EXPECT_EQ(dlg.form().lookBackB, "2");
@@ -330,7 +334,7 @@ TEST(ScanInfoDialog, ReadingStopsAtTheFirstFieldThatIsNoNumber) {
     dlg.form().lookBackA = "abc";
     out = dlg.Ok(image);
     ASSERT_TRUE(out.invalidNumber);
-    EXPECT_EQ(*out.invalidNumber, ScanField::LookBackA);
+    EXPECT_EQ(*out.invalidNumber, settings::ScanField::LookBackA);
     EXPECT_FALSE(out.refused);
     EXPECT_EQ(image[a::kLookBackA], 11);  // 1.0
     EXPECT_EQ(image[a::kLookBackB], 31);  // 2.0

@@ -14,9 +14,9 @@
 #include <functional>
 #include <memory>
 
+#include "app/language_pack.h"
 #include "config/ini_file.h"
 #include "config/registry.h"
-#include "app/language_pack.h"
 #include "model/radio_image.h"
 #include "settings/optional_features_dlg.h"
 #include "settings/product_info_dlg.h"
@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     const QDir out(QString::fromLocal8Bit(argv[2]));
     QDir().mkpath(out.path());
 
-    CIniFile ini;
+    config::CIniFile ini;
     if (!ini.Load(QDir(bin).filePath("Program.ini").toStdString(), false, true, false)) {
         std::fprintf(stderr, "cannot read %s/Program.ini\n", argv[1]);
         return 1;
@@ -86,11 +86,11 @@ int main(int argc, char** argv) {
     bool ok = true;
     for (const auto& [language, suffix] :
          {std::pair{"English", "en"}, std::pair{"Chinese", "zh"}}) {
-        CLanguagePack pack;
+        app::LanguagePack pack;
         if (!pack.Load(QDir(bin).filePath(QString::fromLatin1(language) + ".rcc")))
             std::fprintf(stderr, "no language pack %s.rcc: captions stay English\n", language);
-        ScriptedUiServices services;
-        AppContext ctx(ini, services, std::make_unique<CMemoryRegistry>());
+        ui::ScriptedUiServices services;
+        ui::AppContext ctx(ini, services, std::make_unique<config::MemoryRegistry>());
         ctx.LanguageName = language;
         ctx.UiLanguage =
             std::string(language) == "Chinese" ? UiLanguage::Chinese : UiLanguage::English;
@@ -103,13 +103,13 @@ int main(int argc, char** argv) {
         };
         std::int32_t low = 0;
         std::int32_t high = 0;
-        CProductInfoDlg product(ctx, {&image, &low, &high});
+        settings::CProductInfoDlg product(ctx, {&image, &low, &high});
         ok &= Save(product, name("product-info"));
-        COptionalFeaturesDlg features(ctx, image);
+        settings::COptionalFeaturesDlg features(ctx, image);
         ok &= Save(features, name("optional-features"));
-        CScanInfoDlg scan(ctx, image);
+        settings::CScanInfoDlg scan(ctx, image);
         ok &= Save(scan, name("scan-info"));
-        CSideKeyDlg keys(ctx, image);
+        settings::CSideKeyDlg keys(ctx, image);
         ok &= Save(keys, name("side-key"));
     }
     return ok ? 0 : 1;

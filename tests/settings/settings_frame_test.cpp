@@ -24,17 +24,18 @@ void Pick(QDialog& dialog, const char* list, int position) {
 TEST(SettingsFromTheFrame, EditMenuDialogsWorkOnTheActiveDocument) {
     Harness h(ProgramIni("English"));
     ASSERT_TRUE(h.Start());
-    CMainFrame& frame = *h.Frame();
-    for (int id : {cmd::kProductInfo, cmd::kOptionalFeatures, cmd::kSideKey, cmd::kScanInfo})
+    app::CMainFrame& frame = *h.Frame();
+    for (int id :
+         {ui::cmd::kProductInfo, ui::cmd::kOptionalFeatures, ui::cmd::kSideKey, ui::cmd::kScanInfo})
         EXPECT_TRUE(frame.Action(id)->isEnabled()) << id;
     CProgramDoc& doc = *frame.ActiveDocument();
-    CProgramView& view = *frame.ActiveView();
+    editor::CProgramView& view = *frame.ActiveView();
 
     h.services.dialogHandlers.push_back([](QDialog& d) {
         Pick(d, "Combo1014", 1);
         Click(&d, "OkButton");
     });
-    frame.Action(cmd::kProductInfo)->trigger();
+    frame.Action(ui::cmd::kProductInfo)->trigger();
     EXPECT_EQ(doc.Image[0x3D3], 1);
     EXPECT_EQ(view.BandLow, 40000000);
     EXPECT_EQ(view.BandHigh, 47000000);
@@ -47,14 +48,14 @@ TEST(SettingsFromTheFrame, EditMenuDialogsWorkOnTheActiveDocument) {
         d.findChild<QCheckBox*>(QStringLiteral("Check1016"))->setChecked(false);
         Click(&d, "OkButton");
     });
-    frame.Action(cmd::kOptionalFeatures)->trigger();
+    frame.Action(ui::cmd::kOptionalFeatures)->trigger();
     EXPECT_EQ(doc.Image[0x136], 0x00);
 
     h.services.dialogHandlers.push_back([](QDialog& d) {
         Pick(d, "Combo1009", 5);
         Click(&d, "OkButton");
     });
-    frame.Action(cmd::kSideKey)->trigger();
+    frame.Action(ui::cmd::kSideKey)->trigger();
     EXPECT_EQ(doc.Image[0x11E], 5);
     EXPECT_EQ(h.services.dialogTitles, (std::vector<QString>{"Password", "Product Information",
                                                              "Optional Features", "Side Key"}));
@@ -63,7 +64,7 @@ TEST(SettingsFromTheFrame, EditMenuDialogsWorkOnTheActiveDocument) {
 TEST(SettingsFromTheFrame, ScanInfoStoresTheGridFirst) {
     Harness h(ProgramIni("English"));
     ASSERT_TRUE(h.Start());
-    CMainFrame& frame = *h.Frame();
+    app::CMainFrame& frame = *h.Frame();
     CProgramDoc& doc = *frame.ActiveDocument();
     // Channel 3 programmed in the image only: the grid still shows it empty,
     // and the grid is what the priority channel check must see.
@@ -75,7 +76,7 @@ TEST(SettingsFromTheFrame, ScanInfoStoresTheGridFirst) {
         Click(&d, "OkButton");
         stayedOpen = d.isVisible();
     });
-    frame.Action(cmd::kScanInfo)->trigger();
+    frame.Action(ui::cmd::kScanInfo)->trigger();
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(h.services.dialogTitles.back(), QStringLiteral("Scan Infomation"));
     ASSERT_FALSE(h.services.boxes.empty());
@@ -87,14 +88,14 @@ TEST(SettingsFromTheFrame, ScanInfoStoresTheGridFirst) {
 TEST(SettingsFromTheFrame, ChineseDialogsAndTheEnglishCaptionOfOk) {
     Harness h(ProgramIni("Chinese"));
     ASSERT_TRUE(h.Start());
-    CMainFrame& frame = *h.Frame();
+    app::CMainFrame& frame = *h.Frame();
     h.services.dialogHandlers.push_back([](QDialog& d) { Click(&d, "OkButton"); });
-    frame.Action(cmd::kProductInfo)->trigger();
+    frame.Action(ui::cmd::kProductInfo)->trigger();
     h.services.dialogHandlers.push_back([](QDialog& d) {
         EXPECT_EQ(d.findChild<QComboBox*>(QStringLiteral("Combo1009"))->currentText(),
                   QStringLiteral("关闭"));
     });
-    frame.Action(cmd::kSideKey)->trigger();
+    frame.Action(ui::cmd::kSideKey)->trigger();
     EXPECT_EQ(frame.windowTitle(),
               QStringLiteral("QM530 写频软件  [ Type:QM-520  Fre:130 - 160MHz ]"));
     const std::vector<QString> titles(h.services.dialogTitles.end() - 2,

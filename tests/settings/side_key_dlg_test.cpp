@@ -12,16 +12,17 @@ namespace {
 
 using test::DialogEnv;
 
-int RunKeys(DialogEnv& env, RadioImage& image, const std::function<void(CSideKeyDlg&)>& drive) {
-    CSideKeyDlg dlg(env.ctx, image);
-    return env.Run(dlg, [&drive](QDialog& d) { drive(static_cast<CSideKeyDlg&>(d)); });
+int RunKeys(DialogEnv& env, RadioImage& image,
+            const std::function<void(settings::CSideKeyDlg&)>& drive) {
+    settings::CSideKeyDlg dlg(env.ctx, image);
+    return env.Run(dlg, [&drive](QDialog& d) { drive(static_cast<settings::CSideKeyDlg&>(d)); });
 }
 
 TEST(SideKeyDlg, UnknownCodesShowOffAndStoreZero) {
     DialogEnv env;
     RadioImage image = RadioImage::Default();  // 0xFF in both
     image[0x11D] = 200;
-    RunKeys(env, image, [](CSideKeyDlg& d) {
+    RunKeys(env, image, [](settings::CSideKeyDlg& d) {
         EXPECT_EQ(d.windowTitle().toStdString(), "Side Key");
         EXPECT_EQ(d.Key1List()->count(), 8);
         EXPECT_EQ(d.Key1List()->currentText().toStdString(), "Off");
@@ -35,7 +36,7 @@ TEST(SideKeyDlg, UnknownCodesShowOffAndStoreZero) {
 TEST(SideKeyDlg, ChoicesStoreTheirCodesAndReopen) {
     DialogEnv env;
     RadioImage image = RadioImage::Default();
-    RunKeys(env, image, [](CSideKeyDlg& d) {
+    RunKeys(env, image, [](settings::CSideKeyDlg& d) {
         test::Choose(d.Key1List(), "Scan");
         test::Focus(d.Key2List());
         QTest::keyClick(d.Key2List(), Qt::Key_Down);  // Monitor
@@ -47,7 +48,7 @@ TEST(SideKeyDlg, ChoicesStoreTheirCodesAndReopen) {
     image[0x11E] = 7;
     DialogEnv zh(test::kTestIni, UiLanguage::Chinese);
     const RadioImage before = image;
-    RunKeys(zh, image, [](CSideKeyDlg& d) {
+    RunKeys(zh, image, [](settings::CSideKeyDlg& d) {
         EXPECT_EQ(d.Key1List()->currentText().toStdString(), "高低功率选择");
         EXPECT_EQ(d.Key2List()->currentText().toStdString(), "监听");
         test::Choose(d.Key1List(), "关闭");

@@ -5,20 +5,20 @@
 namespace qm530 {
 namespace {
 
-namespace a = addr::sidekey;
+namespace a = settings::sidekey_addr;
 
 TEST(SideKeys, NewImageShowsOffAndStoresZero) {
     RadioImage image = RadioImage::Default();
-    const SideKeysForm form = LoadSideKeys(image);
-    EXPECT_EQ(form, (SideKeysForm{0, 0}));
-    StoreSideKeys(form, image);
+    const settings::SideKeysForm form = settings::LoadSideKeys(image);
+    EXPECT_EQ(form, (settings::SideKeysForm{0, 0}));
+    settings::StoreSideKeys(form, image);
     EXPECT_EQ(image[a::kKey1], 0x00);
     EXPECT_EQ(image[a::kKey2], 0x00);
 }
 
 TEST(SideKeys, ListAndCodes) {
-    const auto en = SideKeyItems(UiLanguage::English);
-    const auto zh = SideKeyItems(UiLanguage::Chinese);
+    const auto en = settings::SideKeyItems(UiLanguage::English);
+    const auto zh = settings::SideKeyItems(UiLanguage::Chinese);
     ASSERT_EQ(en.size(), 8u);
     ASSERT_EQ(zh.size(), 8u);
     EXPECT_EQ(en[0], "Off");
@@ -29,10 +29,10 @@ TEST(SideKeys, ListAndCodes) {
     RadioImage image = RadioImage::Default();
     image[a::kKey1] = 7;
     image[a::kKey2] = 3;
-    const SideKeysForm form = LoadSideKeys(image);
+    const settings::SideKeysForm form = settings::LoadSideKeys(image);
     EXPECT_EQ(en[static_cast<std::size_t>(form.key1)], "High/Low Power");
     EXPECT_EQ(en[static_cast<std::size_t>(form.key2)], "Squelch Off");
-    StoreSideKeys(form, image);
+    settings::StoreSideKeys(form, image);
     EXPECT_EQ(image[a::kKey1], 7);
     EXPECT_EQ(image[a::kKey2], 3);
 }
@@ -42,9 +42,9 @@ TEST(SideKeys, CodesPastTheListBecomeOff) {
         RadioImage image = RadioImage::Default();
         image[a::kKey1] = static_cast<std::uint8_t>(code);
         image[a::kKey2] = static_cast<std::uint8_t>(code);
-        const SideKeysForm form = LoadSideKeys(image);
-        ASSERT_EQ(form, (SideKeysForm{0, 0})) << code;
-        StoreSideKeys(form, image);
+        const settings::SideKeysForm form = settings::LoadSideKeys(image);
+        ASSERT_EQ(form, (settings::SideKeysForm{0, 0})) << code;
+        settings::StoreSideKeys(form, image);
         ASSERT_EQ(image[a::kKey1], 0) << code;
         ASSERT_EQ(image[a::kKey2], 0) << code;
     }
@@ -52,10 +52,10 @@ TEST(SideKeys, CodesPastTheListBecomeOff) {
 
 TEST(SideKeys, ChoicesLandAtTheirAddresses) {
     RadioImage image = RadioImage::Default();
-    StoreSideKeys({5, 1}, image);  // key 1 Scan, key 2 Monitor
+    settings::StoreSideKeys({5, 1}, image);  // key 1 Scan, key 2 Monitor
     EXPECT_EQ(image[0x11E], 0x05);
     EXPECT_EQ(image[0x11D], 0x01);
-    StoreSideKeys({-1, -1}, image);  // no selection
+    settings::StoreSideKeys({-1, -1}, image);  // no selection
     EXPECT_EQ(image[0x11E], 0x00);
     EXPECT_EQ(image[0x11D], 0x00);
 }

@@ -43,9 +43,9 @@ class FrameFixture : public ::testing::Test {
     }
 
     Harness h;
-    CMainFrame* frame = nullptr;
-    CProgramView* view = nullptr;
-    CChannelGrid* grid = nullptr;
+    app::CMainFrame* frame = nullptr;
+    editor::CProgramView* view = nullptr;
+    editor::CChannelGrid* grid = nullptr;
 };
 
 }  // namespace qm530::test

@@ -75,11 +75,11 @@ QByteArray ProgramDir::ReadProgramIni() const {
 
 Harness::Harness(const std::string& programIni, bool withPacks, bool withHelp)
     : dir((App(), programIni), withPacks, withHelp),
-      ctx(ini, services, std::make_unique<CMemoryRegistry>()) {
-    registry = static_cast<CMemoryRegistry*>(ctx.registry.get());
+      ctx(ini, services, std::make_unique<config::MemoryRegistry>()) {
+    registry = static_cast<config::MemoryRegistry*>(ctx.registry.get());
     ctx.ExeDir = dir.Path();
     ctx.UserDataDir = dir.Path() + "data/";
-    app = std::make_unique<CProgramApp>(ctx);
+    app = std::make_unique<app::ProgramApp>(ctx);
 }
 
 Harness::~Harness() {
@@ -98,7 +98,7 @@ void Harness::AnswerPassword(const QString& code) {
 
 bool Harness::Start(const QStringList& arguments, bool answerPassword) {
     if (answerPassword) AnswerPassword();
-    return RunStartUp(*app, arguments);
+    return app::RunStartUp(*app, arguments);
 }
 
 void Click(QWidget* parent, const char* buttonName) {

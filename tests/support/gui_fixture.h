@@ -12,10 +12,10 @@
 #include <memory>
 #include <string>
 
-#include "config/ini_file.h"
-#include "config/registry.h"
 #include "app/main_frame.h"
 #include "app/program_app.h"
+#include "config/ini_file.h"
+#include "config/registry.h"
 #include "ui/app_context.h"
 #include "ui/scripted_ui_services.h"
 
@@ -57,14 +57,14 @@ class Harness {
     // Start-up with the access code answered; false when start-up ended the program.
     bool Start(const QStringList& arguments = {}, bool answerPassword = true);
 
-    CMainFrame* Frame() const { return app ? app->MainFrame() : nullptr; }
+    app::CMainFrame* Frame() const { return app ? app->MainFrame() : nullptr; }
 
     ProgramDir dir;
-    CIniFile ini;
-    ScriptedUiServices services;
-    AppContext ctx;
-    CMemoryRegistry* registry;
-    std::unique_ptr<CProgramApp> app;
+    config::CIniFile ini;
+    ui::ScriptedUiServices services;
+    ui::AppContext ctx;
+    config::MemoryRegistry* registry;
+    std::unique_ptr<app::ProgramApp> app;
 };
 
 // Clicks a button of a dialog found by object name.

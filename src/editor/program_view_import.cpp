@@ -15,11 +15,11 @@
 #include "ui/app_context.h"
 #include "ui/ui_services.h"
 
-namespace qm530 {
+namespace qm530::editor {
 
 void CProgramView::ShowFileMessage(const QString& text) {
     ctx_.services.MessageBox(this, text, QString::fromStdString(ctx_.ApplicationName),
-                             MsgButtons::Ok, MsgIcon::Exclamation);
+                             ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
 }
 
 // The list is read and checked whole first; the preview shows what each
@@ -27,7 +27,7 @@ void CProgramView::ShowFileMessage(const QString& text) {
 void CProgramView::OnImport() {
     CommitCellEdit();
     const QString path =
-        ctx_.services.GetOpenFileName(this, Tr("Import", "导入"), FileKind::ChannelList);
+        ctx_.services.GetOpenFileName(this, Tr("Import", "导入"), ui::FileKind::ChannelList);
     if (path.isEmpty()) return;
     const QString shown = QDir::toNativeSeparators(path);
     std::string text;
@@ -60,8 +60,8 @@ void CProgramView::OnExport() {
     const QString name = document.completeBaseName() + QStringLiteral(".csv");
     const QString proposed =
         document.path() == QStringLiteral(".") ? name : document.dir().filePath(name);
-    const QString path =
-        ctx_.services.GetSaveFileName(this, Tr("Export", "导出"), proposed, FileKind::ChannelList);
+    const QString path = ctx_.services.GetSaveFileName(this, Tr("Export", "导出"), proposed,
+                                                       ui::FileKind::ChannelList);
     if (path.isEmpty()) return;
     if (const Status status = WriteFileAtomically(path.toStdString(), ChannelListCsv(table_));
         !status) {
@@ -71,4 +71,4 @@ void CProgramView::OnExport() {
     }
 }
 
-}  // namespace qm530
+}  // namespace qm530::editor

@@ -13,7 +13,7 @@
 #include "ui/app_context.h"
 #include "ui/ui_services.h"
 
-namespace qm530 {
+namespace qm530::editor {
 
 void CProgramView::OnCompare() {
     CCompareSourceDlg source(this);
@@ -26,7 +26,7 @@ void CProgramView::OnCompare() {
         return;
     }
     const QString path =
-        ctx_.services.GetOpenFileName(this, Tr("Compare With", "比较对象"), FileKind::Image);
+        ctx_.services.GetOpenFileName(this, Tr("Compare With", "比较对象"), ui::FileKind::Image);
     if (path.isEmpty()) return;
     RadioImage other = RadioImage::Blank();
     const Status status = LoadDatFile(path.toStdString(), other);
@@ -35,7 +35,7 @@ void CProgramView::OnCompare() {
             Tr("Cannot read the file\n%1", "无法读取文件\n%1").arg(QDir::toNativeSeparators(path)) +
             QStringLiteral("\n\n") + QString::fromStdString(status.detail());
         ctx_.services.MessageBox(this, text, QString::fromStdString(ctx_.ApplicationName),
-                                 MsgButtons::Ok, MsgIcon::Exclamation);
+                                 ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
         return;
     }
     ShowComparison(other, QFileInfo(path).fileName());
@@ -46,10 +46,12 @@ void CProgramView::ShowComparison(const RadioImage& other, const QString& otherN
     CommitCellEdit();
     RadioImage current = doc_->Image;
     qm530::GridToImage(table_, current);
-    const ImageDiff diff = DiffImages(current, other, ctx_.UiLanguage, ctx_.theIni);
+    const settings::ImageDiff diff =
+        settings::DiffImages(current, other, ctx_.UiLanguage, ctx_.theIni);
     ChannelGridModel::CellSet cells;
-    for (const FieldDifference& field : diff.fields) {
-        if (field.kind == DifferenceKind::kChannelCell) cells.insert({field.channel, field.column});
+    for (const settings::FieldDifference& field : diff.fields) {
+        if (field.kind == settings::DifferenceKind::kChannelCell)
+            cells.insert({field.channel, field.column});
     }
     editor_->Grid()->Model()->SetHighlightedCells(std::move(cells));
     CCompareDlg dialog(diff, ctx_.UiLanguage, otherName, this);
@@ -60,4 +62,4 @@ void CProgramView::ClearComparison() {
     if (editor_ && editor_->Grid()) editor_->Grid()->Model()->SetHighlightedCells({});
 }
 
-}  // namespace qm530
+}  // namespace qm530::editor

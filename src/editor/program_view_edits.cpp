@@ -11,7 +11,7 @@
 #include "editor/channel_grid.h"
 #include "editor/channel_grid_model.h"
 #include "editor/program_view.h"
-#include "editor/view_commands.h"
+#include "editor/program_view_commands.h"
 #include "model/channel_records.h"
 #include "model/program_doc.h"
 #include "model/tsv_block.h"
@@ -20,7 +20,7 @@
 #include "ui/command_table.h"
 #include "ui/ui_services.h"
 
-namespace qm530 {
+namespace qm530::editor {
 
 QString CProgramView::Tr(const char* english, const char* chinese) const {
     return QString::fromUtf8(ctx_.Pick(english, chinese));
@@ -37,8 +37,8 @@ bool CProgramView::NoteChange(const QString& what) {
     if (now == recorded_) return false;
     DocState before = std::move(recorded_);
     recorded_ = now;
-    undoStack_->push(new CSnapshotStep(what, std::move(before), std::move(now),
-                                       [this](const DocState& state) { RestoreState(state); }));
+    undoStack_->push(new SnapshotStep(what, std::move(before), std::move(now),
+                                      [this](const DocState& state) { RestoreState(state); }));
     UpdateModified();
     return true;
 }
@@ -144,13 +144,13 @@ void CProgramView::OnPaste() {
                                               .arg(plan.outside);
     }
     ctx_.services.MessageBox(this, message, QString::fromStdString(ctx_.ApplicationName),
-                             MsgButtons::Ok, MsgIcon::Exclamation);
+                             ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
 }
 
 void CProgramView::ShowRefusal(const Status& status) {
     ctx_.services.MessageBox(this, QString::fromStdString(status.detail()),
-                             QString::fromStdString(ctx_.ApplicationName), MsgButtons::Ok,
-                             MsgIcon::Exclamation);
+                             QString::fromStdString(ctx_.ApplicationName), ui::MsgButtons::Ok,
+                             ui::MsgIcon::Exclamation);
 }
 
 // The grid goes into the image first, so that the records carry what the
@@ -218,14 +218,15 @@ void CProgramView::OnRemoveChannel() {
 // The grid's context menu: the Edit menu's channel commands.
 void CProgramView::ShowGridMenu(const QPoint& position) {
     QMenu menu(this);
-    for (int id : {cmd::kEditCut, cmd::kEditCopy, cmd::kEditPaste, cmd::kEditClear, 0, cmd::kMoveUp,
-                   cmd::kMoveDown, cmd::kInsertChannel, cmd::kRemoveChannel}) {
+    for (int id :
+         {ui::cmd::kEditCut, ui::cmd::kEditCopy, ui::cmd::kEditPaste, ui::cmd::kEditClear, 0,
+          ui::cmd::kMoveUp, ui::cmd::kMoveDown, ui::cmd::kInsertChannel, ui::cmd::kRemoveChannel}) {
         if (id == 0) {
             menu.addSeparator();
             continue;
         }
-        const CommandDef<CProgramView>* command = FindCommand(ViewCommands(), id);
-        QAction* action = menu.addAction(CommandText(command->text));
+        const ui::CommandDef<CProgramView>* command = ui::FindCommand(ViewCommands(), id);
+        QAction* action = menu.addAction(ui::CommandText(command->text));
         action->setShortcut(QKeySequence(command->shortcut));
         action->setEnabled(IsCommandEnabled(id));
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
@@ -233,4 +234,4 @@ void CProgramView::ShowGridMenu(const QPoint& position) {
     menu.exec(editor_->Grid()->viewport()->mapToGlobal(position));
 }
 
-}  // namespace qm530
+}  // namespace qm530::editor
