@@ -43,7 +43,8 @@ void CMainFrame::CreateActions() {
         QAction* action = AddAction(id, command.text, command.prompt, command.shortcut);
         connect(action, &QAction::triggered, this, [this, id] { RouteToView(id); });
     }
-    for (int id : {ui::cmd::kViewToolbar, ui::cmd::kViewStatusBar, ui::cmd::kControlBar, ui::cmd::kTransferTrace})
+    for (int id : {ui::cmd::kViewToolbar, ui::cmd::kViewStatusBar, ui::cmd::kControlBar,
+                   ui::cmd::kTransferTrace})
         actions_[id]->setCheckable(true);
     actions_[ui::cmd::kEditRedo]->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
@@ -72,8 +73,8 @@ void CMainFrame::CreateMenus() {
     edit_ = menu(tr("&Edit"));
     edit_->setObjectName(QStringLiteral("Edit"));
     for (int id : {ui::cmd::kEditUndo, ui::cmd::kEditRedo, 0, ui::cmd::kEditCut, ui::cmd::kEditCopy,
-                   ui::cmd::kEditPaste, ui::cmd::kEditClear, 0, ui::cmd::kMoveUp, ui::cmd::kMoveDown,
-                   ui::cmd::kInsertChannel, ui::cmd::kRemoveChannel, 0}) {
+                   ui::cmd::kEditPaste, ui::cmd::kEditClear, 0, ui::cmd::kMoveUp,
+                   ui::cmd::kMoveDown, ui::cmd::kInsertChannel, ui::cmd::kRemoveChannel, 0}) {
         if (id == 0) {
             edit_->addSeparator();
         } else {
@@ -129,7 +130,8 @@ void CMainFrame::FillFileAndHelp(bool documents) {
     file_->addAction(actions_[ui::cmd::kFileNew]);
     file_->addAction(actions_[ui::cmd::kFileOpen]);
     if (documents) {
-        for (int id : {ui::cmd::kFileClose, ui::cmd::kFileSave, ui::cmd::kFileSaveAs, ui::cmd::kFileCompare})
+        for (int id :
+             {ui::cmd::kFileClose, ui::cmd::kFileSave, ui::cmd::kFileSaveAs, ui::cmd::kFileCompare})
             file_->addAction(actions_[id]);
         file_->addSeparator();
         file_->addAction(actions_[ui::cmd::kFileImport]);
@@ -204,7 +206,7 @@ void CMainFrame::CreateStatusBar() {
     }
     // Lit while the lock is on; grey where the platform cannot tell.
     new LockPanes(MakeLockKeySource(QGuiApplication::platformName().toStdString()), indicators_,
-                   this);
+                  this);
     QAction* toggle = actions_[ui::cmd::kViewStatusBar];
     connect(toggle, &QAction::triggered, bar, &QWidget::setVisible);
     toggle->setChecked(true);

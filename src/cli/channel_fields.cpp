@@ -63,7 +63,8 @@ OrExit<BandLimits> BandOf(Context& ctx, const Args& args, const RadioImage& imag
     if (args.Has("--band")) return BandLimitsOfText(args.Value("--band"));
     config::CIniFile ini;
     if (!LoadIniOrReport(ctx, args, ini)) return OrExit<BandLimits>::Exit(exitcode::kFailed);
-    const settings::ModelAndBand mb = settings::ModelAndBandOf(ini, image);
+    const settings::ModelAndBand mb =
+        settings::ModelAndBandOf(settings::ProductCatalog::Of(ini), image);
     return mb.modelKnown ? BandLimitsOfText(mb.band) : kRecordLimits;
 }
 

@@ -83,7 +83,8 @@ int RunDiff(Context& ctx) {
         const int code = LoadSide(ctx, source, *retries, ini, *image);
         if (code != exitcode::kOk) return code;
     }
-    const settings::ImageDiff diff = settings::DiffImages(a, b, lang, ini);
+    const settings::ImageDiff diff =
+        settings::DiffImages(a, b, lang, settings::ProductCatalog::Of(ini));
     ctx.out << (args.Has("--json") ? DiffJson(diff) : settings::DiffText(diff, lang));
     return diff.Equal() ? exitcode::kOk : kDifferent;
 }

@@ -19,7 +19,8 @@ int RunInfo(Context& ctx) {
 
     const int type = image[addr::kProductType];
     const int band = image[addr::kBandIndex];
-    const settings::ModelAndBand mb = settings::ModelAndBandOf(ini, type, band);
+    const settings::ModelAndBand mb =
+        settings::ModelAndBandOf(settings::ProductCatalog::Of(ini), type, band);
     ctx.out << "Model byte (0x3D2): " << CFormatInt("0x%02X", type);
     if (mb.modelKnown) ctx.out << "  " << mb.model;
     ctx.out << "\nBand byte (0x3D3):  " << CFormatInt("0x%02X", band);

@@ -88,10 +88,11 @@ Status ApplyChannel(const JsonValue& ch, std::size_t position, ChannelTable& tab
 
 std::string ConfigurationJson(const RadioImage& image, const config::CIniFile& ini,
                               UiLanguage lang) {
+    const settings::ProductCatalog catalog = settings::ProductCatalog::Of(ini);
     const int type = image[addr::kProductType];
     const int bandIndex = image[addr::kBandIndex];
-    const std::vector<std::string> models = settings::ModelList(ini);
-    const std::vector<std::string> bands = settings::BandList(ini, type);
+    const std::vector<std::string> models = settings::ModelList(catalog);
+    const std::vector<std::string> bands = settings::BandList(catalog, type);
     // A name only where it leads back to the same byte.
     const bool modelNamed =
         type < static_cast<int>(models.size()) && IndexIn(models, models[type]) == type;
@@ -129,6 +130,7 @@ std::string ConfigurationJson(const RadioImage& image, const config::CIniFile& i
 Status ApplyConfigurationJson(std::string_view text, const config::CIniFile& ini,
                               const std::optional<BandLimits>& band, UiLanguage lang,
                               RadioImage& image) {
+    const settings::ProductCatalog catalog = settings::ProductCatalog::Of(ini);
     JsonValue doc;
     if (Status s = ParseJson(text, doc); !s) return s;
     if (doc.kind != JsonValue::Kind::Object) {
@@ -143,12 +145,13 @@ Status ApplyConfigurationJson(std::string_view text, const config::CIniFile& ini
     }
     RadioImage result = image;
     if (const JsonValue* m = doc.Find("model")) {
-        if (Status s = ByteOf(*m, "model", settings::ModelList(ini), result[addr::kProductType]);
+        if (Status s =
+                ByteOf(*m, "model", settings::ModelList(catalog), result[addr::kProductType]);
             !s)
             return s;
     }
     if (const JsonValue* b = doc.Find("band")) {
-        if (Status s = ByteOf(*b, "band", settings::BandList(ini, result[addr::kProductType]),
+        if (Status s = ByteOf(*b, "band", settings::BandList(catalog, result[addr::kProductType]),
                               result[addr::kBandIndex]);
             !s)
             return s;
@@ -161,7 +164,7 @@ Status ApplyConfigurationJson(std::string_view text, const config::CIniFile& ini
         BandLimits limits = kRecordLimits;
         if (band) {
             limits = *band;
-        } else if (const settings::ModelAndBand mb = settings::ModelAndBandOf(ini, result);
+        } else if (const settings::ModelAndBand mb = settings::ModelAndBandOf(catalog, result);
                    mb.modelKnown) {
             limits = BandLimitsOfText(mb.band);
         }

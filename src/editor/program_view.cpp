@@ -124,9 +124,9 @@ void CProgramView::ImageToGrid() {
 void CProgramView::ApplyModelAndBand(bool fromImage) {
     const settings::RememberedChoice remembered{ctx_.registry->ReadDword("Type", 0),
                                                 ctx_.registry->ReadDword("Field", 0)};
-    const settings::ModelBandSync sync =
-        settings::SyncModelAndBand(ctx_.theIni, ctx_.LanguageValue("AppName"), ctx_.Chinese(),
-                                   ctx_.ImageIsDefault && !fromImage, remembered, doc_->Image);
+    const settings::ModelBandSync sync = settings::SyncModelAndBand(
+        settings::ProductCatalog::Of(ctx_.theIni), ctx_.LanguageValue("AppName"), ctx_.Chinese(),
+        ctx_.ImageIsDefault && !fromImage, remembered, doc_->Image);
     doc_->Image[addr::kProductType] = sync.productType;
     doc_->Image[addr::kBandIndex] = sync.bandIndex;
     if (sync.remember) {

@@ -46,8 +46,8 @@ void CProgramView::ShowComparison(const RadioImage& other, const QString& otherN
     CommitCellEdit();
     RadioImage current = doc_->Image;
     qm530::GridToImage(table_, current);
-    const settings::ImageDiff diff =
-        settings::DiffImages(current, other, ctx_.UiLanguage, ctx_.theIni);
+    const settings::ImageDiff diff = settings::DiffImages(
+        current, other, ctx_.UiLanguage, settings::ProductCatalog::Of(ctx_.theIni));
     ChannelGridModel::CellSet cells;
     for (const settings::FieldDifference& field : diff.fields) {
         if (field.kind == settings::DifferenceKind::kChannelCell)

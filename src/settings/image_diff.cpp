@@ -90,8 +90,8 @@ std::string Shown(const std::string& text, UiLanguage lang) {
 
 // The model or band byte as its name, or in hex when Program.ini names no
 // such model.
-std::string ModelText(const config::CIniFile& ini, const RadioImage& image, bool band) {
-    const ModelAndBand mb = ModelAndBandOf(ini, image);
+std::string ModelText(const ProductCatalog& catalog, const RadioImage& image, bool band) {
+    const ModelAndBand mb = ModelAndBandOf(catalog, image);
     const int byte = image[band ? addr::kBandIndex : addr::kProductType];
     const std::string hex = CFormatInt("0x%02X", byte);
     if (!mb.modelKnown) return hex;
@@ -101,7 +101,7 @@ std::string ModelText(const config::CIniFile& ini, const RadioImage& image, bool
 }  // namespace
 
 ImageDiff DiffImages(const RadioImage& a, const RadioImage& b, UiLanguage lang,
-                     const config::CIniFile& ini) {
+                     const ProductCatalog& catalog) {
     ImageDiff diff;
     RadioImage copyA = a;
     RadioImage copyB = b;
@@ -135,8 +135,8 @@ ImageDiff DiffImages(const RadioImage& a, const RadioImage& b, UiLanguage lang,
                 {DifferenceKind::kSetting, name, 0, 0, name, name, before, after});
     }
     for (const bool band : {false, true}) {
-        const std::string before = ModelText(ini, a, band);
-        const std::string after = ModelText(ini, b, band);
+        const std::string before = ModelText(catalog, a, band);
+        const std::string after = ModelText(catalog, b, band);
         const std::string name = band ? "band" : "model";
         if (before != after)
             diff.fields.push_back(

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "config/ini_file.h"
 #include "model/language.h"
 #include "model/radio_image.h"
+#include "settings/product_catalog.h"
 
 namespace qm530::settings {
 
@@ -44,10 +44,10 @@ struct ImageDiff {
 
 // Compares two images field by field: the 16 channels as the grid shows
 // them, the radio-wide settings under their command-line names as the
-// dialogs show them, the model and band (named by `ini` when it lists
+// dialogs show them, the model and band (named by `catalog` when it lists
 // them), then every byte left over.
 ImageDiff DiffImages(const RadioImage& a, const RadioImage& b, UiLanguage lang,
-                     const config::CIniFile& ini);
+                     const ProductCatalog& catalog);
 
 // One difference as a line of the listing, with what it is about.
 struct DiffLine {

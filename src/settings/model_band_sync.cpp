@@ -4,7 +4,7 @@
 
 namespace qm530::settings {
 
-ModelBandSync SyncModelAndBand(const config::CIniFile& ini, const std::string& appName,
+ModelBandSync SyncModelAndBand(const ProductCatalog& catalog, const std::string& appName,
                                bool chinese, bool imageIsDefault,
                                const RememberedChoice& remembered, const RadioImage& image) {
     ModelBandSync sync;
@@ -16,7 +16,7 @@ ModelBandSync SyncModelAndBand(const config::CIniFile& ini, const std::string& a
         sync.bandIndex = image[addr::kBandIndex];
         sync.remember = RememberedChoice{sync.productType, sync.bandIndex};
     }
-    const ModelAndBand chosen = ModelAndBandOf(ini, sync.productType, sync.bandIndex);
+    const ModelAndBand chosen = ModelAndBandOf(catalog, sync.productType, sync.bandIndex);
     sync.title = BuildWindowTitle(appName, chosen.model, chosen.band, chinese);
     sync.limits = BandLimitsOfText(chosen.band);
     return sync;

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "config/ini_file.h"
 #include "model/band.h"
 #include "model/radio_image.h"
+#include "settings/product_catalog.h"
 
 namespace qm530::settings {
 
@@ -32,7 +32,7 @@ struct ModelBandSync {
 // interface language (`chinese`), and the band's limits come with it. A band
 // index past the model's band list stands for its last band (the byte stays
 // as it is).
-ModelBandSync SyncModelAndBand(const config::CIniFile& ini, const std::string& appName,
+ModelBandSync SyncModelAndBand(const ProductCatalog& catalog, const std::string& appName,
                                bool chinese, bool imageIsDefault,
                                const RememberedChoice& remembered, const RadioImage& image);
 

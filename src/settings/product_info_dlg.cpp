@@ -64,7 +64,7 @@ void CProductInfoDlg::showEvent(QShowEvent* event) {
 
 // Opens on the remembered choice, not on the image's bytes.
 void CProductInfoDlg::OnInitDialog() {
-    FillDropList(typeList_, ModelList(ctx_.theIni));
+    FillDropList(typeList_, ModelList(ProductCatalog::Of(ctx_.theIni)));
     const std::uint32_t type = ctx_.registry->ReadDword("Type", 0);
     const std::uint32_t field = ctx_.registry->ReadDword("Field", 0);
     SelectPosition(typeList_, ListPosition(type));
@@ -74,7 +74,8 @@ void CProductInfoDlg::OnInitDialog() {
 
 // The bands of the model now selected; the first one is selected.
 void CProductInfoDlg::OnTypeChanged() {
-    FillDropList(frequencyList_, BandList(ctx_.theIni, typeList_->currentIndex()));
+    FillDropList(frequencyList_,
+                 BandList(ProductCatalog::Of(ctx_.theIni), typeList_->currentIndex()));
     SelectPosition(frequencyList_, 0);
 }
 

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "config/ini_file.h"
 #include "model/channel_table.h"
 #include "settings/settings_names.h"
 
@@ -35,7 +36,8 @@ class ImageDiffTest : public ::testing::Test {
 };
 
 TEST_F(ImageDiffTest, EqualImagesHaveNoLines) {
-    const settings::ImageDiff diff = settings::DiffImages(a, b, kEn, ini);
+    const settings::ImageDiff diff =
+        settings::DiffImages(a, b, kEn, settings::ProductCatalog::Of(ini));
     EXPECT_TRUE(diff.Equal());
     EXPECT_TRUE(settings::DiffLines(diff, kEn).empty());
 }
@@ -48,7 +50,8 @@ TEST_F(ImageDiffTest, EachDifferenceSaysWhatItIsAbout) {
     ASSERT_TRUE(settings.Store(b).ok());
     b[0x3C4] = 0x12;
 
-    const settings::ImageDiff diff = settings::DiffImages(a, b, kEn, ini);
+    const settings::ImageDiff diff =
+        settings::DiffImages(a, b, kEn, settings::ProductCatalog::Of(ini));
     const std::vector<settings::DiffLine> lines = settings::DiffLines(diff, kEn);
     ASSERT_EQ(lines.size(), 11u) << settings::DiffText(diff, kEn);
 
@@ -86,8 +89,8 @@ TEST_F(ImageDiffTest, EachDifferenceSaysWhatItIsAbout) {
 TEST_F(ImageDiffTest, TheModelIsASettingAndBytesOutsideFieldsStayBytes) {
     b[addr::kProductType] = 1;
     b[0x3FF] ^= 0x01;
-    const std::vector<settings::DiffLine> lines =
-        settings::DiffLines(settings::DiffImages(a, b, kEn, ini), kEn);
+    const std::vector<settings::DiffLine> lines = settings::DiffLines(
+        settings::DiffImages(a, b, kEn, settings::ProductCatalog::Of(ini)), kEn);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].kind, settings::DifferenceKind::kSetting);
     EXPECT_EQ(lines[0].key, "model");

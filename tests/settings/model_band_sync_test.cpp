@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "config/ini_file.h"
+
 namespace qm530 {
 namespace {
 
@@ -26,8 +28,8 @@ class ModelBandSyncTest : public ::testing::Test {
 
 TEST_F(ModelBandSyncTest, ANewDocumentTakesTheRememberedChoice) {
     RadioImage image = RadioImage::Default();
-    const settings::ModelBandSync sync =
-        settings::SyncModelAndBand(ini_, "App", false, true, {0, 1}, image);
+    const settings::ModelBandSync sync = settings::SyncModelAndBand(
+        settings::ProductCatalog::Of(ini_), "App", false, true, {0, 1}, image);
     EXPECT_EQ(sync.productType, 0);
     EXPECT_EQ(sync.bandIndex, 1);
     EXPECT_FALSE(sync.remember.has_value());  // nothing new to remember
@@ -41,8 +43,8 @@ TEST_F(ModelBandSyncTest, AnyOtherImageBecomesTheRememberedChoice) {
     RadioImage image = RadioImage::Default();
     image[addr::kProductType] = 1;
     image[addr::kBandIndex] = 7;  // past the list: the last band, byte kept
-    const settings::ModelBandSync sync =
-        settings::SyncModelAndBand(ini_, "App", true, false, {0, 0}, image);
+    const settings::ModelBandSync sync = settings::SyncModelAndBand(
+        settings::ProductCatalog::Of(ini_), "App", true, false, {0, 0}, image);
     EXPECT_EQ(sync.productType, 1);
     EXPECT_EQ(sync.bandIndex, 7);
     ASSERT_TRUE(sync.remember.has_value());
