@@ -46,6 +46,11 @@
 <context>
     <name>qm530::CComSetupDlg</name>
     <message>
+        <source>The port choice could not be stored:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>COM Setup</source>
         <translation type="unfinished"></translation>
     </message>
@@ -264,6 +269,11 @@
 </context>
 <context>
     <name>qm530::CMainFrame</name>
+    <message>
+        <source>The language could not be stored:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>&amp;Import...</source>
         <translation type="unfinished"></translation>

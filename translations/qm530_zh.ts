@@ -46,6 +46,12 @@
 <context>
     <name>qm530::CComSetupDlg</name>
     <message>
+        <source>The port choice could not be stored:
+%1</source>
+        <translation>无法保存串口选择：
+%1</translation>
+    </message>
+    <message>
         <source>COM Setup</source>
         <translation>串口设置</translation>
     </message>
@@ -264,6 +270,12 @@
 </context>
 <context>
     <name>qm530::CMainFrame</name>
+    <message>
+        <source>The language could not be stored:
+%1</source>
+        <translation>无法保存语言设置：
+%1</translation>
+    </message>
     <message>
         <source>&amp;Import...</source>
         <translation>导入(&amp;I)...</translation>

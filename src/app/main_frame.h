@@ -24,6 +24,7 @@ class CMdiClientWnd;
 class CNavigationBar;
 class CProgramDoc;
 class CProgramView;
+class Status;
 
 // The main window: an MDI frame with menus, toolbar, status bar and the
 // navigation bar docked at the left. It owns the document windows and the
@@ -135,7 +136,7 @@ class CMainFrame : public QMainWindow {
     void OnSubWindowActivated(QMdiSubWindow* window);
     void OnNavigationItem(int itemIndex);
     void MoveFocusToPane(int step);
-    QString OpenFailureText(const QString& path) const;
+    QString OpenFailureText(const QString& path, const Status& failure) const;
 
     AppContext& ctx_;
     CMdiClientWnd* workspace_ = nullptr;

@@ -40,19 +40,27 @@ CProgramApp::~CProgramApp() {
 }
 
 bool CProgramApp::InitInstance(const QStringList& arguments) {
-    // 1. Program.ini: the user's copy, else the program's directory's, else
-    // the installation's; a missing file is created in the program's directory.
-    OpenProgramIni(ctx_.theIni, {ctx_.ExeDir, ctx_.DataDir, ctx_.ConfigDir}, true, true, false);
+    ReadSettings();
+    if (!LoadLanguagePack() || !AskAccessCode() || !CreateMainWindow(arguments)) return false;
+    FinishMainWindow();
+    return true;
+}
 
-    // 2-3. The language, fixed for the run, and the help pages with it.
+// Program.ini: the user's copy, else the program's directory's, else the
+// installation's; a missing file is created in the program's directory.
+// Then the language, fixed for the run, and the help pages with it.
+void CProgramApp::ReadSettings() {
+    OpenProgramIni(ctx_.theIni, {ctx_.ExeDir, ctx_.DataDir, ctx_.ConfigDir}, true, true, false);
     ctx_.LanguageName = ctx_.theIni.GetValue("Setup", "Language", "");
     ctx_.UiLanguage = ctx_.LanguageName == "Chinese" ? UiLanguage::Chinese : UiLanguage::English;
     ctx_.help.SelectHelpFile(ctx_.Chinese());
     ctx_.help.SetHelpRoot(ctx_.ProgramFolder(ctx_.help.HelpFileName()));
+}
 
-    // 4-5. The language pack; without it the program cannot show anything.
-    // The pack of the program folder, else the data folder's; the setting
-    // may spell the pack's name in any letter case.
+// The language pack; without it the program cannot show anything. The
+// pack of the program folder, else the data folder's; the setting may spell
+// the pack's name in any letter case.
+bool CProgramApp::LoadLanguagePack() {
     QString packPath = LanguagePackPath(QString::fromStdString(ctx_.ExeDir),
                                         QString::fromStdString(ctx_.LanguageName));
     if (!QFileInfo::exists(packPath) && !ctx_.DataDir.empty())
@@ -66,21 +74,23 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
         exitCode_ = kExitFailure;
         return false;
     }
-
-    // Until step 16 names it, the program is called by the pack's title.
+    // Until the main window names it, the program is called by the pack's title.
     ctx_.ApplicationName = StringTable(msg::kAppTitle).toStdString();
+    return true;
+}
 
-    // 6. The access code.
-    {
-        CPasswordDlg password(ctx_);
-        const int result = ctx_.services.ExecDialog(password);
-        if (result != QDialog::Accepted || !password.Accepted) {
-            exitCode_ = 0;
-            return false;
-        }
-    }
+// The access code; Cancel ends the program quietly.
+bool CProgramApp::AskAccessCode() {
+    CPasswordDlg password(ctx_);
+    const int result = ctx_.services.ExecDialog(password);
+    if (result == QDialog::Accepted && password.Accepted) return true;
+    exitCode_ = 0;
+    return false;
+}
 
-    // 12. The main frame.
+// The main frame, then the command line: a file to open, else a new
+// document; shown maximized, with title.ico as its icon.
+bool CProgramApp::CreateMainWindow(const QStringList& arguments) {
     mainFrame_ = std::make_unique<CMainFrame>(ctx_);
     ctx_.help.SetOwner(mainFrame_.get());
     if (!mainFrame_->Create()) {
@@ -88,8 +98,6 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
         exitCode_ = kExitFailure;
         return false;
     }
-
-    // 13. The command line: a file to open, else a new document.
     const bool opened = arguments.isEmpty() ? mainFrame_->NewDocument()
                                             : mainFrame_->OpenDocumentFile(arguments.constFirst());
     if (!opened) {
@@ -97,20 +105,19 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
         exitCode_ = kExitFailure;
         return false;
     }
-
-    // 14-15. Shown maximized, with title.ico as its icon.
     mainFrame_->showMaximized();
     mainFrame_->setWindowIcon(TitleIcon(ctx_.ProgramFile("title.ico")));
+    return true;
+}
 
-    // 16. Message boxes without a caption of their own show this name.
+// The application name for message boxes without a caption of their own,
+// the About item's text, and the Language command only where ShowLang asks
+// for it (a value that is no number counts as 0).
+void CProgramApp::FinishMainWindow() {
     ctx_.ApplicationName = ctx_.LanguageValue("Company");
-
-    // 17. The About item of the document menu takes About Title.
     if (QAction* about = mainFrame_->Action(cmd::kAppAbout)) {
         about->setText(QString::fromStdString(ctx_.LanguageValue("About Title")));
     }
-
-    // 18. ShowLang 0 (or not a number) removes the Language command.
     if (CAtoi(ctx_.theIni.GetValue("Setup", "ShowLang", "")) == 0) {
         if (QAction* language = mainFrame_->Action(cmd::kLanguage)) {
             for (QMenu* menu : mainFrame_->findChildren<QMenu*>()) menu->removeAction(language);
@@ -119,7 +126,6 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
         }
     }
     mainFrame_->UpdateCommandUI();
-    return true;
 }
 
 bool RunStartUp(CProgramApp& app, const QStringList& arguments) {

@@ -28,6 +28,13 @@ class CProgramApp {
     int ExitCode() const { return exitCode_; }
 
   private:
+    // The steps of InitInstance; a false one has set exitCode_.
+    void ReadSettings();
+    bool LoadLanguagePack();
+    bool AskAccessCode();
+    bool CreateMainWindow(const QStringList& arguments);
+    void FinishMainWindow();
+
     AppContext& ctx_;
     CLanguagePack pack_;
     std::unique_ptr<CMainFrame> mainFrame_;

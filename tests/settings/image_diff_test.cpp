@@ -8,7 +8,7 @@
 #include <string>
 
 #include "model/channel_table.h"
-#include "settings/settings_names.h"
+#include "settings/settings_session.h"
 
 namespace qm530 {
 namespace {

@@ -33,8 +33,9 @@ std::vector<std::string> Items(std::initializer_list<const char*> texts) {
 TEST(ScanInfoSteps, SpinsWalkTheWholeGridAndWrap) {
     for (int code = 1; code <= 91; ++code) {
         // Through the text shown, as the dialog does it.
-        double x = 0;
-        ASSERT_TRUE(ReadDialogDouble(FormatDialogDouble(LookBackTimeOfCode(code)), x));
+        const Result<double> read = ReadDialogDouble(FormatDialogDouble(LookBackTimeOfCode(code)));
+        ASSERT_TRUE(read);
+        const double x = *read;
         const double up = SpinLookBack(x, Dir::Up);
         const double down = SpinLookBack(x, Dir::Down);
         EXPECT_EQ(LookBackCodeOfTime(up), code == 91 ? 1 : code + 1) << code;
