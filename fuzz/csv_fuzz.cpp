@@ -26,24 +26,24 @@ void Check(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
-    std::vector<CsvRecord> records;
-    const Status read = ReadCsv(bytes, records);
+    const Result<std::vector<CsvRecord>> read = ReadCsv(bytes);
     Check(read.ok() || !read.detail().empty());
     if (read.ok()) {
+        const std::vector<CsvRecord>& records = *read;
         // A byte-order mark of its own, so that one the data begins with stays data.
         std::string again = "\xEF\xBB\xBF";
         for (const CsvRecord& r : records) again += CsvRecordText(r.fields);
-        std::vector<CsvRecord> second;
-        Check(ReadCsv(again, second).ok());
-        Check(second.size() == records.size());
+        const Result<std::vector<CsvRecord>> second = ReadCsv(again);
+        Check(second.ok());
+        Check(second->size() == records.size());
         for (std::size_t i = 0; i < records.size(); ++i)
-            Check(second[i].fields == records[i].fields);
+            Check((*second)[i].fields == records[i].fields);
     }
 
-    ChannelList list;
-    const Status s = ReadChannelList(bytes, list);
+    const Result<ChannelList> s = ReadChannelList(bytes);
     Check(s.ok() || !s.detail().empty());
     if (!s.ok()) return 0;
+    const ChannelList& list = *s;
 
     RadioImage image = RadioImage::Default();
     ChannelTable table;
@@ -67,8 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ApplyImportPlan(plan, applied, band, UiLanguage::Chinese);
         Check(applied == plan.result);
         // What was imported exports and reads back.
-        ChannelList back;
-        Check(ReadChannelList(ChannelListCsv(applied), back).ok());
+        Check(ReadChannelList(ChannelListCsv(applied)).ok());
     }
     return 0;
 }

@@ -13,6 +13,7 @@
 #include "model/band.h"
 #include "model/cell_commit.h"
 #include "model/channel_table.h"
+#include "model/dat_file.h"
 #include "model/radio_image.h"
 #include "model/tones.h"
 
@@ -42,8 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::string path = fuzz::WriteScratchFile("fuzz.dat", bytes);
 
-    RadioImage image = RadioImage::Default();
-    const bool loaded = LoadDatFile(path, image).ok();
+    const Result<RadioImage> load = LoadDatFile(path);
+    const bool loaded = load.ok();
+    const RadioImage image = loaded ? *load : RadioImage::Default();
     if (loaded != (size >= kImageSize)) std::abort();
     if (image != RadioImage::Default() &&
         !(loaded && std::string_view(reinterpret_cast<const char*>(image.bytes.data()),

@@ -34,9 +34,8 @@ void LookUp(const config::CIniFile& ini, const std::string& section, const std::
         (void)ini.GetListItem(section, key, index, '|');
         (void)ini.GetListItem(section, key, index, ',');
     }
-    std::vector<std::string> items;
-    config::CIniFile::SplitList(value, '|', items);
-    config::CIniFile::SplitList(key, '=', items);
+    (void)config::CIniFile::SplitList(value, '|');
+    (void)config::CIniFile::SplitList(key, '=');
     (void)ini.GetValue(key);
 }
 
@@ -51,12 +50,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(ini.Load(path, false, noCase, false).ok());
 
     std::vector<std::string> sections{""};
-    ini.GetSectionNames(sections);
+    for (std::string& name : ini.GetSectionNames()) sections.push_back(std::move(name));
     if (sections.size() > kMaxNames) sections.resize(kMaxNames);
     std::string firstKey;
     for (const std::string& section : sections) {
-        std::vector<std::string> keys;
-        ini.GetKeyNames(section, keys);
+        std::vector<std::string> keys = ini.GetKeyNames(section);
         if (keys.size() > kMaxNames) keys.resize(kMaxNames);
         for (const std::string& key : keys) LookUp(ini, section, key);
         if (!keys.empty() && firstKey.empty()) firstKey = keys.front();
@@ -73,19 +71,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (sections.size() > 2) ini.RemoveSection(sections[1]);
     ini.SetValue("FuzzAdded", "Key", "Value");
-    ini.Save(false);
+    Check(ini.Save(false).ok());
     const std::string written = ReadFile(path);
 
     // Read it back and add one entry: the file must grow by exactly that entry.
     config::CIniFile again;
     Check(again.Load(path, false, noCase, false).ok());
-    std::vector<std::string> before;
-    again.GetSectionNames(before);
+    const std::vector<std::string> before = again.GetSectionNames();
     bool hasProbe = false;
     for (const std::string& name : before) hasProbe = hasProbe || name == "FuzzProbe";
     if (!hasProbe && !written.starts_with(kBom)) {
         again.SetValue("FuzzProbe", "k", "v");
-        again.Save(false);
+        Check(again.Save(false).ok());
         Check(ReadFile(path) == written + "[FuzzProbe]\nk=v\n");
     }
     return 0;

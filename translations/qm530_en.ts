@@ -494,6 +494,11 @@ Remove Channel</source>
 Transfer Trace</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The language could not be stored:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qm530::app::CNavigationBar</name>
@@ -738,6 +743,11 @@ Transfer Trace</source>
     </message>
     <message>
         <source>you may not open it: join group %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The port choice could not be stored:
+%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -533,6 +533,12 @@ Transfer Trace</source>
         <translation>把每次读数据和写数据的记录写入您的数据文件夹
 传输记录</translation>
     </message>
+    <message>
+        <source>The language could not be stored:
+%1</source>
+        <translation>无法保存语言设置：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>qm530::app::CNavigationBar</name>
@@ -778,6 +784,12 @@ Transfer Trace</source>
     <message>
         <source>you may not open it: join group %1</source>
         <translation>您无权打开：请加入用户组 %1</translation>
+    </message>
+    <message>
+        <source>The port choice could not be stored:
+%1</source>
+        <translation>无法保存串口选择：
+%1</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,7 @@
 
 #include "bench_runs.h"
 #include "cli/command.h"
+#include "model/dat_file.h"
 #include "sim/virtual_radio.h"
 
 namespace {

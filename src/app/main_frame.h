@@ -17,6 +17,7 @@ class QPrinter;
 class QToolBar;
 
 namespace qm530 {
+class Status;
 class CProgramDoc;
 }  // namespace qm530
 
@@ -146,7 +147,7 @@ class CMainFrame : public QMainWindow {
     void OnSubWindowActivated(QMdiSubWindow* window);
     void OnNavigationItem(int itemIndex);
     void MoveFocusToPane(int step);
-    QString OpenFailureText(const QString& path) const;
+    QString OpenFailureText(const QString& path, const Status& failure) const;
 
     ui::AppContext& ctx_;
     CMdiClientWnd* workspace_ = nullptr;

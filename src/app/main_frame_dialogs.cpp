@@ -54,8 +54,16 @@ void CMainFrame::OnLanguage() {
     CLanguageDlg dialog(ctx_, this);
     if (ctx_.services.ExecDialog(dialog) != QDialog::Accepted || !dialog.LanguageChanged) return;
     ui::AppContext& ctx = ctx_;
+    // Restarting makes sense only when the new language has been stored.
+    if (const auto saved = ctx.theIni.Save(false); !saved) {
+        ctx.services.MessageBox(
+            this,
+            tr("The language could not be stored:\n%1").arg(QString::fromStdString(saved.detail())),
+            QString::fromStdString(ctx.ApplicationName), ui::MsgButtons::Ok,
+            ui::MsgIcon::Exclamation);
+        return;
+    }
     close();  // this frame may be gone from here on
-    ctx.theIni.Save(false);
     ctx.services.StartDetached(QCoreApplication::applicationFilePath(), {});
 }
 

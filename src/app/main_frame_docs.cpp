@@ -8,6 +8,7 @@
 #include "app/mdi_client.h"
 #include "config/ini_file.h"
 #include "editor/program_view.h"
+#include "model/dat_file.h"
 #include "model/messages.h"
 #include "model/program_doc.h"
 #include "ui/app_context.h"
@@ -110,36 +111,17 @@ void CMainFrame::OnFileNew() {
     NewDocument();
 }
 
-QString CMainFrame::OpenFailureText(const QString& path) const {
-    const QString shown = QDir::toNativeSeparators(path);
-    const char* why = "";
-    switch (DiagnoseOpenFailure(path.toStdString())) {
-        case OpenFailure::Missing:
-            why = ctx_.Pick("The file does not exist.", "文件不存在。");
-            break;
-        case OpenFailure::NotAFile:
-            why = ctx_.Pick("This is not a file.", "这不是一个文件。");
-            break;
-        case OpenFailure::Unreadable:
-            why = ctx_.Pick("The file cannot be read.", "文件无法读取。");
-            break;
-        case OpenFailure::TooShort:
-            why = ctx_.Pick("The file is shorter than 1024 bytes and holds no radio data.",
-                            "文件短于 1024 字节，不含对讲机数据。");
-            break;
-        case OpenFailure::Other:
-            why = ctx_.Pick("The file could not be read.", "读取文件时出错。");
-            break;
-    }
+QString CMainFrame::OpenFailureText(const QString& path, const Status& failure) const {
     return QString::fromUtf8(ctx_.Pick("Cannot open the file\n%1\n%2", "无法打开文件\n%1\n%2"))
-        .arg(shown, QString::fromUtf8(why));
+        .arg(QDir::toNativeSeparators(path),
+             QString::fromStdString(OpenFailureSentence(failure, ctx_.UiLanguage)));
 }
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {
     auto doc = std::make_unique<CProgramDoc>();
-    if (!doc->OnOpenDocument(path.toStdString())) {
-        ctx_.services.MessageBox(this, OpenFailureText(path), Caption(ctx_), ui::MsgButtons::Ok,
-                                 ui::MsgIcon::Exclamation);
+    if (const Status opened = doc->OnOpenDocument(path.toStdString()); !opened) {
+        ctx_.services.MessageBox(this, OpenFailureText(path, opened), Caption(ctx_),
+                                 ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
         return false;
     }
     // The window that was active is asked to close, which hides it.

@@ -1,6 +1,7 @@
 // qm530-cps: the desktop programming tool.
 #include <QApplication>
 #include <QStringList>
+#include <iostream>
 
 #include "app/program_app.h"
 #include "config/data_dirs.h"
@@ -11,8 +12,6 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    // Program.ini is written back (when a setting changed) as theIni goes,
-    // after the event loop has ended.
     qm530::config::CIniFile theIni;
     qm530::ui::QtUiServices services;
     qm530::ui::AppContext ctx(theIni, services,
@@ -27,5 +26,12 @@ int main(int argc, char* argv[]) {
     arguments.removeFirst();
     qm530::app::ProgramApp app(ctx);
     if (!qm530::app::RunStartUp(app, arguments)) return app.ExitCode();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // Program.ini is written back when a setting changed, after the event
+    // loop has ended; the windows are gone, so a failure goes to stderr.
+    if (theIni.AutoSave()) {
+        if (const auto saved = theIni.Save(theIni.BackupOnSave()); !saved)
+            std::cerr << "qm530-cps: " << saved.detail() << '\n';
+    }
+    return code;
 }

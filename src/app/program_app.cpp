@@ -40,20 +40,28 @@ ProgramApp::~ProgramApp() {
 }
 
 bool ProgramApp::InitInstance(const QStringList& arguments) {
-    // 1. Program.ini: the user's copy, else the program's directory's, else
-    // the installation's; a missing file is created in the program's directory.
+    ReadSettings();
+    if (!LoadLanguagePack() || !AskAccessCode() || !CreateMainWindow(arguments)) return false;
+    FinishMainWindow();
+    return true;
+}
+
+// Program.ini: the user's copy, else the program's directory's, else the
+// installation's; a missing file is created in the program's directory.
+// Then the language, fixed for the run, and the help pages with it.
+void ProgramApp::ReadSettings() {
     config::OpenProgramIni(ctx_.theIni, {ctx_.ExeDir, ctx_.DataDir, ctx_.ConfigDir}, true, true,
                            false);
-
-    // 2-3. The language, fixed for the run, and the help pages with it.
     ctx_.LanguageName = ctx_.theIni.GetValue("Setup", "Language", "");
     ctx_.UiLanguage = ctx_.LanguageName == "Chinese" ? UiLanguage::Chinese : UiLanguage::English;
     ctx_.help.SelectHelpFile(ctx_.Chinese());
     ctx_.help.SetHelpRoot(ctx_.ProgramFolder(ctx_.help.HelpFileName()));
+}
 
-    // 4-5. The language pack; without it the program cannot show anything.
-    // The pack of the program folder, else the data folder's; the setting
-    // may spell the pack's name in any letter case.
+// The language pack; without it the program cannot show anything. The
+// pack of the program folder, else the data folder's; the setting may spell
+// the pack's name in any letter case.
+bool ProgramApp::LoadLanguagePack() {
     QString packPath = LanguagePackPath(QString::fromStdString(ctx_.ExeDir),
                                         QString::fromStdString(ctx_.LanguageName));
     if (!QFileInfo::exists(packPath) && !ctx_.DataDir.empty())
@@ -67,21 +75,23 @@ bool ProgramApp::InitInstance(const QStringList& arguments) {
         exitCode_ = kExitFailure;
         return false;
     }
-
-    // Until step 16 names it, the program is called by the pack's title.
+    // Until the main window names it, the program is called by the pack's title.
     ctx_.ApplicationName = ui::StringTable(msg::kAppTitle).toStdString();
+    return true;
+}
 
-    // 6. The access code.
-    {
-        settings::CPasswordDlg password(ctx_);
-        const int result = ctx_.services.ExecDialog(password);
-        if (result != QDialog::Accepted || !password.Accepted) {
-            exitCode_ = 0;
-            return false;
-        }
-    }
+// The access code; Cancel ends the program quietly.
+bool ProgramApp::AskAccessCode() {
+    settings::CPasswordDlg password(ctx_);
+    const int result = ctx_.services.ExecDialog(password);
+    if (result == QDialog::Accepted && password.Accepted) return true;
+    exitCode_ = 0;
+    return false;
+}
 
-    // 12. The main frame.
+// The main frame, then the command line: a file to open, else a new
+// document; shown maximized, with title.ico as its icon.
+bool ProgramApp::CreateMainWindow(const QStringList& arguments) {
     mainFrame_ = std::make_unique<CMainFrame>(ctx_);
     ctx_.help.SetOwner(mainFrame_.get());
     if (!mainFrame_->Create()) {
@@ -89,8 +99,6 @@ bool ProgramApp::InitInstance(const QStringList& arguments) {
         exitCode_ = kExitFailure;
         return false;
     }
-
-    // 13. The command line: a file to open, else a new document.
     const bool opened = arguments.isEmpty() ? mainFrame_->NewDocument()
                                             : mainFrame_->OpenDocumentFile(arguments.constFirst());
     if (!opened) {
@@ -98,20 +106,19 @@ bool ProgramApp::InitInstance(const QStringList& arguments) {
         exitCode_ = kExitFailure;
         return false;
     }
-
-    // 14-15. Shown maximized, with title.ico as its icon.
     mainFrame_->showMaximized();
     mainFrame_->setWindowIcon(TitleIcon(ctx_.ProgramFile("title.ico")));
+    return true;
+}
 
-    // 16. Message boxes without a caption of their own show this name.
+// The application name for message boxes without a caption of their own,
+// the About item's text, and the Language command only where ShowLang asks
+// for it (a value that is no number counts as 0).
+void ProgramApp::FinishMainWindow() {
     ctx_.ApplicationName = ctx_.LanguageValue("Company");
-
-    // 17. The About item of the document menu takes About Title.
     if (QAction* about = mainFrame_->Action(ui::cmd::kAppAbout)) {
         about->setText(QString::fromStdString(ctx_.LanguageValue("About Title")));
     }
-
-    // 18. ShowLang 0 (or not a number) removes the Language command.
     if (CAtoi(ctx_.theIni.GetValue("Setup", "ShowLang", "")) == 0) {
         if (QAction* language = mainFrame_->Action(ui::cmd::kLanguage)) {
             for (QMenu* menu : mainFrame_->findChildren<QMenu*>()) menu->removeAction(language);
@@ -120,7 +127,6 @@ bool ProgramApp::InitInstance(const QStringList& arguments) {
         }
     }
     mainFrame_->UpdateCommandUI();
-    return true;
 }
 
 bool RunStartUp(ProgramApp& app, const QStringList& arguments) {

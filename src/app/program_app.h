@@ -31,6 +31,13 @@ class ProgramApp {
     int ExitCode() const { return exitCode_; }
 
   private:
+    // The steps of InitInstance; a false one has set exitCode_.
+    void ReadSettings();
+    bool LoadLanguagePack();
+    bool AskAccessCode();
+    bool CreateMainWindow(const QStringList& arguments);
+    void FinishMainWindow();
+
     ui::AppContext& ctx_;
     LanguagePack pack_;
     std::unique_ptr<CMainFrame> mainFrame_;

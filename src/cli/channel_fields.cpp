@@ -59,10 +59,10 @@ Status AcceptedByList(const std::string& field, int column, const std::string& v
     return Status::Fail(field + ": '" + value + "' is not one of: " + accepted);
 }
 
-OrExit<BandLimits> BandOf(Context& ctx, const Args& args, const RadioImage& image) {
+Result<BandLimits> BandOf(Context& ctx, const Args& args, const RadioImage& image) {
     if (args.Has("--band")) return BandLimitsOfText(args.Value("--band"));
     config::CIniFile ini;
-    if (!LoadIniOrReport(ctx, args, ini)) return OrExit<BandLimits>::Exit(exitcode::kFailed);
+    if (Status loaded = LoadIniOrReport(ctx, args, ini); !loaded) return loaded;
     const settings::ModelAndBand mb =
         settings::ModelAndBandOf(settings::ProductCatalog::Of(ini), image);
     return mb.modelKnown ? BandLimitsOfText(mb.band) : kRecordLimits;

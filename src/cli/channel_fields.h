@@ -29,6 +29,6 @@ Status AcceptedByList(const std::string& field, int column, const std::string& v
 // The band limits frequencies are checked against: --band, else the image's
 // model and band in Program.ini (--ini), else what a record can hold.
 // Prints the problem when Program.ini cannot be read.
-OrExit<BandLimits> BandOf(Context& ctx, const Args& args, const RadioImage& image);
+Result<BandLimits> BandOf(Context& ctx, const Args& args, const RadioImage& image);
 
 }  // namespace qm530::cli

@@ -48,36 +48,35 @@ ClonePort MakeClonePort(const std::string& name, int retries, const config::CIni
     return port;
 }
 
-OrExit<int> RetriesOption(Context& ctx, const Args& args) {
+Result<int> RetriesOption(Context& ctx, const Args& args) {
     const std::string text = args.Value("--retries", "0");
     if (text.empty() || text.size() > 4 ||
         !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         PrintError(ctx.err, "--retries takes a number from 0 to 9999, not '" + text + "'");
-        return OrExit<int>::Exit(exitcode::kUsage);
+        return Status::Exit(exitcode::kUsage);
     }
     return CAtoi(text);
 }
 
-OrExit<std::vector<ClonePort>> PrepareClonePorts(Context& ctx, const Args& args) {
-    using Ports = OrExit<std::vector<ClonePort>>;
+Result<std::vector<ClonePort>> PrepareClonePorts(Context& ctx, const Args& args) {
     const std::vector<std::string> names = args.Values("--port");
     if (names.empty() ||
         std::any_of(names.begin(), names.end(), [](const std::string& n) { return n.empty(); })) {
         PrintError(ctx.err, "--port PORT is required (COM1 to COM4 or a device path)");
-        return Ports::Exit(exitcode::kUsage);
+        return Status::Exit(exitcode::kUsage);
     }
     for (std::size_t i = 0; i < names.size(); ++i) {
         for (std::size_t j = 0; j < i; ++j) {
             if (names[i] == names[j]) {
                 PrintError(ctx.err, "--port " + names[i] + " is given twice");
-                return Ports::Exit(exitcode::kUsage);
+                return Status::Exit(exitcode::kUsage);
             }
         }
     }
-    const OrExit<int> retries = RetriesOption(ctx, args);
-    if (!retries) return Ports::Exit(retries.code());
+    const Result<int> retries = RetriesOption(ctx, args);
+    if (!retries) return retries.status();
     config::CIniFile ini;
-    if (!LoadIniOrReport(ctx, args, ini)) return Ports::Exit(exitcode::kFailed);
+    if (Status loaded = LoadIniOrReport(ctx, args, ini); !loaded) return loaded;
     std::vector<ClonePort> ports;
     for (const std::string& name : names) ports.push_back(MakeClonePort(name, *retries, &ini));
     return ports;

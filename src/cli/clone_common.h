@@ -38,9 +38,9 @@ ClonePort MakeClonePort(const std::string& name, int retries, const config::CIni
 
 // Reads every --port, --retries and --ini; prints the problem when the
 // command cannot go on.
-OrExit<std::vector<ClonePort>> PrepareClonePorts(Context& ctx, const Args& args);
+Result<std::vector<ClonePort>> PrepareClonePorts(Context& ctx, const Args& args);
 
 // Reads --retries (0 to 9999); a usage error when it is no such number.
-OrExit<int> RetriesOption(Context& ctx, const Args& args);
+Result<int> RetriesOption(Context& ctx, const Args& args);
 
 }  // namespace qm530::cli

@@ -9,13 +9,14 @@ namespace {
 
 int RunChannels(Context& ctx) {
     auto prepared = PrepareArgs(ctx, "channels", {{"--lang", true}, {"--csv", false}}, 1, 1);
-    if (!prepared) return prepared.code();
+    if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
-    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "channels", args);
-    if (!language) return language.code();
+    const Result<UiLanguage> language = LanguageOrReport(ctx, "channels", args);
+    if (!language) return language.status().exitCode();
     const UiLanguage lang = *language;
-    RadioImage image;
-    if (!LoadImageOrReport(ctx, args.Positional()[0], image)) return exitcode::kFailed;
+    Result<RadioImage> loaded = LoadImageOrReport(ctx, args.Positional()[0]);
+    if (!loaded) return loaded.status().exitCode();
+    RadioImage& image = *loaded;
 
     ChannelTable table;
     table.WriteLabels(lang);

@@ -43,48 +43,48 @@ std::string DiffJson(const settings::ImageDiff& diff) {
     return text;
 }
 
-// Loads a file, or reads the radio of "port:NAME". Returns 0 or the exit code.
-int LoadSide(Context& ctx, const std::string& source, int retries, const config::CIniFile& ini,
-             RadioImage& image) {
+// Loads a file, or reads the radio of "port:NAME"; a failure gives the exit code.
+Result<RadioImage> LoadSide(Context& ctx, const std::string& source, int retries,
+                            const config::CIniFile& ini) {
     if (source.compare(0, kPortPrefix.size(), kPortPrefix) != 0) {
-        return LoadImageOrReport(ctx, source, image) ? exitcode::kOk : kTrouble;
+        Result<RadioImage> loaded = LoadImageOrReport(ctx, source);
+        return loaded ? loaded : Status::Exit(kTrouble);
     }
     const std::string name = source.substr(kPortPrefix.size());
     if (name.empty()) {
         PrintError(ctx.err, "diff: port: needs a port name, as in port:COM1");
-        return exitcode::kUsage;
+        return Status::Exit(exitcode::kUsage);
     }
     const std::vector<ClonePort> ports{MakeClonePort(name, retries, &ini)};
-    image = RadioImage::Blank();
+    RadioImage image = RadioImage::Blank();
     CancelOnSignals cancel;
-    return RunFleet(ctx, ports, {}, [&](PortRun& run) {
+    const int code = RunFleet(ctx, ports, {}, [&](PortRun& run) {
         return run.Transfer(link::TransferDirection::kRead, "Reading " + name, image);
     });
+    if (code != exitcode::kOk) return Status::Exit(code);
+    return image;
 }
 
 int RunDiff(Context& ctx) {
     auto prepared = PrepareArgs(
         ctx, "diff", {{"--lang", true}, {"--json", false}, {"--ini", true}, {"--retries", true}}, 2,
         2);
-    if (!prepared) return prepared.code();
+    if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
-    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "diff", args);
-    if (!language) return language.code();
+    const Result<UiLanguage> language = LanguageOrReport(ctx, "diff", args);
+    if (!language) return language.status().exitCode();
     std::string error;
     const UiLanguage lang = *language;
-    const OrExit<int> retries = RetriesOption(ctx, args);
-    if (!retries) return retries.code();
+    const Result<int> retries = RetriesOption(ctx, args);
+    if (!retries) return retries.status().exitCode();
     config::CIniFile ini;
     if (!LoadIniOrReport(ctx, args, ini)) return kTrouble;
-    RadioImage a;
-    RadioImage b;
-    for (const auto& [source, image] :
-         {std::pair{args.Positional()[0], &a}, std::pair{args.Positional()[1], &b}}) {
-        const int code = LoadSide(ctx, source, *retries, ini, *image);
-        if (code != exitcode::kOk) return code;
-    }
+    const Result<RadioImage> a = LoadSide(ctx, args.Positional()[0], *retries, ini);
+    if (!a) return a.status().exitCode();
+    const Result<RadioImage> b = LoadSide(ctx, args.Positional()[1], *retries, ini);
+    if (!b) return b.status().exitCode();
     const settings::ImageDiff diff =
-        settings::DiffImages(a, b, lang, settings::ProductCatalog::Of(ini));
+        settings::DiffImages(*a, *b, lang, settings::ProductCatalog::Of(ini));
     ctx.out << (args.Has("--json") ? DiffJson(diff) : settings::DiffText(diff, lang));
     return diff.Equal() ? exitcode::kOk : kDifferent;
 }

@@ -12,10 +12,10 @@ namespace {
 int RunExport(Context& ctx) {
     auto prepared =
         PrepareArgs(ctx, "export", {{"--format", true}, {"--lang", true}, {"--ini", true}}, 2, 2);
-    if (!prepared) return prepared.code();
+    if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
-    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "export", args);
-    if (!language) return language.code();
+    const Result<UiLanguage> language = LanguageOrReport(ctx, "export", args);
+    if (!language) return language.status().exitCode();
     const UiLanguage lang = *language;
     const std::string format = args.Value("--format", "csv");
     if (format != "csv" && format != "json") {
@@ -23,8 +23,9 @@ int RunExport(Context& ctx) {
         return exitcode::kUsage;
     }
     const auto& pos = args.Positional();
-    RadioImage image;
-    if (!LoadImageOrReport(ctx, pos[0], image)) return exitcode::kFailed;
+    Result<RadioImage> loaded = LoadImageOrReport(ctx, pos[0]);
+    if (!loaded) return loaded.status().exitCode();
+    RadioImage& image = *loaded;
 
     std::string text;
     if (format == "json") {

@@ -16,16 +16,12 @@ namespace qm530::cli {
 
 namespace {
 
-bool ReadInput(Context& ctx, const std::string& path, std::string& text) {
-    if (path == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), {});
-        return true;
-    }
-    if (const Status s = ReadWholeFile(path, text); !s) {
-        PrintError(ctx.err, "import: " + s.detail());
-        return false;
-    }
-    return true;
+Result<std::string> ReadInput(Context& ctx, const std::string& path) {
+    if (path == "-") return std::string(std::istreambuf_iterator<char>(std::cin), {});
+    Result<std::string> text = ReadWholeFile(path);
+    if (text) return text;
+    PrintError(ctx.err, "import: " + text.detail());
+    return Status::Exit(exitcode::kFailed);
 }
 
 const char* OutcomeWord(ImportOutcome o) {
@@ -97,32 +93,35 @@ void PrintPlan(Context& ctx, const ImportPlan& plan) {
             << plan.Count(ImportOutcome::Skipped) << " skipped\n";
 }
 
-bool StartOption(const Args& args, int& start) {
+// --start: a channel 1 to 16; 0 for anything else.
+int StartOption(const Args& args) {
     const std::string v = args.Value("--start", "1");
     if (v.empty() || v.size() > 2 || v.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    start = std::stoi(v);
-    return start >= 1 && start <= kChannelCount;
+        return 0;
+    const int start = std::stoi(v);
+    return start >= 1 && start <= kChannelCount ? start : 0;
 }
 
-int ImportJson(Context& ctx, const Args& args, UiLanguage lang, const std::string& text,
-               RadioImage& image) {
+// Applies the JSON configuration to `image` (edited in place) and says how
+// much changed.
+Status ImportJson(Context& ctx, const Args& args, UiLanguage lang, const std::string& text,
+                  RadioImage& image) {
     config::CIniFile ini;
-    if (!LoadIniOrReport(ctx, args, ini)) return exitcode::kFailed;
+    if (Status loaded = LoadIniOrReport(ctx, args, ini); !loaded) return loaded;
     std::optional<BandLimits> band;
     if (args.Has("--band")) band = BandLimitsOfText(args.Value("--band"));
     RadioImage result = image;
     if (const Status s = ApplyConfigurationJson(text, ini, band, lang, result); !s) {
         PrintError(ctx.err,
                    "import: " + args.Positional()[1] + ": " + s.detail() + "; nothing written");
-        return exitcode::kFailed;
+        return Status::Exit(exitcode::kFailed);
     }
     int changed = 0;
     for (std::size_t a = 0; a < kImageSize; ++a) changed += result[a] != image[a] ? 1 : 0;
     ctx.out << "configuration accepted: " << changed << " bytes "
             << (args.Has("--dry-run") ? "would change\n" : "changed\n");
     image = result;
-    return exitcode::kOk;
+    return Status::Ok();
 }
 
 int RunImport(Context& ctx) {
@@ -137,10 +136,10 @@ int RunImport(Context& ctx) {
                                  {"--ini", true},
                                  {"--format", true}},
                                 2, 2);
-    if (!prepared) return prepared.code();
+    if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
-    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "import", args);
-    if (!language) return language.code();
+    const Result<UiLanguage> language = LanguageOrReport(ctx, "import", args);
+    if (!language) return language.status().exitCode();
     const UiLanguage lang = *language;
     const std::string format = args.Value("--format", "csv");
     if (format != "csv" && format != "json") {
@@ -154,31 +153,35 @@ int RunImport(Context& ctx) {
         PrintError(ctx.err, "import: --start goes with --renumber");
         return exitcode::kUsage;
     }
-    if (!StartOption(args, choices.start)) {
+    choices.start = StartOption(args);
+    if (choices.start == 0) {
         PrintError(ctx.err, "import: --start takes a channel 1 to 16");
         return exitcode::kUsage;
     }
     const auto& pos = args.Positional();
     const std::string& path = pos[0];
-    RadioImage image;
-    if (!LoadImageOrReport(ctx, path, image)) return exitcode::kFailed;
-    std::string text;
-    if (!ReadInput(ctx, pos[1], text)) return exitcode::kFailed;
+    Result<RadioImage> loaded = LoadImageOrReport(ctx, path);
+    if (!loaded) return loaded.status().exitCode();
+    RadioImage& image = *loaded;
+    const Result<std::string> input = ReadInput(ctx, pos[1]);
+    if (!input) return input.status().exitCode();
+    const std::string& text = *input;
     const bool dryRun = args.Has("--dry-run");
 
     if (format == "json") {
-        if (const int rc = ImportJson(ctx, args, lang, text, image); rc != exitcode::kOk) return rc;
+        if (const Status s = ImportJson(ctx, args, lang, text, image); !s) return s.exitCode();
         if (dryRun) return exitcode::kOk;
-        return SaveImageOrReport(ctx, path, image) ? exitcode::kOk : exitcode::kFailed;
+        return SaveImageOrReport(ctx, path, image).exitCode();
     }
 
-    ChannelList list;
-    if (const Status s = ReadChannelList(text, list); !s) {
-        PrintError(ctx.err, "import: " + pos[1] + ": " + s.detail() + "; nothing imported");
+    const Result<ChannelList> read = ReadChannelList(text);
+    if (!read) {
+        PrintError(ctx.err, "import: " + pos[1] + ": " + read.detail() + "; nothing imported");
         return exitcode::kFailed;
     }
-    const OrExit<BandLimits> bandOf = BandOf(ctx, args, image);
-    if (!bandOf) return bandOf.code();
+    const ChannelList& list = *read;
+    const Result<BandLimits> bandOf = BandOf(ctx, args, image);
+    if (!bandOf) return bandOf.status().exitCode();
     const BandLimits band = *bandOf;
     ChannelTable table;
     table.WriteLabels(lang);
@@ -198,7 +201,7 @@ int RunImport(Context& ctx) {
     const ChannelTable before = table;
     ApplyImportPlan(plan, table, band, lang);
     StoreChangedChannels(before, table, image);
-    return SaveImageOrReport(ctx, path, image) ? exitcode::kOk : exitcode::kFailed;
+    return SaveImageOrReport(ctx, path, image).exitCode();
 }
 
 }  // namespace

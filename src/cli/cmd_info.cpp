@@ -10,10 +10,11 @@ namespace {
 
 int RunInfo(Context& ctx) {
     auto prepared = PrepareArgs(ctx, "info", {{"--hex", false}, {"--ini", true}}, 1, 1);
-    if (!prepared) return prepared.code();
+    if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
-    RadioImage image;
-    if (!LoadImageOrReport(ctx, args.Positional()[0], image)) return exitcode::kFailed;
+    Result<RadioImage> loaded = LoadImageOrReport(ctx, args.Positional()[0]);
+    if (!loaded) return loaded.status().exitCode();
+    RadioImage& image = *loaded;
     config::CIniFile ini;
     if (!LoadIniOrReport(ctx, args, ini)) return exitcode::kFailed;
 

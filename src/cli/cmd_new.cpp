@@ -7,10 +7,11 @@ namespace {
 
 int RunNew(Context& ctx) {
     auto prepared = PrepareArgs(ctx, "new", {}, 1, 1);
-    if (!prepared) return prepared.code();
+    if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
     const std::string& path = args.Positional()[0];
-    if (!SaveImageOrReport(ctx, path, RadioImage::Default())) return exitcode::kFailed;
+    if (const Status saved = SaveImageOrReport(ctx, path, RadioImage::Default()); !saved)
+        return saved.exitCode();
     return exitcode::kOk;
 }
 

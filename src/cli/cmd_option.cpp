@@ -1,6 +1,6 @@
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
-#include "settings/settings_names.h"
+#include "settings/settings_session.h"
 
 namespace qm530::cli {
 
@@ -15,10 +15,10 @@ std::string NameList() {
 
 int RunOption(Context& ctx) {
     auto prepared = PrepareArgs(ctx, "option", {{"--lang", true}}, 2, 1000);
-    if (!prepared) return prepared.code();
+    if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
-    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "option", args);
-    if (!language) return language.code();
+    const Result<UiLanguage> language = LanguageOrReport(ctx, "option", args);
+    if (!language) return language.status().exitCode();
     const UiLanguage lang = *language;
     const auto& pos = args.Positional();
     std::vector<std::pair<std::string, std::string>> settings;
@@ -35,8 +35,9 @@ int RunOption(Context& ctx) {
     }
 
     const std::string& path = pos[0];
-    RadioImage image;
-    if (!LoadImageOrReport(ctx, path, image)) return exitcode::kFailed;
+    Result<RadioImage> loaded = LoadImageOrReport(ctx, path);
+    if (!loaded) return loaded.status().exitCode();
+    RadioImage& image = *loaded;
     settings::SettingsSession session(image, lang);
     for (const auto& [name, value] : settings) {
         if (const Status set = session.Set(name, value); !set) {
@@ -48,7 +49,7 @@ int RunOption(Context& ctx) {
         PrintError(ctx.err, "option: " + stored.detail());
         return exitcode::kFailed;
     }
-    return SaveImageOrReport(ctx, path, image) ? exitcode::kOk : exitcode::kFailed;
+    return SaveImageOrReport(ctx, path, image).exitCode();
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
 #include "cli/json_value.h"
-#include "settings/settings_names.h"
+#include "settings/settings_session.h"
 
 namespace qm530::cli {
 
@@ -9,13 +9,14 @@ namespace {
 
 int RunOptions(Context& ctx) {
     auto prepared = PrepareArgs(ctx, "options", {{"--lang", true}, {"--json", false}}, 1, 1);
-    if (!prepared) return prepared.code();
+    if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
-    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "options", args);
-    if (!language) return language.code();
+    const Result<UiLanguage> language = LanguageOrReport(ctx, "options", args);
+    if (!language) return language.status().exitCode();
     const UiLanguage lang = *language;
-    RadioImage image;
-    if (!LoadImageOrReport(ctx, args.Positional()[0], image)) return exitcode::kFailed;
+    Result<RadioImage> loaded = LoadImageOrReport(ctx, args.Positional()[0]);
+    if (!loaded) return loaded.status().exitCode();
+    RadioImage& image = *loaded;
 
     const settings::SettingsSession session(image, lang);
     const bool json = args.Has("--json");

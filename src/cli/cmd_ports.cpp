@@ -99,7 +99,7 @@ void PrintText(std::ostream& out, const std::vector<link::SerialDevice>& devices
 int RunPorts(Context& ctx) {
     auto prepared =
         PrepareArgs(ctx, "ports", {{"--json", false}, {"--ini", true}, {"--root", true}}, 0, 0);
-    if (!prepared) return prepared.code();
+    if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
     config::CIniFile ini;
     if (!LoadIniOrReport(ctx, args, ini)) return exitcode::kFailed;

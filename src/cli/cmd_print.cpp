@@ -16,7 +16,7 @@ std::string BaseName(const std::string& path) {
 int RunPrint(Context& ctx) {
     auto prepared =
         PrepareArgs(ctx, "print", {{"--pdf", true}, {"--lang", true}, {"--ini", true}}, 1, 1);
-    if (!prepared) return prepared.code();
+    if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
     const std::string out = args.Value("--pdf");
     if (out.empty()) {
@@ -24,11 +24,13 @@ int RunPrint(Context& ctx) {
         return exitcode::kUsage;
     }
     print::PrintData data;
-    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "print", args);
-    if (!language) return language.code();
+    const Result<UiLanguage> language = LanguageOrReport(ctx, "print", args);
+    if (!language) return language.status().exitCode();
     data.lang = *language;
     const std::string& path = args.Positional()[0];
-    if (!LoadImageOrReport(ctx, path, data.image)) return exitcode::kFailed;
+    const Result<RadioImage> loaded = LoadImageOrReport(ctx, path);
+    if (!loaded) return loaded.status().exitCode();
+    data.image = *loaded;
     config::CIniFile ini;
     if (!LoadIniOrReport(ctx, args, ini)) return exitcode::kFailed;
     const char* section = data.lang == UiLanguage::Chinese ? "Chinese" : "English";

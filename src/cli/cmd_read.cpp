@@ -24,10 +24,10 @@ std::string NumberedPath(const std::string& path, int n) {
 
 int RunRead(Context& ctx) {
     auto prepared = PrepareArgs(ctx, "read", kCloneOptions, 1, 64);
-    if (!prepared) return prepared.code();
+    if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
     auto preparedPorts = PrepareClonePorts(ctx, args);
-    if (!preparedPorts) return preparedPorts.code();
+    if (!preparedPorts) return preparedPorts.status().exitCode();
     std::vector<ClonePort>& ports = *preparedPorts;
     const std::vector<std::string>& outPaths = args.Positional();
     if (outPaths.size() != ports.size()) {
@@ -53,11 +53,15 @@ int RunRead(Context& ctx) {
         RadioImage image = RadioImage::Blank();
         struct stat st {};
         Context runCtx{{}, run.Out(), run.Err()};
-        if (::lstat(outPath.c_str(), &st) == 0 && !LoadImageOrReport(runCtx, outPath, image)) {
-            PrintError(run.Err(),
-                       "read: " + outPath + " exists and is not a radio image; nothing was read");
-            run.reason = outPath + " is not a radio image";
-            return exitcode::kFailed;
+        if (::lstat(outPath.c_str(), &st) == 0) {
+            const Result<RadioImage> existing = LoadImageOrReport(runCtx, outPath);
+            if (!existing) {
+                PrintError(run.Err(), "read: " + outPath +
+                                          " exists and is not a radio image; nothing was read");
+                run.reason = outPath + " is not a radio image";
+                return exitcode::kFailed;
+            }
+            image = *existing;
         }
         const int result = run.Transfer(link::TransferDirection::kRead, "Reading", image);
         if (result != exitcode::kOk) {

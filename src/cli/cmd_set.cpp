@@ -13,33 +13,32 @@ namespace {
 
 // The grid drops a Tx frequency on a row without an Rx frequency and a list
 // value on a row with neither; the tool says so instead.
-bool WouldBeDropped(const ChannelTable& table, int row, int column, const std::string& value,
-                    std::string& reason) {
+// Ok, or a failure saying why the grid would drop the value.
+Status KeptByGrid(const ChannelTable& table, int row, int column, const std::string& value) {
     const bool noRx = table.Cell(row, col::kRx).empty();
     const bool noTx = table.Cell(row, col::kTx).empty();
-    if (column == col::kRx) return false;
+    if (column == col::kRx) return Status::Ok();
     if (column == col::kTx) {
-        if (value.empty() || !noRx) return false;
-        reason = "the channel has no Rx frequency (give rx= first)";
-        return true;
+        if (value.empty() || !noRx) return Status::Ok();
+        return Status::Fail("the channel has no Rx frequency (give rx= first)");
     }
-    if (!noRx || !noTx) return false;
-    reason = "the channel is not programmed (give rx= first)";
-    return true;
+    if (!noRx || !noTx) return Status::Ok();
+    return Status::Fail("the channel is not programmed (give rx= first)");
 }
 
 int RunSet(Context& ctx) {
     auto prepared =
         PrepareArgs(ctx, "set", {{"--band", true}, {"--lang", true}, {"--ini", true}}, 3, 100);
-    if (!prepared) return prepared.code();
+    if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
-    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "set", args);
-    if (!language) return language.code();
+    const Result<UiLanguage> language = LanguageOrReport(ctx, "set", args);
+    if (!language) return language.status().exitCode();
     const UiLanguage lang = *language;
     const auto& pos = args.Positional();
     const std::string& path = pos[0];
-    int channel = 0;
-    if (!ChannelArgOrReport(ctx, "set", pos[1], channel)) return exitcode::kUsage;
+    const Result<int> channelArg = ChannelArgOrReport(ctx, "set", pos[1]);
+    if (!channelArg) return channelArg.status().exitCode();
+    const int channel = *channelArg;
     struct Edit {
         std::string field;
         int column;
@@ -58,10 +57,11 @@ int RunSet(Context& ctx) {
         edits.push_back({field, column, pos[i].substr(eq + 1)});
     }
 
-    RadioImage image;
-    if (!LoadImageOrReport(ctx, path, image)) return exitcode::kFailed;
-    const OrExit<BandLimits> bandOf = BandOf(ctx, args, image);
-    if (!bandOf) return bandOf.code();
+    Result<RadioImage> loaded = LoadImageOrReport(ctx, path);
+    if (!loaded) return loaded.status().exitCode();
+    RadioImage& image = *loaded;
+    const Result<BandLimits> bandOf = BandOf(ctx, args, image);
+    if (!bandOf) return bandOf.status().exitCode();
     const BandLimits band = *bandOf;
 
     ChannelTable table;
@@ -75,10 +75,10 @@ int RunSet(Context& ctx) {
             PrintError(ctx.err, "set: " + listed.detail());
             return exitcode::kFailed;
         }
-        std::string dropped;
-        if (WouldBeDropped(table, channel, e.column, e.value, dropped)) {
+        if (const Status kept = KeptByGrid(table, channel, e.column, e.value); !kept) {
             PrintError(ctx.err, "set: " + e.field + "=" + e.value + " on channel " +
-                                    std::to_string(channel) + " would not be kept: " + dropped);
+                                    std::to_string(channel) +
+                                    " would not be kept: " + kept.detail());
             return exitcode::kFailed;
         }
         const CommitOutcome outcome = CommitCellText(table, channel, e.column, e.value, band, lang);
@@ -91,7 +91,7 @@ int RunSet(Context& ctx) {
     // The other channels keep their bytes exactly, whatever a re-encoding
     // would make of them.
     StoreChannel(table, channel, image);
-    return SaveImageOrReport(ctx, path, image) ? exitcode::kOk : exitcode::kFailed;
+    return SaveImageOrReport(ctx, path, image).exitCode();
 }
 
 }  // namespace

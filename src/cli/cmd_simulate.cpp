@@ -11,6 +11,7 @@
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
 #include "cli/demo_image.h"
+#include "model/dat_file.h"
 #include "sim/virtual_radio.h"
 
 namespace qm530::cli {
@@ -79,7 +80,7 @@ int RunSimulate(Context& ctx) {
                                  {"--fault", true},
                                  {"--blank", false}},
                                 0, 0);
-    if (!prepared) return prepared.code();
+    if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
     sim::RadioOptions options;
     if (args.Has("--blank") && args.Has("--image")) {
@@ -87,14 +88,17 @@ int RunSimulate(Context& ctx) {
         return exitcode::kUsage;
     }
     if (!args.Has("--blank")) options.memory = DemonstrationImage();
-    if (args.Has("--image") && !LoadImageOrReport(ctx, args.Value("--image"), options.memory)) {
-        return exitcode::kFailed;
+    if (args.Has("--image")) {
+        const Result<RadioImage> loaded = LoadImageOrReport(ctx, args.Value("--image"));
+        if (!loaded) return loaded.status().exitCode();
+        options.memory = *loaded;
     }
-    const Status faultParsed = sim::ParseFault(args.Value("--fault", "none"), options.fault);
+    const Result<sim::Fault> faultParsed = sim::ParseFault(args.Value("--fault", "none"));
     if (!faultParsed) {
         PrintError(ctx.err, "simulate: " + faultParsed.detail());
         return exitcode::kUsage;
     }
+    options.fault = *faultParsed;
     options.pace = !args.Has("--no-pace");
     auto outputLock = std::make_shared<std::mutex>();
     const std::string savePath = args.Value("--save");

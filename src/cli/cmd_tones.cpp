@@ -8,10 +8,10 @@ namespace {
 
 int RunTones(Context& ctx) {
     auto prepared = PrepareArgs(ctx, "tones", {{"--lang", true}}, 0, 0);
-    if (!prepared) return prepared.code();
+    if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
-    const OrExit<UiLanguage> language = LanguageOrReport(ctx, "tones", args);
-    if (!language) return language.code();
+    const Result<UiLanguage> language = LanguageOrReport(ctx, "tones", args);
+    if (!language) return language.status().exitCode();
     const UiLanguage lang = *language;
     for (const std::string& t : FillToneTable(lang)) ctx.out << t << '\n';
     return exitcode::kOk;

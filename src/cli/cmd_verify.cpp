@@ -10,14 +10,15 @@ namespace {
 
 int RunVerify(Context& ctx) {
     auto prepared = PrepareArgs(ctx, "verify", kCloneOptions, 1, 1);
-    if (!prepared) return prepared.code();
+    if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
     auto preparedPorts = PrepareClonePorts(ctx, args);
-    if (!preparedPorts) return preparedPorts.code();
+    if (!preparedPorts) return preparedPorts.status().exitCode();
     std::vector<ClonePort>& ports = *preparedPorts;
     const std::string& inPath = args.Positional()[0];
-    RadioImage image;
-    if (!LoadImageOrReport(ctx, inPath, image)) return exitcode::kFailed;
+    Result<RadioImage> loaded = LoadImageOrReport(ctx, inPath);
+    if (!loaded) return loaded.status().exitCode();
+    RadioImage& image = *loaded;
     CancelOnSignals cancel;
     return RunFleet(ctx, ports, FleetOptionsOf(args),
                     [&](PortRun& run) { return run.Verify(image, inPath); });

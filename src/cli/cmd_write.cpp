@@ -12,14 +12,15 @@ int RunWrite(Context& ctx) {
     std::vector<OptionDef> options = kCloneOptions;
     options.push_back({"--verify", false});
     auto prepared = PrepareArgs(ctx, "write", options, 1, 1);
-    if (!prepared) return prepared.code();
+    if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
     auto preparedPorts = PrepareClonePorts(ctx, args);
-    if (!preparedPorts) return preparedPorts.code();
+    if (!preparedPorts) return preparedPorts.status().exitCode();
     std::vector<ClonePort>& ports = *preparedPorts;
     const std::string& inPath = args.Positional()[0];
-    RadioImage image;
-    if (!LoadImageOrReport(ctx, inPath, image)) return exitcode::kFailed;
+    Result<RadioImage> loaded = LoadImageOrReport(ctx, inPath);
+    if (!loaded) return loaded.status().exitCode();
+    RadioImage& image = *loaded;
     const bool verify = args.Has("--verify");
 
     CancelOnSignals cancel;

@@ -6,6 +6,7 @@
 
 #include "config/data_dirs.h"
 #include "model/channel_words.h"
+#include "model/dat_file.h"
 
 namespace qm530::cli {
 
@@ -25,7 +26,7 @@ bool IsRegularFile(const std::string& path) {
 
 }  // namespace
 
-OrExit<Args> PrepareArgs(Context& ctx, const char* commandName, const std::vector<OptionDef>& known,
+Result<Args> PrepareArgs(Context& ctx, const char* commandName, const std::vector<OptionDef>& known,
                          std::size_t minPositional, std::size_t maxPositional) {
     const Command* cmd = FindCommand(commandName);
     const std::string usage = cmd ? cmd->usage : "";
@@ -33,84 +34,70 @@ OrExit<Args> PrepareArgs(Context& ctx, const char* commandName, const std::vecto
     if (!parsed) {
         PrintError(ctx.err, commandName + std::string(": ") + parsed.detail());
         ctx.err << usage;
-        return OrExit<Args>::Exit(exitcode::kUsage);
+        return Status::Exit(exitcode::kUsage);
     }
     const Args& args = *parsed;
     if (args.Help()) {
         ctx.out << usage;
-        return OrExit<Args>::Exit(exitcode::kOk);
+        return Status::Exit(exitcode::kOk);
     }
     const std::size_t n = args.Positional().size();
     if (n < minPositional || n > maxPositional) {
         PrintError(ctx.err, commandName + std::string(": ") +
                                 (n < minPositional ? "missing argument" : "too many arguments"));
         ctx.err << usage;
-        return OrExit<Args>::Exit(exitcode::kUsage);
+        return Status::Exit(exitcode::kUsage);
     }
     return std::move(*parsed);
 }
 
-OrExit<UiLanguage> LanguageOrReport(Context& ctx, const char* commandName, const Args& args) {
+Result<UiLanguage> LanguageOrReport(Context& ctx, const char* commandName, const Args& args) {
     const Result<UiLanguage> lang = LanguageOption(args);
     if (lang) return *lang;
     PrintError(ctx.err, commandName + std::string(": ") + lang.detail());
-    return OrExit<UiLanguage>::Exit(exitcode::kUsage);
+    return Status::Exit(exitcode::kUsage);
 }
 
-bool ChannelArgOrReport(Context& ctx, const char* commandName, const std::string& text,
-                        int& channel) {
+Result<int> ChannelArgOrReport(Context& ctx, const char* commandName, const std::string& text) {
     const bool digits =
         !text.empty() && text.size() <= 2 &&
         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    channel = digits ? std::stoi(text) : 0;
-    if (channel >= 1 && channel <= kChannelCount) return true;
+    const int channel = digits ? std::stoi(text) : 0;
+    if (channel >= 1 && channel <= kChannelCount) return channel;
     PrintError(ctx.err, commandName + std::string(": bad channel number '") + text + "' (1 to 16)");
-    return false;
+    return Status::Exit(exitcode::kUsage);
 }
 
-bool LoadImageOrReport(Context& ctx, const std::string& path, RadioImage& image) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        PrintError(ctx.err, path + ": no such file");
-        return false;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        PrintError(ctx.err, path + ": not a regular file");
-        return false;
-    }
-    const Status s = LoadDatFile(path, image);
-    if (!s) {
-        PrintError(ctx.err, s.detail());
-        return false;
-    }
-    return true;
+Result<RadioImage> LoadImageOrReport(Context& ctx, const std::string& path) {
+    const Result<RadioImage> loaded = LoadDatFile(path);
+    if (loaded) return *loaded;
+    PrintError(ctx.err, loaded.detail());
+    return Status::Exit(exitcode::kFailed);
 }
 
-bool SaveImageOrReport(Context& ctx, const std::string& path, const RadioImage& image) {
+Status SaveImageOrReport(Context& ctx, const std::string& path, const RadioImage& image) {
     const Status s = SaveDatFile(path, image);
-    if (!s) {
-        PrintError(ctx.err, s.detail());
-        return false;
-    }
-    return true;
+    if (s) return s;
+    PrintError(ctx.err, s.detail());
+    return Status::Exit(exitcode::kFailed);
 }
 
-bool LoadIniOrReport(Context& ctx, const Args& args, config::CIniFile& ini) {
+Status LoadIniOrReport(Context& ctx, const Args& args, config::CIniFile& ini) {
     std::string path = args.Value("--ini");
     const bool explicitPath = !path.empty();
     if (!explicitPath) path = config::ProgramIniPlace(config::CurrentProgramDirs()).readPath;
     if (!IsRegularFile(path)) {
         if (explicitPath) {
             PrintError(ctx.err, path + ": no such settings file");
-            return false;
+            return Status::Exit(exitcode::kFailed);
         }
-        return true;  // no Program.ini: no models known
+        return Status::Ok();  // no Program.ini: no models known
     }
     if (!ini.Load(path, false, true, false)) {
         PrintError(ctx.err, path + ": cannot read the settings file");
-        return false;
+        return Status::Exit(exitcode::kFailed);
     }
-    return true;
+    return Status::Ok();
 }
 
 }  // namespace qm530::cli

@@ -9,7 +9,7 @@
 #include "model/channel_table.h"
 #include "model/messages.h"
 #include "settings/product_catalog.h"
-#include "settings/settings_names.h"
+#include "settings/settings_session.h"
 
 namespace qm530::cli {
 
@@ -131,8 +131,9 @@ Status ApplyConfigurationJson(std::string_view text, const config::CIniFile& ini
                               const std::optional<BandLimits>& band, UiLanguage lang,
                               RadioImage& image) {
     const settings::ProductCatalog catalog = settings::ProductCatalog::Of(ini);
-    JsonValue doc;
-    if (Status s = ParseJson(text, doc); !s) return s;
+    const Result<JsonValue> parsed = ParseJson(text);
+    if (!parsed) return parsed.status();
+    const JsonValue& doc = *parsed;
     if (doc.kind != JsonValue::Kind::Object) {
         return Status::Fail("the JSON text is not an object");
     }

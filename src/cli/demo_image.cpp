@@ -6,7 +6,7 @@
 #include "model/band.h"
 #include "model/cell_commit.h"
 #include "model/channel_table.h"
-#include "settings/settings_names.h"
+#include "settings/settings_session.h"
 
 namespace qm530::cli {
 

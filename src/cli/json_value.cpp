@@ -238,12 +238,11 @@ const JsonValue* JsonValue::Find(std::string_view name) const {
     return nullptr;
 }
 
-Status ParseJson(std::string_view text, JsonValue& value) {
+Result<JsonValue> ParseJson(std::string_view text) {
     JsonValue result;
     Parser parser(text);
     if (Status s = parser.Document(result); !s) return s;
-    value = std::move(result);
-    return Status::Ok();
+    return result;
 }
 
 std::string JsonQuote(const std::string& s) {

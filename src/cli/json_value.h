@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/result.h"
 #include "model/status.h"
 
 namespace qm530::cli {
@@ -26,7 +27,7 @@ struct JsonValue {
 
 // Parses one JSON text (RFC 8259) with nothing but blanks after it.
 // Fails with the line of the fault.
-Status ParseJson(std::string_view text, JsonValue& value);
+Result<JsonValue> ParseJson(std::string_view text);
 
 // A JSON string literal; UTF-8 text passes through as it is.
 std::string JsonQuote(const std::string& s);

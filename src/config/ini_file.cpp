@@ -41,20 +41,14 @@ void CutAt(std::string& text, std::string_view marker) {
 
 CIniFile::CIniFile() = default;
 
-CIniFile::~CIniFile() {
-    if (autoSave_) Save(backupOnSave_);
-    Clear();
-}
+CIniFile::~CIniFile() = default;
 
 Status CIniFile::Open(const std::string& fileName, bool autoSave, bool noCase, bool backupOnSave) {
     return Load(ExeDir() + fileName, autoSave, noCase, backupOnSave);
 }
 
 Status CIniFile::Load(const std::string& fullPath, bool autoSave, bool noCase, bool backupOnSave) {
-    if (!filePath_.empty()) {
-        Save(false);
-        Clear();
-    }
+    Clear();
     autoSave_ = autoSave;
     noCase_ = noCase;
     backupOnSave_ = backupOnSave;
@@ -212,36 +206,40 @@ bool CIniFile::RemoveSection(const std::string& section) {
     return true;
 }
 
-void CIniFile::GetSectionNames(std::vector<std::string>& names) const {
+std::vector<std::string> CIniFile::GetSectionNames() const {
+    std::vector<std::string> names;
     for (const Section& s : sections_) {
         if (!s.name.empty()) names.push_back(s.name);
     }
+    return names;
 }
 
-void CIniFile::GetKeyNames(const std::string& section, std::vector<std::string>& keys) const {
+std::vector<std::string> CIniFile::GetKeyNames(const std::string& section) const {
+    std::vector<std::string> keys;
     const Section* s = FindSection(section);
-    if (s == nullptr) return;
+    if (s == nullptr) return keys;
     for (const Entry& e : s->entries) keys.push_back(e.key);
+    return keys;
 }
 
 std::string CIniFile::GetListItem(const std::string& section, const std::string& key, int index,
                                   char separator) const {
     const std::string value(TrimBlanks(GetValue(section, key, "")));
     if (value.empty() || index < 0) return {};
-    std::vector<std::string> items;
-    SplitList(value, separator, items);
+    const std::vector<std::string> items = SplitList(value, separator);
     if (static_cast<std::size_t>(index) >= items.size()) return {};
     return std::string(TrimBlanks(items[static_cast<std::size_t>(index)]));
 }
 
-void CIniFile::SplitList(const std::string& text, char separator, std::vector<std::string>& items) {
-    if (text.empty() || text == "(null)") return;
+std::vector<std::string> CIniFile::SplitList(const std::string& text, char separator) {
+    std::vector<std::string> items;
+    if (text.empty() || text == "(null)") return items;
     std::size_t start = 0;
     for (;;) {
         const auto at = text.find(separator, start);
         if (at == std::string::npos) {
             items.push_back(text.substr(start));
-            return;
+            return items;
         }
         items.push_back(text.substr(start, at - start));
         start = at + 1;
@@ -294,8 +292,11 @@ std::string CIniFile::ChooseBackupName() const {
     return filePath_ + suffix;
 }
 
-std::string CIniFile::Save(bool backup) {
-    if (!modified_ || filePath_.empty() || loadIncomplete_) return {};
+Result<std::string> CIniFile::Save(bool backup) {
+    if (!modified_ || filePath_.empty()) return std::string();
+    if (loadIncomplete_) {
+        return Status::Fail(filePath_ + ": not written back, as it could not be read to its end");
+    }
     const std::string target = WriteTargetOf(filePath_);
 
     // A backup that was asked for but cannot be made stops the write-back;
@@ -304,9 +305,9 @@ std::string CIniFile::Save(bool backup) {
     std::error_code ec;
     if (backup && std::filesystem::exists(target, ec)) {
         if (backupName_.empty()) backupName_ = ChooseBackupName();
-        std::string old;
-        if (!ReadWholeFile(target, old).ok()) return {};
-        if (!WriteFileAtomically(backupName_, old).ok()) return {};
+        const Result<std::string> old = ReadWholeFile(target);
+        if (!old) return old.status();
+        if (const Status copied = WriteFileAtomically(backupName_, *old); !copied) return copied;
         backedUp = true;
     }
 
@@ -314,8 +315,10 @@ std::string CIniFile::Save(bool backup) {
     const std::filesystem::path folder = std::filesystem::path(target).parent_path();
     if (!folder.empty() && !std::filesystem::exists(folder, ec))
         std::filesystem::create_directories(folder, ec);
-    if (!WriteFileAtomically(target, data).ok() && !RewriteFileInPlace(target, data).ok())
-        return {};
+    if (const Status replaced = WriteFileAtomically(target, data); !replaced) {
+        // A folder we may not write: the file itself may still be writable.
+        if (!RewriteFileInPlace(target, data)) return replaced;
+    }
     return backedUp ? backupName_ : std::string();
 }
 

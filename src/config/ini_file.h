@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/result.h"
 #include "model/status.h"
 
 namespace qm530::config {
@@ -35,16 +36,18 @@ class CIniFile {
     bool RemoveKey(const std::string& section, const std::string& key);
     bool RemoveSection(const std::string& section);
 
-    void GetSectionNames(std::vector<std::string>& names) const;
-    void GetKeyNames(const std::string& section, std::vector<std::string>& keys) const;
+    std::vector<std::string> GetSectionNames() const;
+    std::vector<std::string> GetKeyNames(const std::string& section) const;
     std::string GetListItem(const std::string& section, const std::string& key, int index,
                             char separator) const;
-    static void SplitList(const std::string& text, char separator, std::vector<std::string>& items);
+    static std::vector<std::string> SplitList(const std::string& text, char separator);
 
-    // Writes the store back when Modified; returns the backup name (empty when none was made).
-    // The file is replaced atomically where the directory allows it, else
-    // rewritten in place and cut to the new length. Lines end with '\n'.
-    std::string Save(bool backup);
+    // Writes the store back when Modified and gives the backup name (empty
+    // when none was made); nothing else ever writes the file, not even the
+    // destructor, so the caller decides what a failure means. The file is
+    // replaced atomically where the directory allows it, else rewritten in
+    // place and cut to the new length. Lines end with '\n'.
+    Result<std::string> Save(bool backup);
     void Clear();
     // From now on the loaded store belongs to `path`: FilePath names it and
     // Save writes there, making its folder when missing. Nothing happens

@@ -16,12 +16,6 @@
 #include "model/status.h"
 #include "print/print_layout.h"
 
-namespace qm530 {
-class CProgramDoc;
-struct CellBlock;
-struct ChannelOrder;
-}  // namespace qm530
-
 namespace qm530::link {
 class CComSetupDlg;
 class CProcessDlg;
@@ -30,6 +24,12 @@ class CProcessDlg;
 namespace qm530::ui {
 struct AppContext;
 }  // namespace qm530::ui
+
+namespace qm530 {
+class CProgramDoc;
+struct CellBlock;
+struct ChannelOrder;
+}  // namespace qm530
 
 namespace qm530::editor {
 

@@ -8,6 +8,7 @@
 #include "editor/channel_grid_model.h"
 #include "editor/compare_dlg.h"
 #include "editor/program_view.h"
+#include "model/dat_file.h"
 #include "model/program_doc.h"
 #include "settings/image_diff.h"
 #include "ui/app_context.h"
@@ -28,17 +29,17 @@ void CProgramView::OnCompare() {
     const QString path =
         ctx_.services.GetOpenFileName(this, Tr("Compare With", "比较对象"), ui::FileKind::Image);
     if (path.isEmpty()) return;
-    RadioImage other = RadioImage::Blank();
-    const Status status = LoadDatFile(path.toStdString(), other);
-    if (!status) {
+    const Result<RadioImage> other = LoadDatFile(path.toStdString());
+    if (!other) {
         const QString text =
             Tr("Cannot read the file\n%1", "无法读取文件\n%1").arg(QDir::toNativeSeparators(path)) +
-            QStringLiteral("\n\n") + QString::fromStdString(status.detail());
+            QStringLiteral("\n\n") +
+            QString::fromStdString(OpenFailureSentence(other.status(), ctx_.UiLanguage));
         ctx_.services.MessageBox(this, text, QString::fromStdString(ctx_.ApplicationName),
                                  ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
         return;
     }
-    ShowComparison(other, QFileInfo(path).fileName());
+    ShowComparison(*other, QFileInfo(path).fileName());
 }
 
 // The document as the grid shows it, an open cell editor's text included.

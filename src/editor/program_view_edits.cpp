@@ -166,10 +166,9 @@ void CProgramView::ApplyOrder(const ChannelOrder& order, const QString& what) {
 }
 
 void CProgramView::OnDelete() {
-    ChannelOrder order = ChannelOrder::Unchanged();
-    const Status status = PlanClear(SelectedChannels(), order, ctx_.UiLanguage);
-    if (!status) return ShowRefusal(status);
-    ApplyOrder(order, Tr("delete", "删除"));
+    const Result<ChannelOrder> order = PlanClear(SelectedChannels(), ctx_.UiLanguage);
+    if (!order) return ShowRefusal(order.status());
+    ApplyOrder(*order, Tr("delete", "删除"));
 }
 
 // The selected channels move one place; the channel next to them takes the
@@ -180,10 +179,10 @@ void CProgramView::MoveSelection(int step) {
     const int last = channels.back();
     const int neighbour = step < 0 ? first - 1 : last + 1;
     if (neighbour < 1 || neighbour > kChannelCount) return;
-    ChannelOrder order = ChannelOrder::Unchanged();
-    const Status status = PlanMove(neighbour, step < 0 ? last : first, order, ctx_.UiLanguage);
-    if (!status) return ShowRefusal(status);
-    ApplyOrder(order, step < 0 ? Tr("move up", "上移") : Tr("move down", "下移"));
+    const Result<ChannelOrder> order =
+        PlanMove(neighbour, step < 0 ? last : first, ctx_.UiLanguage);
+    if (!order) return ShowRefusal(order.status());
+    ApplyOrder(*order, step < 0 ? Tr("move up", "上移") : Tr("move down", "下移"));
     CChannelGrid* grid = editor_->Grid();
     const int column = grid->Col();
     grid->SetCurrentCell(grid->Row() + step, column);
@@ -202,17 +201,16 @@ void CProgramView::OnMoveDown() {
 
 void CProgramView::OnInsertChannel() {
     GridToImage();
-    ChannelOrder order = ChannelOrder::Unchanged();
-    const Status status = PlanInsert(doc_->Image, editor_->Grid()->Row(), order, ctx_.UiLanguage);
-    if (!status) return ShowRefusal(status);
-    ApplyOrder(order, Tr("insert channel", "插入信道"));
+    const Result<ChannelOrder> order =
+        PlanInsert(doc_->Image, editor_->Grid()->Row(), ctx_.UiLanguage);
+    if (!order) return ShowRefusal(order.status());
+    ApplyOrder(*order, Tr("insert channel", "插入信道"));
 }
 
 void CProgramView::OnRemoveChannel() {
-    ChannelOrder order = ChannelOrder::Unchanged();
-    const Status status = PlanRemove(editor_->Grid()->Row(), order, ctx_.UiLanguage);
-    if (!status) return ShowRefusal(status);
-    ApplyOrder(order, Tr("remove channel", "删除信道"));
+    const Result<ChannelOrder> order = PlanRemove(editor_->Grid()->Row(), ctx_.UiLanguage);
+    if (!order) return ShowRefusal(order.status());
+    ApplyOrder(*order, Tr("remove channel", "删除信道"));
 }
 
 // The grid's context menu: the Edit menu's channel commands.

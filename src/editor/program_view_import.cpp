@@ -30,18 +30,19 @@ void CProgramView::OnImport() {
         ctx_.services.GetOpenFileName(this, Tr("Import", "导入"), ui::FileKind::ChannelList);
     if (path.isEmpty()) return;
     const QString shown = QDir::toNativeSeparators(path);
-    std::string text;
-    if (!ReadWholeFile(path.toStdString(), text)) {
+    const Result<std::string> text = ReadWholeFile(path.toStdString());
+    if (!text) {
         ShowFileMessage(Tr("Cannot read the file\n%1", "无法读取文件\n%1").arg(shown));
         return;
     }
-    ChannelList list;
-    if (const Status status = ReadChannelList(text, list, ctx_.UiLanguage); !status) {
+    const Result<ChannelList> read = ReadChannelList(*text, ctx_.UiLanguage);
+    if (!read) {
         ShowFileMessage(Tr("%1 is not a channel list; nothing was imported.\n%2",
                            "%1 不是信道列表，未导入任何内容。\n%2")
-                            .arg(shown, QString::fromStdString(status.detail())));
+                            .arg(shown, QString::fromStdString(read.detail())));
         return;
     }
+    const ChannelList& list = *read;
     const BandLimits band{BandLow, BandHigh};
     CImportPreviewDlg preview(ctx_, list, table_, band, this);
     if (ctx_.services.ExecDialog(preview) != QDialog::Accepted) return;

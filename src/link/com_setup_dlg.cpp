@@ -24,6 +24,7 @@
 #include "ui/app_context.h"
 #include "ui/command_ids.h"
 #include "ui/f1_help.h"
+#include "ui/ui_services.h"
 
 namespace qm530::link {
 
@@ -290,7 +291,16 @@ void CComSetupDlg::accept() {
         link::SetPortDevice(ctx_.theIni, i + 1, value);
         changed = true;
     }
-    if (changed && !ctx_.theIni.FilePath().empty()) ctx_.theIni.Save(ctx_.theIni.BackupOnSave());
+    if (changed && !ctx_.theIni.FilePath().empty()) {
+        // The choice holds for this run either way; only keeping it failed.
+        if (const auto saved = ctx_.theIni.Save(ctx_.theIni.BackupOnSave()); !saved) {
+            ctx_.services.MessageBox(this,
+                                     tr("The port choice could not be stored:\n%1")
+                                         .arg(QString::fromStdString(saved.detail())),
+                                     QString::fromStdString(ctx_.ApplicationName),
+                                     ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
+        }
+    }
     QDialog::accept();
 }
 

@@ -138,14 +138,13 @@ Status RewriteFileInPlace(const std::string& path, const std::string& data) {
     return ok ? Status::Ok() : Status::Fail(path + ": write error: " + ErrnoText(err));
 }
 
-Status ReadWholeFile(const std::string& path, std::string& data) {
+Result<std::string> ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return Status::Fail(path + ": cannot open the file for reading");
     std::ostringstream buffer;
     buffer << in.rdbuf();
     if (in.bad()) return Status::Fail(path + ": read error");
-    data = buffer.str();
-    return Status::Ok();
+    return buffer.str();
 }
 
 }  // namespace qm530

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/result.h"
 #include "model/status.h"
 
 namespace qm530 {
@@ -28,6 +29,6 @@ Status RewriteFileInPlace(const std::string& path, const std::string& data);
 std::string WriteTargetOf(const std::string& path);
 
 // Reads a whole file. Fails when it cannot be opened or read.
-Status ReadWholeFile(const std::string& path, std::string& data);
+Result<std::string> ReadWholeFile(const std::string& path);
 
 }  // namespace qm530

@@ -64,112 +64,145 @@ int ImportPlan::Count(ImportOutcome outcome) const {
                       [&](const ImportEntry& e) { return e.outcome == outcome; }));
 }
 
+namespace {
+
+// A list counted from 0 has a row at Location 0 and none above 15.
+bool CountsFromZero(const ChannelList& list) {
+    bool zero = false;
+    bool above15 = false;
+    for (const auto& row : list.Rows()) {
+        const std::string loc = list.Value(row, ListColumn::Location);
+        if (!IsInteger(loc)) continue;
+        const int n = std::stoi(loc);
+        zero = zero || n == 0;
+        above15 = above15 || n > 15;
+    }
+    return zero && !above15;
+}
+
+// Walks the rows of a list in file order and finds each row its channel.
+class ImportPlanner {
+  public:
+    ImportPlanner(const ChannelList& list, const BandLimits& band, UiLanguage lang,
+                  const ImportChoices& choices, ImportPlan& plan)
+        : list_(list),
+          band_(band),
+          lang_(lang),
+          plan_(plan),
+          byLocation_(!choices.renumber && list.Has(ListColumn::Location)),
+          fromZero_(byLocation_ && CountsFromZero(list)),
+          next_(choices.renumber ? choices.start : 1) {}
+
+    void PlanRow(const ChannelList::Row& row) {
+        ImportEntry entry;
+        entry.line = row.line;
+        entry.outcome = ImportOutcome::Refused;
+        if (list_.Value(row, ListColumn::Frequency).empty()) {
+            entry.outcome = ImportOutcome::Skipped;
+            entry.reason = Say(lang_, {"no Frequency", "没有 Frequency"});
+        } else if (PlaceRow(row, entry)) {
+            ReadRow(row, entry);
+        }
+        plan_.entries.push_back(std::move(entry));
+    }
+
+    // The programmed channels that no row named are emptied.
+    void ClearOthers() {
+        for (int n = 1; n <= kChannelCount; ++n) {
+            if (takenBy_[static_cast<std::size_t>(n)] != 0 || !plan_.result.IsProgrammed(n))
+                continue;
+            ImportEntry entry;
+            entry.channel = n;
+            entry.outcome = ImportOutcome::Cleared;
+            entry.before = RowOf(plan_.result, n);
+            entry.edits = {{col::kRx, ""}};
+            CommitCellText(plan_.result, n, col::kRx, "", band_, lang_);
+            entry.after = RowOf(plan_.result, n);
+            plan_.entries.push_back(std::move(entry));
+        }
+    }
+
+  private:
+    // Finds the row's channel by Location or by counting; false (the entry
+    // saying why) when the row goes to none or its channel is taken.
+    bool PlaceRow(const ChannelList::Row& row, ImportEntry& entry) {
+        if (byLocation_) {
+            const std::string loc = list_.Value(row, ListColumn::Location);
+            if (!IsInteger(loc)) {
+                entry.reason =
+                    Say(lang_, {"Location '%1' is not a whole number", "Location '%1' 不是整数"},
+                        {loc});
+                return false;
+            }
+            const int n = std::stoi(loc) + (fromZero_ ? 1 : 0);
+            if (n < 1 || n > kChannelCount) {
+                entry.outcome = ImportOutcome::Skipped;
+                entry.reason =
+                    Say(lang_, {"Location %1 is outside %2 to %3", "Location %1 超出 %2 到 %3"},
+                        {loc, fromZero_ ? "0" : "1", fromZero_ ? "15" : "16"});
+                return false;
+            }
+            entry.channel = n;
+        } else {
+            if (next_ < 1 || next_ > kChannelCount) {
+                entry.outcome = ImportOutcome::Skipped;
+                entry.reason = Say(lang_, {"no channel left for it (the last one is 16)",
+                                           "没有剩余的信道（最后一个是 16）"});
+                return false;
+            }
+            entry.channel = next_++;
+        }
+        entry.before = RowOf(plan_.result, entry.channel);
+        int& taken = takenBy_[static_cast<std::size_t>(entry.channel)];
+        if (taken != 0) {
+            entry.reason =
+                Say(lang_, {"channel %1 is already given by line %2", "信道 %1 已由第 %2 行给出"},
+                    {std::to_string(entry.channel), std::to_string(taken)});
+            return false;
+        }
+        taken = row.line;
+        return true;
+    }
+
+    // Reads the row's fields and commits them on its channel.
+    void ReadRow(const ChannelList::Row& row, ImportEntry& entry) {
+        Result<ListedChannel> listed = ReadListedChannel(list_, row, lang_);
+        if (!listed) {
+            entry.reason = listed.detail();
+            return;
+        }
+        entry.notes = std::move(listed->notes);
+        entry.edits = EditsOf(*listed);
+        if (!CommitAll(plan_.result, entry, band_, lang_)) {
+            entry.edits.clear();
+            return;
+        }
+        entry.after = RowOf(plan_.result, entry.channel);
+        entry.outcome = entry.before[col::kRx].empty() ? ImportOutcome::New
+                        : entry.before == entry.after  ? ImportOutcome::Unchanged
+                                                       : ImportOutcome::Changed;
+    }
+
+    const ChannelList& list_;
+    const BandLimits& band_;
+    UiLanguage lang_;
+    ImportPlan& plan_;
+    const bool byLocation_;
+    const bool fromZero_;
+    int next_;
+    std::array<int, kTableRows> takenBy_{};  // line of the row that named a channel
+};
+
+}  // namespace
+
 ImportPlan PlanChannelImport(const ChannelList& list, const ChannelTable& table,
                              const BandLimits& band, UiLanguage lang,
                              const ImportChoices& choices) {
     ImportPlan plan;
     plan.result = table;
-    const auto& rows = list.Rows();
-    const bool byLocation = !choices.renumber && list.Has(ListColumn::Location);
-
-    // A list counted from 0 has a row at Location 0 and none above 15.
-    bool fromZero = false;
-    if (byLocation) {
-        bool zero = false;
-        bool above15 = false;
-        for (const auto& row : rows) {
-            const std::string loc = list.Value(row, ListColumn::Location);
-            if (!IsInteger(loc)) continue;
-            const int n = std::stoi(loc);
-            zero = zero || n == 0;
-            above15 = above15 || n > 15;
-        }
-        fromZero = zero && !above15;
-    }
-
-    std::array<int, kTableRows> takenBy{};  // line of the row that named a channel
-    int next = choices.renumber ? choices.start : 1;
-    for (const auto& row : rows) {
-        ImportEntry entry;
-        entry.line = row.line;
-        entry.outcome = ImportOutcome::Refused;
-        if (list.Value(row, ListColumn::Frequency).empty()) {
-            entry.outcome = ImportOutcome::Skipped;
-            entry.reason = Say(lang, {"no Frequency", "没有 Frequency"});
-            plan.entries.push_back(std::move(entry));
-            continue;
-        }
-        if (byLocation) {
-            const std::string loc = list.Value(row, ListColumn::Location);
-            if (!IsInteger(loc)) {
-                entry.reason = Say(
-                    lang, {"Location '%1' is not a whole number", "Location '%1' 不是整数"}, {loc});
-                plan.entries.push_back(std::move(entry));
-                continue;
-            }
-            const int n = std::stoi(loc) + (fromZero ? 1 : 0);
-            if (n < 1 || n > kChannelCount) {
-                entry.outcome = ImportOutcome::Skipped;
-                entry.reason =
-                    Say(lang, {"Location %1 is outside %2 to %3", "Location %1 超出 %2 到 %3"},
-                        {loc, fromZero ? "0" : "1", fromZero ? "15" : "16"});
-                plan.entries.push_back(std::move(entry));
-                continue;
-            }
-            entry.channel = n;
-        } else {
-            if (next < 1 || next > kChannelCount) {
-                entry.outcome = ImportOutcome::Skipped;
-                entry.reason = Say(lang, {"no channel left for it (the last one is 16)",
-                                          "没有剩余的信道（最后一个是 16）"});
-                plan.entries.push_back(std::move(entry));
-                continue;
-            }
-            entry.channel = next++;
-        }
-        entry.before = RowOf(plan.result, entry.channel);
-        if (const int earlier = takenBy[static_cast<std::size_t>(entry.channel)]; earlier != 0) {
-            entry.reason =
-                Say(lang, {"channel %1 is already given by line %2", "信道 %1 已由第 %2 行给出"},
-                    {std::to_string(entry.channel), std::to_string(earlier)});
-            plan.entries.push_back(std::move(entry));
-            continue;
-        }
-        takenBy[static_cast<std::size_t>(entry.channel)] = row.line;
-
-        ListedChannel listed;
-        if (Status s = ReadListedChannel(list, row, lang, listed); !s) {
-            entry.reason = s.detail();
-            plan.entries.push_back(std::move(entry));
-            continue;
-        }
-        entry.notes = std::move(listed.notes);
-        entry.edits = EditsOf(listed);
-        if (!CommitAll(plan.result, entry, band, lang)) {
-            entry.edits.clear();
-            plan.entries.push_back(std::move(entry));
-            continue;
-        }
-        entry.after = RowOf(plan.result, entry.channel);
-        entry.outcome = entry.before[col::kRx].empty() ? ImportOutcome::New
-                        : entry.before == entry.after  ? ImportOutcome::Unchanged
-                                                       : ImportOutcome::Changed;
-        plan.entries.push_back(std::move(entry));
-    }
-
-    if (choices.clearOthers) {
-        for (int n = 1; n <= kChannelCount; ++n) {
-            if (takenBy[static_cast<std::size_t>(n)] != 0 || !plan.result.IsProgrammed(n)) continue;
-            ImportEntry entry;
-            entry.channel = n;
-            entry.outcome = ImportOutcome::Cleared;
-            entry.before = RowOf(plan.result, n);
-            entry.edits = {{col::kRx, ""}};
-            CommitCellText(plan.result, n, col::kRx, "", band, lang);
-            entry.after = RowOf(plan.result, n);
-            plan.entries.push_back(std::move(entry));
-        }
-    }
+    ImportPlanner planner(list, band, lang, choices, plan);
+    for (const auto& row : list.Rows()) planner.PlanRow(row);
+    if (choices.clearOthers) planner.ClearOthers();
     return plan;
 }
 

@@ -39,9 +39,10 @@ std::string ChannelList::Value(const Row& row, ListColumn column) const {
     return Trimmed(row.fields[static_cast<std::size_t>(i)]);
 }
 
-Status ReadChannelList(std::string_view text, ChannelList& list, UiLanguage lang) {
-    std::vector<CsvRecord> records;
-    if (Status s = ReadCsv(text, records, lang); !s) return s;
+Result<ChannelList> ReadChannelList(std::string_view text, UiLanguage lang) {
+    Result<std::vector<CsvRecord>> read = ReadCsv(text, lang);
+    if (!read) return read.status();
+    std::vector<CsvRecord>& records = *read;
     if (records.empty()) {
         return Status::Fail(Say(lang, {"the file has no header line naming the columns",
                                        "文件没有列出各列名称的标题行"}));
@@ -68,8 +69,7 @@ Status ReadChannelList(std::string_view text, ChannelList& list, UiLanguage lang
     for (std::size_t r = 1; r < records.size(); ++r) {
         result.rows_.push_back({records[r].line, std::move(records[r].fields)});
     }
-    list = std::move(result);
-    return Status::Ok();
+    return result;
 }
 
 std::string ChannelListCsv(const ChannelTable& table) {

@@ -7,6 +7,7 @@
 
 #include "model/channel_table.h"
 #include "model/language.h"
+#include "model/result.h"
 #include "model/status.h"
 
 namespace qm530 {
@@ -58,15 +59,14 @@ class ChannelList {
     const std::vector<Row>& Rows() const { return rows_; }
 
   private:
-    friend Status ReadChannelList(std::string_view text, ChannelList& list, UiLanguage lang);
+    friend Result<ChannelList> ReadChannelList(std::string_view text, UiLanguage lang);
     std::array<int, kListColumnCount> index_{};
     std::vector<Row> rows_;
 };
 
 // Reads a channel list. Refuses the whole text when it is not UTF-8, has no
 // header line or names no Frequency column; the reason says which, in `lang`.
-Status ReadChannelList(std::string_view text, ChannelList& list,
-                       UiLanguage lang = UiLanguage::English);
+Result<ChannelList> ReadChannelList(std::string_view text, UiLanguage lang = UiLanguage::English);
 
 // Every programmed channel of the table in channel order, as CSV with all
 // 21 columns: the header, then one CR LF record per channel.

@@ -52,8 +52,8 @@ std::string Quoted(ListColumn column, const std::string& value) {
 }
 
 // The grid's text of a CTCSS tone given as "88.5", "88.50" or "100".
-Status CtcssText(const ChannelList& list, const ChannelList::Row& row, ListColumn column,
-                 UiLanguage lang, std::string& text) {
+Result<std::string> CtcssText(const ChannelList& list, const ChannelList::Row& row,
+                              ListColumn column, UiLanguage lang) {
     const std::string value = list.Has(column) ? list.Value(row, column) : "88.5";
     if (value.empty()) {
         return Status::Fail(Say(
@@ -64,10 +64,7 @@ Status CtcssText(const ChannelList& list, const ChannelList::Row& row, ListColum
     if (IsDecimal(value)) {
         const double tenths = DecimalScale(CAtof(value), 10.0);
         for (const std::string& t : CtcssTexts()) {
-            if (tenths == ScaleToInt(CAtof(t), 10.0)) {
-                text = t;
-                return Status::Ok();
-            }
+            if (tenths == ScaleToInt(CAtof(t), 10.0)) return t;
         }
     }
     return Status::Fail(Say(lang,
@@ -77,8 +74,8 @@ Status CtcssText(const ChannelList& list, const ChannelList::Row& row, ListColum
 
 // The grid's text of a DCS code given as "023" or "23", with the polarity
 // letter N or R (R is the grid's I).
-Status DcsText(const ChannelList& list, const ChannelList::Row& row, ListColumn column,
-               char polarity, UiLanguage lang, std::string& text) {
+Result<std::string> DcsText(const ChannelList& list, const ChannelList::Row& row, ListColumn column,
+                            char polarity, UiLanguage lang) {
     std::string value = list.Has(column) ? list.Value(row, column) : "023";
     // Files without RxDtcsCode knew one code for both ways.
     if (column == C::RxDtcsCode && !list.Has(column) && list.Has(C::DtcsCode)) {
@@ -96,8 +93,7 @@ Status DcsText(const ChannelList& list, const ChannelList::Row& row, ListColumn 
                                 {"%1 is not a DCS code of this radio", "%1 不是本机的 DCS 码"},
                                 {Quoted(column, value)}));
     }
-    text = CFormatInt(polarity == 'N' ? "D%03dN" : "D%03dI", code);
-    return Status::Ok();
+    return CFormatInt(polarity == 'N' ? "D%03dN" : "D%03dI", code);
 }
 
 // Decode and encode tones from the squelch mode and its columns.
@@ -109,7 +105,7 @@ Status ReadTones(const ChannelList& list, const ChannelList::Row& row, UiLanguag
     const std::string mode = Upper(list.Value(row, C::Tone));
     std::string polarity = Upper(list.Value(row, C::DtcsPolarity));
     if (polarity.empty()) polarity = "NN";
-    auto dcs = [&](ListColumn column, int way, std::string& text) -> Status {
+    auto dcs = [&](ListColumn column, int way) -> Result<std::string> {
         if (polarity.size() != 2 || (polarity[0] != 'N' && polarity[0] != 'R') ||
             (polarity[1] != 'N' && polarity[1] != 'R')) {
             return Status::Fail(Say(lang,
@@ -117,20 +113,26 @@ Status ReadTones(const ChannelList& list, const ChannelList::Row& row, UiLanguag
                                      "%1 不是两个字母 N 或 R（NN、NR、RN、RR）"},
                                     {Quoted(C::DtcsPolarity, list.Value(row, C::DtcsPolarity))}));
         }
-        return DcsText(list, row, column, polarity[static_cast<std::size_t>(way)], lang, text);
+        return DcsText(list, row, column, polarity[static_cast<std::size_t>(way)], lang);
+    };
+    // Puts a tone text read into its field of the channel.
+    auto store = [](Result<std::string> text, std::string& field) -> Status {
+        if (!text) return text.status();
+        field = std::move(*text);
+        return Status::Ok();
     };
     constexpr int kTx = 0;
     constexpr int kRx = 1;
     if (mode.empty()) return Status::Ok();
-    if (mode == "TONE") return CtcssText(list, row, C::rToneFreq, lang, ch.encode);
+    if (mode == "TONE") return store(CtcssText(list, row, C::rToneFreq, lang), ch.encode);
     if (mode == "TSQL") {
-        if (Status s = CtcssText(list, row, C::cToneFreq, lang, ch.decode); !s) return s;
+        if (Status s = store(CtcssText(list, row, C::cToneFreq, lang), ch.decode); !s) return s;
         ch.encode = ch.decode;
         return Status::Ok();
     }
     if (mode == "DTCS") {
-        if (Status s = dcs(C::DtcsCode, kTx, ch.encode); !s) return s;
-        return dcs(C::DtcsCode, kRx, ch.decode);
+        if (Status s = store(dcs(C::DtcsCode, kTx), ch.encode); !s) return s;
+        return store(dcs(C::DtcsCode, kRx), ch.decode);
     }
     if (mode == "TSQL-R" || mode == "DTCS-R") {
         return Status::Fail(Say(
@@ -163,25 +165,25 @@ Status ReadTones(const ChannelList& list, const ChannelList::Row& row, UiLanguag
                 {Quoted(C::CrossMode, list.Value(row, C::CrossMode))}));
     }
     if (tx == "TONE") {
-        if (Status s = CtcssText(list, row, C::rToneFreq, lang, ch.encode); !s) return s;
+        if (Status s = store(CtcssText(list, row, C::rToneFreq, lang), ch.encode); !s) return s;
     } else if (tx == "DTCS") {
-        if (Status s = dcs(C::DtcsCode, kTx, ch.encode); !s) return s;
+        if (Status s = store(dcs(C::DtcsCode, kTx), ch.encode); !s) return s;
     }
-    if (rx == "TONE") return CtcssText(list, row, C::cToneFreq, lang, ch.decode);
-    if (rx == "DTCS") return dcs(C::RxDtcsCode, kRx, ch.decode);
+    if (rx == "TONE") return store(CtcssText(list, row, C::cToneFreq, lang), ch.decode);
+    if (rx == "DTCS") return store(dcs(C::RxDtcsCode, kRx), ch.decode);
     return Status::Ok();
 }
 
 // A frequency value in MHz, checked to be a number.
-Status FrequencyValue(const ChannelList& list, const ChannelList::Row& row, ListColumn column,
-                      UiLanguage lang, std::string& value) {
-    value = list.Value(row, column);
+Result<std::string> FrequencyValue(const ChannelList& list, const ChannelList::Row& row,
+                                   ListColumn column, UiLanguage lang) {
+    std::string value = list.Value(row, column);
     if (value.empty() && column == C::Offset) value = "0";
     if (!IsDecimal(value)) {
         return Status::Fail(Say(lang, {"%1 is not a number in MHz", "%1 不是以 MHz 为单位的数"},
                                 {Quoted(column, value)}));
     }
-    return Status::Ok();
+    return value;
 }
 
 Status ReadTx(const ChannelList& list, const ChannelList::Row& row, UiLanguage lang,
@@ -195,17 +197,22 @@ Status ReadTx(const ChannelList& list, const ChannelList::Row& row, UiLanguage l
         ch.tx.clear();
         return Status::Ok();
     }
-    std::string offset;
-    if (duplex == "SPLIT") return FrequencyValue(list, row, C::Offset, lang, ch.tx);
+    if (duplex == "SPLIT") {
+        const Result<std::string> split = FrequencyValue(list, row, C::Offset, lang);
+        if (!split) return split.status();
+        ch.tx = *split;
+        return Status::Ok();
+    }
     if (duplex != "+" && duplex != "-") {
         return Status::Fail(Say(
             lang,
             {"%1 is not one of: empty, +, -, split, off", "%1 不是以下之一：空、+、-、split、off"},
             {Quoted(C::Duplex, list.Value(row, C::Duplex))}));
     }
-    if (Status s = FrequencyValue(list, row, C::Offset, lang, offset); !s) return s;
+    const Result<std::string> offset = FrequencyValue(list, row, C::Offset, lang);
+    if (!offset) return offset.status();
     const std::int64_t rx = FrequencyUnitsOfText(ch.rx);
-    const std::int64_t off = FrequencyUnitsOfText(offset);
+    const std::int64_t off = FrequencyUnitsOfText(*offset);
     const std::int64_t tx =
         std::clamp<std::int64_t>(duplex == "+" ? rx + off : rx - off, INT_MIN / 2, INT_MAX / 2);
     ch.tx = FormatFrequency(static_cast<int>(tx));
@@ -301,15 +308,16 @@ ListTone ListToneOf(const std::string& text) {
 
 }  // namespace
 
-Status ReadListedChannel(const ChannelList& list, const ChannelList::Row& row, UiLanguage lang,
-                         ListedChannel& channel) {
+Result<ListedChannel> ReadListedChannel(const ChannelList& list, const ChannelList::Row& row,
+                                        UiLanguage lang) {
+    const Result<std::string> rx = FrequencyValue(list, row, C::Frequency, lang);
+    if (!rx) return rx.status();
     ListedChannel ch;
-    if (Status s = FrequencyValue(list, row, C::Frequency, lang, ch.rx); !s) return s;
+    ch.rx = *rx;
     if (Status s = ReadTx(list, row, lang, ch); !s) return s;
     if (Status s = ReadTones(list, row, lang, ch); !s) return s;
     if (Status s = ReadFlags(list, row, lang, ch); !s) return s;
-    channel = std::move(ch);
-    return Status::Ok();
+    return ch;
 }
 
 std::vector<std::string> ListFieldsOfChannel(const ChannelTable& table, int n) {

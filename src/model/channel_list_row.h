@@ -6,6 +6,7 @@
 #include "model/channel_list.h"
 #include "model/channel_table.h"
 #include "model/language.h"
+#include "model/result.h"
 #include "model/status.h"
 
 namespace qm530 {
@@ -29,8 +30,8 @@ struct ListedChannel {
 // equivalent in this radio (a tone or code outside the tone table, a mode
 // other than FM and NFM, reverse squelch) or is not a value of its column.
 // Band and raster are left to the grid's rules.
-Status ReadListedChannel(const ChannelList& list, const ChannelList::Row& row, UiLanguage lang,
-                         ListedChannel& channel);
+Result<ListedChannel> ReadListedChannel(const ChannelList& list, const ChannelList::Row& row,
+                                        UiLanguage lang);
 
 // The 21 fields of channel n (1-16) of the table, for a programmed channel.
 std::vector<std::string> ListFieldsOfChannel(const ChannelTable& table, int channel);

@@ -61,53 +61,53 @@ std::vector<int> ChannelOrder::Touched() const {
     return out;
 }
 
-Status PlanMove(int from, int to, ChannelOrder& order, UiLanguage lang) {
+Result<ChannelOrder> PlanMove(int from, int to, UiLanguage lang) {
     for (int n : {from, to}) {
         if (!ValidChannel(n)) return BadChannel(n, lang);
     }
-    order = ChannelOrder::Unchanged();
+    ChannelOrder order = ChannelOrder::Unchanged();
     Rotate(order, from, to);
-    return Status::Ok();
+    return order;
 }
 
-Status PlanSwap(int a, int b, ChannelOrder& order, UiLanguage lang) {
+Result<ChannelOrder> PlanSwap(int a, int b, UiLanguage lang) {
     for (int n : {a, b}) {
         if (!ValidChannel(n)) return BadChannel(n, lang);
     }
-    order = ChannelOrder::Unchanged();
+    ChannelOrder order = ChannelOrder::Unchanged();
     order.from[a] = b;
     order.from[b] = a;
-    return Status::Ok();
+    return order;
 }
 
-Status PlanClear(const std::vector<int>& channels, ChannelOrder& order, UiLanguage lang) {
+Result<ChannelOrder> PlanClear(const std::vector<int>& channels, UiLanguage lang) {
     for (int n : channels) {
         if (!ValidChannel(n)) return BadChannel(n, lang);
     }
-    order = ChannelOrder::Unchanged();
+    ChannelOrder order = ChannelOrder::Unchanged();
     for (int n : channels) order.cleared[n] = true;
-    return Status::Ok();
+    return order;
 }
 
-Status PlanInsert(const RadioImage& image, int at, ChannelOrder& order, UiLanguage lang) {
+Result<ChannelOrder> PlanInsert(const RadioImage& image, int at, UiLanguage lang) {
     if (!ValidChannel(at)) return BadChannel(at, lang);
     if (!ChannelEmptyInImage(image, kChannelCount)) {
         const Bilingual text{"Channel 16 is in use: clear or remove it before inserting a channel.",
                              "信道16已被使用：请先清除或删除该信道，再插入信道。"};
         return Status::Fail(text.In(lang));
     }
-    order = ChannelOrder::Unchanged();
+    ChannelOrder order = ChannelOrder::Unchanged();
     Rotate(order, kChannelCount, at);
     order.cleared[at] = true;
-    return Status::Ok();
+    return order;
 }
 
-Status PlanRemove(int channel, ChannelOrder& order, UiLanguage lang) {
+Result<ChannelOrder> PlanRemove(int channel, UiLanguage lang) {
     if (!ValidChannel(channel)) return BadChannel(channel, lang);
-    order = ChannelOrder::Unchanged();
+    ChannelOrder order = ChannelOrder::Unchanged();
     Rotate(order, channel, kChannelCount);
     order.cleared[kChannelCount] = true;
-    return Status::Ok();
+    return order;
 }
 
 void ApplyChannelOrder(const ChannelOrder& order, RadioImage& image) {
@@ -140,36 +140,32 @@ void ApplyChannelOrder(const ChannelOrder& order, ChannelTable& table) {
 
 namespace {
 
-Status ApplyIfOk(Status s, const ChannelOrder& order, RadioImage& image) {
-    if (s) ApplyChannelOrder(order, image);
-    return s;
+Status ApplyIfOk(const Result<ChannelOrder>& order, RadioImage& image) {
+    if (!order) return order.status();
+    ApplyChannelOrder(*order, image);
+    return Status::Ok();
 }
 
 }  // namespace
 
 Status MoveChannel(RadioImage& image, int from, int to) {
-    ChannelOrder o;
-    return ApplyIfOk(PlanMove(from, to, o), o, image);
+    return ApplyIfOk(PlanMove(from, to), image);
 }
 
 Status SwapChannels(RadioImage& image, int a, int b) {
-    ChannelOrder o;
-    return ApplyIfOk(PlanSwap(a, b, o), o, image);
+    return ApplyIfOk(PlanSwap(a, b), image);
 }
 
 Status ClearChannels(RadioImage& image, const std::vector<int>& channels) {
-    ChannelOrder o;
-    return ApplyIfOk(PlanClear(channels, o), o, image);
+    return ApplyIfOk(PlanClear(channels), image);
 }
 
 Status InsertEmptyChannel(RadioImage& image, int at, UiLanguage lang) {
-    ChannelOrder o;
-    return ApplyIfOk(PlanInsert(image, at, o, lang), o, image);
+    return ApplyIfOk(PlanInsert(image, at, lang), image);
 }
 
 Status RemoveChannel(RadioImage& image, int channel) {
-    ChannelOrder o;
-    return ApplyIfOk(PlanRemove(channel, o), o, image);
+    return ApplyIfOk(PlanRemove(channel), image);
 }
 
 void StoreChannel(const ChannelTable& table, int channel, RadioImage& image) {

@@ -6,6 +6,7 @@
 #include "model/channel_table.h"
 #include "model/language.h"
 #include "model/radio_image.h"
+#include "model/result.h"
 #include "model/status.h"
 
 namespace qm530 {
@@ -32,22 +33,22 @@ struct ChannelOrder {
     bool operator==(const ChannelOrder&) const = default;
 };
 
-// The plans below fail with a reason in `lang` and leave `order` alone when a
-// channel number is outside 1-16 or the edit is refused.
+// The plans below fail with a reason in `lang` when a channel number is
+// outside 1-16 or the edit is refused.
 
 // The record goes to `to`; the channels between shift one place toward `from`.
-Status PlanMove(int from, int to, ChannelOrder& order, UiLanguage lang = UiLanguage::English);
-Status PlanSwap(int a, int b, ChannelOrder& order, UiLanguage lang = UiLanguage::English);
+Result<ChannelOrder> PlanMove(int from, int to, UiLanguage lang = UiLanguage::English);
+Result<ChannelOrder> PlanSwap(int a, int b, UiLanguage lang = UiLanguage::English);
 // Empties the channels as clearing their Rx cell does, and clears their scan-add bits.
-Status PlanClear(const std::vector<int>& channels, ChannelOrder& order,
-                 UiLanguage lang = UiLanguage::English);
+Result<ChannelOrder> PlanClear(const std::vector<int>& channels,
+                               UiLanguage lang = UiLanguage::English);
 // An empty channel at `at`; channels `at`-15 shift down one place. Refused
 // unless channel 16 is empty: its record is the one that becomes the new channel.
-Status PlanInsert(const RadioImage& image, int at, ChannelOrder& order,
-                  UiLanguage lang = UiLanguage::English);
+Result<ChannelOrder> PlanInsert(const RadioImage& image, int at,
+                                UiLanguage lang = UiLanguage::English);
 // Channels after `channel` shift up one place; channel 16 becomes empty and
 // keeps the removed record's bytes that no field covers.
-Status PlanRemove(int channel, ChannelOrder& order, UiLanguage lang = UiLanguage::English);
+Result<ChannelOrder> PlanRemove(int channel, UiLanguage lang = UiLanguage::English);
 
 // Rearranges the records and scan-add bits. An emptied channel is encoded as
 // an empty grid row is: frequencies and tones FF, busy-lock bits 0x10, power

@@ -49,100 +49,127 @@ bool AllEmpty(const std::vector<std::string>& fields) {
 
 }  // namespace
 
-bool IsUtf8Text(std::string_view text, int* badLine) {
+int FirstNonUtf8Line(std::string_view text) {
     int line = 1;
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t n = SequenceLength(text, i);
-        if (n == 0) {
-            if (badLine != nullptr) *badLine = line;
-            return false;
-        }
+        if (n == 0) return line;
         if (text[i] == '\n') ++line;
         i += n;
     }
-    return true;
+    return 0;
 }
 
-Status ReadCsv(std::string_view text, std::vector<CsvRecord>& records, UiLanguage lang) {
-    records.clear();
-    if (text.starts_with(kBom)) text.remove_prefix(kBom.size());
-    int badLine = 0;
-    if (!IsUtf8Text(text, &badLine)) {
+namespace {
+
+// Refuses what is no CSV text at all: bytes that are not UTF-8, or a NUL.
+Status CheckCsvText(std::string_view text, UiLanguage lang) {
+    if (const int badLine = FirstNonUtf8Line(text); badLine != 0) {
         return Status::Fail(Say(lang, {"line %1 is not UTF-8 text", "第 %1 行不是 UTF-8 文本"},
                                 {std::to_string(badLine)}));
     }
     int line = 1;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\0')
+    for (const char c : text) {
+        if (c == '\0')
             return Status::Fail(Say(lang,
                                     {"line %1 holds a NUL byte: this is not a text file",
                                      "第 %1 行含有 NUL 字节：这不是文本文件"},
                                     {std::to_string(line)}));
-        if (text[i] == '\n') ++line;
-    }
-
-    line = 1;
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    // Counts a line end at text[i] (LF, CR LF or CR) and steps past it.
-    auto skipLineEnd = [&] {
-        if (text[i] == '\r' && i + 1 < n && text[i + 1] == '\n') ++i;
-        ++i;
-        ++line;
-    };
-    while (i < n) {
-        CsvRecord record;
-        record.line = line;
-        std::string field;
-        bool endOfRecord = false;
-        while (!endOfRecord) {
-            if (i < n && text[i] == '"') {
-                const int opened = line;
-                ++i;
-                for (;;) {
-                    if (i >= n) {
-                        return Status::Fail(Say(lang,
-                                                {"line %1: a quoted field is never closed",
-                                                 "第 %1 行：有一个引号字段没有结束"},
-                                                {std::to_string(opened)}));
-                    }
-                    const char c = text[i];
-                    if (c == '"') {
-                        if (i + 1 < n && text[i + 1] == '"') {
-                            field += '"';
-                            i += 2;
-                            continue;
-                        }
-                        ++i;
-                        break;
-                    }
-                    if (c == '\r' || c == '\n') {
-                        // A line end inside quotes is kept as LF.
-                        field += '\n';
-                        skipLineEnd();
-                        continue;
-                    }
-                    field += c;
-                    ++i;
-                }
-            }
-            // Unquoted text, or whatever follows a closing quote.
-            while (i < n && text[i] != ',' && text[i] != '\r' && text[i] != '\n')
-                field += text[i++];
-            record.fields.push_back(std::move(field));
-            field.clear();
-            if (i >= n) {
-                endOfRecord = true;
-            } else if (text[i] == ',') {
-                ++i;
-            } else {
-                skipLineEnd();
-                endOfRecord = true;
-            }
-        }
-        if (!AllEmpty(record.fields)) records.push_back(std::move(record));
+        if (c == '\n') ++line;
     }
     return Status::Ok();
+}
+
+// Walks a checked text record by record.
+class CsvReader {
+  public:
+    CsvReader(std::string_view text, UiLanguage lang) : text_(text), lang_(lang) {}
+
+    bool AtEnd() const { return i_ >= text_.size(); }
+
+    // The next record, its fields in order.
+    Result<CsvRecord> NextRecord() {
+        CsvRecord record;
+        record.line = line_;
+        for (;;) {
+            std::string field;
+            if (Peek('"')) {
+                if (Status s = ReadQuoted(field); !s) return s;
+            }
+            // Unquoted text, or whatever follows a closing quote.
+            while (!AtEnd() && !Peek(',') && !Peek('\r') && !Peek('\n')) field += text_[i_++];
+            record.fields.push_back(std::move(field));
+            if (AtEnd()) return record;
+            if (Peek(',')) {
+                ++i_;
+                continue;
+            }
+            SkipLineEnd();
+            return record;
+        }
+    }
+
+  private:
+    bool Peek(char c) const { return i_ < text_.size() && text_[i_] == c; }
+
+    // Counts a line end at the cursor (LF, CR LF or CR) and steps past it.
+    void SkipLineEnd() {
+        if (Peek('\r') && i_ + 1 < text_.size() && text_[i_ + 1] == '\n') ++i_;
+        ++i_;
+        ++line_;
+    }
+
+    // A field in double quotes, the cursor on its opening quote; "" is a quote.
+    Status ReadQuoted(std::string& field) {
+        const int opened = line_;
+        ++i_;
+        for (;;) {
+            if (AtEnd()) {
+                return Status::Fail(Say(
+                    lang_,
+                    {"line %1: a quoted field is never closed", "第 %1 行：有一个引号字段没有结束"},
+                    {std::to_string(opened)}));
+            }
+            const char c = text_[i_];
+            if (c == '"') {
+                if (i_ + 1 < text_.size() && text_[i_ + 1] == '"') {
+                    field += '"';
+                    i_ += 2;
+                    continue;
+                }
+                ++i_;
+                return Status::Ok();
+            }
+            if (c == '\r' || c == '\n') {
+                // A line end inside quotes is kept as LF.
+                field += '\n';
+                SkipLineEnd();
+                continue;
+            }
+            field += c;
+            ++i_;
+        }
+    }
+
+    std::string_view text_;
+    UiLanguage lang_;
+    std::size_t i_ = 0;
+    int line_ = 1;
+};
+
+}  // namespace
+
+Result<std::vector<CsvRecord>> ReadCsv(std::string_view text, UiLanguage lang) {
+    if (text.starts_with(kBom)) text.remove_prefix(kBom.size());
+    if (Status s = CheckCsvText(text, lang); !s) return s;
+    std::vector<CsvRecord> records;
+    CsvReader reader(text, lang);
+    while (!reader.AtEnd()) {
+        Result<CsvRecord> record = reader.NextRecord();
+        if (!record) return record.status();
+        if (!AllEmpty(record->fields)) records.push_back(std::move(*record));
+    }
+    return records;
 }
 
 std::string CsvRecordText(const std::vector<std::string>& fields) {

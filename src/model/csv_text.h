@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/language.h"
+#include "model/result.h"
 #include "model/status.h"
 
 namespace qm530 {
@@ -15,9 +16,9 @@ struct CsvRecord {
     std::vector<std::string> fields;
 };
 
-// True when `text` is well-formed UTF-8 (no overlong forms, no surrogates,
-// nothing above U+10FFFF). `badLine` gets the 1-based line of the first fault.
-bool IsUtf8Text(std::string_view text, int* badLine = nullptr);
+// The 1-based line of the first fault when `text` is not well-formed UTF-8
+// (overlong forms, surrogates, anything above U+10FFFF); 0 when it is.
+int FirstNonUtf8Line(std::string_view text);
 
 // Reads RFC 4180 CSV: fields separated by commas, records by LF, CR LF or a
 // lone CR; a field in double quotes may hold commas, line ends and "" for a
@@ -27,8 +28,8 @@ bool IsUtf8Text(std::string_view text, int* badLine = nullptr);
 // after a closing quote joins the field. Fails for text that is not UTF-8,
 // holds a NUL byte, or has a quoted field that is never closed; the reason
 // comes in `lang`.
-Status ReadCsv(std::string_view text, std::vector<CsvRecord>& records,
-               UiLanguage lang = UiLanguage::English);
+Result<std::vector<CsvRecord>> ReadCsv(std::string_view text,
+                                       UiLanguage lang = UiLanguage::English);
 
 // One record as RFC 4180 text ending in CR LF; fields holding a comma, a
 // quote or a line end are quoted.

@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "model/dat_file.h"
+
 namespace qm530 {
 
 bool CProgramDoc::OnNewDocument(const std::string& untitledName, UiLanguage lang) {
@@ -14,10 +16,9 @@ bool CProgramDoc::OnNewDocument(const std::string& untitledName, UiLanguage lang
 }
 
 Status CProgramDoc::OnOpenDocument(const std::string& path) {
-    RadioImage loaded = Image;
-    Status status = LoadDatFile(path, loaded);
-    if (!status) return status;
-    Image = loaded;
+    Result<RadioImage> loaded = LoadDatFile(path);
+    if (!loaded) return loaded.status();
+    Image = *loaded;
     pathName_ = path;
     title_ = FileNameOf(path);
     return Status::Ok();
@@ -36,15 +37,6 @@ bool CProgramDoc::CanSaveInPlace() const {
     struct stat st {};
     if (::stat(pathName_.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     return ::access(pathName_.c_str(), W_OK) == 0;
-}
-
-OpenFailure DiagnoseOpenFailure(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return OpenFailure::Missing;
-    if (!S_ISREG(st.st_mode)) return OpenFailure::NotAFile;
-    if (::access(path.c_str(), R_OK) != 0) return OpenFailure::Unreadable;
-    if (st.st_size < static_cast<off_t>(kImageSize)) return OpenFailure::TooShort;
-    return OpenFailure::Other;
 }
 
 std::string FileNameOf(const std::string& path) {

@@ -35,7 +35,8 @@ class CProgramDoc {
     // the name the first Save proposes. The caller sets ImageIsDefault.
     bool OnNewDocument(const std::string& untitledName, UiLanguage lang);
     // Loads a .dat file; on success the path name is the file and the title
-    // its file name. On failure nothing changes.
+    // its file name. On failure nothing changes and the Status says why
+    // (OpenFailureSentence).
     Status OnOpenDocument(const std::string& path);
     // Saves the image atomically; on success the path name and title follow.
     Status OnSaveDocument(const std::string& path);
@@ -51,10 +52,6 @@ class CProgramDoc {
     std::string untitledName_;
     bool modified_ = false;
 };
-
-// Why a .dat file could not be opened, for the message to the user.
-enum class OpenFailure { Missing, NotAFile, Unreadable, TooShort, Other };
-OpenFailure DiagnoseOpenFailure(const std::string& path);
 
 // The last component of a path.
 std::string FileNameOf(const std::string& path);

@@ -1,10 +1,6 @@
 #include "model/radio_image.h"
 
-#include <fstream>
 #include <iterator>
-#include <vector>
-
-#include "model/atomic_file.h"
 
 namespace qm530 {
 
@@ -38,25 +34,6 @@ RadioImage RadioImage::Default() {
     RadioImage image = Blank();
     for (const DefaultByte& d : kDefaults) image[d.address] = d.value;
     return image;
-}
-
-Status LoadDatFile(const std::string& path, RadioImage& image) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return Status::Fail(path + ": cannot open the file for reading");
-    std::vector<char> data(kImageSize);
-    in.read(data.data(), static_cast<std::streamsize>(kImageSize));
-    const std::streamsize got = in.gcount();
-    if (in.bad()) return Status::Fail(path + ": read error");
-    if (got < static_cast<std::streamsize>(kImageSize)) {
-        return Status::Fail(path + ": the file holds " + std::to_string(got) +
-                            " bytes; a radio image needs 1024");
-    }
-    for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(data[i]);
-    return Status::Ok();
-}
-
-Status SaveDatFile(const std::string& path, const RadioImage& image) {
-    return WriteFileAtomically(path, std::string(image.bytes.begin(), image.bytes.end()));
 }
 
 }  // namespace qm530

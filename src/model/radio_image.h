@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <string>
 
-#include "model/status.h"
-
 namespace qm530 {
 
 // The low byte of a value, as a byte field stores it.
@@ -41,13 +39,5 @@ struct RadioImage {
 
 // Number of addresses that the default image sets to something other than 0xFF.
 constexpr int kDefaultImageEntries = 39;
-
-// Loads a .dat file: its first 1024 bytes. A shorter or unreadable file
-// fails and leaves `image` untouched.
-Status LoadDatFile(const std::string& path, RadioImage& image);
-
-// Saves exactly 1024 bytes, atomically: the old file stays whole when
-// anything goes wrong.
-Status SaveDatFile(const std::string& path, const RadioImage& image);
 
 }  // namespace qm530

@@ -58,29 +58,32 @@ bool IsInteger(std::string_view s) {
     return start < s.size() && SkipDigits(s, start) == s.size();
 }
 
-}  // namespace
-
-bool ReadDialogDouble(std::string_view text, double& value) {
-    const std::string_view s = Trimmed(text);
-    if (!IsDecimalNumber(s)) return false;
-    const double v = CAtof(s);
-    if (!std::isfinite(v)) return false;
-    value = v;
-    return true;
+Status NotANumber() {
+    return Status::Fail("not a number");
 }
 
-bool ReadDialogInt(std::string_view text, int& value) {
+}  // namespace
+
+Result<double> ReadDialogDouble(std::string_view text) {
     const std::string_view s = Trimmed(text);
-    if (!IsInteger(s)) return false;
+    if (!IsDecimalNumber(s)) return NotANumber();
+    const double v = CAtof(s);
+    if (!std::isfinite(v)) return NotANumber();
+    return v;
+}
+
+Result<int> ReadDialogInt(std::string_view text) {
+    const std::string_view s = Trimmed(text);
+    if (!IsInteger(s)) return NotANumber();
     // The digits decide whether the number fits; CAtoi would clamp it.
     long long magnitude = 0;
     for (char c : s.substr(SkipSign(s, 0))) {
         magnitude = magnitude * 10 + (c - '0');
-        if (magnitude > -static_cast<long long>(std::numeric_limits<int>::min())) return false;
+        if (magnitude > -static_cast<long long>(std::numeric_limits<int>::min()))
+            return NotANumber();
     }
-    if (s.front() != '-' && magnitude > std::numeric_limits<int>::max()) return false;
-    value = CAtoi(s);
-    return true;
+    if (s.front() != '-' && magnitude > std::numeric_limits<int>::max()) return NotANumber();
+    return CAtoi(s);
 }
 
 std::string FormatDialogDouble(double value) {

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/result.h"
+
 namespace qm530::settings {
 
 // How a dialog's number edits exchange their text with numbers: blanks
@@ -10,8 +12,8 @@ namespace qm530::settings {
 // "not a number" and the read fails. The value is parsed in the C locale.
 //   double: [sign] digits [. digits] | [sign] . digits, optional exponent
 //   int:    [sign] digits, within the int range
-bool ReadDialogDouble(std::string_view text, double& value);
-bool ReadDialogInt(std::string_view text, int& value);
+Result<double> ReadDialogDouble(std::string_view text);
+Result<int> ReadDialogInt(std::string_view text);
 
 // The text a dialog shows for a double: the shortest of 15 significant
 // digits ("%.15g"), so 0.9 shows "0.9", 0.95 "0.95" and 5.0 "5".

@@ -7,7 +7,7 @@
 #include "settings/optional_features.h"
 #include "settings/product_catalog.h"
 #include "settings/scan_info.h"
-#include "settings/settings_names.h"
+#include "settings/settings_session.h"
 #include "settings/side_keys.h"
 
 namespace qm530::settings {

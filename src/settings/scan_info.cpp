@@ -283,16 +283,18 @@ ScanOutcome ScanInfoLogic::Ok(RadioImage& image, TextSelection selection) {
 }
 
 std::optional<ScanField> ScanInfoLogic::ReadMembers() {
-    double x = 0.0;
-    if (!ReadDialogDouble(form_.lookBackA, x)) return ScanField::LookBackA;
-    members_.lookBackA = x;
-    if (!ReadDialogDouble(form_.lookBackB, x)) return ScanField::LookBackB;
-    members_.lookBackB = x;
-    int v = 0;
-    if (!ReadDialogInt(form_.txDwell, v)) return ScanField::TxDwell;
-    members_.txDwell = v;
-    if (!ReadDialogInt(form_.dropoutDelay, v)) return ScanField::DropoutDelay;
-    members_.dropoutDelay = v;
+    const Result<double> lookBackA = ReadDialogDouble(form_.lookBackA);
+    if (!lookBackA) return ScanField::LookBackA;
+    members_.lookBackA = *lookBackA;
+    const Result<double> lookBackB = ReadDialogDouble(form_.lookBackB);
+    if (!lookBackB) return ScanField::LookBackB;
+    members_.lookBackB = *lookBackB;
+    const Result<int> txDwell = ReadDialogInt(form_.txDwell);
+    if (!txDwell) return ScanField::TxDwell;
+    members_.txDwell = *txDwell;
+    const Result<int> dropoutDelay = ReadDialogInt(form_.dropoutDelay);
+    if (!dropoutDelay) return ScanField::DropoutDelay;
+    members_.dropoutDelay = *dropoutDelay;
     members_.priorityChannel = form_.priorityChannel;
     return std::nullopt;
 }

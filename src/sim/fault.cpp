@@ -9,12 +9,12 @@ namespace qm530::sim {
 
 namespace {
 
-bool StrictNumber(const std::string& text, int& value) {
-    if (text.empty() || text.size() > 6) return false;
+// Up to six digits and nothing else; -1 for any other text.
+int StrictNumber(const std::string& text) {
+    if (text.empty() || text.size() > 6) return -1;
     if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return false;
-    value = CAtoi(text);
-    return true;
+        return -1;
+    return CAtoi(text);
 }
 
 std::vector<std::string> SplitColons(const std::string& text) {
@@ -57,7 +57,7 @@ const char* const kFaultHelp =
     "                          (below 30, default 20) between its bytes\n"
     "      Blocks count from 1 after every handshake.\n";
 
-Status ParseFault(const std::string& text, Fault& fault) {
+Result<Fault> ParseFault(const std::string& text) {
     const std::vector<std::string> parts = SplitColons(text);
     const KindName* kind = nullptr;
     for (const KindName& k : kKinds) {
@@ -67,15 +67,17 @@ Status ParseFault(const std::string& text, Fault& fault) {
     Fault f;
     f.kind = kind->kind;
     if (kind->takesBlock) {
-        if (parts.size() != 2 || !StrictNumber(parts[1], f.block) || f.block < 1) {
+        f.block = parts.size() == 2 ? StrictNumber(parts[1]) : -1;
+        if (f.block < 1) {
             return Status::Fail("fault " + parts[0] + " needs a block number from 1, as in " +
                                 parts[0] + ":5");
         }
     } else if (f.kind == FaultKind::kSlow) {
         f.gapMs = kDefaultSlowGapMs;
         f.firstByteDelayMs = kDefaultSlowFirstByteDelayMs;
-        if (parts.size() > 3 || (parts.size() >= 2 && !StrictNumber(parts[1], f.gapMs)) ||
-            (parts.size() == 3 && !StrictNumber(parts[2], f.firstByteDelayMs))) {
+        if (parts.size() >= 2) f.gapMs = StrictNumber(parts[1]);
+        if (parts.size() == 3) f.firstByteDelayMs = StrictNumber(parts[2]);
+        if (parts.size() > 3 || f.gapMs < 0 || f.firstByteDelayMs < 0) {
             return Status::Fail(
                 "fault slow takes slow, slow:GAP or slow:GAP:FIRST in milliseconds");
         }
@@ -83,8 +85,7 @@ Status ParseFault(const std::string& text, Fault& fault) {
     } else if (parts.size() != 1) {
         return Status::Fail("fault " + parts[0] + " takes no number");
     }
-    fault = f;
-    return Status::Ok();
+    return f;
 }
 
 std::string FaultText(const Fault& fault) {

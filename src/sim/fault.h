@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/result.h"
 #include "model/status.h"
 
 namespace qm530::sim {
@@ -31,7 +32,7 @@ constexpr int kDefaultSlowFirstByteDelayMs = 100;
 
 // Parses "none", "silent", "nak-handshake", "nak-block:N", "short-reply:N",
 // "hangup:N" or "slow[:GAP_MS[:FIRST_MS]]".
-Status ParseFault(const std::string& text, Fault& fault);
+Result<Fault> ParseFault(const std::string& text);
 
 // The text ParseFault reads back, for messages.
 std::string FaultText(const Fault& fault);

@@ -4,6 +4,7 @@
 
 #include "cli_runner.h"
 #include "model/channel_table.h"
+#include "model/dat_file.h"
 #include "model/radio_image.h"
 
 namespace qm530 {
@@ -21,9 +22,9 @@ class Cli : public ::testing::Test {
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
     RadioImage Load() {
-        RadioImage img;
-        EXPECT_TRUE(LoadDatFile(file, img));
-        return img;
+        const Result<RadioImage> img = LoadDatFile(file);
+        EXPECT_TRUE(img);
+        return img ? *img : RadioImage::Blank();
     }
     std::string dir, file, ini;
 };

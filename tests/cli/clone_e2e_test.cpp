@@ -5,6 +5,7 @@
 
 #include "clone_process.h"
 #include "link/posix_serial_port.h"
+#include "model/dat_file.h"
 #include "model/messages.h"
 #include "model/radio_image.h"
 
@@ -48,9 +49,9 @@ class Clone : public ::testing::Test {
         return old;
     }
     RadioImage Load(const std::string& path) {
-        RadioImage image;
-        EXPECT_TRUE(LoadDatFile(path, image)) << path;
-        return image;
+        const Result<RadioImage> image = LoadDatFile(path);
+        EXPECT_TRUE(image) << path;
+        return image ? *image : RadioImage::Blank();
     }
 
     std::string dir, radioFile, out;

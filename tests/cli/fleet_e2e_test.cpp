@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "clone_process.h"
+#include "model/dat_file.h"
 #include "model/radio_image.h"
 
 namespace qm530 {
@@ -55,8 +56,9 @@ class Fleet : public ::testing::Test {
     void TearDown() override { std::filesystem::remove_all(dir); }
     // The bytes a write carries arrived.
     void ExpectWritten(const std::string& saved) {
-        RadioImage got;
-        ASSERT_TRUE(LoadDatFile(saved, got)) << saved;
+        const Result<RadioImage> loaded = LoadDatFile(saved);
+        ASSERT_TRUE(loaded) << saved;
+        const RadioImage& got = *loaded;
         for (std::size_t a = 0; a < kImageSize; ++a) {
             if ((a >= 0x330 && a <= 0x33F) || a >= 0x3F0) continue;
             ASSERT_EQ(got[a], image[a]) << saved << " at " << a;
@@ -105,11 +107,12 @@ TEST_F(Fleet, ReadsOneFilePerPort) {
     const std::string outA = dir + "/outA.dat", outB = dir + "/outB.dat";
     CliResult r = RunQm530({"read", "--port", simA.device, "--port", simB.device, outA, outB});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    RadioImage gotA, gotB;
-    ASSERT_TRUE(LoadDatFile(outA, gotA));
-    ASSERT_TRUE(LoadDatFile(outB, gotB));
-    EXPECT_EQ(gotA[0x123], Pattern(10)[0x123]);
-    EXPECT_EQ(gotB[0x123], Pattern(20)[0x123]);
+    const Result<RadioImage> gotA = LoadDatFile(outA);
+    const Result<RadioImage> gotB = LoadDatFile(outB);
+    ASSERT_TRUE(gotA);
+    ASSERT_TRUE(gotB);
+    EXPECT_EQ((*gotA)[0x123], Pattern(10)[0x123]);
+    EXPECT_EQ((*gotB)[0x123], Pattern(20)[0x123]);
     r = RunQm530({"read", "--port", simA.device, "--port", simB.device, outA});
     EXPECT_EQ(r.exitCode, 2);
     r = RunQm530({"read", "--port", simA.device, "--port", simA.device, outA, outB});

@@ -5,6 +5,7 @@
 
 #include "cli_runner.h"
 #include "model/channel_table.h"
+#include "model/dat_file.h"
 #include "model/radio_image.h"
 
 namespace qm530 {
@@ -120,8 +121,9 @@ TEST_F(ImportCli, JsonConfigurationRoundTripsByteForByte) {
                         "priority-channel=2"})
                   .exitCode,
               0);
-    RadioImage image;
-    ASSERT_TRUE(LoadDatFile(file, image));
+    const Result<RadioImage> loaded = LoadDatFile(file);
+    ASSERT_TRUE(loaded);
+    RadioImage image = *loaded;
     image[addr::kProductType] = 0;
     image[addr::kBandIndex] = 1;
     ASSERT_TRUE(SaveDatFile(file, image));

@@ -4,6 +4,7 @@
 
 #include "cli_runner.h"
 #include "model/channel_table.h"
+#include "model/dat_file.h"
 #include "model/radio_image.h"
 
 namespace qm530 {
@@ -32,9 +33,9 @@ class OptionsCli : public ::testing::Test {
     }
     void Save(const RadioImage& image) { ASSERT_TRUE(SaveDatFile(file, image)); }
     RadioImage Load() {
-        RadioImage image;
-        EXPECT_TRUE(LoadDatFile(file, image));
-        return image;
+        const Result<RadioImage> image = LoadDatFile(file);
+        EXPECT_TRUE(image);
+        return image ? *image : RadioImage::Blank();
     }
     std::vector<std::string> OptionArgs(const std::string& listing) {
         std::vector<std::string> args{"option", file};

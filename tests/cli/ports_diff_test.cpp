@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "clone_process.h"
+#include "model/dat_file.h"
 #include "model/radio_image.h"
 #include "support/fake_sysfs.h"
 
@@ -114,8 +115,9 @@ TEST_F(Diff, EveryKindOfField) {
                         "priority-channel=3", "dropout-delay=7"})
                   .exitCode,
               0);
-    RadioImage image;
-    ASSERT_TRUE(LoadDatFile(b, image));
+    const Result<RadioImage> loaded = LoadDatFile(b);
+    ASSERT_TRUE(loaded);
+    RadioImage image = *loaded;
     image[addr::kProductType] = 1;  // QM-530
     image[0x3C4] = 0x12;            // no field
     image[0x03D] ^= 0x01;           // channel 3, a bit the codec leaves alone
@@ -184,8 +186,9 @@ TEST_F(Diff, TheVirtualRadioStartsWithADemonstration) {
         test::Simulator blank(dir, {"--no-pace", "--blank"});
         ASSERT_EQ(RunQm530({"read", "--port", blank.device, got}).exitCode, 0);
     }
-    RadioImage image;
-    ASSERT_TRUE(LoadDatFile(got, image));
+    const Result<RadioImage> loaded = LoadDatFile(got);
+    ASSERT_TRUE(loaded);
+    RadioImage image = *loaded;
     const RadioImage fresh = RadioImage::Default();
     for (std::size_t i = 0; i < kImageSize; ++i) {
         if (i < 0x3C0 || i > 0x3CF) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/channel_table.h"
+#include "model/dat_file.h"
 #include "model/radio_image.h"
 
 namespace {

@@ -135,7 +135,8 @@ TEST_F(DataDirsTest, LanguageChangeOfAnInstalledProgramLandsInTheUserCopy) {
         EXPECT_EQ(ini.FilePath(), dirs_.configDir + "Program.ini");
         EXPECT_FALSE(fs::exists(dirs_.configDir)) << "nothing changed, nothing made yet";
         ini.SetValue("Setup", "Language", "Chinese");
-    }  // AutoSave writes back here
+        ASSERT_TRUE(ini.Save(false));
+    }
     EXPECT_EQ(Read(dataIni), installed);
     EXPECT_EQ(Read(dirs_.configDir + "Program.ini"),
               "[Setup]\nLanguage=Chinese\nShowLang=1\n[English]\nCompany=Q\n");

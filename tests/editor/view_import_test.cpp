@@ -204,8 +204,9 @@ TEST_F(ViewImport, PreviewReplansWithItsChoicesAndOkIsOneUndoStep) {
     EXPECT_TRUE(shown.clearOthers);
 
     // What the core plans, stored as the command-line import stores it.
-    ChannelList list;
-    ASSERT_TRUE(ReadChannelList(kRepeaters, list));
+    const Result<ChannelList> read = ReadChannelList(kRepeaters);
+    ASSERT_TRUE(read);
+    const ChannelList& list = *read;
     const BandLimits band{view->BandLow, view->BandHigh};
     const ImportPlan plan = PlanChannelImport(list, tableBefore, band, UiLanguage::English, shown);
     RadioImage expected = before;
@@ -314,15 +315,17 @@ TEST_F(ViewImport, ExportWritesAListThatImportsBackToTheSameChannels) {
     EXPECT_TRUE(h.services.saveProposals[0].endsWith(QStringLiteral(".csv")))
         << h.services.saveProposals[0].toStdString();
     EXPECT_TRUE(h.services.boxes.empty());
-    std::string text;
-    ASSERT_TRUE(ReadWholeFile(dir.filePath(QStringLiteral("channels.csv")).toStdString(), text));
-    EXPECT_EQ(text, ChannelListCsv(view->Table()));
+    const Result<std::string> text =
+        ReadWholeFile(dir.filePath(QStringLiteral("channels.csv")).toStdString());
+    ASSERT_TRUE(text);
+    EXPECT_EQ(*text, ChannelListCsv(view->Table()));
     EXPECT_EQ(Image(), before);  // exporting changes nothing
     EXPECT_EQ(view->UndoStack()->count(), steps);
 
     // Into an empty table the list gives the same channels, row for row.
-    ChannelList list;
-    ASSERT_TRUE(ReadChannelList(text, list));
+    const Result<ChannelList> read = ReadChannelList(*text);
+    ASSERT_TRUE(read);
+    const ChannelList& list = *read;
     ChannelTable empty;
     empty.WriteLabels(UiLanguage::English);
     const ImportPlan plan = PlanChannelImport(

@@ -77,7 +77,7 @@ TEST(ResolvePortName, TheUsersChoiceComesBetweenTheVariableAndTheProgramFolder) 
         // The installed copy is never written: the choice goes to the user's.
         link::SetPortDevice(ini, 1, "/dev/serial/by-id/usb-cable");
         link::SetPortDevice(ini, 3, "/dev/ttyS0");
-        ini.Save(false);
+        ASSERT_TRUE(ini.Save(false));
     }
     ASSERT_TRUE(fs::exists(dirs.configDir + "Program.ini"));
     {

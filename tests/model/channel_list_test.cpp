@@ -17,11 +17,10 @@ const BandLimits kWide{13000000, 48000000};
 constexpr auto kEn = UiLanguage::English;
 
 std::string Sample(const std::string& name) {
-    std::string text;
-    EXPECT_TRUE(
-        ReadWholeFile(std::string(QM530_SOURCE_DIR) + "/tests/model/channel_lists/" + name, text))
-        << name;
-    return text;
+    const Result<std::string> text =
+        ReadWholeFile(std::string(QM530_SOURCE_DIR) + "/tests/model/channel_lists/" + name);
+    EXPECT_TRUE(text) << name;
+    return text ? *text : std::string();
 }
 
 ChannelTable EmptyTable() {
@@ -32,17 +31,15 @@ ChannelTable EmptyTable() {
 
 ImportPlan Plan(const std::string& text, const ChannelTable& table, const BandLimits& band = kWide,
                 ImportChoices choices = {}) {
-    ChannelList list;
-    const Status s = ReadChannelList(text, list);
-    EXPECT_TRUE(s) << s.detail();
-    return PlanChannelImport(list, table, band, kEn, choices);
+    const Result<ChannelList> list = ReadChannelList(text);
+    EXPECT_TRUE(list) << list.detail();
+    return PlanChannelImport(list ? *list : ChannelList(), table, band, kEn, choices);
 }
 
 ChannelList ReadOrFail(const std::string& text, UiLanguage lang) {
-    ChannelList list;
-    const Status s = ReadChannelList(text, list, lang);
-    EXPECT_TRUE(s) << s.detail();
-    return list;
+    const Result<ChannelList> list = ReadChannelList(text, lang);
+    EXPECT_TRUE(list) << list.detail();
+    return list ? *list : ChannelList();
 }
 
 // Rx, Tx, Dec, Enc, Power, Scan, Busy, W/N of a channel, joined by '|'.
@@ -53,11 +50,11 @@ std::string RowText(const ChannelTable& t, int n) {
 }
 
 TEST(CsvText, QuotesLineEndsBomAndBlankLines) {
-    std::vector<CsvRecord> r;
-    ASSERT_TRUE(
-        ReadCsv("\xEF\xBB\xBF"
-                "a,\"b,c\",\"say \"\"hi\"\"\"\r\n\r\n,,\n\"multi\r\nline\",x\ry",
-                r));
+    const Result<std::vector<CsvRecord>> read = ReadCsv(
+        "\xEF\xBB\xBF"
+        "a,\"b,c\",\"say \"\"hi\"\"\"\r\n\r\n,,\n\"multi\r\nline\",x\ry");
+    ASSERT_TRUE(read);
+    const std::vector<CsvRecord>& r = *read;
     ASSERT_EQ(r.size(), 3u);
     EXPECT_EQ(r[0].fields, (std::vector<std::string>{"a", "b,c", "say \"hi\""}));
     EXPECT_EQ(r[1].line, 4);
@@ -66,21 +63,21 @@ TEST(CsvText, QuotesLineEndsBomAndBlankLines) {
     EXPECT_EQ(r[2].fields, (std::vector<std::string>{"y"}));
     EXPECT_EQ(CsvRecordText({"a", "b,c", "q\"", ""}), "a,\"b,c\",\"q\"\"\",\r\n");
 
-    EXPECT_EQ(ReadCsv("a\n\"open,b\n", r).detail(), "line 2: a quoted field is never closed");
-    EXPECT_EQ(ReadCsv("a\nb\xFF\n", r).detail(), "line 2 is not UTF-8 text");
-    EXPECT_FALSE(ReadCsv("a\xC0\xAF", r));  // overlong '/'
-    EXPECT_FALSE(ReadCsv(std::string_view("a\0b", 3), r));
+    EXPECT_EQ(ReadCsv("a\n\"open,b\n").detail(), "line 2: a quoted field is never closed");
+    EXPECT_EQ(ReadCsv("a\nb\xFF\n").detail(), "line 2 is not UTF-8 text");
+    EXPECT_FALSE(ReadCsv("a\xC0\xAF"));  // overlong '/'
+    EXPECT_FALSE(ReadCsv(std::string_view("a\0b", 3)));
 }
 
 TEST(ChannelListRead, RefusesWholeFilesWithAReason) {
-    ChannelList list;
-    EXPECT_EQ(ReadChannelList("", list).detail(), "the file has no header line naming the columns");
-    EXPECT_EQ(ReadChannelList("\n\n", list).detail(),
-              "the file has no header line naming the columns");
-    EXPECT_EQ(ReadChannelList("Location,Name\n1,x\n", list).detail(),
+    EXPECT_EQ(ReadChannelList("").detail(), "the file has no header line naming the columns");
+    EXPECT_EQ(ReadChannelList("\n\n").detail(), "the file has no header line naming the columns");
+    EXPECT_EQ(ReadChannelList("Location,Name\n1,x\n").detail(),
               "line 1: the header names no Frequency column");
-    EXPECT_FALSE(ReadChannelList("Frequency\n\xE4\xB8\n", list));
-    ASSERT_TRUE(ReadChannelList(" frequency ,UNKNOWN,LOCATION\n146.52,x,3\n", list));
+    EXPECT_FALSE(ReadChannelList("Frequency\n\xE4\xB8\n"));
+    const Result<ChannelList> read = ReadChannelList(" frequency ,UNKNOWN,LOCATION\n146.52,x,3\n");
+    ASSERT_TRUE(read);
+    const ChannelList& list = *read;
     EXPECT_EQ(list.Value(list.Rows()[0], ListColumn::Location), "3");
     EXPECT_FALSE(list.Has(ListColumn::Tone));
 }
@@ -153,14 +150,14 @@ TEST(ChannelListImport, RefusalsAndSkipsCarryLineAndReason) {
 // file's own column names and values; the refusals are the same.
 TEST(ChannelListImport, ReasonsAndNotesFollowTheInterfaceLanguage) {
     constexpr auto kZh = UiLanguage::Chinese;
-    ChannelList list;
-    EXPECT_EQ(ReadChannelList("", list, kZh).detail(), "文件没有列出各列名称的标题行");
-    EXPECT_EQ(ReadChannelList("Location,Name\n1,x\n", list, kZh).detail(),
+    EXPECT_EQ(ReadChannelList("", kZh).detail(), "文件没有列出各列名称的标题行");
+    EXPECT_EQ(ReadChannelList("Location,Name\n1,x\n", kZh).detail(),
               "第 1 行：标题行中没有 Frequency 列");
-    EXPECT_EQ(ReadChannelList("Frequency\n\xE4\xB8\n", list, kZh).detail(),
-              "第 2 行不是 UTF-8 文本");
+    EXPECT_EQ(ReadChannelList("Frequency\n\xE4\xB8\n", kZh).detail(), "第 2 行不是 UTF-8 文本");
 
-    ASSERT_TRUE(ReadChannelList(Sample("refusals.csv"), list, kZh));
+    const Result<ChannelList> read = ReadChannelList(Sample("refusals.csv"), kZh);
+    ASSERT_TRUE(read);
+    const ChannelList& list = *read;
     ChannelTable table;
     table.WriteLabels(kZh);
     const ImportPlan zh = PlanChannelImport(list, table, kVhf, kZh, {});

@@ -191,8 +191,9 @@ TEST(ChannelRecords, TheGridRowsFollowTheSameOrder) {
     RadioImage image = RadioImage::Default();
     GridToImage(table, image);
 
-    ChannelOrder order;
-    ASSERT_TRUE(PlanMove(2, 10, order));
+    Result<ChannelOrder> planned = PlanMove(2, 10);
+    ASSERT_TRUE(planned);
+    ChannelOrder order = *planned;
     EXPECT_EQ(order.Touched(), (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10}));
     ApplyChannelOrder(order, image);
     ApplyChannelOrder(order, table);
@@ -203,7 +204,9 @@ TEST(ChannelRecords, TheGridRowsFollowTheSameOrder) {
     GridToImage(table, encoded);
     EXPECT_EQ(encoded, image);
 
-    ASSERT_TRUE(PlanClear({1}, order));
+    planned = PlanClear({1});
+    ASSERT_TRUE(planned);
+    order = *planned;
     ApplyChannelOrder(order, table);
     EXPECT_FALSE(table.IsProgrammed(1));
 }

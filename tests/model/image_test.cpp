@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/atomic_file.h"
+#include "model/dat_file.h"
 #include "model/radio_image.h"
 
 namespace qm530 {
@@ -69,9 +70,9 @@ TEST(DatFile, SaveWritesExactly1024BytesAndLoadsBack) {
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_size, 1024);
-    RadioImage back = RadioImage::Blank();
-    ASSERT_TRUE(LoadDatFile(path, back));
-    EXPECT_EQ(back, img);
+    const Result<RadioImage> back = LoadDatFile(path);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, img);
 }
 
 TEST(DatFile, ShortFileFailsAndChangesNothing) {
@@ -79,13 +80,13 @@ TEST(DatFile, ShortFileFailsAndChangesNothing) {
     const std::string dir = scratch;
     const std::string path = dir + "/short.dat";
     WriteBytes(path, std::string(1023, '\x11'));
-    RadioImage img = RadioImage::Default();
-    const Status s = LoadDatFile(path, img);
+    const Result<RadioImage> s = LoadDatFile(path);
     EXPECT_FALSE(s);
     EXPECT_NE(s.detail().find("1023"), std::string::npos);
-    EXPECT_EQ(img, RadioImage::Default());
-    EXPECT_FALSE(LoadDatFile(dir + "/missing.dat", img));
-    EXPECT_EQ(img, RadioImage::Default());
+    EXPECT_EQ(s.status().messageId(), openfail::kTooShort);
+    const Result<RadioImage> missing = LoadDatFile(dir + "/missing.dat");
+    EXPECT_FALSE(missing);
+    EXPECT_EQ(missing.status().messageId(), openfail::kMissing);
 }
 
 TEST(DatFile, LongerFileLoadsItsFirst1024Bytes) {
@@ -95,9 +96,9 @@ TEST(DatFile, LongerFileLoadsItsFirst1024Bytes) {
     std::string data(1024, '\x22');
     data += std::string(100, '\x33');
     WriteBytes(path, data);
-    RadioImage img;
-    ASSERT_TRUE(LoadDatFile(path, img));
-    for (std::uint8_t b : img.bytes) ASSERT_EQ(b, 0x22);
+    const Result<RadioImage> img = LoadDatFile(path);
+    ASSERT_TRUE(img);
+    for (std::uint8_t b : img->bytes) ASSERT_EQ(b, 0x22);
 }
 
 TEST(DatFile, FailedSaveKeepsTheOldFileWhole) {
@@ -112,10 +113,10 @@ TEST(DatFile, FailedSaveKeepsTheOldFileWhole) {
     if (!root) {
         EXPECT_FALSE(s);
     }
-    RadioImage back;
-    ASSERT_TRUE(LoadDatFile(path, back));
+    const Result<RadioImage> back = LoadDatFile(path);
+    ASSERT_TRUE(back);
     if (!root) {
-        EXPECT_EQ(back, RadioImage::Default());
+        EXPECT_EQ(*back, RadioImage::Default());
     }
 }
 
@@ -130,17 +131,16 @@ TEST(AtomicFile, ReplacesTheTargetOfALinkAndRefusesReadOnlyFiles) {
     struct stat st {};
     ASSERT_EQ(::lstat(link.c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
-    std::string data;
-    ASSERT_TRUE(ReadWholeFile(target, data));
-    EXPECT_EQ(data, "new");
+    ASSERT_TRUE(ReadWholeFile(target));
+    EXPECT_EQ(*ReadWholeFile(target), "new");
 
     // Refused also for root, whom the system would let write it.
     ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
     const Status s = WriteFileAtomically(target, "newer");
     EXPECT_FALSE(s);
     EXPECT_NE(s.detail().find("read-only"), std::string::npos);
-    ASSERT_TRUE(ReadWholeFile(target, data));
-    EXPECT_EQ(data, "new");
+    ASSERT_TRUE(ReadWholeFile(target));
+    EXPECT_EQ(*ReadWholeFile(target), "new");
 }
 
 TEST(AtomicFile, ReplacesContentKeepsModeAndLeavesNoTemporaryFiles) {
@@ -150,9 +150,8 @@ TEST(AtomicFile, ReplacesContentKeepsModeAndLeavesNoTemporaryFiles) {
     WriteBytes(path, std::string(5000, 'x'));
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
     ASSERT_TRUE(WriteFileAtomically(path, "short"));
-    std::string data;
-    ASSERT_TRUE(ReadWholeFile(path, data));
-    EXPECT_EQ(data, "short");
+    ASSERT_TRUE(ReadWholeFile(path));
+    EXPECT_EQ(*ReadWholeFile(path), "short");
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);

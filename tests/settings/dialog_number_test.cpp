@@ -7,30 +7,27 @@ namespace {
 
 TEST(DialogNumber, ReadsOnlyWholeNumbers) {
     for (const char* text : {"1.5", " 1.5\t", ".5", "5.", "+2", "-0", "1e1", "2E-1"}) {
-        double x = -1;
-        EXPECT_TRUE(settings::ReadDialogDouble(text, x)) << text;
+        EXPECT_TRUE(settings::ReadDialogDouble(text)) << text;
     }
-    double x = 0;
-    ASSERT_TRUE(settings::ReadDialogDouble(" 0.95 ", x));
-    EXPECT_EQ(x, 0.95);
+    const Result<double> x = settings::ReadDialogDouble(" 0.95 ");
+    ASSERT_TRUE(x);
+    EXPECT_EQ(*x, 0.95);
     for (const char* text :
          {"", " ", ".", "1.5x", "abc", "0x10", "inf", "nan", "1,5", "1e", "1e999", "- 1"}) {
-        x = 42;
-        EXPECT_FALSE(settings::ReadDialogDouble(text, x)) << text;
-        EXPECT_EQ(x, 42) << text;
+        EXPECT_FALSE(settings::ReadDialogDouble(text)) << text;
     }
-    int v = 0;
-    ASSERT_TRUE(settings::ReadDialogInt(" 300 ", v));
-    EXPECT_EQ(v, 300);
-    ASSERT_TRUE(settings::ReadDialogInt("2147483647", v));
-    EXPECT_EQ(v, 2147483647);
-    ASSERT_TRUE(settings::ReadDialogInt("-2147483648", v));
-    EXPECT_EQ(v, -2147483647 - 1);
+    Result<int> v = settings::ReadDialogInt(" 300 ");
+    ASSERT_TRUE(v);
+    EXPECT_EQ(*v, 300);
+    v = settings::ReadDialogInt("2147483647");
+    ASSERT_TRUE(v);
+    EXPECT_EQ(*v, 2147483647);
+    v = settings::ReadDialogInt("-2147483648");
+    ASSERT_TRUE(v);
+    EXPECT_EQ(*v, -2147483647 - 1);
     for (const char* text :
          {"", "1.0", "12a", "2147483648", "-2147483649", "99999999999999999999", "+"}) {
-        v = 42;
-        EXPECT_FALSE(settings::ReadDialogInt(text, v)) << text;
-        EXPECT_EQ(v, 42) << text;
+        EXPECT_FALSE(settings::ReadDialogInt(text)) << text;
     }
 }
 

@@ -9,7 +9,7 @@
 
 #include "config/ini_file.h"
 #include "model/channel_table.h"
-#include "settings/settings_names.h"
+#include "settings/settings_session.h"
 
 namespace qm530 {
 namespace {

@@ -33,9 +33,10 @@ std::vector<std::string> Items(std::initializer_list<const char*> texts) {
 TEST(ScanInfoSteps, SpinsWalkTheWholeGridAndWrap) {
     for (int code = 1; code <= 91; ++code) {
         // Through the text shown, as the dialog does it.
-        double x = 0;
-        ASSERT_TRUE(settings::ReadDialogDouble(
-            settings::FormatDialogDouble(settings::LookBackTimeOfCode(code)), x));
+        const Result<double> read = settings::ReadDialogDouble(
+            settings::FormatDialogDouble(settings::LookBackTimeOfCode(code)));
+        ASSERT_TRUE(read);
+        const double x = *read;
         const double up = settings::SpinLookBack(x, Dir::Up);
         const double down = settings::SpinLookBack(x, Dir::Down);
         EXPECT_EQ(settings::LookBackCodeOfTime(up), code == 91 ? 1 : code + 1) << code;

@@ -17,7 +17,9 @@ using Bytes = std::vector<std::uint8_t>;
 RadioOptions Unpaced(const std::string& fault = "none") {
     RadioOptions o;
     o.pace = false;
-    EXPECT_TRUE(ParseFault(fault, o.fault).ok());
+    const Result<Fault> parsed = ParseFault(fault);
+    EXPECT_TRUE(parsed.ok());
+    if (parsed) o.fault = *parsed;
     return o;
 }
 

@@ -40,6 +40,12 @@ class SettingsSession {
     Status Store(RadioImage& image);
 
   private:
+    // The parts of Set: a list item or check box; the priority channel's
+    // edit; a number edit of the Scan Information dialog.
+    Status SetChoice(const std::string& name, const std::string& value);
+    Status SetPriorityChannel(const std::string& name, const std::string& value);
+    Status SetScanNumber(ScanField field, const std::string& name, const std::string& value);
+
     UiLanguage lang_;
     OptionalFeaturesForm features_;
     ScanInfoLogic scan_;

@@ -1,4 +1,4 @@
-#include "settings/settings_names.h"
+#include "settings/settings_session.h"
 
 #include <algorithm>
 
@@ -166,6 +166,15 @@ Status SettingsSession::Set(const std::string& name, const std::string& value) {
     if (e == nullptr) {
         return Status::Fail("unknown setting '" + name + "'");
     }
+    if (e->kind != Kind::Edit) return SetChoice(name, value);
+    const auto field = static_cast<ScanField>(e->which);
+    scanTouched_ = true;
+    if (field == ScanField::PriorityChannel) return SetPriorityChannel(name, value);
+    return SetScanNumber(field, name, value);
+}
+
+Status SettingsSession::SetChoice(const std::string& name, const std::string& value) {
+    const Entry* e = Find(name);
     switch (e->kind) {
         case Kind::Feature: {
             const auto list = static_cast<FeatureList>(e->which);
@@ -217,33 +226,34 @@ Status SettingsSession::Set(const std::string& name, const std::string& value) {
         case Kind::Edit:
             break;
     }
+    return Status::Fail("unknown setting '" + name + "'");
+}
 
+Status SettingsSession::SetPriorityChannel(const std::string& name, const std::string& value) {
     ScanInfoForm& form = scan_.form();
-    const auto field = static_cast<ScanField>(e->which);
-    scanTouched_ = true;
-    if (field == ScanField::PriorityChannel) {
-        if (!form.priorityChannelEnabled) {
-            if (!TrimBlanks(value).empty()) {
-                return Status::Fail(name + " can only be set with priority=Fixed; it stays empty");
-            }
-            return Status::Ok();
+    if (!form.priorityChannelEnabled) {
+        if (!TrimBlanks(value).empty()) {
+            return Status::Fail(name + " can only be set with priority=Fixed; it stays empty");
         }
-        if (value.size() > 2) {
-            return Status::Fail(name + ": '" + value +
-                                "' is too long; the field holds a channel number 1 to 16");
-        }
-        form.priorityChannel = value;
         return Status::Ok();
     }
+    if (value.size() > 2) {
+        return Status::Fail(name + ": '" + value +
+                            "' is too long; the field holds a channel number 1 to 16");
+    }
+    form.priorityChannel = value;
+    return Status::Ok();
+}
 
+Status SettingsSession::SetScanNumber(ScanField field, const std::string& name,
+                                      const std::string& value) {
+    ScanInfoForm& form = scan_.form();
     const bool lookBack = field == ScanField::LookBackA || field == ScanField::LookBackB;
     const std::string accepted =
         lookBack ? "numbers from 0.5 to 5 (put onto steps of 0.05, others brought into range)"
                  : "whole numbers from 0 to 300 (larger ones become 300)";
-    double x = 0.0;
-    int v = 0;
-    const bool isNumber =
-        lookBack ? ReadDialogDouble(value, x) : IsDigits(value) && ReadDialogInt(value, v);
+    const Result<double> x = lookBack ? ReadDialogDouble(value) : Result<double>(0.0);
+    const bool isNumber = lookBack ? x.ok() : IsDigits(value) && ReadDialogInt(value).ok();
     if (!isNumber) {
         return Status::Fail(name + ": '" + value + "' is not accepted; use " + accepted);
     }
@@ -251,7 +261,7 @@ Status SettingsSession::Set(const std::string& name, const std::string& value) {
         // A disabled edit keeps its text and is never corrected, so the time
         // it shows is accepted as it stands, also one outside 0.5 to 5 that
         // an image can hold.
-        if (FormatDialogDouble(x) != form.Text(field)) {
+        if (FormatDialogDouble(*x) != form.Text(field)) {
             return Status::Fail(name + " can only be changed with priority=Fixed; it stays " +
                                 form.Text(field));
         }
