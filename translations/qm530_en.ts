@@ -750,6 +750,14 @@ Transfer Trace</source>
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Virtual radio (no cable)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the virtual radio inside the program</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qm530::link::CProcessDlg</name>

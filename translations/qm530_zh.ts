@@ -791,6 +791,14 @@ Transfer Trace</source>
         <translation>无法保存串口选择：
 %1</translation>
     </message>
+    <message>
+        <source>Virtual radio (no cable)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the virtual radio inside the program</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qm530::link::CProcessDlg</name>

@@ -5,6 +5,7 @@
 
 #include "editor/program_view.h"
 #include "model/program_doc.h"
+#include "sim/in_process_radio.h"
 #include "ui/app_context.h"
 
 namespace qm530::app {
@@ -13,6 +14,8 @@ CChildFrame::CChildFrame(ui::AppContext& ctx, std::unique_ptr<CProgramDoc> doc, 
     : QMdiSubWindow(parent), ctx_(ctx), doc_(std::move(doc)) {
     setAttribute(Qt::WA_DeleteOnClose);
     view_ = new editor::CProgramView(doc_.get(), ctx, this);
+    // Transfers reach the in-process virtual radio by its port name too.
+    view_->SetPortFactory(sim::MakePort);
     setWidget(view_);
     setWindowTitle(QString::fromStdString(doc_->Title()));
     // The window menu's Close would also take Ctrl+W, the Write key of the

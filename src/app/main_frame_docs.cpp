@@ -94,7 +94,6 @@ bool CMainFrame::NewDocument() {
     auto doc = std::make_unique<CProgramDoc>();
     if (!doc->OnNewDocument(ctx_.theIni.GetValue("Setup", "AppName", ""), ctx_.UiLanguage))
         return false;
-    ctx_.ImageIsDefault = true;
     AddDocumentWindow(std::move(doc));
     return true;
 }
@@ -126,7 +125,6 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     }
     // The window that was active is asked to close, which hides it.
     if (CChildFrame* previous = ActiveDocumentWindow()) HideDocumentWindow(previous);
-    ctx_.ImageIsDefault = false;
     AddDocumentWindow(std::move(doc));
     return true;
 }

@@ -6,6 +6,7 @@
 #include "config/ini_file.h"
 #include "link/port_name.h"
 #include "model/numbers.h"
+#include "sim/in_process_radio.h"
 
 namespace qm530::cli {
 
@@ -14,7 +15,8 @@ const std::vector<OptionDef> kCloneOptions = {{"--port", true}, {"--retries", tr
                                               {"--log", true},  {"--trace", true}};
 
 const char* const kCloneHelp =
-    "  --port PORT   COM1 to COM4 or a device path such as /dev/ttyUSB0. COMn is the\n"
+    "  --port PORT   COM1 to COM4, a device path such as /dev/ttyUSB0, or 'virtual'\n"
+    "                (or virtual:FILE.dat) for the virtual radio inside the tool. COMn is the\n"
     "                device named by the environment variable QM530_COMn, else the\n"
     "                one given as COMn in section Ports of Program.ini, else\n"
     "                /dev/ttyUSB<n-1>, as in the desktop program. Give --port several\n"
@@ -45,6 +47,7 @@ ClonePort MakeClonePort(const std::string& name, int retries, const config::CIni
     port.name = name;
     port.device = link::ResolvePortName(name, ini);
     port.retries = retries;
+    port.makePort = sim::MakePort;
     return port;
 }
 

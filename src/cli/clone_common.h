@@ -8,6 +8,7 @@
 #include "cli/command_util.h"
 #include "config/ini_file.h"
 #include "link/clone_protocol.h"
+#include "link/port_factory.h"
 #include "model/radio_image.h"
 
 namespace qm530::cli {
@@ -30,6 +31,7 @@ struct ClonePort {
     std::string name;    // as given with --port
     std::string device;  // the device path it names
     int retries = 0;
+    link::PortFactory makePort;  // makes the port of each transfer
 };
 
 // Makes a port of a name as --port takes it, the device resolved through

@@ -1,73 +1,20 @@
 #include "cli/clone_host.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <unistd.h>
-
 #include <cctype>
-#include <cerrno>
-#include <ctime>
+#include <chrono>
+#include <thread>
 
 #include "cli/args.h"
+#include "cli/console.h"
 #include "model/messages.h"
 
 namespace qm530::cli {
 
 namespace {
 
-volatile sig_atomic_t g_cancel = 0;
-// The pipe a signal writes to: its read end becomes readable on Ctrl-C.
-int g_pipe[2] = {-1, -1};
-struct sigaction g_oldInt {};
-struct sigaction g_oldTerm {};
-
-void OnSignal(int) {
-    g_cancel = 1;
-    const int saved = errno;
-    if (g_pipe[1] >= 0) {
-        const char byte = 1;
-        [[maybe_unused]] const ssize_t w = ::write(g_pipe[1], &byte, 1);
-    }
-    errno = saved;
-}
-
 constexpr int kBarWidth = 40;
 
 }  // namespace
-
-CancelOnSignals::CancelOnSignals() {
-    g_cancel = 0;
-    // Without the pipe a cancel still comes, only at the end of the read
-    // that is waiting.
-    if (::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0) g_pipe[0] = g_pipe[1] = -1;
-    struct sigaction sa {};
-    sa.sa_handler = OnSignal;
-    sigemptyset(&sa.sa_mask);
-    // A port read waiting for the radio restarts after the interruption; it
-    // ends because it watches the pipe (see WatchFd). Without SA_RESTART
-    // the Retry/Cancel question's read of the terminal returns at once. The
-    // handler resets itself, so a second signal ends the program.
-    sa.sa_flags = SA_RESETHAND;
-    ::sigaction(SIGINT, &sa, &g_oldInt);
-    ::sigaction(SIGTERM, &sa, &g_oldTerm);
-}
-
-CancelOnSignals::~CancelOnSignals() {
-    ::sigaction(SIGINT, &g_oldInt, nullptr);
-    ::sigaction(SIGTERM, &g_oldTerm, nullptr);
-    for (int& fd : g_pipe) {
-        if (fd >= 0) ::close(fd);
-        fd = -1;
-    }
-}
-
-bool CancelOnSignals::Requested() {
-    return g_cancel != 0;
-}
-
-int CancelOnSignals::WatchFd() {
-    return g_pipe[0];
-}
 
 TerminalHost::TerminalHost(Context& ctx, link::TransferDirection direction,
                            const std::string& label, int retries)
@@ -75,8 +22,8 @@ TerminalHost::TerminalHost(Context& ctx, link::TransferDirection direction,
       direction_(direction),
       label_(label),
       retriesLeft_(retries),
-      bar_(::isatty(STDERR_FILENO) != 0),
-      interactive_(::isatty(STDIN_FILENO) != 0 && ::isatty(STDERR_FILENO) != 0) {}
+      bar_(StderrIsTerminal()),
+      interactive_(StdinIsTerminal() && StderrIsTerminal()) {}
 
 TerminalHost::~TerminalHost() {
     EndBar();
@@ -111,13 +58,11 @@ bool TerminalHost::AskRetry(const std::string& detail) {
     for (;;) {
         ctx_.err << "Retry or cancel? [r/c] ";
         ctx_.err.flush();
-        std::string line;
-        char c = 0;
-        ssize_t n = 0;
-        while ((n = ::read(STDIN_FILENO, &c, 1)) == 1 && c != '\n') line += c;
+        const InputLine input = ReadInputLine();
+        const std::string& line = input.text;
         // Interrupted by Ctrl-C: go on, so that the next pump step cancels.
-        if (n < 0 && CancelOnSignals::Requested()) return true;
-        if (n <= 0 && line.empty()) {
+        if ((input.interrupted || input.ended) && CancelOnSignals::Requested()) return true;
+        if ((input.interrupted || input.ended) && line.empty()) {
             declined_ = true;
             return false;
         }
@@ -146,10 +91,8 @@ void TerminalHost::Progress(int position) {
 }
 
 void TerminalHost::Sleep(int milliseconds) {
-    timespec ts{};
-    ts.tv_sec = milliseconds / 1000;
-    ts.tv_nsec = static_cast<long>(milliseconds % 1000) * 1000000L;
-    ::nanosleep(&ts, nullptr);  // a signal may end it early; the next pump step sees it
+    // A cancel meanwhile is seen at the next pump step.
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 }  // namespace qm530::cli

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/command.h"
+#include "link/cancel_event.h"
 #include "link/transfer.h"
 
 namespace qm530::cli {
@@ -17,9 +18,9 @@ class CancelOnSignals {
     CancelOnSignals& operator=(const CancelOnSignals&) = delete;
 
     static bool Requested();
-    // A descriptor that becomes readable once a cancel was requested, for a
-    // port to watch while it waits (-1 when no CancelOnSignals lives).
-    static int WatchFd();
+    // The event a port watches while it waits, so that a cancel ends the
+    // wait at once; null when no CancelOnSignals lives.
+    static const link::CancelEvent* Event();
 };
 
 // The transfer host of the command-line tool: a progress bar on a terminal,

@@ -40,7 +40,8 @@ void PrintJson(std::ostream& out, const std::vector<link::SerialDevice>& devices
             << ", \"product\": " << JsonQuote(d.product) << ", \"serial\": " << JsonQuote(d.serial)
             << ", \"driver\": " << JsonQuote(d.driver) << ", \"ports\": " << JsonList(d.ports)
             << ", \"accessible\": " << (d.accessible ? "true" : "false")
-            << ", \"group\": " << JsonQuote(d.group) << "}";
+            << ", \"group\": " << JsonQuote(d.group) << ", \"problem\": " << JsonQuote(d.problem)
+            << "}";
     }
     out << (devices.empty() ? "]\n" : "\n]\n");
 }
@@ -60,7 +61,7 @@ std::string SourceText(const link::PortMapping& mapping, int number, const confi
 void PrintText(std::ostream& out, const std::vector<link::SerialDevice>& devices,
                const config::CIniFile& ini) {
     for (const link::SerialDevice& d : devices) {
-        out << d.path;
+        out << (d.path.empty() ? d.product + " (no port)" : d.path);
         if (!d.ports.empty()) out << "  = " << Join(d.ports, ", ");
         out << '\n';
         if (d.IsUsb()) {
@@ -74,6 +75,7 @@ void PrintText(std::ostream& out, const std::vector<link::SerialDevice>& devices
                 << '\n';
         }
         for (const std::string& link : d.byId) out << "  " << link << '\n';
+        if (!d.problem.empty()) out << "  " << d.problem << '\n';
         out << "  "
             << (d.accessible ? "you can open it" : "you may not open it: " + JoinHint(d.group))
             << '\n';

@@ -1,4 +1,5 @@
-#include <sys/stat.h>
+#include <filesystem>
+#include <system_error>
 
 #include "cli/clone_common.h"
 #include "cli/clone_host.h"
@@ -51,9 +52,11 @@ int RunRead(Context& ctx) {
                                         : outPaths[run.Index()];
         // The bytes a read does not carry keep the values of the existing file.
         RadioImage image = RadioImage::Blank();
-        struct stat st {};
         Context runCtx{{}, run.Out(), run.Err()};
-        if (::lstat(outPath.c_str(), &st) == 0) {
+        std::error_code ec;
+        const bool exists = std::filesystem::symlink_status(outPath, ec).type() !=
+                            std::filesystem::file_type::not_found;
+        if (!ec && exists) {
             const Result<RadioImage> existing = LoadImageOrReport(runCtx, outPath);
             if (!existing) {
                 PrintError(run.Err(), "read: " + outPath +

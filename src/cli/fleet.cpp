@@ -1,7 +1,6 @@
 #include "cli/fleet.h"
 
-#include <unistd.h>
-
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -10,12 +9,12 @@
 #include <thread>
 
 #include "cli/clone_host.h"
+#include "cli/console.h"
 #include "cli/fleet_display.h"
 #include "cli/radio_log.h"
 #include "cli/text_table.h"
 #include "link/port_name.h"
-#include "link/posix_serial_port.h"
-#include "link/traced_port.h"
+#include "link/transfer_setup.h"
 #include "model/messages.h"
 
 namespace qm530::cli {
@@ -47,23 +46,16 @@ class FleetHost : public link::TransferHost {
         kProbe,    // ends right after a confirmed handshake
     };
     FleetHost(link::TransferDirection direction, std::string label, FleetDisplay& display,
-              std::size_t index, int retries, Mode mode, std::function<void()> onHandshake)
+              std::size_t index, int retries, Mode mode)
         : direction_(direction),
           label_(std::move(label)),
           display_(display),
           index_(index),
           retriesLeft_(retries),
-          mode_(mode),
-          onHandshake_(std::move(onHandshake)) {}
+          mode_(mode) {}
 
-    link::TransferDirection Direction() override {
-        // Asked before the handshake and again once it is confirmed.
-        if (++directionCalls_ == 2) {
-            handshakeDone_ = true;
-            if (onHandshake_) onHandshake_();
-        }
-        return direction_;
-    }
+    link::TransferDirection Direction() override { return direction_; }
+    void HandshakeConfirmed() override { handshakeDone_ = true; }
     void ShowMessage(int, const std::string&) override {}
     bool AskRetry(const std::string& detail) override {
         if (CancelOnSignals::Requested()) return true;  // the next pump step cancels
@@ -83,7 +75,6 @@ class FleetHost : public link::TransferHost {
     void Sleep(int milliseconds) override {
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
     }
-    bool HandshakeDone() const { return handshakeDone_; }
 
   private:
     link::TransferDirection direction_;
@@ -92,10 +83,21 @@ class FleetHost : public link::TransferHost {
     std::size_t index_;
     int retriesLeft_;
     Mode mode_;
-    std::function<void()> onHandshake_;
-    int directionCalls_ = 0;
     bool handshakeDone_ = false;
 };
+
+// The set-up of a transfer on `port`; Ctrl-C ends a read that is waiting for
+// the radio at once. A port that waits for a radio notices a missing one
+// sooner.
+link::TransferSetup SetupOf(const ClonePort& port, bool waiting) {
+    link::TransferSetup setup;
+    setup.portName = port.name;
+    setup.device = port.device;
+    setup.makePort = port.makePort;
+    if (waiting) setup.timeoutsUntilHandshake = kWaitingTimeouts;
+    setup.cancel = CancelOnSignals::Event();
+    return setup;
+}
 
 // Puts the port's name into every line: "COM1: ..." and "qm530: COM1: ...".
 std::string Labelled(const std::string& text, const std::string& port) {
@@ -199,29 +201,23 @@ int PortRun::Transfer(link::TransferDirection direction, const std::string& labe
         (label == "Verifying" ? " (verify)" : "") + " on port " + port.name;
     for (;;) {
         const Clock::time_point attemptStart = Clock::now();
-        link::PosixSerialPort serial(waiting ? kWaitingTimeouts : link::PortTimeouts{});
-        // Ctrl-C ends a read that is waiting for the radio at once.
-        serial.WatchCancel(CancelOnSignals::WatchFd());
+        link::TransferSetup setup = SetupOf(port, waiting);
         std::ostringstream trace;
-        link::TracedPort traced(serial, tracePath.empty() ? nullptr : &trace);
-        traced.Begin(what, port.device);
-        link::TransferResult result;
+        if (!tracePath.empty()) setup.trace = &trace;
+        setup.traceHeading = what;
+        link::TransferReport report;
         bool declined = false;
-        bool handshakeDone = false;
         if (!shared_.labelled && !waiting) {
             TerminalHost host(shared_.ctx, direction, label, port.retries);
-            result = link::RunTransfer(port.device, traced, image, host);
+            report = link::RunTransferSetup(setup, image, host);
             declined = host.Declined();
-            handshakeDone = result.blocksDone > 0 || result.completed();
         } else {
             FleetHost host(direction, label, shared_.display, index_, port.retries,
-                           waiting ? FleetHost::Mode::kWaiting : FleetHost::Mode::kRetries,
-                           [&serial] { serial.SetTimeouts({}); });
-            result = link::RunTransfer(port.device, traced, image, host);
-            handshakeDone = host.HandshakeDone();
+                           waiting ? FleetHost::Mode::kWaiting : FleetHost::Mode::kRetries);
+            report = link::RunTransferSetup(setup, image, host);
         }
-        traced.End(result);
-        const bool noRadioYet = waiting && !handshakeDone &&
+        const link::TransferResult& result = report.result;
+        const bool noRadioYet = waiting && !report.handshakeConfirmed &&
                                 result.outcome == link::TransferOutcome::kFailed &&
                                 !CancelOnSignals::Requested();
         if (noRadioYet) {
@@ -229,9 +225,9 @@ int PortRun::Transfer(link::TransferDirection direction, const std::string& labe
             SleepUntil(attemptStart + kWaitInterval);
             continue;
         }
-        if (handshakeDone) {
+        if (report.handshakeConfirmed) {
             reachedRadio_ = true;
-            ident_ = traced.Identification();
+            ident_ = report.identification;
         }
         if (!tracePath.empty()) {
             std::ofstream file(tracePath, std::ios::app);
@@ -315,14 +311,10 @@ int PortRun::Verify(const RadioImage& expected, const std::string& fileName) {
 }
 
 bool PortRun::RadioAnswers() {
-    const ClonePort& port = Port();
-    link::PosixSerialPort serial(kWaitingTimeouts);
-    serial.WatchCancel(CancelOnSignals::WatchFd());
     RadioImage scratch = RadioImage::Blank();
     FleetHost host(link::TransferDirection::kRead, "", shared_.display, index_, 0,
-                   FleetHost::Mode::kProbe, [&serial] { serial.SetTimeouts({}); });
-    link::RunTransfer(port.device, serial, scratch, host);
-    return host.HandshakeDone();
+                   FleetHost::Mode::kProbe);
+    return link::RunTransferSetup(SetupOf(Port(), true), scratch, host).handshakeConfirmed;
 }
 
 std::string IdentificationText(const std::vector<std::uint8_t>& ident) {
@@ -343,93 +335,134 @@ struct RadioRecord {
     double seconds;
 };
 
+// The ports of one command run together: radio after radio on each, the
+// status lines, the log and what the summary shows.
+class Fleet {
+  public:
+    Fleet(Context& ctx, const std::vector<ClonePort>& ports, const FleetOptions& options,
+          const RadioJob& job)
+        : ctx_(ctx),
+          ports_(ports),
+          options_(options),
+          job_(job),
+          labelled_(ports.size() > 1 || options.repeat),
+          display_(ctx.out, ctx.err, Names(ports), labelled_ && StderrIsTerminal()),
+          shared_{ctx, ports, options, labelled_, display_},
+          log_(options.logPath),
+          codes_(ports.size(), exitcode::kOk) {}
+
+    int Run();
+
+  private:
+    static std::vector<std::string> Names(const std::vector<ClonePort>& ports) {
+        std::vector<std::string> names;
+        for (const ClonePort& p : ports) names.push_back(p.name);
+        return names;
+    }
+    void RunPort(std::size_t index);
+    // Notes one radio's result in the log, the summary and the status line.
+    void Record(std::size_t index, PortRun& run, int code, double seconds, int count, int good);
+    void PrintSummary();
+
+    Context& ctx_;
+    const std::vector<ClonePort>& ports_;
+    const FleetOptions& options_;
+    const RadioJob& job_;
+    const bool labelled_;
+    FleetDisplay display_;
+    PortRun::Shared shared_;
+    RadioLog log_;
+    std::mutex recordsMutex_;
+    std::vector<RadioRecord> records_;
+    std::vector<int> codes_;
+};
+
+int Fleet::Run() {
+    if (ports_.size() == 1) {
+        RunPort(0);
+    } else {
+        std::vector<std::thread> threads;
+        for (std::size_t i = 0; i < ports_.size(); ++i)
+            threads.emplace_back([this, i] { RunPort(i); });
+        for (std::thread& t : threads) t.join();
+    }
+    display_.Finish();
+    if (labelled_) PrintSummary();
+    for (const int code : codes_) {
+        if (code != exitcode::kOk) return code;
+    }
+    return exitcode::kOk;
+}
+
+void Fleet::RunPort(std::size_t index) {
+    const std::string& name = ports_[index].name;
+    int count = 0;
+    int good = 0;
+    for (int radio = 1;; ++radio) {
+        PortRun run(shared_, index, radio);
+        display_.Set(index, options_.repeat ? "waiting for a radio" : "starting");
+        const Clock::time_point start = Clock::now();
+        const int code = job_(run);
+        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        // Ctrl-C while waiting ends --repeat; no radio was there.
+        const bool noRadio = options_.repeat && !run.ReachedRadio() && code == exitcode::kCancelled;
+        if (labelled_) {
+            display_.Print(Labelled(run.TakeOut(), name), false);
+            display_.Print(Labelled(run.TakeErr(), name), true);
+        }
+        if (noRadio) break;
+        ++count;
+        if (code == exitcode::kOk) ++good;
+        Record(index, run, code, seconds, count, good);
+        if (!options_.repeat || CancelOnSignals::Requested()) break;
+        // The radio just programmed still answers until it is taken away.
+        while (!CancelOnSignals::Requested() && run.RadioAnswers())
+            SleepUntil(Clock::now() + kWaitInterval);
+        if (CancelOnSignals::Requested()) break;
+    }
+}
+
+void Fleet::Record(std::size_t index, PortRun& run, int code, double seconds, int count, int good) {
+    const std::string result = code == exitcode::kOk ? "ok" : run.reason;
+    if (!options_.logPath.empty()) {
+        const Status logged =
+            log_.Append(ports_[index].name, run.Identification(), result, seconds);
+        if (!logged) display_.Print("qm530: " + logged.detail() + "\n", true);
+    }
+    {
+        std::lock_guard<std::mutex> lock(recordsMutex_);
+        records_.push_back({index, run.Identification(), code, result, seconds});
+        if (codes_[index] == exitcode::kOk) codes_[index] = code;
+    }
+    std::string status = (code == exitcode::kOk ? "done " : "failed: " + result + " ") + "(" +
+                         Seconds(seconds) + " s)";
+    if (options_.repeat) {
+        status += "; " + std::to_string(good) + " of " + std::to_string(count) +
+                  " radios done; waiting for the next radio";
+    }
+    display_.Set(index, status);
+}
+
+void Fleet::PrintSummary() {
+    std::vector<std::vector<std::string>> rows{{"port", "radio", "result", "seconds"}};
+    std::vector<RadioRecord> ordered = records_;
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const RadioRecord& a, const RadioRecord& b) { return a.port < b.port; });
+    for (const RadioRecord& r : ordered) {
+        rows.push_back({ports_[r.port].name, IdentificationText(r.ident),
+                        r.reason.empty() ? "ok" : r.reason, Seconds(r.seconds)});
+    }
+    if (ordered.empty()) rows.push_back({"-", "-", "no radio", "-"});
+    ctx_.out.flush();
+    PrintAligned(ctx_.out, rows);
+}
+
 }  // namespace
 
 int RunFleet(Context& ctx, const std::vector<ClonePort>& ports, const FleetOptions& options,
              const RadioJob& job) {
-    const bool labelled = ports.size() > 1 || options.repeat;
-    std::vector<std::string> names;
-    for (const ClonePort& p : ports) names.push_back(p.name);
-    FleetDisplay display(ctx.out, ctx.err, names, labelled && ::isatty(STDERR_FILENO) != 0);
-    PortRun::Shared shared{ctx, ports, options, labelled, display};
-    RadioLog log(options.logPath);
-
-    std::mutex recordsMutex;
-    std::vector<RadioRecord> records;
-    std::vector<int> codes(ports.size(), exitcode::kOk);
-
-    auto runPort = [&](std::size_t index) {
-        const std::string& name = ports[index].name;
-        int count = 0;
-        int good = 0;
-        for (int radio = 1;; ++radio) {
-            PortRun run(shared, index, radio);
-            display.Set(index, options.repeat ? "waiting for a radio" : "starting");
-            const Clock::time_point start = Clock::now();
-            const int code = job(run);
-            const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-            // Ctrl-C while waiting ends --repeat; no radio was there.
-            const bool noRadio =
-                options.repeat && !run.ReachedRadio() && code == exitcode::kCancelled;
-            if (labelled) {
-                display.Print(Labelled(run.TakeOut(), name), false);
-                display.Print(Labelled(run.TakeErr(), name), true);
-            }
-            if (noRadio) break;
-            ++count;
-            if (code == exitcode::kOk) ++good;
-            const std::string result = code == exitcode::kOk ? "ok" : run.reason;
-            if (!options.logPath.empty()) {
-                const Status logged = log.Append(name, run.Identification(), result, seconds);
-                if (!logged) display.Print("qm530: " + logged.detail() + "\n", true);
-            }
-            {
-                std::lock_guard<std::mutex> lock(recordsMutex);
-                records.push_back({index, run.Identification(), code, result, seconds});
-                if (codes[index] == exitcode::kOk) codes[index] = code;
-            }
-            std::string status = (code == exitcode::kOk ? "done " : "failed: " + result + " ") +
-                                 "(" + Seconds(seconds) + " s)";
-            if (options.repeat) {
-                status += "; " + std::to_string(good) + " of " + std::to_string(count) +
-                          " radios done; waiting for the next radio";
-            }
-            display.Set(index, status);
-            if (!options.repeat || CancelOnSignals::Requested()) break;
-            // The radio just programmed still answers until it is taken away.
-            while (!CancelOnSignals::Requested() && run.RadioAnswers())
-                SleepUntil(Clock::now() + kWaitInterval);
-            if (CancelOnSignals::Requested()) break;
-        }
-    };
-
-    if (ports.size() == 1) {
-        runPort(0);
-    } else {
-        std::vector<std::thread> threads;
-        for (std::size_t i = 0; i < ports.size(); ++i) threads.emplace_back(runPort, i);
-        for (std::thread& t : threads) t.join();
-    }
-    display.Finish();
-
-    if (labelled) {
-        std::vector<std::vector<std::string>> rows{{"port", "radio", "result", "seconds"}};
-        std::vector<RadioRecord> ordered = records;
-        std::stable_sort(
-            ordered.begin(), ordered.end(),
-            [](const RadioRecord& a, const RadioRecord& b) { return a.port < b.port; });
-        for (const RadioRecord& r : ordered) {
-            rows.push_back({ports[r.port].name, IdentificationText(r.ident),
-                            r.reason.empty() ? "ok" : r.reason, Seconds(r.seconds)});
-        }
-        if (ordered.empty()) rows.push_back({"-", "-", "no radio", "-"});
-        ctx.out.flush();
-        PrintAligned(ctx.out, rows);
-    }
-    for (const int code : codes) {
-        if (code != exitcode::kOk) return code;
-    }
-    return exitcode::kOk;
+    Fleet fleet(ctx, ports, options, job);
+    return fleet.Run();
 }
 
 }  // namespace qm530::cli

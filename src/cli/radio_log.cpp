@@ -9,6 +9,7 @@
 
 #include "cli/text_table.h"
 #include "link/transfer.h"
+#include "model/local_time.h"
 
 namespace qm530::cli {
 
@@ -18,8 +19,7 @@ Status RadioLog::Append(const std::string& port, const std::vector<std::uint8_t>
     struct stat st {};
     const bool fresh = ::stat(path_.c_str(), &st) != 0 || st.st_size == 0;
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
+    const std::tm local = LocalTime(now);
     char time[40];
     std::strftime(time, sizeof time, "%Y-%m-%dT%H:%M:%S%z", &local);
     char secs[24];

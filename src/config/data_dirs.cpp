@@ -1,8 +1,6 @@
 // Where the program's files are found; see data_dirs.h.
 #include "config/data_dirs.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -52,18 +50,6 @@ std::string UserDataDirOf(const char* xdgDataHome, const char* home) {
     return {};
 }
 
-std::string CurrentUserDataDir() {
-    return UserDataDirOf(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-}
-
-ProgramDirs CurrentProgramDirs() {
-    ProgramDirs dirs;
-    dirs.exeDir = ExeDir();
-    dirs.dataDir = DataDirOf(dirs.exeDir);
-    dirs.configDir = UserConfigDirOf(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-    return dirs;
-}
-
 std::string ProgramFileFolder(const ProgramDirs& dirs, const std::string& name) {
     if (Exists(dirs.exeDir + name) || dirs.dataDir.empty() || !Exists(dirs.dataDir + name))
         return dirs.exeDir;
@@ -82,11 +68,6 @@ IniPlace ProgramIniPlace(const ProgramDirs& dirs,
     const bool inDataDir = !dirs.dataDir.empty() && read == dirs.dataDir + kIniName;
     if (user.empty() || (!inDataDir && (!Exists(read) || writable(read)))) return {read, read};
     return {read, user};
-}
-
-IniPlace ProgramIniPlace(const ProgramDirs& dirs) {
-    return ProgramIniPlace(
-        dirs, [](const std::string& path) { return ::access(path.c_str(), W_OK) == 0; });
 }
 
 Status OpenProgramIni(CIniFile& ini, const ProgramDirs& dirs, bool autoSave, bool noCase,

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "config/exe_dir.h"
+#include "config/read_fd.h"
 #include "model/atomic_file.h"
 #include "model/text.h"
 
@@ -53,8 +54,8 @@ Status CIniFile::Load(const std::string& fullPath, bool autoSave, bool noCase, b
     noCase_ = noCase;
     backupOnSave_ = backupOnSave;
 
-    // O_NONBLOCK keeps a FIFO from blocking the open; it is refused below.
-    const int fd = ::open(fullPath.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    // A FIFO does not block the open; it is refused below.
+    const int fd = OpenCreatingForRead(fullPath);
     if (fd < 0) return Status::Fail(fullPath + ": " + std::strerror(errno));
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {

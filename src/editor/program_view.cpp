@@ -20,10 +20,9 @@
 #include "editor/program_view_commands.h"
 #include "link/com_setup_dlg.h"
 #include "link/gui_transfer_host.h"
-#include "link/port_device.h"
-#include "link/posix_serial_port.h"
 #include "link/process_dlg.h"
 #include "link/traced_port.h"
+#include "link/transfer_setup.h"
 #include "model/program_doc.h"
 #include "print/print_renderer.h"
 #include "settings/model_band_sync.h"
@@ -34,18 +33,6 @@
 #include "ui/ui_services.h"
 
 namespace qm530::editor {
-
-namespace {
-
-// A read for File > Compare goes into an image of its own: the grid and the
-// document's default-image mark stay as they are.
-class CompareReadHost : public link::GuiTransferHost {
-  public:
-    using link::GuiTransferHost::GuiTransferHost;
-    void ClearImageIsDefault() override {}
-};
-
-}  // namespace
 
 CProgramView::CProgramView(CProgramDoc* doc, ui::AppContext& ctx, QWidget* parent)
     : QWidget(parent), doc_(doc), ctx_(ctx) {
@@ -126,7 +113,7 @@ void CProgramView::ApplyModelAndBand(bool fromImage) {
                                                 ctx_.registry->ReadDword("Field", 0)};
     const settings::ModelBandSync sync = settings::SyncModelAndBand(
         settings::ProductCatalog::Of(ctx_.theIni), ctx_.LanguageValue("AppName"), ctx_.Chinese(),
-        ctx_.ImageIsDefault && !fromImage, remembered, doc_->Image);
+        doc_->ImageIsDefault && !fromImage, remembered, doc_->Image);
     doc_->Image[addr::kProductType] = sync.productType;
     doc_->Image[addr::kBandIndex] = sync.bandIndex;
     if (sync.remember) {
@@ -214,36 +201,30 @@ void CProgramView::RunTransfer() {
 
     const bool compare = compareRead_ && TransferDirection == link::TransferDirection::kRead;
     compareRead_ = false;
+    // A read for File > Compare goes into an image of its own: the grid and
+    // the document's default-image mark stay as they are. Bytes a read does
+    // not carry stay the document's: they never show as differences.
     link::GuiTransferHost::ViewHooks hooks;
     hooks.direction = [this] { return TransferDirection; };
-    hooks.gridToImage = [this] { GridToImage(); };
-    hooks.imageToGrid = [this] { ImageToGrid(); };
-    if (compare) {
-        hooks.direction = [] { return link::TransferDirection::kRead; };
-        hooks.gridToImage = nullptr;
-        hooks.imageToGrid = nullptr;
-    }
-    // Bytes a read does not carry stay the document's: they never show as
-    // differences.
+    hooks.imageAboutToBeSent = [this] { GridToImage(); };
+    hooks.imageReceivedComplete = [this] {
+        doc_->ImageIsDefault = false;
+        ImageToGrid();
+    };
+    if (compare) hooks = {[] { return link::TransferDirection::kRead; }, nullptr, nullptr};
     RadioImage compared = doc_->Image;
-    std::unique_ptr<link::GuiTransferHost> host =
-        compare
-            ? std::make_unique<CompareReadHost>(ctx_, processDlg_.data(), std::move(hooks), this)
-            : std::make_unique<link::GuiTransferHost>(ctx_, processDlg_.data(), std::move(hooks),
-                                                      this);
-    std::unique_ptr<link::SerialPort> port =
-        portFactory_ ? portFactory_() : std::make_unique<link::PosixSerialPort>();
-    const std::string device = link::PortDevice(PortName, ctx_.theIni);
+    link::GuiTransferHost host(ctx_, processDlg_.data(), std::move(hooks), this);
+
+    link::TransferSetup setup = link::TransferSetup::ForPort(PortName, &ctx_.theIni);
+    setup.makePort = portFactory_;
     std::ofstream traceFile;
     const std::string tracePath = OpenTraceFile(traceFile);
-    link::TracedPort traced(*port, tracePath.empty() ? nullptr : &traceFile);
-    host->SetTrace(&traceFile, tracePath);
-    traced.Begin(
+    if (!tracePath.empty()) setup.trace = &traceFile;
+    setup.traceHeading =
         std::string(TransferDirection == link::TransferDirection::kWrite ? "write" : "read") +
-            " on port " + PortName,
-        device);
-    lastTransfer_ = link::RunTransfer(device, traced, compare ? compared : doc_->Image, *host);
-    traced.End(lastTransfer_);
+        " on port " + PortName;
+    host.SetTrace(&traceFile, tracePath);
+    lastTransfer_ = link::RunTransferSetup(setup, compare ? compared : doc_->Image, host).result;
     traceFile.close();
 
     if (processDlg_) processDlg_->DestroyWindow();

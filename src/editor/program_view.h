@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "editor/edit_history.h"
+#include "link/port_factory.h"
 #include "link/transfer.h"
 #include "model/channel_table.h"
 #include "model/status.h"
@@ -87,10 +88,9 @@ class CProgramView : public QWidget {
     link::CProcessDlg* ProcessDlg() const;
     link::CComSetupDlg* ComSetupDlg() const;
 
-    // Makes the serial port of each transfer; without one, a POSIX port with
-    // the normal time limits.
-    using PortFactory = std::function<std::unique_ptr<link::SerialPort>()>;
-    void SetPortFactory(PortFactory factory) { portFactory_ = std::move(factory); }
+    // Makes the port of each transfer for its device; without one, this
+    // platform's serial port with the normal time limits.
+    void SetPortFactory(link::PortFactory factory) { portFactory_ = std::move(factory); }
     // How the last transfer of this view ended.
     const link::TransferResult& LastTransfer() const { return lastTransfer_; }
 
@@ -179,7 +179,7 @@ class CProgramView : public QWidget {
     bool firstUpdate_ = true;
     bool transferRunning_ = false;
     bool compareRead_ = false;  // the progress window reads for File > Compare
-    PortFactory portFactory_;
+    link::PortFactory portFactory_;
     link::TransferResult lastTransfer_;
     QUndoStack* undoStack_ = nullptr;
     DocState recorded_;  // the state after the last step

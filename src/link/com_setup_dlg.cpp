@@ -19,8 +19,8 @@
 
 #include "config/ini_file.h"
 #include "config/registry.h"
+#include "link/port_factory.h"
 #include "link/port_name.h"
-#include "link/posix_serial_port.h"
 #include "ui/app_context.h"
 #include "ui/command_ids.h"
 #include "ui/f1_help.h"
@@ -42,48 +42,62 @@ CComSetupDlg::CComSetupDlg(ui::AppContext& ctx, std::function<void(const std::st
     grid->setColumnStretch(2, 1);
     group_ = new QButtonGroup(this);
     group_->setExclusive(false);  // so that no button at all can be selected
-    for (int i = 0; i < kPortCount; ++i) {
-        const int id = kFirstButtonId + i;
-        const auto at = static_cast<std::size_t>(i);
-        auto* button = new QRadioButton(QStringLiteral("COM%1").arg(i + 1), box);
-        button->setObjectName(QStringLiteral("Radio%1").arg(id));
-        button->setProperty("controlId", id);
-        auto* choice = new QComboBox(box);
-        choice->setObjectName(QStringLiteral("Choice%1").arg(id));
-        choice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        auto* choiceLabel = new QLabel(tr("Device &%1:").arg(i + 1), box);
-        choiceLabel->setBuddy(choice);
-        auto* device = new QLabel(box);
-        device->setObjectName(QStringLiteral("Device%1").arg(id));
-        auto* description = new QLabel(box);
-        description->setObjectName(QStringLiteral("Description%1").arg(id));
-        for (QLabel* small : {device, description}) {
-            QFont font = small->font();
-            font.setPointSizeF(font.pointSizeF() * 0.85);
-            small->setFont(font);
-            small->setForegroundRole(QPalette::PlaceholderText);
-        }
-        group_->addButton(button, i);
-        button->installEventFilter(this);
-        buttons_[at] = button;
-        devices_[at] = device;
-        descriptions_[at] = description;
-        choices_[at] = choice;
-        // Per port: the button and its list, then the device and what it is.
-        auto* shown = new QHBoxLayout;
-        shown->setSpacing(12);
-        shown->addWidget(device);
-        shown->addWidget(description, 1);
-        grid->addWidget(button, i * 2, 0);
-        grid->addWidget(choiceLabel, i * 2, 1);
-        grid->addWidget(choice, i * 2, 2);
-        grid->addLayout(shown, i * 2 + 1, 1, 1, 2);
-        if (i + 1 < kPortCount) grid->setRowMinimumHeight(i * 2 + 1, 24);
-        connect(choice, &QComboBox::currentIndexChanged, this, [this, i] { ShowDevice(i); });
-    }
+    for (int i = 0; i < kPortCount; ++i) AddPortRow(*box, *grid, i);
     // Automatic radio buttons: a click selects that one and only that one.
     connect(group_, &QButtonGroup::idClicked, this, [this](int index) { SelectIndex(index); });
 
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 16, 20, 14);
+    layout->setSpacing(12);
+    layout->addWidget(box);
+    layout->addLayout(MakeButtonRow());
+
+    ui::InstallF1Help(this, ctx_, [] { return ui::cmd::kComSetup; });
+}
+
+// Per port: the button and its list, then the device and what it is.
+void CComSetupDlg::AddPortRow(QGroupBox& box, QGridLayout& grid, int i) {
+    const int id = kFirstButtonId + i;
+    const auto at = static_cast<std::size_t>(i);
+    auto* button = new QRadioButton(QStringLiteral("COM%1").arg(i + 1), &box);
+    button->setObjectName(QStringLiteral("Radio%1").arg(id));
+    button->setProperty("controlId", id);
+    auto* choice = new QComboBox(&box);
+    choice->setObjectName(QStringLiteral("Choice%1").arg(id));
+    choice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto* choiceLabel = new QLabel(tr("Device &%1:").arg(i + 1), &box);
+    choiceLabel->setBuddy(choice);
+    auto* device = new QLabel(&box);
+    device->setObjectName(QStringLiteral("Device%1").arg(id));
+    auto* description = new QLabel(&box);
+    description->setObjectName(QStringLiteral("Description%1").arg(id));
+    for (QLabel* small : {device, description}) {
+        QFont font = small->font();
+        font.setPointSizeF(font.pointSizeF() * 0.85);
+        small->setFont(font);
+        small->setForegroundRole(QPalette::PlaceholderText);
+    }
+    group_->addButton(button, i);
+    button->installEventFilter(this);
+    buttons_[at] = button;
+    devices_[at] = device;
+    descriptions_[at] = description;
+    choices_[at] = choice;
+    auto* shown = new QHBoxLayout;
+    shown->setSpacing(12);
+    shown->addWidget(device);
+    shown->addWidget(description, 1);
+    grid.addWidget(button, i * 2, 0);
+    grid.addWidget(choiceLabel, i * 2, 1);
+    grid.addWidget(choice, i * 2, 2);
+    grid.addLayout(shown, i * 2 + 1, 1, 1, 2);
+    if (i + 1 < kPortCount) grid.setRowMinimumHeight(i * 2 + 1, 24);
+    connect(choice, &QComboBox::currentIndexChanged, this, [this, i] { ShowDevice(i); });
+}
+
+// OK and Cancel; Tab goes from the ports to them, then through the lists,
+// and Alt with a port's number reaches its list at once.
+QHBoxLayout* CComSetupDlg::MakeButtonRow() {
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setDefault(true);
@@ -98,19 +112,10 @@ CComSetupDlg::CComSetupDlg(ui::AppContext& ctx, std::function<void(const std::st
     buttons->addWidget(cancel);
     buttons->addStretch(1);
 
-    // Tab goes from the ports to OK and Cancel, then through the lists;
-    // Alt with a port's number reaches its list at once.
     QWidget* order[] = {buttons_[0], buttons_[1], buttons_[2], buttons_[3], ok,
                         cancel,      choices_[0], choices_[1], choices_[2], choices_[3]};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 16, 20, 14);
-    layout->setSpacing(12);
-    layout->addWidget(box);
-    layout->addLayout(buttons);
-
-    ui::InstallF1Help(this, ctx_, [] { return ui::cmd::kComSetup; });
+    return buttons;
 }
 
 void CComSetupDlg::showEvent(QShowEvent* event) {
@@ -146,11 +151,14 @@ void CComSetupDlg::FillChoice(int index) {
         tr("Default (%1)").arg(QString::fromStdString(link::DefaultPortDevice(index + 1))),
         QString());
     for (const link::SerialDevice& d : found_) {
+        if (d.path.empty()) continue;  // a device whose driver failed has no port
         const std::string value = d.byId.empty() ? d.path : d.byId.front();
         choice->addItem(
             QStringLiteral("%1: %2").arg(QString::fromStdString(d.path), Description(d.path)),
             QString::fromStdString(value));
     }
+    // The virtual radio inside the program, to try Read and Write without one.
+    choice->addItem(tr("Virtual radio (no cable)"), QString::fromUtf8(link::kVirtualRadioName));
     const QString stored = QString::fromStdString(stored_[at]);
     int current = choice->findData(stored);
     if (current < 0) {
@@ -187,18 +195,26 @@ void CComSetupDlg::ShowDevice(int index) {
     QString text = Description(device);
     if (!choices_[at]->isEnabled()) text = choices_[at]->toolTip() + QStringLiteral("; ") + text;
     descriptions_[at]->setText(text);
-    buttons_[at]->setEnabled(link::PortAvailable(device));
+    buttons_[at]->setEnabled(link::IsVirtualRadioName(device) || link::PortAvailable(device));
     UpdateTabStop();
 }
 
 // What a device is: the names of its USB interface and its serial number,
 // a built-in port, or that it is missing.
 QString CComSetupDlg::Description(const std::string& device) const {
+    if (link::IsVirtualRadioName(device)) return tr("the virtual radio inside the program");
     const int found = link::FindSerialDevice(found_, DevicesRoot, device);
     if (found < 0) {
         std::error_code ec;
-        return std::filesystem::exists(device, ec) ? tr("not among the serial devices found")
-                                                   : tr("not present");
+        QString text = std::filesystem::exists(device, ec)
+                           ? tr("not among the serial devices found")
+                           : tr("not present");
+        // A cable whose driver failed is why a port is missing.
+        for (const link::SerialDevice& d : found_) {
+            if (d.path.empty() && !d.problem.empty())
+                text += QStringLiteral("; ") + QString::fromStdString(d.product + ": " + d.problem);
+        }
+        return text;
     }
     const link::SerialDevice& d = found_[static_cast<std::size_t>(found)];
     QStringList parts;

@@ -10,6 +10,9 @@
 
 class QButtonGroup;
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QRadioButton;
 
@@ -60,6 +63,8 @@ class CComSetupDlg : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void AddPortRow(QGroupBox& box, QGridLayout& grid, int index);
+    QHBoxLayout* MakeButtonRow();
     void OnInitDialog();
     int SelectedIndex() const;
     void SelectIndex(int index);

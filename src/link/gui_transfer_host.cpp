@@ -19,16 +19,12 @@ link::TransferDirection GuiTransferHost::Direction() {
     return hooks_.direction ? hooks_.direction() : link::TransferDirection::kRead;
 }
 
-void GuiTransferHost::GridToImage() {
-    if (hooks_.gridToImage) hooks_.gridToImage();
+void GuiTransferHost::ImageAboutToBeSent() {
+    if (hooks_.imageAboutToBeSent) hooks_.imageAboutToBeSent();
 }
 
-void GuiTransferHost::ImageToGrid() {
-    if (hooks_.imageToGrid) hooks_.imageToGrid();
-}
-
-void GuiTransferHost::ClearImageIsDefault() {
-    ctx_.ImageIsDefault = false;
+void GuiTransferHost::ImageReceivedComplete() {
+    if (hooks_.imageReceivedComplete) hooks_.imageReceivedComplete();
 }
 
 QString GuiTransferHost::MessageText(int messageId, const std::string& detail) {

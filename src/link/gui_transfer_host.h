@@ -26,17 +26,16 @@ class GuiTransferHost : public link::TransferHost {
     // What the host needs from the channel view that runs the transfer.
     struct ViewHooks {
         std::function<link::TransferDirection()> direction;
-        std::function<void()> gridToImage;
-        std::function<void()> imageToGrid;
+        std::function<void()> imageAboutToBeSent;
+        std::function<void()> imageReceivedComplete;
     };
 
     GuiTransferHost(ui::AppContext& ctx, CProcessDlg* progress, ViewHooks hooks,
                     QWidget* messageParent);
 
     link::TransferDirection Direction() override;
-    void GridToImage() override;
-    void ImageToGrid() override;
-    void ClearImageIsDefault() override;
+    void ImageAboutToBeSent() override;
+    void ImageReceivedComplete() override;
     void ShowMessage(int messageId, const std::string& detail) override;
     bool AskRetry(const std::string& detail) override;
     void Progress(int position) override;

@@ -51,16 +51,23 @@ std::string PortVariableName(int number) {
     return "QM530_" + KeyOf(number);
 }
 
-std::string DefaultPortDevice(int number) {
-    return "/dev/ttyUSB" + std::to_string(number - 1);
-}
-
 void SetPortDevice(config::CIniFile& ini, int number, const std::string& device) {
     if (device.empty()) {
         ini.RemoveKey(kPortsSection, KeyOf(number));
     } else {
         ini.SetValue(kPortsSection, KeyOf(number), device);
     }
+}
+
+bool IsVirtualRadioName(const std::string& device) {
+    const std::string name = kVirtualRadioName;
+    return device == name || device.rfind(name + ":", 0) == 0;
+}
+
+std::string VirtualRadioFile(const std::string& device) {
+    if (!IsVirtualRadioName(device) || device.size() <= std::string(kVirtualRadioName).size())
+        return {};
+    return device.substr(std::string(kVirtualRadioName).size() + 1);
 }
 
 std::string PortNameOfNumber(int number) {

@@ -18,7 +18,7 @@ enum class PortSource {
     kNone,         // "com0": no device
     kEnvironment,  // the environment variable QM530_COM<n>
     kSettings,     // key COM<n> of section Ports of Program.ini
-    kDefault,      // /dev/ttyUSB<n-1>
+    kDefault,      // the platform's own: /dev/ttyUSB<n-1>, or COM<n> on Windows
 };
 
 struct PortMapping {
@@ -36,7 +36,7 @@ struct PortMapping {
 //      in the configuration folder when there is one, else the program
 //      folder's (see ProgramIniPlace), so a choice made in COM Setup, which
 //      goes there, comes before what the program folder's copy says;
-//   3. /dev/ttyUSB<n-1>.
+//   3. DefaultPortDevice(n).
 // "com0" names no device and gives an empty path. Any other name is a
 // device path as it stands.
 PortMapping ResolvePort(const std::string& name, const config::CIniFile* ini);
@@ -44,11 +44,21 @@ std::string ResolvePortName(const std::string& name, const config::CIniFile* ini
 
 // "QM530_COM<n>".
 std::string PortVariableName(int number);
-// "/dev/ttyUSB<n-1>": the device of COM<n> when nothing else names one.
+// The device of COM<n> when nothing else names one: "/dev/ttyUSB<n-1>" on
+// POSIX, the real "COM<n>" on Windows.
 std::string DefaultPortDevice(int number);
 // Points COM<n> at `device` in section Ports of `ini`; an empty device
 // removes the key, so that the port goes back to its default.
 void SetPortDevice(config::CIniFile& ini, int number, const std::string& device);
+
+// The virtual radio that runs inside the program, on every platform:
+// "virtual" keeps its memory while the program runs; "virtual:FILE" loads
+// it from FILE (a new radio's defaults when FILE does not exist) and saves
+// it there after every completed write.
+constexpr const char* kVirtualRadioName = "virtual";
+bool IsVirtualRadioName(const std::string& device);
+// FILE of "virtual:FILE"; empty for "virtual".
+std::string VirtualRadioFile(const std::string& device);
 
 // "com1" ... "com4": the name of a port number as the COM Setup dialog
 // gives it to the view.

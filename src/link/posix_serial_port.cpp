@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "link/cancel_event.h"
+#include "link/port_factory.h"
 #include "model/messages.h"
 
 namespace qm530::link {
@@ -160,6 +162,10 @@ Status PosixSerialPort::Configure() {
     return Status::Ok();
 }
 
+void PosixSerialPort::WatchCancel(const CancelEvent* cancel) {
+    cancelFd_ = cancel != nullptr ? static_cast<int>(cancel->Native()) : -1;
+}
+
 void PosixSerialPort::SetWaitHook(WaitHook hook) {
     waitHook_ = std::move(hook);
     lastHook_ = Now();
@@ -290,6 +296,10 @@ void PosixSerialPort::Close() {
     ::close(fd_);
     fd_ = -1;
     device_.clear();
+}
+
+std::unique_ptr<SerialPort> MakeSystemSerialPort(PortTimeouts timeouts) {
+    return std::make_unique<PosixSerialPort>(timeouts);
 }
 
 bool PortAvailable(const std::string& device) {

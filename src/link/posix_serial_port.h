@@ -28,14 +28,8 @@ class PosixSerialPort : public SerialPort {
     void SetWaitHook(WaitHook hook) override;
 
     const std::string& Device() const { return device_; }
-    // Changes the time limits of the calls that follow.
-    void SetTimeouts(PortTimeouts timeouts) { timeouts_ = timeouts; }
-
-    // A descriptor that becomes readable when the user cancels (the read end
-    // of a pipe that a signal handler writes to, say), or -1 for none. While
-    // it is readable a Read ends at once with what has arrived and fails
-    // with "cancelled", instead of waiting for its time-out.
-    void WatchCancel(int fd) { cancelFd_ = fd; }
+    void SetTimeouts(PortTimeouts timeouts) override { timeouts_ = timeouts; }
+    void WatchCancel(const CancelEvent* cancel) override;
 
   private:
     int fd_ = -1;
@@ -52,8 +46,5 @@ class PosixSerialPort : public SerialPort {
 // The reason an open failed, for the user: a missing device, a device held
 // by another program, or a permission problem naming the device's group.
 std::string OpenFailureReason(const std::string& device, int error);
-
-// True when the device exists and can be opened exclusively right now.
-bool PortAvailable(const std::string& device);
 
 }  // namespace qm530::link

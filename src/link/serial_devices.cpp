@@ -97,6 +97,10 @@ std::string Canonical(const std::string& prefix, const std::string& path) {
 
 }  // namespace
 
+std::string DefaultPortDevice(int number) {
+    return "/dev/ttyUSB" + std::to_string(number - 1);
+}
+
 std::vector<SerialDevice> ListSerialDevices(const std::string& root, const config::CIniFile* ini) {
     const std::string prefix = Prefix(root);
     const fs::path sysTty = prefix + "/sys/class/tty";
@@ -148,19 +152,6 @@ std::vector<SerialDevice> ListSerialDevices(const std::string& root, const confi
         }
     }
     return devices;
-}
-
-std::vector<UnlistedPort> UnlistedPorts(const std::vector<SerialDevice>& devices,
-                                        const config::CIniFile* ini) {
-    std::vector<UnlistedPort> unlisted;
-    for (int n = 1; n <= kComPortCount; ++n) {
-        const std::string name = "COM" + std::to_string(n);
-        const bool listed = std::any_of(devices.begin(), devices.end(), [&](const SerialDevice& d) {
-            return std::find(d.ports.begin(), d.ports.end(), name) != d.ports.end();
-        });
-        if (!listed) unlisted.push_back({name, ResolvePortName(name, ini)});
-    }
-    return unlisted;
 }
 
 int FindSerialDevice(const std::vector<SerialDevice>& devices, const std::string& root,

@@ -9,7 +9,8 @@ class CIniFile;
 
 namespace qm530::link {
 
-// A serial device present on this computer, as /dev and sysfs describe it.
+// A serial device present on this computer, as /dev and sysfs (POSIX) or
+// the device manager (Windows) describe it.
 struct SerialDevice {
     std::string path;                // "/dev/ttyUSB0"
     std::vector<std::string> byId;   // "/dev/serial/by-id/usb-..." links to it
@@ -22,6 +23,8 @@ struct SerialDevice {
     std::vector<std::string> ports;  // "COM1", ... that name it
     bool accessible = false;         // this user may read and write it
     std::string group;               // the device's group, to join when not accessible
+    // Why the device does not work, with what to do; empty when it works.
+    std::string problem;
 
     bool IsUsb() const { return !vendorId.empty(); }
 };
@@ -29,12 +32,13 @@ struct SerialDevice {
 // The number of COMn names the tool maps (COM1 to COM4, as COM Setup offers).
 constexpr int kComPortCount = 4;
 
-// The serial devices under `root` ("" or "/" for this computer; tests give a
+// POSIX: the serial devices under `root` ("" or "/" for this computer; tests give a
 // fake tree with dev/ and sys/class/tty/): /dev/ttyUSB*, /dev/ttyACM* and the
 // /dev/ttyS* that stand for real hardware (sysfs gives them a known UART
 // type), sorted by kind and number, with the USB names and serial number of
 // their interface and the /dev/serial/by-id links. `ports` lists the COMn
 // names that ResolvePortName maps to each with `ini` (which may be null).
+// Windows: the present devices of the Ports class (`root` is not used).
 std::vector<SerialDevice> ListSerialDevices(const std::string& root, const config::CIniFile* ini);
 
 // The COMn names that map to no listed device, with the path each names.

@@ -11,6 +11,8 @@
 
 namespace qm530::link {
 
+class CancelEvent;
+
 // What a purge discards. Both kinds discard only received bytes: bytes
 // already handed to the port are never dropped, so a request written just
 // before a purge still leaves.
@@ -63,6 +65,13 @@ class SerialPort {
     // calls. Its time limits stay as they are. Ports that never wait long
     // may ignore it.
     virtual void SetWaitHook(WaitHook hook) { (void)hook; }
+    // Changes the time limits of the calls that follow. Ports without real
+    // time limits may ignore it.
+    virtual void SetTimeouts(PortTimeouts timeouts) { (void)timeouts; }
+    // While `cancel` (which may be null, and must outlive the port) is
+    // raised, a Read ends at once with what has arrived and fails with
+    // "cancelled" instead of waiting for its time-out.
+    virtual void WatchCancel(const CancelEvent* cancel) { (void)cancel; }
 };
 
 }  // namespace qm530::link

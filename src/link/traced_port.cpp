@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "model/local_time.h"
 #include "model/messages.h"
 
 namespace qm530::link {
@@ -13,8 +14,7 @@ namespace {
 
 std::string WallClock() {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
+    const std::tm local = LocalTime(now);
     char text[40];
     std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S %z", &local);
     return text;
@@ -137,8 +137,7 @@ std::string OutcomeText(const TransferResult& result) {
 
 std::string NewTraceFilePath(const std::string& folder, TransferDirection direction,
                              std::time_t when) {
-    std::tm local{};
-    ::localtime_r(&when, &local);
+    const std::tm local = LocalTime(when);
     char stamp[40];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
     const std::string base =

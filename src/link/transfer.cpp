@@ -79,7 +79,7 @@ class Transfer {
 
 TransferResult Transfer::Run() {
     result_.direction = host_.Direction();
-    if (result_.direction == TransferDirection::kWrite) host_.GridToImage();
+    if (result_.direction == TransferDirection::kWrite) host_.ImageAboutToBeSent();
 
     const Status opened = port_.Open(device_);
     if (!opened) {
@@ -92,6 +92,7 @@ TransferResult Transfer::Run() {
 
     Step step = Handshake();
     if (step == Step::kDone) {
+        host_.HandshakeConfirmed();
         result_.direction = host_.Direction();
         step = result_.direction == TransferDirection::kWrite ? WriteBlocks() : ReadBlocks();
     }
@@ -210,8 +211,7 @@ Transfer::Step Transfer::ReadBlocks() {
             if (!Pump()) return Step::kCancelled;
         }
     }
-    host_.ClearImageIsDefault();
-    host_.ImageToGrid();
+    host_.ImageReceivedComplete();
     return Step::kDone;
 }
 

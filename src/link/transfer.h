@@ -18,12 +18,13 @@ class TransferHost {
     // The direction; asked before the transfer and again after the handshake,
     // which is when a changed direction takes effect.
     virtual TransferDirection Direction() = 0;
-    // Stores the channel grid into the image before a write.
-    virtual void GridToImage() {}
-    // Refills the channel grid after a complete read.
-    virtual void ImageToGrid() {}
-    // Marks the image as no longer the default one after a complete read.
-    virtual void ClearImageIsDefault() {}
+    // The image is about to be sent: the last moment to bring it up to date
+    // (before the port opens).
+    virtual void ImageAboutToBeSent() {}
+    // The radio has confirmed the handshake; the blocks follow.
+    virtual void HandshakeConfirmed() {}
+    // A read has received the whole image.
+    virtual void ImageReceivedComplete() {}
     // Presents a string-table message with an OK button. `detail` tells
     // what the transfer knows about the failure.
     virtual void ShowMessage(int messageId, const std::string& detail) = 0;

@@ -1,7 +1,5 @@
 #include "model/numbers.h"
 
-#include <locale.h>
-
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -9,14 +7,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "model/c_locale.h"
+
 namespace qm530 {
 
 namespace {
-
-locale_t CLocale() {
-    static const locale_t loc = ::newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return loc;
-}
 
 // A finite double rounded to 15 significant digits: value = mantissa * 10^exponent.
 struct Decimal15 {
@@ -96,12 +91,12 @@ double CAtof(std::string_view text) {
         }
     }
     const std::string s(text.substr(start, end - start));
-    return ::strtod_l(s.c_str(), nullptr, CLocale());
+    return CLocaleStrtod(s.c_str());
 }
 
 int CAtoi(std::string_view text) {
     const std::string s(text);
-    const long v = ::strtol_l(s.c_str(), nullptr, 10, CLocale());
+    const long v = CLocaleStrtol(s.c_str());
     if (v > INT_MAX) return INT_MAX;
     if (v < INT_MIN) return INT_MIN;
     return static_cast<int>(v);
@@ -117,7 +112,7 @@ double DecimalScale(double x, double factor) {
     // strtod rounds correctly; the text has no radix character, so the
     // locale cannot change how it is read.
     std::string text = U128ToString(product) + "e" + std::to_string(exponent);
-    const double magnitude = ::strtod_l(text.c_str(), nullptr, CLocale());
+    const double magnitude = CLocaleStrtod(text.c_str());
     return (a.negative != b.negative) ? -magnitude : magnitude;
 }
 
@@ -130,11 +125,7 @@ int ScaleToInt(double x, double factor) {
 }
 
 std::string CFormat(const char* format, double value) {
-    const locale_t old = ::uselocale(CLocale());
-    char buf[512];
-    std::snprintf(buf, sizeof buf, format, value);
-    ::uselocale(old);
-    return buf;
+    return CLocaleFormat(format, value);
 }
 
 std::string CFormatInt(const char* format, int value) {

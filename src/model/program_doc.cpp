@@ -10,6 +10,7 @@ namespace qm530 {
 bool CProgramDoc::OnNewDocument(const std::string& untitledName, UiLanguage lang) {
     pathName_.clear();
     Image = RadioImage::Default();
+    ImageIsDefault = true;
     title_ = kChannelInformation.In(lang);
     untitledName_ = untitledName;
     return true;

@@ -17,6 +17,10 @@ inline constexpr Bilingual kChannelInformation{"Channel Information", "信道信
 class CProgramDoc {
   public:
     RadioImage Image = RadioImage::Blank();
+    // The image is a new document's defaults: no file has been opened into
+    // it and no read has completed. It decides which way the model and band
+    // are synchronised.
+    bool ImageIsDefault = false;
 
     const std::string& Title() const { return title_; }
     // The file Save writes to; empty while the document is untitled, as a
@@ -32,7 +36,7 @@ class CProgramDoc {
 
     // The default image, the title "Channel Information" / "信道信息", no
     // path name (untitled) and `untitledName` (AppName of section Setup) as
-    // the name the first Save proposes. The caller sets ImageIsDefault.
+    // the name the first Save proposes; ImageIsDefault is set.
     bool OnNewDocument(const std::string& untitledName, UiLanguage lang);
     // Loads a .dat file; on success the path name is the file and the title
     // its file name. On failure nothing changes and the Status says why

@@ -39,7 +39,6 @@ struct AppContext {
     std::string ConfigDir;        // the user's folder for Program.ini, ending with '/'; empty: none
     std::string UserDataDir;      // the user's data folder, ending with '/'; empty: none
     std::string ApplicationName;  // Company of the language section
-    bool ImageIsDefault = false;  // the last image made was a new document's
     std::string WindowTitle;      // the main window's caption
     HelpSystem help;              // ShowHelpTopic
     ShellEvents events;           // what the windows tell the main frame

@@ -29,7 +29,7 @@ class Documents : public ::testing::Test {
 TEST_F(Documents, NewAsksBeforeReplacingTheActiveWindow) {
     app::CChildFrame* first = frame().ActiveDocumentWindow();
     frame().ActiveDocument()->Image[0x20] = 0x12;
-    h.ctx.ImageIsDefault = false;
+    frame().ActiveDocument()->ImageIsDefault = false;
 
     h.services.boxAnswers.push_back(ui::MsgResult::Cancel);
     frame().Action(ui::cmd::kFileNew)->trigger();
@@ -39,7 +39,7 @@ TEST_F(Documents, NewAsksBeforeReplacingTheActiveWindow) {
     EXPECT_EQ(h.services.boxes[0].buttons, ui::MsgButtons::OkCancel);
     EXPECT_EQ(frame().ActiveDocumentWindow(), first);
     EXPECT_EQ(frame().ActiveDocument()->Image[0x20], 0x12);
-    EXPECT_FALSE(h.ctx.ImageIsDefault);
+    EXPECT_FALSE(frame().ActiveDocument()->ImageIsDefault);
 
     h.services.boxAnswers.push_back(ui::MsgResult::Ok);
     frame().OnFileNew();
@@ -50,7 +50,7 @@ TEST_F(Documents, NewAsksBeforeReplacingTheActiveWindow) {
     expected[addr::kProductType] = 0;
     expected[addr::kBandIndex] = 0;
     EXPECT_EQ(frame().ActiveDocument()->Image, expected);
-    EXPECT_TRUE(h.ctx.ImageIsDefault);
+    EXPECT_TRUE(frame().ActiveDocument()->ImageIsDefault);
 }
 
 TEST_F(Documents, OpenHidesThePreviouslyActiveWindowAndClearsImageIsDefault) {
@@ -62,7 +62,7 @@ TEST_F(Documents, OpenHidesThePreviouslyActiveWindowAndClearsImageIsDefault) {
     app::CChildFrame* second = frame().ActiveDocumentWindow();
     EXPECT_NE(second, first);
     EXPECT_TRUE(second->isVisible());
-    EXPECT_FALSE(h.ctx.ImageIsDefault);
+    EXPECT_FALSE(frame().ActiveDocument()->ImageIsDefault);
     EXPECT_EQ(second->windowTitle(), QStringLiteral("a.dat"));
 
     // A third file hides the second; the first stays hidden.
@@ -73,7 +73,7 @@ TEST_F(Documents, OpenHidesThePreviouslyActiveWindowAndClearsImageIsDefault) {
 }
 
 TEST_F(Documents, FailedOpenNamesTheFileAndCreatesNothing) {
-    h.ctx.ImageIsDefault = true;
+    frame().ActiveDocument()->ImageIsDefault = true;
     const QString missing = h.dir.File(QStringLiteral("missing.dat"));
     const QString shortFile = WriteDat(h.dir.File(QStringLiteral("short.dat")), 100);
     for (const QString& path : {missing, shortFile}) {
@@ -83,7 +83,7 @@ TEST_F(Documents, FailedOpenNamesTheFileAndCreatesNothing) {
     EXPECT_TRUE(h.services.boxes[0].text.contains(QStringLiteral("does not exist")));
     EXPECT_EQ(frame().DocumentWindows().size(), 1);
     EXPECT_TRUE(frame().ActiveDocumentWindow()->isVisible());
-    EXPECT_TRUE(h.ctx.ImageIsDefault);
+    EXPECT_TRUE(frame().ActiveDocument()->ImageIsDefault);
 }
 
 TEST_F(Documents, CloseAndCloseBoxOnlyHideAndChannelInformationShowsAgain) {

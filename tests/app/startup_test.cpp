@@ -44,7 +44,7 @@ TEST(StartUp, EnglishStartsWithNewDocumentAndDocumentMenu) {
     EXPECT_EQ(frame->ActiveDocument()->Image, expected);
     EXPECT_EQ(frame->ActiveDocument()->PathName(), "");  // untitled
     EXPECT_EQ(frame->ActiveDocument()->ProposedName(), "QM530Test");
-    EXPECT_TRUE(h.ctx.ImageIsDefault);
+    EXPECT_TRUE(frame->ActiveDocument()->ImageIsDefault);
     EXPECT_TRUE(frame->isMaximized());
     EXPECT_FALSE(frame->windowIcon().isNull());
 
@@ -176,7 +176,7 @@ TEST(StartUp, CommandLineOpensTheFile) {
     CProgramDoc* doc = h.Frame()->ActiveDocument();
     EXPECT_EQ(doc->PathName(), path.toStdString());
     EXPECT_EQ(doc->Image[0x10], 0x10);
-    EXPECT_FALSE(h.ctx.ImageIsDefault);
+    EXPECT_FALSE(doc->ImageIsDefault);
 }
 
 TEST(StartUp, CommandLineFileThatCannotBeOpenedEndsTheProgram) {

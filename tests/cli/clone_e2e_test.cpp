@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "clone_process.h"
+#include "link/port_factory.h"
 #include "link/posix_serial_port.h"
 #include "model/dat_file.h"
 #include "model/messages.h"

@@ -127,7 +127,7 @@ bool Shots(const QString& bin, const QString& out, const char* language, const c
     view->PortName = radio.DevicePath();
     bool ok = true;
     bool progressShot = false;
-    view->SetPortFactory([&] {
+    view->SetPortFactory([&](const std::string&) {
         auto port = std::make_unique<test::WatchedPort>(link::PortTimeouts{});
         port->onRead = [&](int reads) {
             if (reads != 70 || progressShot) return;

@@ -189,7 +189,8 @@ TEST_F(Compare, TheRadioIsReadIntoAnImageOfItsOwn) {
     sim::VirtualRadio radio(options);
     ASSERT_TRUE(radio.Start().ok());
     view->PortName = radio.DevicePath();
-    view->SetPortFactory([] { return std::make_unique<WatchedPort>(kQuickTimeouts); });
+    view->SetPortFactory(
+        [](const std::string&) { return std::make_unique<WatchedPort>(kQuickTimeouts); });
 
     ChooseSource(true);
     ReadResult();

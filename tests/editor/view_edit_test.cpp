@@ -198,7 +198,8 @@ TEST_F(ViewEdits, ReadFromTheRadioIsOneStepThatCtrlZUndoesByteForByte) {
     sim::VirtualRadio radio(options);
     ASSERT_TRUE(radio.Start().ok());
     view->PortName = radio.DevicePath();
-    view->SetPortFactory([] { return std::make_unique<WatchedPort>(kQuickTimeouts); });
+    view->SetPortFactory(
+        [](const std::string&) { return std::make_unique<WatchedPort>(kQuickTimeouts); });
 
     frame->Action(ui::cmd::kRead)->trigger();
     ASSERT_TRUE(view->ProcessDlg()->isVisible());

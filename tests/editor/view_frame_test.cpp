@@ -57,7 +57,7 @@ TEST_F(ViewInFrame, WhileATransferRunsNothingCanTakeItsWindowsAway) {
     ASSERT_TRUE(radio.Start().ok());
     view->PortName = radio.DevicePath();
     bool checked = false;
-    view->SetPortFactory([&] {
+    view->SetPortFactory([&](const std::string&) {
         auto port = std::make_unique<WatchedPort>(kQuickTimeouts);
         port->onRead = [&](int reads) {
             if (reads != 20) return;
@@ -120,7 +120,7 @@ class TwoTransfers : public ViewInFrame {
     }
     void Watch(editor::CProgramView* v, std::function<void(int)>& onRead, int& opens) {
         v->PortName = radio->DevicePath();
-        v->SetPortFactory([this, &onRead, &opens] {
+        v->SetPortFactory([this, &onRead, &opens](const std::string&) {
             ++opens;
             auto port = std::make_unique<WatchedPort>(kQuickTimeouts);
             port->onRead = [&onRead](int reads) {

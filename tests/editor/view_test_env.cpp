@@ -41,7 +41,7 @@ ViewEnv::~ViewEnv() {
 
 editor::CProgramView& ViewEnv::Open(const RadioImage& image, bool isDefault) {
     doc.Image = image;
-    ctx.ImageIsDefault = isDefault;
+    doc.ImageIsDefault = isDefault;
     frame = std::make_unique<QWidget>();
     auto* layout = new QVBoxLayout(frame.get());
     layout->setContentsMargins(0, 0, 0, 0);

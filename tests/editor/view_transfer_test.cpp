@@ -60,7 +60,7 @@ class ViewTransfer : public ::testing::Test {
         env = std::make_unique<ViewEnv>(UiLanguage::English,
                                         ViewIni("[Ports]\nCOM1=" + device + "\n"));
         view = &env->Open(image, isDefault);
-        view->SetPortFactory([this] {
+        view->SetPortFactory([this](const std::string&) {
             ports.push_back(std::make_unique<WatchedPort>(timeouts));
             ports.back()->onRead = [this](int reads) {
                 if (onRead) onRead(reads);
@@ -128,7 +128,7 @@ TEST_F(ViewTransfer, AReadFillsTheGridTheRegistryAndTheBand) {
     EXPECT_EQ(env->Cell(1, 7), "Carrier");
     EXPECT_EQ(env->Cell(4, 1), "446.00625");
     EXPECT_EQ(env->Cell(2, 1), "");
-    EXPECT_FALSE(env->ctx.ImageIsDefault);
+    EXPECT_FALSE(env->doc.ImageIsDefault);
     EXPECT_EQ(env->registry->ReadDword("Type", 9), 1u);
     EXPECT_EQ(env->registry->ReadDword("Field", 9), 1u);
     EXPECT_EQ(view->BandLow, 40000000);
@@ -249,7 +249,7 @@ TEST_F(ViewTransfer, CancelDuringAReadStopsBetweenBlocksAndKeepsTheGrid) {
     EXPECT_TRUE(env->services.boxes.empty());
     EXPECT_EQ(FrequencyText(env->doc.Image, 0x10), "435.02500");  // received before the Cancel
     EXPECT_EQ(env->Cell(1, 1), "");                               // but the grid is not refilled
-    EXPECT_TRUE(env->ctx.ImageIsDefault);
+    EXPECT_TRUE(env->doc.ImageIsDefault);
     EXPECT_FALSE(ports.back()->IsOpen());
 }
 

@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "link/port_device.h"
+#include "link/port_name.h"
 #include "link_gui_env.h"
 #include "sim/pseudo_terminal.h"
 #include "support/fake_sysfs.h"
@@ -95,7 +95,7 @@ TEST_F(ComSetupDlgTest, OkGivesThePortToTheViewAndRemembersIt) {
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(portName, "com3");
     EXPECT_EQ(env.registry->ReadDword("com", 0), 3u);
-    EXPECT_EQ(link::PortDevice(portName, env.ini), Pty().SlavePath());
+    EXPECT_EQ(link::ResolvePortName(portName, &env.ini), Pty().SlavePath());
 }
 
 TEST_F(ComSetupDlgTest, CancelStoresNothing) {
@@ -119,7 +119,7 @@ TEST_F(ComSetupDlgTest, ARememberedNumberOutsideTheFourSelectsNoneAndOkStoresZer
         });
         EXPECT_EQ(portName, "com0");
         EXPECT_EQ(env.registry->ReadDword("com", 9), 0u);
-        EXPECT_EQ(link::PortDevice(portName, env.ini), "");
+        EXPECT_EQ(link::ResolvePortName(portName, &env.ini), "");
     }
 }
 
@@ -230,14 +230,17 @@ TEST_F(ComSetupDevices, EachPortShowsWhatItsDeviceIs) {
         EXPECT_EQ(d.DeviceLabel(2)->text(), QStringLiteral("/dev/ttyUSB2"));
         EXPECT_EQ(d.DescriptionLabel(2)->text(), QStringLiteral("not present"));
         EXPECT_EQ(d.DescriptionLabel(3)->text(), QStringLiteral("not present"));
-        // Each list: the default, the devices found, and COM4's own device.
+        // Each list: the default, the devices found, COM4's own device and
+        // the virtual radio inside the program.
         QComboBox* com4 = d.DeviceChoice(3);
-        ASSERT_EQ(com4->count(), 4);
+        ASSERT_EQ(com4->count(), 5);
         EXPECT_EQ(com4->itemText(0), QStringLiteral("Default (/dev/ttyUSB3)"));
         EXPECT_EQ(com4->currentText(), QStringLiteral("/nonexistent/ttyQM531"));
         EXPECT_EQ(com4->itemText(2), QStringLiteral("/dev/ttyUSB0: ") + usb);
         EXPECT_EQ(com4->itemText(3), QStringLiteral("/dev/ttyS0: built-in serial port"));
-        EXPECT_EQ(d.DeviceChoice(0)->count(), 3);
+        EXPECT_EQ(com4->itemText(4), QStringLiteral("Virtual radio (no cable)"));
+        EXPECT_EQ(com4->itemData(4).toString(), QStringLiteral("virtual"));
+        EXPECT_EQ(d.DeviceChoice(0)->count(), 4);
         EXPECT_EQ(d.DeviceChoice(0)->currentIndex(), 0);
         EXPECT_EQ(d.DeviceChoice(1)->currentIndex(), 1);
     });
@@ -250,7 +253,12 @@ TEST_F(ComSetupDevices, AChoiceMadeWithTheKeysIsStoredOnOkForBothPrograms) {
         EXPECT_EQ(d.DeviceLabel(2)->text(), QString::fromStdString(FakeSerialTree::ByIdPath()));
         EXPECT_TRUE(d.DescriptionLabel(2)->text().startsWith(QStringLiteral("USB 0403:6001")));
         FocusChoice(d, 3);
-        Key(d, Qt::Key_End);  // the built-in port
+        Key(d, Qt::Key_End);  // the virtual radio, always there and never busy
+        EXPECT_EQ(d.DeviceLabel(3)->text(), QStringLiteral("virtual"));
+        EXPECT_EQ(d.DescriptionLabel(3)->text(),
+                  QStringLiteral("the virtual radio inside the program"));
+        EXPECT_TRUE(d.PortButton(3)->isEnabled());
+        Key(d, Qt::Key_Up);  // the built-in port
         EXPECT_EQ(d.DeviceLabel(3)->text(), QStringLiteral("/dev/ttyS0"));
         FocusChoice(d, 1);
         Key(d, Qt::Key_Home);  // back to the default

@@ -13,7 +13,8 @@ namespace qm530::test {
 
 // One line per call the engine makes, port and host alike, in order:
 // "open", "configure", "purge", "write 52 00 00 08", "read 12", "close",
-// "sleep 1", "pump", "progress 3", "ask", "message 61454", "grid>image" ...
+// "sleep 1", "pump", "progress 3", "ask", "message 61454", "image-to-send",
+// "handshake-confirmed", "image-received" ...
 using CallLog = std::vector<std::string>;
 
 std::string Hex(const std::vector<std::uint8_t>& bytes);
@@ -32,6 +33,12 @@ class FakePort : public link::SerialPort {
     void Purge(link::PurgeKind kind) override;
     void Close() override;
     bool IsOpen() const override { return open_; }
+    void SetTimeouts(link::PortTimeouts t) override {
+        log_.push_back("timeouts " + std::to_string(t.readConstant));
+    }
+    void WatchCancel(const link::CancelEvent* cancel) override {
+        if (cancel != nullptr) log_.push_back("watch cancel");
+    }
 
     // Every block request written, in order.
     std::vector<std::vector<std::uint8_t>> Requests() const { return requests_; }
@@ -60,9 +67,9 @@ class FakeHost : public link::TransferHost {
     FakeHost(CallLog& log, link::TransferDirection direction) : directions{direction}, log_(log) {}
 
     link::TransferDirection Direction() override;
-    void GridToImage() override { log_.push_back("grid>image"); }
-    void ImageToGrid() override { log_.push_back("image>grid"); }
-    void ClearImageIsDefault() override { log_.push_back("clear-default"); }
+    void ImageAboutToBeSent() override { log_.push_back("image-to-send"); }
+    void HandshakeConfirmed() override { log_.push_back("handshake-confirmed"); }
+    void ImageReceivedComplete() override { log_.push_back("image-received"); }
     void ShowMessage(int messageId, const std::string& detail) override;
     bool AskRetry(const std::string& detail) override;
     void Progress(int position) override;

@@ -11,6 +11,8 @@
 #include <fstream>
 #include <thread>
 
+#include "link/cancel_event.h"
+#include "link/port_factory.h"
 #include "model/messages.h"
 #include "sim/pseudo_terminal.h"
 
@@ -130,19 +132,18 @@ TEST_F(PortOnPty, ASecondOpenerIsRefusedUntilTheFirstCloses) {
 TEST(PosixSerialPort, ACancelEndsAWaitingReadAtOnce) {
     sim::PseudoTerminal pty;
     ASSERT_TRUE(pty.Open().ok());
-    int cancel[2];
-    ASSERT_EQ(::pipe(cancel), 0);
+    link::CancelEvent cancel;
     // A long gap: only the total time-out (4.09 s) or the cancel ends the read.
     link::PortTimeouts patient;
     patient.interByteGap = 5000;
     PosixSerialPort port(patient);
     ASSERT_TRUE(port.Open(pty.SlavePath()).ok());
     ASSERT_TRUE(port.Configure().ok());
-    port.WatchCancel(cancel[0]);
+    port.WatchCancel(&cancel);
     WriteMaster(pty.MasterFd(), {3});
     std::thread user([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        EXPECT_EQ(::write(cancel[1], "x", 1), 1);
+        cancel.Raise();
     });
     const auto start = Clock::now();
     const auto r = port.Read(8);
@@ -155,8 +156,6 @@ TEST(PosixSerialPort, ACancelEndsAWaitingReadAtOnce) {
     EXPECT_LT(ms, 2000);
     // Still cancelled: the next read does not wait either.
     EXPECT_EQ(port.Read(1).status.detail(), "cancelled");
-    ::close(cancel[0]);
-    ::close(cancel[1]);
 }
 
 TEST_F(PortOnPty, AWaitingReadCallsTheHookAndKeepsItsTimeLimits) {

@@ -63,12 +63,11 @@ TEST(Transfer, ReadCarriesTheReadRangesAndKeepsTheRest) {
     for (int i = 0; i < 63; ++i) expected[static_cast<std::size_t>(i)] = i + 1;
     EXPECT_EQ(rig.host.progress, expected);
     EXPECT_EQ(rig.host.pumps, 6 + 126 * 9);
-    EXPECT_EQ(Count(rig.log, "grid>image"), 0);
-    // After the last block: the flag, the grid, then the port.
+    EXPECT_EQ(Count(rig.log, "image-to-send"), 0);
+    // After the last block: the complete image is reported, then the port closes.
     const auto n = rig.log.size();
-    ASSERT_GE(n, 3u);
-    EXPECT_EQ(rig.log[n - 3], "clear-default");
-    EXPECT_EQ(rig.log[n - 2], "image>grid");
+    ASSERT_GE(n, 2u);
+    EXPECT_EQ(rig.log[n - 2], "image-received");
     EXPECT_EQ(rig.log[n - 1], "close");
 }
 
@@ -90,17 +89,17 @@ TEST(Transfer, WriteSendsTheWriteRangesOnly) {
     EXPECT_EQ(rig.host.progress.size(), 62u);
     EXPECT_EQ(rig.host.progress.back(), 62);
     EXPECT_EQ(rig.host.pumps, 6 + 124 * 9);
-    // The grid is stored into the image before the port is opened.
-    EXPECT_EQ(rig.log.front(), "grid>image");
+    // The image is brought up to date before the port is opened.
+    EXPECT_EQ(rig.log.front(), "image-to-send");
     EXPECT_EQ(rig.log[1], "open /dev/ttyTEST");
-    EXPECT_EQ(Count(rig.log, "image>grid"), 0);
+    EXPECT_EQ(Count(rig.log, "image-received"), 0);
     EXPECT_EQ(rig.log.back(), "close");
 }
 
 TEST(Transfer, HandshakeAndBlockExchangesInOrder) {
     Rig rig(TransferDirection::kWrite);
     ASSERT_TRUE(rig.Run().completed());
-    CallLog expected = {"grid>image", "open /dev/ttyTEST", "configure"};
+    CallLog expected = {"image-to-send", "open /dev/ttyTEST", "configure"};
     for (int i = 0; i < 6; ++i) {
         expected.push_back("pump");
         expected.push_back("sleep 1");
@@ -109,8 +108,9 @@ TEST(Transfer, HandshakeAndBlockExchangesInOrder) {
     for (const char* b : {"02", "50", "52", "4F", "47", "52", "41", "4D"}) {
         expected.insert(expected.end(), {"sleep 2", "purge", std::string("write ") + b});
     }
-    expected.insert(expected.end(), {"read 1", "sleep 1", "purge", "write 02", "sleep 1", "read 8",
-                                     "purge", "write 06", "purge", "sleep 1", "read 1"});
+    expected.insert(expected.end(),
+                    {"read 1", "sleep 1", "purge", "write 02", "sleep 1", "read 8", "purge",
+                     "write 06", "purge", "sleep 1", "read 1", "handshake-confirmed"});
     // The first write block: 0x000 is a row start, so it reports progress.
     expected.insert(expected.end(),
                     {"purge", "write 57 00 00 08", "sleep 1",
@@ -168,8 +168,7 @@ TEST(Transfer, FailedReadKeepsTheBlocksReceived) {
     EXPECT_EQ(rig.host.messages, std::vector<int>{msg::kProgramInterrupt});
     for (std::size_t a = 0; a < 50 * 8; ++a) EXPECT_EQ(rig.image[a], rig.radio.Memory()[a]) << a;
     for (std::size_t a = 50 * 8; a < kImageSize; ++a) EXPECT_EQ(rig.image[a], before[a]) << a;
-    EXPECT_EQ(Count(rig.log, "image>grid"), 0);
-    EXPECT_EQ(Count(rig.log, "clear-default"), 0);
+    EXPECT_EQ(Count(rig.log, "image-received"), 0);
     EXPECT_EQ(rig.log.back(), "close");
 }
 
@@ -272,7 +271,7 @@ TEST(Transfer, CancelTakesEffectAtThePumpStep) {
     EXPECT_EQ(rig.image[0x050], rig.radio.Memory()[0x050]);
     EXPECT_EQ(rig.image[0x058], before[0x058]);
     EXPECT_TRUE(rig.host.messages.empty());
-    EXPECT_EQ(Count(rig.log, "image>grid"), 0);
+    EXPECT_EQ(Count(rig.log, "image-received"), 0);
     EXPECT_EQ(rig.log.back(), "close");
     EXPECT_EQ(rig.log[rig.log.size() - 2], "pump");
 
@@ -342,7 +341,7 @@ TEST(Transfer, DirectionTakesEffectAfterTheHandshake) {
     EXPECT_TRUE(result.completed());
     EXPECT_EQ(result.direction, TransferDirection::kWrite);
     EXPECT_EQ(rig.port.Requests().size(), 124u);
-    EXPECT_EQ(Count(rig.log, "grid>image"), 0);
+    EXPECT_EQ(Count(rig.log, "image-to-send"), 0);
 }
 
 }  // namespace
