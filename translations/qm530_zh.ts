@@ -793,11 +793,11 @@ Transfer Trace</source>
     </message>
     <message>
         <source>Virtual radio (no cable)</source>
-        <translation type="unfinished"></translation>
+        <translation>虚拟对讲机（无需数据线）</translation>
     </message>
     <message>
         <source>the virtual radio inside the program</source>
-        <translation type="unfinished"></translation>
+        <translation>程序内置的虚拟对讲机</translation>
     </message>
 </context>
 <context>
