@@ -12,8 +12,8 @@ namespace {
 
 const ui::CommandDef<CMainFrame> kFrameCommands[] = {
     {ui::cmd::kFileNew, QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "&New"),
-     QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Create a new document\nNew"), Qt::CTRL | Qt::Key_N,
-     &CMainFrame::OnFileNew},
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Create a new document\nNew"),
+     Qt::CTRL | Qt::Key_N, &CMainFrame::OnFileNew},
     {ui::cmd::kFileOpen, QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "&Open..."),
      QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Open an existing document\nOpen"),
      Qt::CTRL | Qt::Key_O, &CMainFrame::OnFileOpen},
@@ -23,16 +23,18 @@ const ui::CommandDef<CMainFrame> kFrameCommands[] = {
      {},
      &CMainFrame::OnFileClose},
     {ui::cmd::kFileSave, QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "&Save"),
-     QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Save the active document\nSave"), Qt::CTRL | Qt::Key_S,
-     &CMainFrame::SaveCommand},
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Save the active document\nSave"),
+     Qt::CTRL | Qt::Key_S, &CMainFrame::SaveCommand},
     {ui::cmd::kFileSaveAs,
      QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Save &As..."),
-     QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Save the active document with a new name\nSave As"),
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame",
+                       "Save the active document with a new name\nSave As"),
      {},
      &CMainFrame::SaveAsCommand},
     {ui::cmd::kFilePrintSetup,
      QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "P&rint Setup..."),
-     QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Change the printer and printing options\nPrint Setup"),
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame",
+                       "Change the printer and printing options\nPrint Setup"),
      {},
      &CMainFrame::OnFilePrintSetup},
     {ui::cmd::kAppExit,
@@ -98,9 +100,28 @@ const ui::CommandDef<CMainFrame> kFrameCommands[] = {
      &CMainFrame::OnAppAbout},
     {ui::cmd::kHelp,
      QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "&Help Topics"),
-     QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Display help for the current task or command\nHelp"),
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame",
+                       "Display help for the current task or command\nHelp"),
      {},
      &CMainFrame::HelpCommand},
+    {ui::cmd::kHelpScreenReader,
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Using qm530 with a &Screen Reader"),
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame",
+                       "The keys and what a screen reader reads where\nScreen Reader"),
+     {},
+     &CMainFrame::ScreenReaderHelpCommand},
+    {ui::cmd::kWindowCascade,
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "&Cascade"),
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame",
+                       "Arrange the document windows so they overlap\nCascade"),
+     {},
+     &CMainFrame::OnWindowCascade},
+    {ui::cmd::kWindowTile,
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "&Tile"),
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame",
+                       "Arrange the document windows as tiles that do not overlap\nTile"),
+     {},
+     &CMainFrame::OnWindowTile},
     // Keys without a menu item.
     {ui::cmd::kNextPane, QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Next Pane"),
      QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Switch to the next window pane\nNext Pane"),
@@ -141,6 +162,10 @@ void CMainFrame::PrevPaneCommand() {
 // the index page when it has none.
 void CMainFrame::HelpCommand() {
     WinHelp(ui::FocusedHelpId(this));
+}
+
+void CMainFrame::ScreenReaderHelpCommand() {
+    WinHelp(ui::cmd::kHelpScreenReader);
 }
 
 }  // namespace qm530::app

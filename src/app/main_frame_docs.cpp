@@ -112,27 +112,25 @@ void CMainFrame::OnFileNew() {
 
 QString CMainFrame::OpenFailureText(const QString& path) const {
     const QString shown = QDir::toNativeSeparators(path);
-    const char* why = "";
+    QString why;
     switch (DiagnoseOpenFailure(path.toStdString())) {
         case OpenFailure::Missing:
-            why = ctx_.Pick("The file does not exist.", "文件不存在。");
+            why = tr("The file does not exist.");
             break;
         case OpenFailure::NotAFile:
-            why = ctx_.Pick("This is not a file.", "这不是一个文件。");
+            why = tr("This is not a file.");
             break;
         case OpenFailure::Unreadable:
-            why = ctx_.Pick("The file cannot be read.", "文件无法读取。");
+            why = tr("The file cannot be read.");
             break;
         case OpenFailure::TooShort:
-            why = ctx_.Pick("The file is shorter than 1024 bytes and holds no radio data.",
-                            "文件短于 1024 字节，不含对讲机数据。");
+            why = tr("The file is shorter than 1024 bytes and holds no radio data.");
             break;
         case OpenFailure::Other:
-            why = ctx_.Pick("The file could not be read.", "读取文件时出错。");
+            why = tr("The file could not be read.");
             break;
     }
-    return QString::fromUtf8(ctx_.Pick("Cannot open the file\n%1\n%2", "无法打开文件\n%1\n%2"))
-        .arg(shown, QString::fromUtf8(why));
+    return tr("Cannot open the file\n%1\n%2").arg(shown, why);
 }
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {
@@ -174,8 +172,7 @@ bool SaveTo(ui::AppContext& ctx, CMainFrame& frame, CChildFrame& window, const Q
     const Status status = window.GetDocument()->OnSaveDocument(path.toStdString());
     if (!status) {
         const QString text =
-            QString::fromUtf8(ctx.Pick("Cannot save the file\n%1", "无法保存文件\n%1"))
-                .arg(QDir::toNativeSeparators(path));
+            CMainFrame::tr("Cannot save the file\n%1").arg(QDir::toNativeSeparators(path));
         ctx.services.MessageBox(&frame, text, Caption(ctx), ui::MsgButtons::Ok,
                                 ui::MsgIcon::Exclamation);
         return false;

@@ -60,10 +60,10 @@ bool ProgramApp::InitInstance(const QStringList& arguments) {
         packPath = LanguagePackPath(QString::fromStdString(ctx_.DataDir),
                                     QString::fromStdString(ctx_.LanguageName));
     if (!pack_.Load(packPath)) {
-        ctx_.services.MessageBox(
-            nullptr, QString::fromUtf8(ctx_.Pick("Load language DLL fail", "加载语言链接库失败")),
-            QString::fromUtf8(MessageText(msg::kAppTitle, ctx_.UiLanguage)), ui::MsgButtons::Ok,
-            ui::MsgIcon::None);
+        ctx_.services.MessageBox(nullptr,
+                                 QString::fromStdString(Say(ctx_.UiLanguage, kLanguagePackMissing)),
+                                 QString::fromUtf8(MessageText(msg::kAppTitle, ctx_.UiLanguage)),
+                                 ui::MsgButtons::Ok, ui::MsgIcon::None);
         exitCode_ = kExitFailure;
         return false;
     }
@@ -106,9 +106,12 @@ bool ProgramApp::InitInstance(const QStringList& arguments) {
     // 16. Message boxes without a caption of their own show this name.
     ctx_.ApplicationName = ctx_.LanguageValue("Company");
 
-    // 17. The About item of the document menu takes About Title.
+    // 17. The About item of the document menu takes About Title, with the
+    // letter A for the keyboard.
     if (QAction* about = mainFrame_->Action(ui::cmd::kAppAbout)) {
-        about->setText(QString::fromStdString(ctx_.LanguageValue("About Title")));
+        about->setText(QCoreApplication::translate("qm530::app::CMainFrame", "&%1",
+                                                   "the About item with its letter")
+                           .arg(QString::fromStdString(ctx_.LanguageValue("About Title"))));
     }
 
     // 18. ShowLang 0 (or not a number) removes the Language command.

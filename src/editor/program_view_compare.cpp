@@ -20,20 +20,19 @@ void CProgramView::OnCompare() {
     if (ctx_.services.ExecDialog(source) != QDialog::Accepted) return;
     if (source.WithRadio()) {
         // The read starts with the progress window's OK, as Program > Read.
-        PrepareTransfer(link::TransferDirection::kRead, "Compare with Radio", "与对讲机比较",
+        PrepareTransfer(link::TransferDirection::kRead, tr("Compare with Radio"),
                         link::kReadProgressSteps);
         compareRead_ = true;
         return;
     }
     const QString path =
-        ctx_.services.GetOpenFileName(this, Tr("Compare With", "比较对象"), ui::FileKind::Image);
+        ctx_.services.GetOpenFileName(this, tr("Compare With"), ui::FileKind::Image);
     if (path.isEmpty()) return;
     RadioImage other = RadioImage::Blank();
     const Status status = LoadDatFile(path.toStdString(), other);
     if (!status) {
-        const QString text =
-            Tr("Cannot read the file\n%1", "无法读取文件\n%1").arg(QDir::toNativeSeparators(path)) +
-            QStringLiteral("\n\n") + QString::fromStdString(status.detail());
+        const QString text = tr("Cannot read the file\n%1").arg(QDir::toNativeSeparators(path)) +
+                             QStringLiteral("\n\n") + QString::fromStdString(status.detail());
         ctx_.services.MessageBox(this, text, QString::fromStdString(ctx_.ApplicationName),
                                  ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
         return;

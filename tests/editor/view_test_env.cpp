@@ -24,7 +24,7 @@ std::string ViewIni(const std::string& extra) {
 }
 
 ViewEnv::ViewEnv(UiLanguage lang, const std::string& iniText)
-    : ctx(ini, services, std::make_unique<config::MemoryRegistry>()) {
+    : pack(lang), ctx(ini, services, std::make_unique<config::MemoryRegistry>()) {
     registry = static_cast<config::MemoryRegistry*>(ctx.registry.get());
     const std::string path = dir.filePath(QStringLiteral("Program.ini")).toStdString();
     std::ofstream(path) << iniText;

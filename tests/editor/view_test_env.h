@@ -15,6 +15,7 @@
 #include "editor/program_view.h"
 #include "model/program_doc.h"
 #include "model/radio_image.h"
+#include "support/gui_fixture.h"
 #include "ui/app_context.h"
 #include "ui/scripted_ui_services.h"
 
@@ -43,6 +44,7 @@ class ViewEnv {
     editor::CellEditors* Editors() const;
     const std::string& Cell(int row, int column) const { return view->Table().Cell(row, column); }
 
+    PackOf pack;
     QTemporaryDir dir;
     config::CIniFile ini;
     ui::ScriptedUiServices services;
