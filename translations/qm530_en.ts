@@ -1107,6 +1107,10 @@ Read Channel</source>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qm530::link::GuiTransferHost</name>

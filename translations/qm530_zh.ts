@@ -1157,6 +1157,10 @@ Read Channel</source>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
 </context>
 <context>
     <name>qm530::link::GuiTransferHost</name>

@@ -109,9 +109,12 @@ bool ProgramApp::InitInstance(const QStringList& arguments) {
     // 17. The About item of the document menu takes About Title, with the
     // letter A for the keyboard.
     if (QAction* about = mainFrame_->Action(ui::cmd::kAppAbout)) {
-        about->setText(QCoreApplication::translate("qm530::app::CMainFrame", "&%1",
-                                                   "the About item with its letter")
-                           .arg(QString::fromStdString(ctx_.LanguageValue("About Title"))));
+        const QString title = QString::fromStdString(ctx_.LanguageValue("About Title"));
+        about->setText(title.isEmpty()
+                           ? title
+                           : QCoreApplication::translate("qm530::app::CMainFrame", "&%1",
+                                                         "the About item with its letter")
+                                 .arg(title));
     }
 
     // 18. ShowLang 0 (or not a number) removes the Language command.

@@ -130,10 +130,12 @@ void CChannelEditor::ShowCellEditor() {
         // The list opens below the cell.
         editor->setGeometry(cell);
     }
-    // A screen reader names the editor by its column and channel.
-    editor->setAccessibleName(ChannelSpeech::EditorName(
-        QString::fromStdString(grid_->TextMatrix(0, grid_->Col())), grid_->Row()));
-    editor->setAccessibleDescription(QString());
+    // A screen reader names the editor by its column and channel (a list
+    // on Linux is named by its entry, so the description says it too).
+    const QString name = ChannelSpeech::EditorName(
+        QString::fromStdString(grid_->TextMatrix(0, grid_->Col())), grid_->Row());
+    editor->setAccessibleName(name);
+    editor->setAccessibleDescription(name);
     editor->show();
     editor->setFocus(Qt::OtherFocusReason);
     grid_->viewport()->repaint();

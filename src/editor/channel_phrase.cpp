@@ -37,10 +37,8 @@ QString ChannelSpeech::Cell(const std::string& text) {
 QString ChannelSpeech::Phrase(const ChannelTable& table, int row, UiLanguage lang) {
     const auto cell = [&](int column) -> const std::string& { return table.Cell(row, column); };
     QStringList parts;
-    if (!cell(col::kRx).empty())
-        parts << tr("receive %1").arg(SpokenFrequency(cell(col::kRx)));
-    if (!cell(col::kTx).empty())
-        parts << tr("transmit %1").arg(SpokenFrequency(cell(col::kTx)));
+    if (!cell(col::kRx).empty()) parts << tr("receive %1").arg(SpokenFrequency(cell(col::kRx)));
+    if (!cell(col::kTx).empty()) parts << tr("transmit %1").arg(SpokenFrequency(cell(col::kTx)));
     const std::string none = NoToneText().In(lang);
     if (!cell(col::kDecode).empty() && cell(col::kDecode) != none)
         parts << tr("decode %1").arg(QString::fromStdString(cell(col::kDecode)));

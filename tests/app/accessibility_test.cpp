@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QProgressBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -29,8 +30,8 @@ namespace {
 QString Describe(QAccessibleInterface* iface) {
     const QObject* object = iface->object();
     return QStringLiteral("%1 role %2 \"%3\"")
-        .arg(object ? QString::fromLatin1(object->metaObject()->className()) +
-                          QLatin1Char(' ') + object->objectName()
+        .arg(object ? QString::fromLatin1(object->metaObject()->className()) + QLatin1Char(' ') +
+                          object->objectName()
                     : QStringLiteral("(item)"))
         .arg(static_cast<int>(iface->role()))
         .arg(iface->text(QAccessible::Value));
@@ -49,7 +50,16 @@ void CollectUnnamed(QAccessibleInterface* iface, QStringList& unnamed, int depth
     if (scrolling) return;
     if ((state.focusable || actionable) && iface->text(QAccessible::Name).trimmed().isEmpty())
         unnamed << Describe(iface);
-    for (int i = 0; i < iface->childCount(); ++i) CollectUnnamed(iface->child(i), unnamed, depth + 1);
+    // On Linux a list's name is its current entry: what it is for comes from
+    // the label it stands beside, its buddy.
+    if (iface->role() == QAccessible::ComboBox) {
+        const auto* widget = qobject_cast<const QWidget*>(iface->object());
+        if (iface->relations(QAccessible::Label).isEmpty() &&
+            (widget == nullptr || widget->accessibleName().isEmpty()))
+            unnamed << Describe(iface) + QStringLiteral(" without a label");
+    }
+    for (int i = 0; i < iface->childCount(); ++i)
+        CollectUnnamed(iface->child(i), unnamed, depth + 1);
 }
 
 // What CollectUnnamed finds below a window, one object a line.
@@ -118,8 +128,8 @@ class Accessibility : public ::testing::TestWithParam<const char*> {
 TEST_P(Accessibility, EveryWindowAndDialogNamesWhatAPersonCanReach) {
     EXPECT_EQ(Unnamed(frame), "") << "main window";
     // The menus, opened as a person opens them.
-    for (Qt::Key key : {Qt::Key_F, Qt::Key_E, Qt::Key_P, Qt::Key_V, Qt::Key_S, Qt::Key_W,
-                        Qt::Key_H}) {
+    for (Qt::Key key :
+         {Qt::Key_F, Qt::Key_E, Qt::Key_P, Qt::Key_V, Qt::Key_S, Qt::Key_W, Qt::Key_H}) {
         QTest::keyClick(Focus(), key, Qt::AltModifier);
         QApplication::processEvents();
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -135,10 +145,14 @@ TEST_P(Accessibility, EveryWindowAndDialogNamesWhatAPersonCanReach) {
         Qt::Key menu;
         Qt::Key item;
     } dialogs[] = {
-        {"Product Information", Qt::Key_E, Qt::Key_P}, {"Optional Features", Qt::Key_E, Qt::Key_O},
-        {"Side Key", Qt::Key_E, Qt::Key_K},            {"Scan Info", Qt::Key_P, Qt::Key_S},
-        {"Com Setup", Qt::Key_S, Qt::Key_C},           {"Language", Qt::Key_S, Qt::Key_L},
-        {"Print Setup", Qt::Key_F, Qt::Key_R},         {"About", Qt::Key_H, Qt::Key_A},
+        {"Product Information", Qt::Key_E, Qt::Key_P},
+        {"Optional Features", Qt::Key_E, Qt::Key_O},
+        {"Side Key", Qt::Key_E, Qt::Key_K},
+        {"Scan Info", Qt::Key_P, Qt::Key_S},
+        {"Com Setup", Qt::Key_S, Qt::Key_C},
+        {"Language", Qt::Key_S, Qt::Key_L},
+        {"Print Setup", Qt::Key_F, Qt::Key_R},
+        {"About", Qt::Key_H, Qt::Key_A},
     };
     for (const auto& dialog : dialogs) {
         WalkNextDialog(QString::fromLatin1(dialog.what), &walked);
@@ -171,6 +185,14 @@ TEST_P(Accessibility, EveryWindowAndDialogNamesWhatAPersonCanReach) {
     link::CProcessDlg* progress = view->ProcessDlg();
     ASSERT_TRUE(progress->isVisible());
     EXPECT_EQ(Unnamed(progress), "") << "progress window";
+    // Its bar is named and reports its value.
+    QAccessibleInterface* bar =
+        QAccessible::queryAccessibleInterface(progress->findChild<QProgressBar*>());
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->text(QAccessible::Name),
+              Chinese() ? QStringLiteral("进度") : QStringLiteral("Progress"));
+    ASSERT_NE(bar->valueInterface(), nullptr);
+    EXPECT_EQ(bar->valueInterface()->currentValue().toInt(), 0);
     QTest::keyClick(progress, Qt::Key_Escape);
     EXPECT_FALSE(progress->isVisible());
 
@@ -204,7 +226,8 @@ TEST_P(Accessibility, TheGridReadsAsANamedTableOfChannels) {
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->role(), QAccessible::Table);
-    EXPECT_EQ(table->text(QAccessible::Name), Chinese() ? QStringLiteral("信道") : QStringLiteral("Channels"));
+    EXPECT_EQ(table->text(QAccessible::Name),
+              Chinese() ? QStringLiteral("信道") : QStringLiteral("Channels"));
     QAccessibleTableInterface* cells = table->tableInterface();
     ASSERT_NE(cells, nullptr);
     EXPECT_EQ(cells->rowCount(), 16);
@@ -215,12 +238,14 @@ TEST_P(Accessibility, TheGridReadsAsANamedTableOfChannels) {
     // An empty cell says so; a typed one says its value.
     QAccessibleInterface* rx = cells->cellAt(2, 0);
     ASSERT_NE(rx, nullptr);
-    EXPECT_EQ(rx->text(QAccessible::Name), Chinese() ? QStringLiteral("空") : QStringLiteral("empty"));
+    EXPECT_EQ(rx->text(QAccessible::Name),
+              Chinese() ? QStringLiteral("空") : QStringLiteral("empty"));
     grid->SetCurrentCell(3, 1);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("145.125"));
     // The editor is named after its column and channel.
-    EXPECT_EQ(QApplication::focusWidget()->accessibleName(),
-              Chinese() ? QStringLiteral("接收频率，信道 3") : QStringLiteral("Rx Frequency, channel 3"));
+    EXPECT_EQ(
+        QApplication::focusWidget()->accessibleName(),
+        Chinese() ? QStringLiteral("接收频率，信道 3") : QStringLiteral("Rx Frequency, channel 3"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(cells->cellAt(2, 0)->text(QAccessible::Name), QStringLiteral("145.12500"));
 
@@ -274,7 +299,8 @@ TEST_P(Accessibility, TheGridKeepsACurrentCellAndSurvivesAReadUnderWalking) {
     int channels = 0;
     for (int row = 1; row <= 16; ++row) channels += view->Table().Cell(row, 1).empty() ? 0 : 1;
     EXPECT_EQ(frame->MessagePane()->text(),
-              (Chinese() ? QStringLiteral("读数据完成：%1 个信道") : QStringLiteral("Read complete: %1 channels"))
+              (Chinese() ? QStringLiteral("读数据完成：%1 个信道")
+                         : QStringLiteral("Read complete: %1 channels"))
                   .arg(channels));
 }
 
@@ -284,8 +310,9 @@ TEST_P(Accessibility, ARefusedCellIsReportedAndKeepsTheFocus) {
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("170"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     ASSERT_EQ(h.services.boxes.size(), 1u);
-    EXPECT_EQ(h.services.boxes[0].text,
-              Chinese() ? QStringLiteral("超出范围，请重新输入。") : QStringLiteral("Out of range,please input again."));
+    EXPECT_EQ(h.services.boxes[0].text, Chinese()
+                                            ? QStringLiteral("超出范围，请重新输入。")
+                                            : QStringLiteral("Out of range,please input again."));
     EXPECT_EQ(grid->Row(), 1);
     EXPECT_EQ(grid->Col(), 1);
     QWidget* focus = QApplication::focusWidget();

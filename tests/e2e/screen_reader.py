@@ -142,7 +142,11 @@ def main():
                 if a is None or depth > 20:
                     return
                 if a.getRole() == pyatspi.ROLE_COMBO_BOX:
-                    lists.append(a.name)
+                    # Its name is the entry shown; the label beside it is the
+                    # first "labelled by" target (the group box follows).
+                    labels = [r.getTarget(0).name for r in a.getRelationSet()
+                              if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+                    lists.append(labels[0] if labels else "")
                 for i in range(a.childCount):
                     collect(a.getChildAtIndex(i), depth + 1)
             collect(dialog)

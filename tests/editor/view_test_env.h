@@ -33,7 +33,9 @@ std::string ViewIni(const std::string& extra = "");
 
 class ViewEnv {
   public:
-    explicit ViewEnv(UiLanguage lang = UiLanguage::English, const std::string& iniText = ViewIni());
+    // `withPack` false leaves the language pack out.
+    explicit ViewEnv(UiLanguage lang = UiLanguage::English, const std::string& iniText = ViewIni(),
+                     bool withPack = true);
     ~ViewEnv();
 
     // A view on `image`, shown in a window of its own, after its first update.

@@ -101,7 +101,8 @@ bool Harness::Start(const QStringList& arguments, bool answerPassword) {
     return app::RunStartUp(*app, arguments);
 }
 
-PackOf::PackOf(UiLanguage lang) {
+PackOf::PackOf(UiLanguage lang, bool load) {
+    if (!load) return;
     pack_.Load(QStringLiteral(QM530_BIN_DIR "/") + (lang == UiLanguage::Chinese
                                                         ? QStringLiteral("Chinese.rcc")
                                                         : QStringLiteral("English.rcc")));

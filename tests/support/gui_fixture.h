@@ -69,10 +69,11 @@ class Harness {
 };
 
 // The build's language pack of `lang`, loaded while it lives: widgets made
-// meanwhile show the texts the program shows in that language.
+// meanwhile show the texts the program shows in that language. With `load`
+// false nothing is loaded: the widgets show their source texts.
 class PackOf {
   public:
-    explicit PackOf(UiLanguage lang);
+    explicit PackOf(UiLanguage lang, bool load = true);
 
   private:
     app::LanguagePack pack_;
