@@ -55,6 +55,7 @@ CMainFrame::~CMainFrame() {
 bool CMainFrame::Create() {
     workspace_ = new CMdiClientWnd(ctx_.ProgramFolder("background.bmp"), this);
     setCentralWidget(workspace_);
+    workspace_->setAccessibleName(tr("Documents"));
     connect(workspace_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
 
     CreateActions();
@@ -123,7 +124,7 @@ void CMainFrame::UpdateCommandUI() {
     if (!edit_) return;
     const ui::ShellState state = State();
     const bool documents = ui::DocumentMenusShown(state);
-    for (QMenu* m : {edit_, program_, setup_}) m->menuAction()->setVisible(documents);
+    for (QMenu* m : {edit_, program_, setup_, window_}) m->menuAction()->setVisible(documents);
     if (documents != filledForDocuments_) FillFileAndHelp(documents);
 
     for (auto& [id, action] : actions_) action->setEnabled(ui::CommandEnabled(id, false, state));

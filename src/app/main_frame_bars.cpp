@@ -50,6 +50,7 @@ void CMainFrame::CreateActions() {
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     addAction(actions_[ui::cmd::kNextPane]);
     addAction(actions_[ui::cmd::kPrevPane]);
+    addAction(actions_[ui::cmd::kSpeakChannel]);
     for (auto& [id, action] : actions_) {
         connect(action, &QAction::hovered, this, [this, action] {
             if (messagePane_) messagePane_->setText(action->statusTip());
@@ -106,6 +107,11 @@ void CMainFrame::CreateMenus() {
     setup_->addSeparator();
     setup_->addAction(actions_[ui::cmd::kTransferTrace]);
 
+    window_ = menu(tr("&Window"));
+    window_->setObjectName(QStringLiteral("Window"));
+    connect(window_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);
+    FillWindowMenu();
+
     help_ = menu(tr("&Help"));
     help_->setObjectName(QStringLiteral("Help"));
     // Without a document the About item keeps the pack's text.
@@ -121,7 +127,7 @@ void CMainFrame::CreateMenus() {
     // View menu order: View sits between Program and Setup with a document
     // and right after File without one.
     bar->clear();
-    for (QMenu* m : {file_, edit_, program_, view_, setup_, help_}) bar->addMenu(m);
+    for (QMenu* m : {file_, edit_, program_, view_, setup_, window_, help_}) bar->addMenu(m);
 }
 
 void CMainFrame::FillFileAndHelp(bool documents) {
@@ -148,6 +154,7 @@ void CMainFrame::FillFileAndHelp(bool documents) {
 
     help_->clear();
     help_->addAction(actions_[ui::cmd::kHelp]);
+    help_->addAction(actions_[ui::cmd::kHelpScreenReader]);
     help_->addSeparator();
     help_->addAction(documents ? actions_[ui::cmd::kAppAbout] : aboutShort_);
 }
@@ -189,12 +196,15 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setAccessibleName(tr("Status Bar"));
     bar->setSizeGripEnabled(true);
     messagePane_ = new QLabel(tr("Ready"), bar);
     messagePane_->setObjectName(QStringLiteral("MessagePane"));
     bar->addWidget(messagePane_, 1);
+    const QString lockNames[] = {tr("Caps Lock"), tr("Num Lock"), tr("Scroll Lock")};
     for (const char* text : {"CAP", "NUM", "SCRL"}) {
         auto* indicator = new QLabel(QString::fromLatin1(text), bar);
+        indicator->setAccessibleName(lockNames[indicators_.size()]);
         indicator->setObjectName(QString::fromLatin1(text));
         indicator->setFrameShape(QFrame::Panel);
         indicator->setFrameShadow(QFrame::Sunken);
@@ -210,6 +220,7 @@ void CMainFrame::CreateStatusBar() {
     QAction* toggle = actions_[ui::cmd::kViewStatusBar];
     connect(toggle, &QAction::triggered, bar, &QWidget::setVisible);
     toggle->setChecked(true);
+    connect(&ctx_.events, &ui::ShellEvents::Announced, messagePane_, &QLabel::setText);
     connect(bar, &QStatusBar::messageChanged, this, [this](const QString& message) {
         if (message.isEmpty() && messagePane_) messagePane_->setText(tr("Ready"));
     });

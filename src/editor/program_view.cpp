@@ -161,22 +161,20 @@ bool CProgramView::OnCommand(int commandId) {
 }
 
 void CProgramView::OnRead() {
-    PrepareTransfer(link::TransferDirection::kRead, "Read Data", "读数据",
-                    link::kReadProgressSteps);
+    PrepareTransfer(link::TransferDirection::kRead, tr("Read Data"), link::kReadProgressSteps);
 }
 
 void CProgramView::OnWrite() {
-    PrepareTransfer(link::TransferDirection::kWrite, "Write Data", "写数据",
-                    link::kWriteProgressSteps);
+    PrepareTransfer(link::TransferDirection::kWrite, tr("Write Data"), link::kWriteProgressSteps);
 }
 
 // Sets the direction and shows the progress window; the transfer starts
 // with its OK. While the window is open, only direction and title change.
-void CProgramView::PrepareTransfer(link::TransferDirection direction, const char* englishTitle,
-                                   const char* chineseTitle, int steps) {
+void CProgramView::PrepareTransfer(link::TransferDirection direction, const QString& title,
+                                   int steps) {
     TransferDirection = direction;
     compareRead_ = false;
-    processDlg_->TransferTitle = QString::fromUtf8(ctx_.Pick(englishTitle, chineseTitle));
+    processDlg_->TransferTitle = title;
     if (processDlg_->Exists()) return;
     processDlg_->Create(window());
     processDlg_->SetRange(0, steps);
@@ -233,8 +231,9 @@ void CProgramView::RunTransfer() {
     ctx_.transfers.Leave();
     // A read is one step; a write changes nothing in the document.
     if (lastTransfer_.direction == link::TransferDirection::kRead && !compare)
-        NoteChange(Tr("read from radio", "从对讲机读数据"));
+        NoteChange(tr("read from radio"));
     emit ctx_.events.CommandStateChanged();
+    if (!compare) AnnounceTransferResult();
     if (compare && lastTransfer_.completed()) ShowComparison(compared, QString());
 }
 
@@ -272,7 +271,7 @@ void CProgramView::OnScanInfo() {
     GridToImage();
     settings::CScanInfoDlg dialog(ctx_, doc_->Image, this);
     ctx_.services.ExecDialog(dialog);
-    NoteChange(Tr("Scan Info", "扫描信息"));
+    NoteChange(tr("Scan Info"));
 }
 // What the printout shows: the grid's texts as they stand, the image's
 // radio-wide settings, and the owner text of the language section.
@@ -312,7 +311,7 @@ void CProgramView::OnFilePrint() {
 void CProgramView::OnFilePrintPreview() {
     const print::PrintData data = PrintDataNow();
     QPrintPreviewDialog preview(&ctx_.Printer(), this);
-    preview.setWindowTitle(QString::fromUtf8(ctx_.Pick("Print Preview", "打印预览")));
+    preview.setWindowTitle(tr("Print Preview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&data](QPrinter* printer) { print::PrintDocument(*printer, data); });
     ctx_.services.ExecDialog(preview);

@@ -147,11 +147,12 @@ class CProgramView : public QWidget {
     void OnMoveDown();
     void OnInsertChannel();
     void OnRemoveChannel();
+    // The whole current channel in one phrase, where a screen reader reads it.
+    void OnSpeakChannel();
 
   private:
     std::string OpenTraceFile(std::ofstream& file) const;
-    void PrepareTransfer(link::TransferDirection direction, const char* englishTitle,
-                         const char* chineseTitle, int steps);
+    void PrepareTransfer(link::TransferDirection direction, const QString& title, int steps);
     // The model and band of the image, as a new document or a read sets them;
     // `fromImage`: the image's own bytes win even for a new document (undo).
     void ApplyModelAndBand(bool fromImage = false);
@@ -166,9 +167,9 @@ class CProgramView : public QWidget {
     void ShowRefusal(const Status& status);
     void ShowFileMessage(const QString& text);
     void ShowGridMenu(const QPoint& position);
-    QString Tr(const char* english, const char* chinese) const;
     void ShowComparison(const RadioImage& other, const QString& otherName);
     void ClearComparison();
+    void AnnounceTransferResult();
 
     CProgramDoc* doc_;
     ui::AppContext& ctx_;

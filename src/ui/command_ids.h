@@ -16,6 +16,11 @@ constexpr int kChannelInfo = 32787;
 constexpr int kOptionalFeatures = 32788;
 constexpr int kLanguage = 32799;
 constexpr int kTransferTrace = 32820;  // Setup > Transfer Trace, checkable
+// A key of the channel view: the current channel as one phrase, where a
+// screen reader reads it.
+constexpr int kSpeakChannel = 32821;
+// Help > Using qm530 with a Screen Reader.
+constexpr int kHelpScreenReader = 32822;
 
 // File menu.
 constexpr int kFileNew = 57600;
@@ -51,6 +56,12 @@ constexpr int kAppExit = 57665;
 constexpr int kHelp = 57670;
 constexpr int kNextPane = 57680;  // F6
 constexpr int kPrevPane = 57681;  // Shift+F6
+
+// Window menu: arrange the document windows, bring one to the front.
+constexpr int kWindowCascade = 57650;
+constexpr int kWindowTile = 57651;
+constexpr int kWindowFirstDocument = 65280;  // documents 1 to 9: this id plus 0 to 8
+constexpr int kWindowDocuments = 9;
 
 // View menu.
 constexpr int kViewToolbar = 59392;

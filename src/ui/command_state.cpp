@@ -11,6 +11,9 @@ bool AllowedDuringTransfer(int id) {
         case cmd::kViewStatusBar:
         case cmd::kControlBar:
         case cmd::kHelp:
+        case cmd::kHelpScreenReader:
+        case cmd::kWindowCascade:
+        case cmd::kWindowTile:
         case cmd::kNextPane:
         case cmd::kPrevPane:
             return true;
@@ -39,6 +42,9 @@ bool EnabledIgnoringTransfer(int id, bool viewCommand, const ShellState& state) 
             return state.activeDocument;
         case cmd::kTransferTrace:
             return state.dataFolder;
+        case cmd::kWindowCascade:
+        case cmd::kWindowTile:
+            return state.documentWindows;
         default:
             return true;
     }

@@ -18,6 +18,8 @@ class ShellEvents : public QObject {
     void PortChosen(const QString& portName);
     // A document became modified or unmodified (edit, undo, save).
     void ModifiedChanged();
+    // A text for the status bar that a screen reader should hear (ui::Announce).
+    void Announced(const QString& text);
 };
 
 }  // namespace qm530::ui
