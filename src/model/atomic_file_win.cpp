@@ -1,0 +1,149 @@
+// Atomic saves on Windows: a temporary file beside the target, flushed to
+// disk, then moved over the target with MoveFileExW, which (unlike
+// std::rename there) replaces an existing file. File names are UTF-8.
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "model/atomic_file.h"
+
+namespace qm530 {
+
+namespace {
+
+std::wstring Wide(const std::string& text) {
+    if (text.empty()) return {};
+    const int size =
+        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                          size);
+    return wide;
+}
+
+std::string ErrorText(DWORD error) {
+    char* buffer = nullptr;
+    const DWORD n = ::FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    std::string text = n > 0 && buffer != nullptr ? std::string(buffer, n) : std::string();
+    if (buffer != nullptr) ::LocalFree(buffer);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.'))
+        text.pop_back();
+    return text.empty() ? "error " + std::to_string(error) : text;
+}
+
+std::string DirectoryOf(const std::string& path) {
+    const auto slash = path.find_last_of("/\\");
+    if (slash == std::string::npos) return ".";
+    return path.substr(0, slash == 0 ? 1 : slash);
+}
+
+std::string BaseNameOf(const std::string& path) {
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+DWORD Attributes(const std::string& path) {
+    return ::GetFileAttributesW(Wide(path).c_str());
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    const DWORD a = Attributes(path);
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+// Writes all of `data` and flushes it to disk.
+bool WriteAndFlush(HANDLE file, const std::string& data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(data.size() - done, 1 << 20));
+        if (!::WriteFile(file, data.data() + done, chunk, &written, nullptr)) return false;
+        done += written;
+    }
+    return ::FlushFileBuffers(file) != 0;
+}
+
+}  // namespace
+
+std::string WriteTargetOf(const std::string& path) {
+    std::error_code ec;
+    const auto resolved = std::filesystem::canonical(std::filesystem::u8path(path), ec);
+    if (ec) return path;
+    const std::u8string text = resolved.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+Status WriteFileAtomically(const std::string& requested, const std::string& data) {
+    const std::string path = WriteTargetOf(requested);
+    if (IsReadOnlyFile(path)) return Status::Fail(requested + ": the file is read-only");
+    const std::string dir = DirectoryOf(path);
+    const std::string tmp = dir + "/." + BaseNameOf(path) + ".tmp" +
+                            std::to_string(::GetCurrentProcessId()) + "-" +
+                            std::to_string(::GetTickCount64());
+    HANDLE file = ::CreateFileW(Wide(tmp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return Status::Fail(path + ": cannot create a temporary file in " + dir + ": " +
+                            ErrorText(::GetLastError()));
+    }
+    const bool written = WriteAndFlush(file, data);
+    const DWORD writeError = ::GetLastError();
+    ::CloseHandle(file);
+    if (!written) {
+        ::DeleteFileW(Wide(tmp).c_str());
+        return Status::Fail(path + ": write error: " + ErrorText(writeError));
+    }
+    if (!::MoveFileExW(Wide(tmp).c_str(), Wide(path).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = ::GetLastError();
+        ::DeleteFileW(Wide(tmp).c_str());
+        return Status::Fail(path + ": cannot replace the file: " + ErrorText(error));
+    }
+    return Status::Ok();
+}
+
+Status CheckWritable(const std::string& requested) {
+    const std::string path = WriteTargetOf(requested);
+    const DWORD a = Attributes(path);
+    if (a != INVALID_FILE_ATTRIBUTES) {
+        if ((a & FILE_ATTRIBUTE_DIRECTORY) != 0)
+            return Status::Fail(requested + ": is a directory");
+        if ((a & FILE_ATTRIBUTE_READONLY) != 0)
+            return Status::Fail(requested + ": the file is read-only");
+    }
+    const std::string dir = DirectoryOf(path);
+    const DWORD d = Attributes(dir);
+    if (d == INVALID_FILE_ATTRIBUTES || (d & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        return Status::Fail(requested + ": the directory " + dir + " does not exist");
+    return Status::Ok();
+}
+
+Status RewriteFileInPlace(const std::string& path, const std::string& data) {
+    HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return Status::Fail(path +
+                            ": cannot open the file for writing: " + ErrorText(::GetLastError()));
+    }
+    const bool ok = WriteAndFlush(file, data);
+    const DWORD error = ::GetLastError();
+    ::CloseHandle(file);
+    return ok ? Status::Ok() : Status::Fail(path + ": write error: " + ErrorText(error));
+}
+
+Status ReadWholeFile(const std::string& path, std::string& data) {
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
+    if (!in) return Status::Fail(path + ": cannot open the file for reading");
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad()) return Status::Fail(path + ": read error");
+    data = buffer.str();
+    return Status::Ok();
+}
+
+}  // namespace qm530

@@ -1,0 +1,76 @@
+// Saving, reading numbers and the user's folders, the Windows way (run
+// under Wine by `make windows-test`).
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "config/data_dirs.h"
+#include "config/exe_dir.h"
+#include "model/atomic_file.h"
+#include "model/numbers.h"
+
+namespace qm530::test {
+namespace {
+
+std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(WindowsFiles, AnAtomicSaveReplacesAnExistingFileWithAUtf8Name) {
+    const std::string name = "\xE5\xAF\xB9\xE8\xAE\xB2\xE6\x9C\xBA-radio.dat";  // 对讲机-radio.dat
+    const std::filesystem::path path = std::filesystem::u8path(name);
+    std::filesystem::remove(path);
+    ASSERT_TRUE(WriteFileAtomically(name, "first"));
+    ASSERT_TRUE(WriteFileAtomically(name, "second, longer"));
+    EXPECT_EQ(ReadAll(path), "second, longer");
+    std::string back;
+    ASSERT_TRUE(ReadWholeFile(name, back));
+    EXPECT_EQ(back, "second, longer");
+    // No temporary file is left beside it.
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(".")) {
+        const std::u8string name = entry.path().filename().u8string();
+        files += std::string(name.begin(), name.end()).find("radio.dat") != std::string::npos;
+    }
+    EXPECT_EQ(files, 1);
+    EXPECT_TRUE(CheckWritable(name));
+    EXPECT_FALSE(CheckWritable("no-such-folder/x.dat"));
+    std::filesystem::remove(path);
+}
+
+TEST(WindowsFiles, NumbersKeepTheCLocalesRulesInACommaLocale) {
+    const char* old = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = old != nullptr ? old : "C";
+    if (std::setlocale(LC_ALL, "German_Germany.1252") == nullptr &&
+        std::setlocale(LC_ALL, "de-DE") == nullptr)
+        GTEST_SKIP() << "no German locale";
+    EXPECT_EQ(CAtof("145.125"), 145.125);
+    EXPECT_EQ(ScaleToInt(CAtof("145.125"), 100000), 14512500);
+    EXPECT_EQ(CFormat("%3.5f", 145.125), "145.12500");
+    EXPECT_EQ(CAtoi("42abc"), 42);
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+TEST(WindowsFiles, TheUsersFoldersAreInAppDataAndTheProgramFolderIsTheExes) {
+    _putenv_s("APPDATA", "C:\\Users\\qm\\AppData\\Roaming");
+    _putenv_s("LOCALAPPDATA", "C:\\Users\\qm\\AppData\\Local");
+    const config::ProgramDirs dirs = config::CurrentProgramDirs();
+    EXPECT_EQ(dirs.configDir, "C:/Users/qm/AppData/Roaming/qm530/");
+    EXPECT_EQ(config::CurrentUserDataDir(), "C:/Users/qm/AppData/Local/qm530/");
+    EXPECT_EQ(dirs.dataDir, "");
+    const std::string exe = config::ExeDir();
+    ASSERT_FALSE(exe.empty());
+    EXPECT_EQ(exe.back(), '/');
+    EXPECT_EQ(exe.find('\\'), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(exe + "model_tests.exe")));
+}
+
+}  // namespace
+}  // namespace qm530::test
