@@ -606,6 +606,11 @@ Tile</source>
 Read Channel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1
+holds %2 bytes, more than a radio image (1024 bytes): only its first 1024 bytes are shown. Save does not write over it; use Save As to save the channels to a new .dat file.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qm530::app::CNavigationBar</name>
@@ -674,6 +679,15 @@ Read Channel</source>
     </message>
     <message>
         <source>Orientation:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm530::app::ProgramApp</name>
+    <message>
+        <source>Your settings file could not be read as settings. It was set aside as
+%1
+and the program&apos;s own settings are used.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -653,6 +653,12 @@ Read Channel</source>
         <translation>用一句话读出当前信道的全部设置
 读出信道</translation>
     </message>
+    <message>
+        <source>%1
+holds %2 bytes, more than a radio image (1024 bytes): only its first 1024 bytes are shown. Save does not write over it; use Save As to save the channels to a new .dat file.</source>
+        <translation>%1
+有 %2 字节，比对讲机数据（1024 字节）长：只显示其前 1024 字节。“保存”不会覆盖它；请用“另存为”把信道保存到新的 .dat 文件。</translation>
+    </message>
 </context>
 <context>
     <name>qm530::app::CNavigationBar</name>
@@ -722,6 +728,17 @@ Read Channel</source>
     <message>
         <source>Orientation:</source>
         <translation>方向：</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::app::ProgramApp</name>
+    <message>
+        <source>Your settings file could not be read as settings. It was set aside as
+%1
+and the program&apos;s own settings are used.</source>
+        <translation>无法读取您的设置文件。它已被另存为
+%1
+现在使用程序自带的设置。</translation>
     </message>
 </context>
 <context>

@@ -125,7 +125,17 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     }
     // The window that was active is asked to close, which hides it.
     if (CChildFrame* previous = ActiveDocumentWindow()) HideDocumentWindow(previous);
+    const std::uintmax_t size = doc->FileSize();
     AddDocumentWindow(std::move(doc));
+    if (size > kImageSize) {
+        const QString text =
+            tr("%1\nholds %2 bytes, more than a radio image (1024 bytes): only its first 1024 "
+               "bytes are shown. Save does not write over it; use Save As to save the channels "
+               "to a new .dat file.")
+                .arg(QDir::toNativeSeparators(path), QString::number(size));
+        ctx_.services.MessageBox(this, text, Caption(ctx_), ui::MsgButtons::Ok,
+                                 ui::MsgIcon::Information);
+    }
     return true;
 }
 
@@ -153,8 +163,12 @@ bool SaveTo(ui::AppContext& ctx, CMainFrame& frame, CChildFrame& window, const Q
     window.GetView()->GridToImage();
     const Status status = window.GetDocument()->OnSaveDocument(path.toStdString());
     if (!status) {
-        const QString text =
+        QString text =
             CMainFrame::tr("Cannot save the file\n%1").arg(QDir::toNativeSeparators(path));
+        if (status.messageId() != 0) {
+            text += QLatin1Char('\n') +
+                    QString::fromStdString(OpenFailureSentence(status, ctx.UiLanguage));
+        }
         ctx.services.MessageBox(&frame, text, Caption(ctx), ui::MsgButtons::Ok,
                                 ui::MsgIcon::Exclamation);
         return false;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
@@ -50,12 +51,24 @@ bool ProgramApp::InitInstance(const QStringList& arguments) {
 // installation's; a missing file is created in the program's directory.
 // Then the language, fixed for the run, and the help pages with it.
 void ProgramApp::ReadSettings() {
-    config::OpenProgramIni(ctx_.theIni, {ctx_.ExeDir, ctx_.DataDir, ctx_.ConfigDir}, true, true,
-                           false);
+    const Result<std::string> opened = config::OpenProgramIni(
+        ctx_.theIni, {ctx_.ExeDir, ctx_.DataDir, ctx_.ConfigDir}, true, true, false);
     ctx_.LanguageName = ctx_.theIni.GetValue("Setup", "Language", "");
     ctx_.UiLanguage = ctx_.LanguageName == "Chinese" ? UiLanguage::Chinese : UiLanguage::English;
     ctx_.help.SelectHelpFile(ctx_.Chinese());
     ctx_.help.SetHelpRoot(ctx_.ProgramFolder(ctx_.help.HelpFileName()));
+    // Said once: the damaged copy is gone from its place from now on.
+    if (opened && !opened->empty()) {
+        const QString text =
+            QCoreApplication::translate("qm530::app::ProgramApp",
+                                        "Your settings file could not be read as settings. It "
+                                        "was set aside as\n%1\nand the program's own settings "
+                                        "are used.")
+                .arg(QString::fromStdString(*opened));
+        ctx_.services.MessageBox(nullptr, text,
+                                 QString::fromUtf8(MessageText(msg::kAppTitle, ctx_.UiLanguage)),
+                                 ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
+    }
 }
 
 // The language pack; without it the program cannot show anything. The
@@ -68,10 +81,12 @@ bool ProgramApp::LoadLanguagePack() {
         packPath = LanguagePackPath(QString::fromStdString(ctx_.DataDir),
                                     QString::fromStdString(ctx_.LanguageName));
     if (!pack_.Load(packPath)) {
-        ctx_.services.MessageBox(nullptr,
-                                 QString::fromStdString(Say(ctx_.UiLanguage, kLanguagePackMissing)),
-                                 QString::fromUtf8(MessageText(msg::kAppTitle, ctx_.UiLanguage)),
-                                 ui::MsgButtons::Ok, ui::MsgIcon::None);
+        ctx_.services.MessageBox(
+            nullptr,
+            QString::fromStdString(Say(ctx_.UiLanguage, kLanguagePackMissing)) + QLatin1Char('\n') +
+                QDir::toNativeSeparators(packPath),
+            QString::fromUtf8(MessageText(msg::kAppTitle, ctx_.UiLanguage)), ui::MsgButtons::Ok,
+            ui::MsgIcon::None);
         exitCode_ = kExitFailure;
         return false;
     }

@@ -1,4 +1,4 @@
-// Ctrl-C and SIGTERM as a cancel request, on POSIX.
+// Ctrl-C, SIGTERM and SIGHUP as a cancel request, on POSIX.
 #include <signal.h>
 
 #include "cli/clone_host.h"
@@ -12,6 +12,7 @@ volatile sig_atomic_t g_cancel = 0;
 link::CancelEvent* g_event = nullptr;
 struct sigaction g_oldInt {};
 struct sigaction g_oldTerm {};
+struct sigaction g_oldHup {};
 
 void OnSignal(int) {
     g_cancel = 1;
@@ -33,11 +34,14 @@ CancelOnSignals::CancelOnSignals() {
     sa.sa_flags = SA_RESETHAND;
     ::sigaction(SIGINT, &sa, &g_oldInt);
     ::sigaction(SIGTERM, &sa, &g_oldTerm);
+    // A closed terminal ends a transfer the same way.
+    ::sigaction(SIGHUP, &sa, &g_oldHup);
 }
 
 CancelOnSignals::~CancelOnSignals() {
     ::sigaction(SIGINT, &g_oldInt, nullptr);
     ::sigaction(SIGTERM, &g_oldTerm, nullptr);
+    ::sigaction(SIGHUP, &g_oldHup, nullptr);
     delete g_event;
     g_event = nullptr;
 }

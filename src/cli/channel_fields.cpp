@@ -1,9 +1,11 @@
 #include "cli/channel_fields.h"
 
 #include <algorithm>
+#include <regex>
 
 #include "cli/command_util.h"
 #include "model/channel_words.h"
+#include "model/text.h"
 #include "model/tones.h"
 #include "settings/product_catalog.h"
 
@@ -41,7 +43,7 @@ int ColumnOfField(const std::string& name) {
 Status AcceptedByList(const std::string& field, int column, const std::string& value) {
     if (column == col::kDecode || column == col::kEncode) {
         if (IsToneText(value)) return Status::Ok();
-        return Status::Fail(field + ": '" + value +
+        return Status::Fail(field + ": '" + Abbreviated(value) +
                             "' is not in the tone list; use None (无), a CTCSS tone from 67.0 to "
                             "254.1 or a DCS code such as D023N or D023I (see 'qm530 tones')");
     }
@@ -56,11 +58,25 @@ Status AcceptedByList(const std::string& field, int column, const std::string& v
         if (std::string(words.items[i].zh) != words.items[i].en)
             accepted += std::string(", ") + words.items[i].zh;
     }
-    return Status::Fail(field + ": '" + value + "' is not one of: " + accepted);
+    return Status::Fail(field + ": '" + Abbreviated(value) + "' is not one of: " + accepted);
+}
+
+Result<BandLimits> BandOption(Context& ctx, const Args& args) {
+    const std::string text = args.Value("--band");
+    static const std::regex kBand(R"(\s*\d{1,5}\s*-\s*\d{1,5}\s*(MHz)?\s*)", std::regex::icase);
+    const BandLimits band = BandLimitsOfText(text);
+    if (!std::regex_match(text, kBand) || band.low > band.high) {
+        PrintError(ctx.err,
+                   "--band takes \"LOW - HIGHMHz\" in whole MHz, as in \"130 - 160MHz\", "
+                   "not '" +
+                       Abbreviated(text) + "'");
+        return Status::Exit(exitcode::kUsage);
+    }
+    return band;
 }
 
 Result<BandLimits> BandOf(Context& ctx, const Args& args, const RadioImage& image) {
-    if (args.Has("--band")) return BandLimitsOfText(args.Value("--band"));
+    if (args.Has("--band")) return BandOption(ctx, args);
     config::CIniFile ini;
     if (Status loaded = LoadIniOrReport(ctx, args, ini); !loaded) return loaded;
     const settings::ModelAndBand mb =

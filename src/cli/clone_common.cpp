@@ -1,6 +1,7 @@
 #include "cli/clone_common.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "cli/command_util.h"
 #include "config/ini_file.h"
@@ -42,6 +43,15 @@ const char* const kCloneHelp =
     "found differences, 130 cancelled; with several ports the code of the first port,\n"
     "in the order given, that failed.\n";
 
+bool SamePath(const std::string& a, const std::string& b) {
+    // Resolved as far as the paths exist: links, "." and ".." count.
+    std::error_code ea;
+    std::error_code eb;
+    const auto ra = std::filesystem::weakly_canonical(a, ea);
+    const auto rb = std::filesystem::weakly_canonical(b, eb);
+    return ea || eb ? a == b : ra == rb;
+}
+
 ClonePort MakeClonePort(const std::string& name, int retries, const config::CIniFile* ini) {
     ClonePort port;
     port.name = name;
@@ -82,6 +92,16 @@ Result<std::vector<ClonePort>> PrepareClonePorts(Context& ctx, const Args& args)
     if (Status loaded = LoadIniOrReport(ctx, args, ini); !loaded) return loaded;
     std::vector<ClonePort> ports;
     for (const std::string& name : names) ports.push_back(MakeClonePort(name, *retries, &ini));
+    // Two names for one device would run two transfers on one radio.
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            if (SamePath(ports[i].device, ports[j].device)) {
+                PrintError(ctx.err, "--port " + ports[j].name + " and --port " + ports[i].name +
+                                        " name the same device " + ports[i].device);
+                return Status::Exit(exitcode::kUsage);
+            }
+        }
+    }
     return ports;
 }
 

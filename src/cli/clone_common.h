@@ -19,7 +19,7 @@ constexpr int kPortOpenFailed = 3;  // message 61453
 constexpr int kCommError = 4;       // message 61451: the handshake was not confirmed
 constexpr int kInterrupted = 5;     // message 61454: a block or the handshake failed
 constexpr int kVerifyMismatch = 6;  // the radio differs from the file
-constexpr int kCancelled = 130;     // Ctrl-C or SIGTERM
+constexpr int kCancelled = 130;     // Ctrl-C, SIGTERM or SIGHUP
 }  // namespace exitcode
 
 // The options every clone command takes.
@@ -33,6 +33,10 @@ struct ClonePort {
     int retries = 0;
     link::PortFactory makePort;  // makes the port of each transfer
 };
+
+// Whether two paths name one file or device once links and "." or ".."
+// are resolved (as far as the paths exist).
+bool SamePath(const std::string& a, const std::string& b);
 
 // Makes a port of a name as --port takes it, the device resolved through
 // `ini` (which may be null).

@@ -8,7 +8,7 @@
 
 namespace qm530::cli {
 
-// Turns Ctrl-C (SIGINT) and SIGTERM into a cancel request for as long as it
+// Turns Ctrl-C (SIGINT), SIGTERM and SIGHUP into a cancel request for as long as it
 // lives. A second signal ends the program the ordinary way.
 class CancelOnSignals {
   public:

@@ -18,7 +18,8 @@ int RunClear(Context& ctx) {
 
 Command ClearCommand() {
     return {"clear", "empty channels as rx= does",
-            "Usage: qm530 clear FILE.dat CHANNEL [CHANNEL ...]\n"
+            "Usage: qm530 clear FILE.dat CHANNEL [CHANNEL ...] [--force]\n"
+            "(--force: edit a FILE.dat longer than a radio image, keeping its first 1024 bytes)\n"
             "Empties each channel (1 to 16) as 'qm530 set FILE.dat CHANNEL rx=' does and\n"
             "clears its scan-add bit. The record's two bytes that no grid column shows and\n"
             "every other channel stay as they were.\n",

@@ -1,3 +1,7 @@
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <iostream>
 #include <iterator>
 #include <optional>
@@ -7,7 +11,6 @@
 #include "cli/commands_list.h"
 #include "cli/configuration_json.h"
 #include "cli/text_table.h"
-#include "model/atomic_file.h"
 #include "model/channel_import.h"
 #include "model/channel_list.h"
 #include "model/channel_records.h"
@@ -16,11 +19,55 @@ namespace qm530::cli {
 
 namespace {
 
-Result<std::string> ReadInput(Context& ctx, const std::string& path) {
-    if (path == "-") return std::string(std::istreambuf_iterator<char>(std::cin), {});
-    Result<std::string> text = ReadWholeFile(path);
-    if (text) return text;
-    PrintError(ctx.err, "import: " + text.detail());
+// The header is checked as soon as it is in, so that an endless input of
+// something else (/dev/zero, `yes`) is refused at once.
+Status CheckStart(std::string_view start, bool json) {
+    if (json) {
+        const auto first = start.find_first_not_of(" \t\r\n");
+        if (first == std::string_view::npos || start[first] == '{') return Status::Ok();
+        return Status::Fail("this is no JSON configuration: it does not start with '{'");
+    }
+    const auto end = start.find_first_of("\r\n");
+    const Result<ChannelList> header = ReadChannelList(start.substr(0, end));
+    return header ? Status::Ok() : header.status();
+}
+
+// Reads IN (or standard input for "-") up to kMaxChannelListBytes.
+Result<std::string> ReadInput(Context& ctx, const std::string& path, bool json) {
+    const bool standardInput = path == "-";
+    const int fd = standardInput ? 0 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        PrintError(ctx.err, "import: " + path + ": cannot open the file for reading");
+        return Status::Exit(exitcode::kFailed);
+    }
+    std::string text;
+    bool started = false;
+    Status status = Status::Ok();
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            status = Status::Fail("read error");
+            break;
+        }
+        if (n > 0) text.append(buffer, static_cast<std::size_t>(n));
+        if (!started && (n == 0 || text.find_first_of("\r\n") != std::string::npos ||
+                         text.size() >= sizeof buffer)) {
+            started = true;
+            status = CheckStart(text, json);
+            if (!status) break;
+        }
+        if (n == 0) break;
+        if (text.size() > kMaxChannelListBytes) {
+            status = Status::Fail("longer than " + std::to_string(kMaxChannelListBytes >> 20) +
+                                  " MiB; no channel list is that long");
+            break;
+        }
+    }
+    if (!standardInput) ::close(fd);
+    if (status) return text;
+    PrintError(ctx.err, "import: " + path + ": " + status.detail() + "; nothing imported");
     return Status::Exit(exitcode::kFailed);
 }
 
@@ -109,7 +156,11 @@ Status ImportJson(Context& ctx, const Args& args, UiLanguage lang, const std::st
     config::CIniFile ini;
     if (Status loaded = LoadIniOrReport(ctx, args, ini); !loaded) return loaded;
     std::optional<BandLimits> band;
-    if (args.Has("--band")) band = BandLimitsOfText(args.Value("--band"));
+    if (args.Has("--band")) {
+        const Result<BandLimits> given = BandOption(ctx, args);
+        if (!given) return given.status();
+        band = *given;
+    }
     RadioImage result = image;
     if (const Status s = ApplyConfigurationJson(text, ini, band, lang, result); !s) {
         PrintError(ctx.err,
@@ -134,7 +185,8 @@ int RunImport(Context& ctx) {
                                  {"--band", true},
                                  {"--lang", true},
                                  {"--ini", true},
-                                 {"--format", true}},
+                                 {"--format", true},
+                                 {"--force", false}},
                                 2, 2);
     if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
@@ -160,10 +212,15 @@ int RunImport(Context& ctx) {
     }
     const auto& pos = args.Positional();
     const std::string& path = pos[0];
-    Result<RadioImage> loaded = LoadImageOrReport(ctx, path);
+    const bool force = args.Has("--force");
+    // Held from the read to the save, so that two editing commands never
+    // interleave and lose an update.
+    const Result<FileLock> lock = LockOrReport(ctx, "import", path);
+    if (!lock) return lock.status().exitCode();
+    Result<RadioImage> loaded = LoadForChangeOrReport(ctx, "import", path, force);
     if (!loaded) return loaded.status().exitCode();
     RadioImage& image = *loaded;
-    const Result<std::string> input = ReadInput(ctx, pos[1]);
+    const Result<std::string> input = ReadInput(ctx, pos[1], format == "json");
     if (!input) return input.status().exitCode();
     const std::string& text = *input;
     const bool dryRun = args.Has("--dry-run");
@@ -171,7 +228,7 @@ int RunImport(Context& ctx) {
     if (format == "json") {
         if (const Status s = ImportJson(ctx, args, lang, text, image); !s) return s.exitCode();
         if (dryRun) return exitcode::kOk;
-        return SaveImageOrReport(ctx, path, image).exitCode();
+        return SaveImageOrReport(ctx, path, image, force).exitCode();
     }
 
     const Result<ChannelList> read = ReadChannelList(text);
@@ -201,7 +258,7 @@ int RunImport(Context& ctx) {
     const ChannelTable before = table;
     ApplyImportPlan(plan, table, band, lang);
     StoreChangedChannels(before, table, image);
-    return SaveImageOrReport(ctx, path, image).exitCode();
+    return SaveImageOrReport(ctx, path, image, force).exitCode();
 }
 
 }  // namespace
@@ -209,7 +266,7 @@ int RunImport(Context& ctx) {
 Command ImportCommand() {
     return {"import", "put a CSV channel list (or a JSON configuration) into an image",
             "Usage: qm530 import FILE.dat IN.csv [--renumber [--start N]] [--clear-others]\n"
-            "                    [--skip-bad] [--dry-run] [--band \"LOW - HIGHMHz\"]\n"
+            "                    [--skip-bad] [--dry-run] [--band \"LOW - HIGHMHz\"] [--force]\n"
             "                    [--lang en|zh] [--ini PATH] [--format csv|json]\n"
             "Reads a CSV channel list in the column set programming tools share (UTF-8, a\n"
             "header line naming the columns, at least Frequency) and puts its rows into the\n"

@@ -16,7 +16,8 @@ int RunMove(Context& ctx) {
 
 Command MoveCommand() {
     return {"move", "move a channel to another place, shifting the ones between",
-            "Usage: qm530 move FILE.dat FROM TO\n"
+            "Usage: qm530 move FILE.dat FROM TO [--force]\n"
+            "(--force: edit a FILE.dat longer than a radio image, keeping its first 1024 bytes)\n"
             "Moves channel FROM (1 to 16) to place TO; the channels between shift one place\n"
             "toward FROM, as when a row is dragged in a list. Every record moves whole, all\n"
             "16 bytes with its scan-add bit; only the channels from FROM to TO change.\n",

@@ -1,5 +1,6 @@
 #include "cli/command_util.h"
 #include "cli/commands_list.h"
+#include "model/text.h"
 #include "settings/settings_session.h"
 
 namespace qm530::cli {
@@ -14,7 +15,7 @@ std::string NameList() {
 }
 
 int RunOption(Context& ctx) {
-    auto prepared = PrepareArgs(ctx, "option", {{"--lang", true}}, 2, 1000);
+    auto prepared = PrepareArgs(ctx, "option", {{"--lang", true}, {"--force", false}}, 2, 1000);
     if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
     const Result<UiLanguage> language = LanguageOrReport(ctx, "option", args);
@@ -26,7 +27,7 @@ int RunOption(Context& ctx) {
         const auto eq = pos[i].find('=');
         const std::string name = pos[i].substr(0, eq);
         if (eq == std::string::npos || !settings::SettingsSession::IsName(name)) {
-            PrintError(ctx.err, "option: '" + pos[i] +
+            PrintError(ctx.err, "option: '" + Abbreviated(pos[i]) +
                                     "' is not NAME=VALUE with a known name; names are " +
                                     NameList());
             return exitcode::kUsage;
@@ -35,7 +36,12 @@ int RunOption(Context& ctx) {
     }
 
     const std::string& path = pos[0];
-    Result<RadioImage> loaded = LoadImageOrReport(ctx, path);
+    const bool force = args.Has("--force");
+    // Held from the read to the save, so that two editing commands never
+    // interleave and lose an update.
+    const Result<FileLock> lock = LockOrReport(ctx, "option", path);
+    if (!lock) return lock.status().exitCode();
+    Result<RadioImage> loaded = LoadForChangeOrReport(ctx, "option", path, force);
     if (!loaded) return loaded.status().exitCode();
     RadioImage& image = *loaded;
     settings::SettingsSession session(image, lang);
@@ -49,14 +55,15 @@ int RunOption(Context& ctx) {
         PrintError(ctx.err, "option: " + stored.detail());
         return exitcode::kFailed;
     }
-    return SaveImageOrReport(ctx, path, image).exitCode();
+    return SaveImageOrReport(ctx, path, image, force).exitCode();
 }
 
 }  // namespace
 
 Command OptionCommand() {
     return {"option", "change radio-wide settings of an image",
-            "Usage: qm530 option FILE.dat NAME=VALUE [NAME=VALUE ...] [--lang en|zh]\n"
+            "Usage: qm530 option FILE.dat NAME=VALUE [NAME=VALUE ...] [--lang en|zh] [--force]\n"
+            "(--force: edit a FILE.dat longer than a radio image, keeping its first 1024 bytes)\n"
             "Sets radio-wide settings in the order given, as the Optional Features, Scan\n"
             "Information and Side Key dialogs would, then presses OK in each dialog that\n"
             "was touched and saves the file. 'qm530 options' lists the names and values.\n"

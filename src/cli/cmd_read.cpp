@@ -36,6 +36,21 @@ int RunRead(Context& ctx) {
                                 " ports, " + std::to_string(outPaths.size()) + " files)");
         return exitcode::kUsage;
     }
+    // One file for the reads of two radios would keep only the last one;
+    // compared as resolved, and per radio as --repeat numbers them.
+    const bool repeat = args.Has("--repeat");
+    for (std::size_t i = 0; i < outPaths.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            const bool clash =
+                SamePath(outPaths[i], outPaths[j]) ||
+                (repeat && SamePath(NumberedPath(outPaths[i], 1), NumberedPath(outPaths[j], 1)));
+            if (clash) {
+                PrintError(ctx.err, "read: " + outPaths[j] + " and " + outPaths[i] +
+                                        " are the same file: each radio needs a file of its own");
+                return exitcode::kUsage;
+            }
+        }
+    }
     // Known before a port opens, not after a transfer of several seconds.
     for (const std::string& outPath : outPaths) {
         if (const Status writable = CheckWritable(outPath); !writable) {

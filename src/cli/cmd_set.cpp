@@ -6,6 +6,8 @@
 #include "model/channel_table.h"
 #include "model/list_values.h"
 #include "model/messages.h"
+#include "model/text.h"
+#include "model/typed_number.h"
 
 namespace qm530::cli {
 
@@ -27,8 +29,9 @@ Status KeptByGrid(const ChannelTable& table, int row, int column, const std::str
 }
 
 int RunSet(Context& ctx) {
-    auto prepared =
-        PrepareArgs(ctx, "set", {{"--band", true}, {"--lang", true}, {"--ini", true}}, 3, 100);
+    auto prepared = PrepareArgs(
+        ctx, "set", {{"--band", true}, {"--lang", true}, {"--ini", true}, {"--force", false}}, 3,
+        100);
     if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
     const Result<UiLanguage> language = LanguageOrReport(ctx, "set", args);
@@ -50,14 +53,19 @@ int RunSet(Context& ctx) {
         const std::string field = pos[i].substr(0, eq);
         const int column = eq == std::string::npos ? -1 : ColumnOfField(field);
         if (column < 0) {
-            PrintError(ctx.err, "set: unknown field in '" + pos[i] +
+            PrintError(ctx.err, "set: unknown field in '" + Abbreviated(pos[i]) +
                                     "'; fields are rx, tx, dec, enc, power, scan, busy, bw");
             return exitcode::kUsage;
         }
         edits.push_back({field, column, pos[i].substr(eq + 1)});
     }
 
-    Result<RadioImage> loaded = LoadImageOrReport(ctx, path);
+    const bool force = args.Has("--force");
+    // Held from the read to the save, so that two editing commands never
+    // interleave and lose an update.
+    const Result<FileLock> lock = LockOrReport(ctx, "set", path);
+    if (!lock) return lock.status().exitCode();
+    Result<RadioImage> loaded = LoadForChangeOrReport(ctx, "set", path, force);
     if (!loaded) return loaded.status().exitCode();
     RadioImage& image = *loaded;
     const Result<BandLimits> bandOf = BandOf(ctx, args, image);
@@ -76,22 +84,25 @@ int RunSet(Context& ctx) {
             return exitcode::kFailed;
         }
         if (const Status kept = KeptByGrid(table, channel, e.column, e.value); !kept) {
-            PrintError(ctx.err, "set: " + e.field + "=" + e.value + " on channel " +
+            PrintError(ctx.err, "set: " + e.field + "=" + Abbreviated(e.value) + " on channel " +
                                     std::to_string(channel) +
                                     " would not be kept: " + kept.detail());
             return exitcode::kFailed;
         }
         const CommitOutcome outcome = CommitCellText(table, channel, e.column, e.value, band, lang);
         if (outcome.rejected()) {
-            PrintError(ctx.err, "set: " + e.field + "=" + e.value + ": " +
-                                    MessageText(outcome.messageId, lang));
+            // Text after the number: say so rather than name the raster.
+            const Result<std::string> typed = TypedFrequency(e.value);
+            PrintError(ctx.err, "set: " + e.field + "=" + Abbreviated(e.value) + ": " +
+                                    (typed ? std::string(MessageText(outcome.messageId, lang))
+                                           : typed.detail()));
             return exitcode::kFailed;
         }
     }
     // The other channels keep their bytes exactly, whatever a re-encoding
     // would make of them.
     StoreChannel(table, channel, image);
-    return SaveImageOrReport(ctx, path, image).exitCode();
+    return SaveImageOrReport(ctx, path, image, force).exitCode();
 }
 
 }  // namespace
@@ -99,7 +110,7 @@ int RunSet(Context& ctx) {
 Command SetCommand() {
     return {"set", "edit one channel of an image with the grid's rules",
             "Usage: qm530 set FILE.dat CHANNEL FIELD=TEXT [FIELD=TEXT ...]\n"
-            "                 [--band \"LOW - HIGHMHz\"] [--lang en|zh] [--ini PATH]\n"
+            "                 [--band \"LOW - HIGHMHz\"] [--lang en|zh] [--ini PATH] [--force]\n"
             "Edits channel CHANNEL (1 to 16) field by field in the order given, with the\n"
             "same rules as the channel grid, then saves the file.\n"
             "Fields:\n"
@@ -116,7 +127,9 @@ Command SetCommand() {
             "A Tx frequency on a channel without Rx, or a list value on a channel without\n"
             "frequencies, is refused, as the grid would drop it. Only the record of CHANNEL\n"
             "and its scan-add bit change; the bytes of the other channels stay as they are.\n"
-            "A refused value prints the reason, exits 1 and leaves the file untouched.\n",
+            "A refused value prints the reason, exits 1 and leaves the file untouched.\n"
+            "A file longer than a radio image (1024 bytes) is refused: saving would cut it;\n"
+            "--force edits its first 1024 bytes and saves those.\n",
             RunSet};
 }
 

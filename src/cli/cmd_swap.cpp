@@ -16,7 +16,8 @@ int RunSwap(Context& ctx) {
 
 Command SwapCommand() {
     return {"swap", "swap two channels",
-            "Usage: qm530 swap FILE.dat A B\n"
+            "Usage: qm530 swap FILE.dat A B [--force]\n"
+            "(--force: edit a FILE.dat longer than a radio image, keeping its first 1024 bytes)\n"
             "Exchanges channels A and B (1 to 16): each record moves whole, all 16 bytes\n"
             "with its scan-add bit. Nothing else in the file changes.\n",
             RunSwap};

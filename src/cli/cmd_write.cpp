@@ -11,6 +11,7 @@ namespace {
 int RunWrite(Context& ctx) {
     std::vector<OptionDef> options = kCloneOptions;
     options.push_back({"--verify", false});
+    options.push_back({"--force", false});
     auto prepared = PrepareArgs(ctx, "write", options, 1, 1);
     if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
@@ -18,7 +19,7 @@ int RunWrite(Context& ctx) {
     if (!preparedPorts) return preparedPorts.status().exitCode();
     std::vector<ClonePort>& ports = *preparedPorts;
     const std::string& inPath = args.Positional()[0];
-    Result<RadioImage> loaded = LoadImageOrReport(ctx, inPath);
+    Result<RadioImage> loaded = LoadForChangeOrReport(ctx, "write", inPath, args.Has("--force"));
     if (!loaded) return loaded.status().exitCode();
     RadioImage& image = *loaded;
     const bool verify = args.Has("--verify");
@@ -42,7 +43,8 @@ Command WriteCommand() {
             "Usage: qm530 write --port PORT [--port PORT ...] IN.dat [--verify] [--retries N]\n"
             "                   [--repeat] [--log FILE.csv] [--trace FILE] [--ini PATH]\n"
             "Writes IN.dat into the radio, byte for byte (0x000-0x32F and 0x340-0x3EF).\n"
-            "  --verify      then read the radio back and compare, as 'qm530 verify' does\n") +
+            "  --verify      then read the radio back and compare, as 'qm530 verify' does\n"
+            "  --force       write an IN.dat longer than a radio image: its first 1024 bytes\n") +
         kCloneHelp;
     return {"write", "write a .dat file into one or more radios", usage.c_str(), RunWrite};
 }

@@ -69,14 +69,47 @@ Result<int> ChannelArgOrReport(Context& ctx, const char* commandName, const std:
 }
 
 Result<RadioImage> LoadImageOrReport(Context& ctx, const std::string& path) {
-    const Result<RadioImage> loaded = LoadDatFile(path);
-    if (loaded) return *loaded;
-    PrintError(ctx.err, loaded.detail());
+    const Result<DatFile> loaded = ReadDatFile(path);
+    if (!loaded) {
+        PrintError(ctx.err, loaded.detail());
+        return Status::Exit(exitcode::kFailed);
+    }
+    if (loaded->Longer()) ctx.err << "note: " << LongerFileNote(path, loaded->size) << '\n';
+    return loaded->image;
+}
+
+Result<RadioImage> LoadForChangeOrReport(Context& ctx, const char* commandName,
+                                         const std::string& path, bool force) {
+    const Result<DatFile> loaded = ReadDatFile(path);
+    if (!loaded) {
+        PrintError(ctx.err, loaded.detail());
+        return Status::Exit(exitcode::kFailed);
+    }
+    if (loaded->Longer() && !force) {
+        const bool toRadio = std::string(commandName) == "write";
+        PrintError(ctx.err, commandName + std::string(": ") + path + " holds " +
+                                std::to_string(loaded->size) +
+                                " bytes, more than a radio image (1024), so it may be something "
+                                "else; " +
+                                (toRadio ? "it is not written to a radio (--force writes its "
+                                           "first 1024 bytes)"
+                                         : "saving would cut it (--force saves all the same, or "
+                                           "save to a new .dat file)"));
+        return Status::Exit(exitcode::kFailed);
+    }
+    return loaded->image;
+}
+
+Result<FileLock> LockOrReport(Context& ctx, const char* commandName, const std::string& path) {
+    Result<FileLock> lock = FileLock::Take(path);
+    if (lock) return lock;
+    PrintError(ctx.err, commandName + std::string(": ") + lock.detail());
     return Status::Exit(exitcode::kFailed);
 }
 
-Status SaveImageOrReport(Context& ctx, const std::string& path, const RadioImage& image) {
-    const Status s = SaveDatFile(path, image);
+Status SaveImageOrReport(Context& ctx, const std::string& path, const RadioImage& image,
+                         bool force) {
+    const Status s = SaveDatFile(path, image, force);
     if (s) return s;
     PrintError(ctx.err, s.detail());
     return Status::Exit(exitcode::kFailed);

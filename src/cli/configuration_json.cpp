@@ -8,6 +8,8 @@
 #include "model/channel_records.h"
 #include "model/channel_table.h"
 #include "model/messages.h"
+#include "model/text.h"
+#include "model/typed_number.h"
 #include "settings/product_catalog.h"
 #include "settings/settings_session.h"
 
@@ -77,8 +79,10 @@ Status ApplyChannel(const JsonValue& ch, std::size_t position, ChannelTable& tab
         }
         const CommitOutcome out = CommitCellText(table, n, column, v->text, band, lang);
         if (out.rejected()) {
-            return Status::Fail(label + ": " + fields[i].name + "=" + v->text + ": " +
-                                MessageText(out.messageId, lang));
+            const Result<std::string> typed = TypedFrequency(v->text);
+            return Status::Fail(
+                label + ": " + fields[i].name + "=" + Abbreviated(v->text) + ": " +
+                (typed ? std::string(MessageText(out.messageId, lang)) : typed.detail()));
         }
     }
     return Status::Ok();

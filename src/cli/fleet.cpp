@@ -246,6 +246,8 @@ int PortRun::Report(const link::TransferResult& result, bool declined) {
         case link::TransferOutcome::kCancelled:
             reason = "cancelled";
             PrintError(Err(), "cancelled; the port is closed");
+            if (result.PartlyWritten())
+                PrintError(Err(), link::PartlyWrittenText(UiLanguage::English));
             return exitcode::kCancelled;
         case link::TransferOutcome::kFailed:
             break;
@@ -257,6 +259,7 @@ int PortRun::Report(const link::TransferResult& result, bool declined) {
     const char* text = MessageText(result.messageId);
     PrintError(Err(), text != nullptr ? text : "transfer failed");
     PrintError(Err(), result.detail);
+    if (result.PartlyWritten()) PrintError(Err(), link::PartlyWrittenText(UiLanguage::English));
     if (result.messageId == msg::kPortOpenFailed) {
         reason = "port not opened: " + result.detail;
         const int n = link::ComPortNumber(port.name);

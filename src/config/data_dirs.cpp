@@ -7,6 +7,8 @@
 
 #include "config/exe_dir.h"
 #include "config/ini_file.h"
+#include "model/atomic_file.h"
+#include "model/csv_text.h"
 
 namespace qm530::config {
 
@@ -70,12 +72,34 @@ IniPlace ProgramIniPlace(const ProgramDirs& dirs,
     return {read, user};
 }
 
-Status OpenProgramIni(CIniFile& ini, const ProgramDirs& dirs, bool autoSave, bool noCase,
-                      bool backupOnSave) {
-    const IniPlace place = ProgramIniPlace(dirs);
+namespace {
+
+// Text a settings file can hold: readable, UTF-8, no NUL byte.
+bool ReadableAsSettings(const std::string& path) {
+    const Result<std::string> text = ReadWholeFile(path);
+    return text && FirstNonUtf8Line(*text) == 0 && text->find('\0') == std::string::npos;
+}
+
+}  // namespace
+
+Result<std::string> OpenProgramIni(CIniFile& ini, const ProgramDirs& dirs, bool autoSave,
+                                   bool noCase, bool backupOnSave) {
+    IniPlace place = ProgramIniPlace(dirs);
+    std::string setAside;
+    const std::string user = dirs.configDir.empty() ? std::string() : dirs.configDir + kIniName;
+    if (place.readPath == user && !ReadableAsSettings(user)) {
+        const std::string aside = user + ".damaged";
+        std::error_code ec;
+        std::filesystem::rename(user, aside, ec);
+        if (!ec) {
+            setAside = aside;
+            place = ProgramIniPlace(dirs);
+        }
+    }
     const Status loaded = ini.Load(place.readPath, autoSave, noCase, backupOnSave);
     if (place.writePath != place.readPath) ini.MoveTo(place.writePath);
-    return loaded;
+    if (!loaded) return loaded;
+    return setAside;
 }
 
 }  // namespace qm530::config

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "model/result.h"
 #include "model/status.h"
 
 namespace qm530::config {
@@ -55,9 +56,12 @@ IniPlace ProgramIniPlace(const ProgramDirs& dirs,
                          const std::function<bool(const std::string&)>& writable);
 IniPlace ProgramIniPlace(const ProgramDirs& dirs);  // writable: access(W_OK)
 
-// Loads Program.ini from its read place and makes the store write back to
-// its write place. The result is that of the load.
-Status OpenProgramIni(CIniFile& ini, const ProgramDirs& dirs, bool autoSave, bool noCase,
-                      bool backupOnSave);
+// Loads Program.ini from its read place into `ini` and makes the store
+// write back to its write place. A per-user copy that cannot be read as
+// settings (not text, or unreadable) is set aside first, renamed with the
+// suffix ".damaged", and the next one in the order above is read: the value
+// is then the name it was given, else empty. Fails as the load does.
+Result<std::string> OpenProgramIni(CIniFile& ini, const ProgramDirs& dirs, bool autoSave,
+                                   bool noCase, bool backupOnSave);
 
 }  // namespace qm530::config

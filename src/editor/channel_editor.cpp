@@ -1,6 +1,7 @@
 #include "editor/channel_editor.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -165,7 +166,13 @@ bool CChannelEditor::CommitCellEdit() {
 }
 
 void CChannelEditor::HideCellEditors() {
-    if (editors_) editors_->HideAll();
+    // The focus stays in the grid rather than going on to the next widget.
+    if (editors_) {
+        for (QWidget* editor : editors_->All()) {
+            if (editor->isVisible() && editor->hasFocus()) grid_->setFocus(Qt::OtherFocusReason);
+        }
+        editors_->HideAll();
+    }
     grid_->viewport()->repaint();
 }
 
@@ -184,7 +191,37 @@ void CChannelEditor::OnEnterKey() {
     }
 }
 
+// Whether a key pressed in an open editor belongs to the document, as in a
+// spreadsheet: undo and redo unless the editor holds typed text, paste of
+// several cells, copy and cut of a block. Everything else stays with the
+// editor (its own text undo, a single value pasted into it).
+bool CChannelEditor::KeyForTheDocument(QObject* watched, const QKeyEvent& key) const {
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (edit == nullptr) return false;
+    const bool typed = edit->isModified();
+    if (key.matches(QKeySequence::Undo)) return !typed || !edit->isUndoAvailable();
+    if (key.matches(QKeySequence::Redo) ||
+        key.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+        return !typed || !edit->isRedoAvailable();
+    }
+    if (key.matches(QKeySequence::Paste)) {
+        QString text = QApplication::clipboard()->text();
+        while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'))) text.chop(1);
+        return text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\n')) ||
+               text.contains(QLatin1Char('\r'));
+    }
+    if (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Cut))
+        return grid_->selectionModel()->selectedIndexes().size() > 1;
+    return false;
+}
+
 bool CChannelEditor::eventFilter(QObject* watched, QEvent* event) {
+    // Unaccepted, the override lets the window's shortcut run the command.
+    if (event->type() == QEvent::ShortcutOverride && watched != grid_ &&
+        KeyForTheDocument(watched, *static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+
+class QKeyEvent;
 #include <functional>
 #include <memory>
 #include <string>
@@ -69,6 +71,7 @@ class CChannelEditor : public QWidget {
   private:
     void OpenEditor();
     void OnEnterKey();
+    bool KeyForTheDocument(QObject* watched, const QKeyEvent& key) const;
 
     ui::AppContext& ctx_;
     ChannelTable& table_;

@@ -235,6 +235,12 @@ void CProgramView::RunTransfer() {
     emit ctx_.events.CommandStateChanged();
     if (!compare) AnnounceTransferResult();
     if (compare && lastTransfer_.completed()) ShowComparison(compared, QString());
+    if (lastTransfer_.PartlyWritten()) {
+        ctx_.services.MessageBox(this,
+                                 QString::fromStdString(link::PartlyWrittenText(ctx_.UiLanguage)),
+                                 QString::fromStdString(ctx_.ApplicationName), ui::MsgButtons::Ok,
+                                 ui::MsgIcon::Exclamation);
+    }
 }
 
 // With Setup > Transfer Trace on, a new file in the user's trace folder;

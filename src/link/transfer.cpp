@@ -239,4 +239,12 @@ std::string HexBytes(const std::vector<std::uint8_t>& bytes) {
     return text;
 }
 
+std::string PartlyWrittenText(UiLanguage lang) {
+    static constexpr Bilingual kText{
+        "The write did not finish: the radio now holds part of the old and part of the new "
+        "configuration. Write it again before using the radio.",
+        "写入没有完成：对讲机现在存有部分旧配置和部分新配置。使用对讲机前请重新写入。"};
+    return kText.In(lang);
+}
+
 }  // namespace qm530::link

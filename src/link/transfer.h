@@ -4,6 +4,7 @@
 
 #include "link/clone_protocol.h"
 #include "link/serial_port.h"
+#include "model/language.h"
 #include "model/radio_image.h"
 
 namespace qm530::link {
@@ -59,7 +60,15 @@ struct TransferResult {
     int handshakeAttempts = 0;
 
     bool completed() const { return outcome == TransferOutcome::kCompleted; }
+    // A write that ended, cancelled or failed, after the radio took blocks:
+    // it now holds part of the old and part of the new configuration.
+    bool PartlyWritten() const {
+        return direction == TransferDirection::kWrite && !completed() && blocksDone > 0;
+    }
 };
+
+// What a partly written radio means for the user, in the language.
+std::string PartlyWrittenText(UiLanguage lang);
 
 // Runs one whole read or write of the clone protocol on `port`, opened under
 // the device name `device`. A read fills `image` block by block (a failed

@@ -52,6 +52,20 @@ bool IsReadOnlyFile(const std::string& path) {
     return (st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
+// A write replaces only a regular file, or makes a new one: a FIFO, a device
+// node or a folder under the name is refused, and so is a loop of links.
+Status CheckReplaceable(const std::string& requested, const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return Status::Fail(requested + ": is a directory");
+        if (!S_ISREG(st.st_mode))
+            return Status::Fail(requested + ": not a regular file; it is not replaced");
+    } else if (errno == ELOOP) {
+        return Status::Fail(requested + ": a loop of symbolic links");
+    }
+    return Status::Ok();
+}
+
 }  // namespace
 
 std::string WriteTargetOf(const std::string& path) {
@@ -62,6 +76,7 @@ std::string WriteTargetOf(const std::string& path) {
 
 Status WriteFileAtomically(const std::string& requested, const std::string& data) {
     const std::string path = WriteTargetOf(requested);
+    if (Status s = CheckReplaceable(requested, path); !s) return s;
     if (IsReadOnlyFile(path)) return Status::Fail(requested + ": the file is read-only");
     const std::string dir = DirectoryOf(path);
     std::string tmpl = dir + "/." + BaseNameOf(path) + ".tmpXXXXXX";
@@ -113,11 +128,9 @@ Status WriteFileAtomically(const std::string& requested, const std::string& data
 
 Status CheckWritable(const std::string& requested) {
     const std::string path = WriteTargetOf(requested);
+    if (Status s = CheckReplaceable(requested, path); !s) return s;
+    if (IsReadOnlyFile(path)) return Status::Fail(requested + ": the file is read-only");
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) return Status::Fail(requested + ": is a directory");
-        if (IsReadOnlyFile(path)) return Status::Fail(requested + ": the file is read-only");
-    }
     const std::string dir = DirectoryOf(path);
     if (::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
         return Status::Fail(requested + ": the directory " + dir + " does not exist");

@@ -2,6 +2,7 @@
 
 #include "model/messages.h"
 #include "model/tones.h"
+#include "model/typed_number.h"
 
 namespace qm530 {
 
@@ -12,8 +13,11 @@ struct Checked {
     int messageId = 0;
 };
 
-Checked CheckFrequency(const std::string& typed, const BandLimits& band) {
-    const int f = FrequencyUnitsOfText(typed);
+Checked CheckFrequency(const std::string& text, const BandLimits& band) {
+    // Anything after the number is refused, so that what is stored is what
+    // was typed; a comma between digits is the decimal point.
+    const Result<std::string> typed = TypedFrequency(text);
+    const int f = FrequencyUnitsOfText(typed ? *typed : text);
     Checked c;
     // Built from the units that are checked, so that the text stored is the
     // value validated: 145.000009 is 14500000 units and shows 145.00000,
@@ -23,7 +27,7 @@ Checked CheckFrequency(const std::string& typed, const BandLimits& band) {
     const BandLimits limits = StorableLimits(band);
     if (f < limits.low || f > limits.high) {
         c.messageId = msg::kOutOfRange;
-    } else if (!OnChannelRaster(f)) {
+    } else if (!typed || !OnChannelRaster(f)) {
         c.messageId = msg::kStepError;
     }
     return c;

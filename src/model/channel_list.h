@@ -68,6 +68,11 @@ class ChannelList {
 // header line or names no Frequency column; the reason says which, in `lang`.
 Result<ChannelList> ReadChannelList(std::string_view text, UiLanguage lang = UiLanguage::English);
 
+// No channel list is longer than this (16 channels in some hundred bytes
+// each, or a repeater directory of thousands of rows): a longer input is
+// refused rather than read to the end.
+constexpr std::size_t kMaxChannelListBytes = 4 << 20;
+
 // Every programmed channel of the table in channel order, as CSV with all
 // 21 columns: the header, then one CR LF record per channel.
 std::string ChannelListCsv(const ChannelTable& table);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "model/dat_file.h"
+#include "model/file_lock.h"
 
 namespace qm530 {
 
@@ -17,24 +18,29 @@ bool CProgramDoc::OnNewDocument(const std::string& untitledName, UiLanguage lang
 }
 
 Status CProgramDoc::OnOpenDocument(const std::string& path) {
-    Result<RadioImage> loaded = LoadDatFile(path);
+    Result<DatFile> loaded = ReadDatFile(path);
     if (!loaded) return loaded.status();
-    Image = *loaded;
+    Image = loaded->image;
+    fileSize_ = loaded->size;
     pathName_ = path;
     title_ = FileNameOf(path);
     return Status::Ok();
 }
 
 Status CProgramDoc::OnSaveDocument(const std::string& path) {
+    // Not while the command-line tool is changing the same file.
+    const Result<FileLock> lock = FileLock::Take(path);
+    if (!lock) return lock.status();
     Status status = SaveDatFile(path, Image);
     if (!status) return status;
+    fileSize_ = kImageSize;
     pathName_ = path;
     title_ = FileNameOf(path);
     return Status::Ok();
 }
 
 bool CProgramDoc::CanSaveInPlace() const {
-    if (pathName_.empty()) return false;
+    if (pathName_.empty() || fileSize_ > kImageSize) return false;
     struct stat st {};
     if (::stat(pathName_.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     return ::access(pathName_.c_str(), W_OK) == 0;

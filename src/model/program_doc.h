@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "model/language.h"
@@ -46,15 +47,19 @@ class CProgramDoc {
     Status OnSaveDocument(const std::string& path);
 
     // Save writes in place only when the path names an existing regular
-    // file that can be written; otherwise (always for an untitled document)
-    // it asks for a name.
+    // file that can be written and is no longer than a radio image;
+    // otherwise (always for an untitled document) it asks for a name.
     bool CanSaveInPlace() const;
+    // How long the file opened was: more than 1024 bytes for a file that
+    // is no radio image and is not saved over.
+    std::uintmax_t FileSize() const { return fileSize_; }
 
   private:
     std::string title_;
     std::string pathName_;
     std::string untitledName_;
     bool modified_ = false;
+    std::uintmax_t fileSize_ = kImageSize;
 };
 
 // The last component of a path.

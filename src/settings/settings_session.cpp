@@ -96,7 +96,8 @@ Result<int> PickItem(const std::string& name, const std::vector<std::string>& it
     if (value.empty() && current < 0) return current;
     const int position = PositionIn(items, others, value);
     if (position >= 0) return position;
-    return Status::Fail(name + ": '" + value + "' is not one of: " + Accepted(items, others));
+    return Status::Fail(name + ": '" + Abbreviated(value) +
+                        "' is not one of: " + Accepted(items, others));
 }
 
 bool IsDigits(const std::string& s) {
@@ -188,7 +189,7 @@ Status SettingsSession::SetChoice(const std::string& name, const std::string& va
         }
         case Kind::Check: {
             if (value != "on" && value != "off") {
-                return Status::Fail(name + ": '" + value + "' is not one of: on, off");
+                return Status::Fail(name + ": '" + Abbreviated(value) + "' is not one of: on, off");
             }
             (e->which == kBeep ? features_.beep : features_.batterySaver) = value == "on";
             featuresTouched_ = true;
@@ -238,7 +239,7 @@ Status SettingsSession::SetPriorityChannel(const std::string& name, const std::s
         return Status::Ok();
     }
     if (value.size() > 2) {
-        return Status::Fail(name + ": '" + value +
+        return Status::Fail(name + ": '" + Abbreviated(value) +
                             "' is too long; the field holds a channel number 1 to 16");
     }
     form.priorityChannel = value;
@@ -255,7 +256,8 @@ Status SettingsSession::SetScanNumber(ScanField field, const std::string& name,
     const Result<double> x = lookBack ? ReadDialogDouble(value) : Result<double>(0.0);
     const bool isNumber = lookBack ? x.ok() : IsDigits(value) && ReadDialogInt(value).ok();
     if (!isNumber) {
-        return Status::Fail(name + ": '" + value + "' is not accepted; use " + accepted);
+        return Status::Fail(name + ": '" + Abbreviated(value) + "' is not accepted; use " +
+                            accepted);
     }
     if (lookBack && !form.lookBackEnabled) {
         // A disabled edit keeps its text and is never corrected, so the time

@@ -21,10 +21,19 @@ class PseudoTerminal {
     void Close();
 
     int MasterFd() const { return master_; }
+    // Whether a program that opened the slave side set its exclusive flag.
+    bool Exclusive() const;
+    // Clears the exclusive flag when no program holds the port's advisory
+    // lock any more (one killed before it could clear the flag itself), and
+    // drops the replies it never read. True when it did.
+    bool ClearStaleExclusive();
+    // Discards what was sent to the slave side and not read.
+    void DropUnread();
     const std::string& SlavePath() const { return slavePath_; }
 
   private:
     int master_ = -1;
+    int slave_ = -1;
     std::string slavePath_;
 };
 

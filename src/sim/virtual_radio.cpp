@@ -27,6 +27,7 @@ constexpr Nanos kByteTime = 10LL * 1000000000LL / 9600;
 constexpr Nanos kFrameTimeout = 500 * kNanosPerMs;
 // How often to look again while no program has the port open.
 constexpr Nanos kIdlePoll = 5 * kNanosPerMs;
+constexpr Nanos kStaleCheck = 100 * kNanosPerMs;
 
 Nanos Now() {
     timespec ts{};
@@ -158,16 +159,30 @@ void VirtualRadio::Serve() {
         // discards its input right after sending its acknowledge, and an
         // answer faster than any line could carry it would be lost.
         const bool pace = options_.pace || !programming;
-        // Wait for input, the next byte's arrival or a stale frame's end;
-        // without a deadline, for input only.
-        const bool deadline = !pending.empty() || inFrame;
-        const Nanos wait =
-            !pending.empty() ? pending.front().due - Now() : lastReceived + kFrameTimeout - Now();
+        // Wait for input, the next byte's arrival or a stale frame's end.
+        // Idle, the radio looks now and then whether the program that had
+        // the port went away without releasing it.
+        const Nanos wait = !pending.empty() ? pending.front().due - Now()
+                           : inFrame        ? lastReceived + kFrameTimeout - Now()
+                                            : kStaleCheck;
         pollfd fds[2] = {{master, POLLIN, 0}, {wakeFd_, POLLIN, 0}};
         const timespec ts = Span(wait);
-        const int r = ::ppoll(fds, 2, deadline ? &ts : nullptr, nullptr);
+        const int r = ::ppoll(fds, 2, &ts, nullptr);
         if (r < 0 && errno != EINTR) return;
         if (r > 0 && fds[1].revents != 0) return;
+        {
+            // A program that closed the port cleared the flag itself; one that
+            // was killed leaves it to the radio. Either way the line dropped:
+            // what it had not read yet, and what was still to come, is gone.
+            const bool exclusive = pty_.Exclusive();
+            if ((portWasExclusive_ && !exclusive) || pty_.ClearStaleExclusive()) {
+                pending.clear();
+                pty_.DropUnread();
+                std::lock_guard<std::mutex> lock(mutex_);
+                protocol_.LineDropped();
+            }
+            portWasExclusive_ = pty_.Exclusive();
+        }
         if (r > 0 && fds[0].revents != 0) {
             std::uint8_t buffer[256];
             const ssize_t k = ::read(master, buffer, sizeof buffer);

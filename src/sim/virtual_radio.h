@@ -64,6 +64,7 @@ class VirtualRadio {
     int wakeFd_ = -1;
     std::thread thread_;
     std::atomic<bool> hungUp_{false};
+    bool portWasExclusive_ = false;  // as the serving thread saw it last
     mutable std::mutex mutex_;
     RadioProtocol protocol_;
     Nanos lineFreeAt_ = 0;  // when the last byte sent has arrived on the line

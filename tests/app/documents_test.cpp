@@ -1,5 +1,7 @@
 // The document life cycle in the main frame: New, Open, Close, Save, and
 // the caption policy.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -232,6 +234,50 @@ TEST(Workspace, BackgroundIsReadAfreshAndFallsBackToBitmap137) {
     small.fill(Qt::red);
     small.save(h.dir.File(QStringLiteral("background.bmp")), "BMP");
     EXPECT_EQ(workspace->BackgroundTile().size(), QSize(10, 20));
+}
+
+}  // namespace
+}  // namespace qm530::test
+
+namespace qm530::test {
+namespace {
+
+// What is no radio image is refused with the reason the file itself gave,
+// and a file longer than an image is shown but never saved over.
+TEST_F(Documents, FilesThatAreNoRadioImages) {
+    const QString fifo = h.dir.File(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    const QString json = h.dir.File(QStringLiteral("config.json"));
+    {
+        QFile f(json);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("{\n  \"model\": \"QM-520\",\n  \"channels\": []\n}\n");
+    }
+    const std::pair<QString, QString> refusals[] = {
+        {fifo, QStringLiteral("This is not a file.")},
+        {QStringLiteral("/dev/zero"), QStringLiteral("This is not a file.")},
+        {json, QStringLiteral("import --format json")}};
+    for (const auto& [path, reason] : refusals) {
+        EXPECT_FALSE(frame().OpenDocumentFile(path)) << path.toStdString();
+        EXPECT_TRUE(h.services.boxes.back().text.contains(reason))
+            << h.services.boxes.back().text.toStdString();
+    }
+    EXPECT_EQ(frame().DocumentWindows().size(), 1);
+
+    const QString longer = WriteDat(h.dir.File(QStringLiteral("long.dat")), 1100);
+    ASSERT_TRUE(frame().OpenDocumentFile(longer));
+    EXPECT_TRUE(h.services.boxes.back().text.contains(QStringLiteral("1100")));
+    // Save asks for a new name; the same name is refused with the reason.
+    h.services.saveAnswers.push_back(longer);
+    EXPECT_FALSE(frame().OnFileSave());
+    EXPECT_EQ(h.services.saveProposals.back(), longer);
+    EXPECT_TRUE(h.services.boxes.back().text.contains(QStringLiteral("Save As")))
+        << h.services.boxes.back().text.toStdString();
+    EXPECT_EQ(QFileInfo(longer).size(), 1100);
+    const QString fresh = h.dir.File(QStringLiteral("fresh.dat"));
+    h.services.saveAnswers.push_back(fresh);
+    EXPECT_TRUE(frame().OnFileSave());
+    EXPECT_EQ(QFileInfo(fresh).size(), 1024);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Start-up of the desktop program: language, pack, password, first document, menus.
 #include <QAction>
+#include <QFile>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include "app/about_dlg.h"
@@ -88,7 +90,11 @@ TEST(StartUp, MissingPackEndsBeforeAnyWindow) {
         EXPECT_EQ(h.Frame(), nullptr);
         EXPECT_EQ(h.app->ExitCode(), 1);
         ASSERT_EQ(h.services.boxes.size(), 1u);
-        EXPECT_EQ(h.services.boxes[0].text, QString::fromUtf8(c.message));
+        // The message, then the pack that was tried.
+        EXPECT_TRUE(h.services.boxes[0].text.startsWith(QString::fromUtf8(c.message) + "\n"))
+            << h.services.boxes[0].text.toStdString();
+        EXPECT_TRUE(h.services.boxes[0].text.endsWith(QStringLiteral(".rcc")))
+            << h.services.boxes[0].text.toStdString();
         EXPECT_EQ(h.services.boxes[0].caption, QStringLiteral("Program"));
         EXPECT_EQ(h.services.boxes[0].buttons, ui::MsgButtons::Ok);
         EXPECT_TRUE(h.services.dialogTitles.empty()) << "no password dialog";
@@ -108,7 +114,31 @@ TEST(StartUp, MissingProgramIniIsCreatedEmptyAndStartUpFails) {
     EXPECT_FALSE(h.Start());
     EXPECT_TRUE(QFile::exists(h.dir.File(QStringLiteral("Program.ini"))));
     ASSERT_EQ(h.services.boxes.size(), 1u);
-    EXPECT_EQ(h.services.boxes[0].text, QStringLiteral("Load language DLL fail"));
+    EXPECT_TRUE(h.services.boxes[0].text.startsWith(QStringLiteral("Load language DLL fail\n")));
+}
+
+// A per-user Program.ini that is no settings file never locks the user out:
+// it is set aside once, said once, and the program's own is used.
+TEST(StartUp, ADamagedUserProgramIniIsSetAsideAndTheNextOneUsed) {
+    Harness h(ProgramIni("English"));
+    QTemporaryDir config;
+    const QString user = config.filePath(QStringLiteral("Program.ini"));
+    {
+        QFile f(user);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(
+            QByteArray("\x7f"
+                       "ELF\x02\x01\x01\x00\x00\xff\xfe[Setup]\nLanguage=",
+                       22));
+    }
+    h.ctx.ConfigDir = config.path().toStdString() + "/";
+    ASSERT_TRUE(h.Start());
+    EXPECT_EQ(h.ctx.LanguageName, "English");
+    EXPECT_FALSE(QFile::exists(user));
+    EXPECT_TRUE(QFile::exists(user + QStringLiteral(".damaged")));
+    ASSERT_EQ(h.services.boxes.size(), 1u);
+    EXPECT_TRUE(h.services.boxes[0].text.contains(user + QStringLiteral(".damaged")))
+        << h.services.boxes[0].text.toStdString();
 }
 
 // "chinese" finds Chinese.rcc, as on the file systems that ignore case:

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
+#include <thread>
 
 #include "cli_runner.h"
 #include "model/channel_table.h"
 #include "model/dat_file.h"
+#include "model/file_lock.h"
 #include "model/radio_image.h"
 
 namespace qm530 {
@@ -226,6 +229,171 @@ TEST_F(Cli, InfoAndErrorsNameTheFile) {
         EXPECT_NE(m.err.find("none.dat: no such file"), std::string::npos);
     }
     EXPECT_TRUE(test::ReadFileText(shortFile) == "abc");
+}
+
+}  // namespace
+}  // namespace qm530
+
+namespace qm530 {
+namespace {
+
+// The tool's own JSON, a longer file and things that are no files at all
+// are never taken for radio images nor replaced by a save.
+TEST_F(Cli, FilesThatAreNoRadioImagesAreRefusedWithTheReason) {
+    ASSERT_EQ(RunQm530({"new", file}).exitCode, 0);
+    const std::string json = dir + "/config.json";
+    ASSERT_EQ(RunQm530({"export", "--format", "json", file, json}).exitCode, 0);
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"write", "--port", dir + "/no-port", json},
+                                               {"channels", json},
+                                               {"set", json, "1", "rx=145"}}) {
+        const auto r = RunQm530(args);
+        EXPECT_EQ(r.exitCode, 1) << args[0];
+        EXPECT_NE(r.err.find("import --format json"), std::string::npos) << r.err;
+    }
+
+    const std::string longer = dir + "/long.dat";
+    std::ofstream(longer, std::ios::binary) << std::string(1100, '\xFF');
+    auto r = RunQm530({"channels", longer});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.err.find("more than a radio image"), std::string::npos) << r.err;
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"set", longer, "1", "rx=145"},
+                                               {"move", longer, "1", "2"},
+                                               {"option", longer, "beep=off"},
+                                               {"write", "--port", dir + "/no-port", longer}}) {
+        r = RunQm530(args);
+        EXPECT_EQ(r.exitCode, 1) << args[0];
+        EXPECT_NE(r.err.find("--force"), std::string::npos) << r.err;
+        EXPECT_EQ(std::filesystem::file_size(longer), 1100u) << args[0];
+    }
+    EXPECT_EQ(RunQm530({"set", longer, "1", "rx=145", "--force"}).exitCode, 0);
+    EXPECT_EQ(std::filesystem::file_size(longer), 1024u);
+
+    const std::string fifo = dir + "/fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"new", fifo}, {"export", file, fifo}, {"print", file, "--pdf", fifo}}) {
+        r = RunQm530(args);
+        EXPECT_EQ(r.exitCode, 1) << args[0];
+        EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
+        EXPECT_TRUE(std::filesystem::is_fifo(fifo)) << args[0];
+    }
+    const std::string loop = dir + "/loop.dat";
+    std::filesystem::create_symlink(loop, loop);
+    r = RunQm530({"channels", loop});
+    EXPECT_NE(r.err.find("loop of symbolic links"), std::string::npos) << r.err;
+}
+
+TEST_F(Cli, TypedFrequenciesAreStoredAsTypedOrRefused) {
+    ASSERT_EQ(RunQm530({"new", file}).exitCode, 0);
+    ASSERT_EQ(RunQm530({"set", file, "7", "rx=145,5"}).exitCode, 0);
+    EXPECT_EQ(RunQm530({"channels", file}).out.find("145.50000") != std::string::npos, true);
+    for (const char* typed : {"rx=145 5", "rx=145;5", "tx=146x"}) {
+        const auto r = RunQm530({"set", file, "7", typed});
+        EXPECT_EQ(r.exitCode, 1) << typed;
+        EXPECT_NE(r.err.find("is not a frequency in MHz"), std::string::npos) << r.err;
+    }
+    const std::string json = dir + "/c.json";
+    std::ofstream(json) << "{\"channels\": [{\"channel\": 8, \"rx\": \"146,52\"}]}";
+    ASSERT_EQ(RunQm530({"import", "--format", "json", file, json}).exitCode, 0);
+    EXPECT_NE(RunQm530({"channels", file}).out.find("146.52000"), std::string::npos);
+    std::ofstream(json) << "{\"channels\": [{\"channel\": 8, \"rx\": \"146 52\"}]}";
+    const auto r = RunQm530({"import", "--format", "json", file, json});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("is not a frequency in MHz"), std::string::npos) << r.err;
+}
+
+}  // namespace
+}  // namespace qm530
+
+namespace qm530 {
+namespace {
+
+// Two editing commands on one file wait for each other: no update is lost.
+TEST_F(Cli, ConcurrentEditsLoseNoUpdate) {
+    ASSERT_EQ(RunQm530({"new", file}).exitCode, 0);
+    constexpr int kEach = 40;
+    auto edits = [&](int channel) {
+        for (int i = 0; i < kEach; ++i) {
+            const std::string rx = "rx=" + std::to_string(140 + i % 20) + ".5";
+            EXPECT_EQ(RunQm530({"set", file, std::to_string(channel), rx}).exitCode, 0);
+            EXPECT_EQ(RunQm530({"option", file, i % 2 ? "beep=on" : "beep=off"}).exitCode, 0);
+        }
+    };
+    std::thread a(edits, 3);
+    std::thread b(edits, 4);
+    a.join();
+    b.join();
+    const std::string listing = RunQm530({"channels", file}).out;
+    // The last value each writer set is there: neither overwrote the other.
+    const std::string last = std::to_string(140 + (kEach - 1) % 20) + ".50000";
+    std::size_t found = 0;
+    for (std::size_t at = listing.find(last); at != std::string::npos;
+         at = listing.find(last, at + 1))
+        ++found;
+    EXPECT_EQ(found, 2u) << listing;
+
+    // A lock held elsewhere makes the command wait, then say the file is busy.
+    const Result<FileLock> held = FileLock::Take(file);
+    ASSERT_TRUE(held);
+    const auto busy = RunQm530({"set", file, "5", "rx=145"});
+    EXPECT_EQ(busy.exitCode, 1);
+    EXPECT_NE(busy.err.find("the file is busy"), std::string::npos) << busy.err;
+}
+
+TEST_F(Cli, BandOptionAndLongValues) {
+    ASSERT_EQ(RunQm530({"new", file}).exitCode, 0);
+    for (const char* band : {"abc", "130", "160 - 130MHz", "130.5 - 160MHz"}) {
+        const auto r = RunQm530({"set", file, "1", "rx=145", "--band", band});
+        EXPECT_EQ(r.exitCode, 2) << band;
+        EXPECT_NE(r.err.find("--band takes"), std::string::npos) << r.err;
+    }
+    // Edges beyond what a record holds are cut to 10-999.99999 MHz.
+    EXPECT_EQ(RunQm530({"set", file, "1", "rx=9.5", "--band", "5 - 2000MHz"}).exitCode, 1);
+    EXPECT_EQ(RunQm530({"set", file, "1", "rx=999.995", "--band", "5 - 2000MHz"}).exitCode, 0);
+    EXPECT_EQ(RunQm530({"set", file, "1", "rx=145", "--band", " 130-160 "}).exitCode, 0);
+
+    // A refused value of megabytes is not printed back whole (an argument
+    // holds at most 128 KiB; a JSON file holds more).
+    const std::string huge(100000, 'x');
+    for (const std::string& arg : {"power=" + huge, "rx=1" + huge, "nosuch" + huge}) {
+        const auto r = RunQm530({"set", file, "1", arg});
+        EXPECT_NE(r.exitCode, 0);
+        EXPECT_LT(r.err.size(), 2000u);
+        EXPECT_NE(r.err.find("bytes)"), std::string::npos) << r.err.substr(0, 300);
+    }
+    auto r = RunQm530({"option", file, "beep=" + huge});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_LT(r.err.size(), 2000u);
+    const std::string json = dir + "/huge.json";
+    std::ofstream(json) << "{\"channels\": [{\"channel\": 2, \"rx\": \"145\", \"power\": \""
+                        << std::string(3 << 20, 'y') << "\"}]}";
+    r = RunQm530({"import", "--format", "json", file, json});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_LT(r.err.size(), 2000u);
+}
+
+// An endless or huge input is refused as soon as it shows what it is.
+TEST_F(Cli, ImportRefusesEndlessAndHugeInput) {
+    ASSERT_EQ(RunQm530({"new", file}).exitCode, 0);
+    auto r = RunQm530({"import", file, "/dev/zero"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("NUL byte"), std::string::npos) << r.err;
+    r = RunQm530({"import", "--format", "json", file, "/dev/zero"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("does not start with"), std::string::npos) << r.err;
+
+    const std::string huge = dir + "/huge.csv";
+    {
+        std::ofstream out(huge);
+        out << "Location,Frequency\n";
+        for (int i = 0; i < 400000; ++i) out << "1,146.520000\n";
+    }
+    r = RunQm530({"import", file, huge});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("longer than 4 MiB"), std::string::npos) << r.err;
+    EXPECT_EQ(Load(), RadioImage::Default());
 }
 
 }  // namespace

@@ -255,6 +255,10 @@ TEST_F(Clone, BlockFaultsInterruptTheTransfer) {
         EXPECT_EQ(r.exitCode, 5);
         EXPECT_TRUE(Contains(r.err, kInterrupt)) << r.err;
         EXPECT_TRUE(Contains(r.err, c.detail)) << r.err;
+        // A write that stopped part way says what the radio now holds.
+        EXPECT_EQ(Contains(r.err, "part of the old and part of the new configuration"),
+                  std::string(c.command) == "write")
+            << r.err;
         EXPECT_EQ(Load(out), old);
         EXPECT_EQ(Load(radioFile), radio);
     }
@@ -291,6 +295,47 @@ TEST_F(Clone, CtrlCCancelsAndLeavesTheFileAlone) {
     EXPECT_TRUE(Contains(r.err, "cancelled")) << r.err;
     EXPECT_EQ(Load(out), old);
     EXPECT_TRUE(link::PortAvailable(sim.device));  // the port was closed
+}
+
+// A transfer killed outright cannot release the port; the virtual radio
+// clears what it left behind, so the port is free again at once.
+TEST_F(Clone, AKilledTransferDoesNotLeaveTheVirtualRadioBusy) {
+    Simulator sim(dir, {"--image", radioFile});
+    test::Child reader({"read", "--port", sim.device, out}, dir);
+    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    reader.Finish(SIGKILL);
+    bool available = false;
+    for (int i = 0; i < 40 && !available; ++i) {
+        available = link::PortAvailable(sim.device);
+        if (!available) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    EXPECT_TRUE(available);
+    const CliResult again = RunQm530({"read", "--port", sim.device, out});
+    EXPECT_EQ(again.exitCode, 0) << again.err;
+    const RadioImage read = Load(out);
+    for (std::size_t a = 0; a < kImageSize; ++a) {
+        if (a >= 0x3C0 && a <= 0x3CF) continue;  // not carried by a read
+        ASSERT_EQ(read[a], radio[a]) << a;
+    }
+}
+
+// SIGTERM and a closed terminal end a transfer as Ctrl-C does: the port is
+// released and neither a partial nor a temporary file is left.
+TEST_F(Clone, TerminationAndHangUpCancelLikeCtrlC) {
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        Simulator sim(dir, {"--image", radioFile});
+        const RadioImage old = PlantOut();
+        test::Child reader({"read", "--port", sim.device, out}, dir);
+        std::this_thread::sleep_for(std::chrono::milliseconds(700));
+        const CliResult r = reader.Finish(signal);
+        EXPECT_EQ(r.exitCode, 130) << r.err;
+        EXPECT_EQ(Load(out), old);
+        EXPECT_TRUE(link::PortAvailable(sim.device));
+        for (const auto& entry : std::filesystem::directory_iterator(dir))
+            EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
+                << entry.path();
+    }
 }
 
 TEST_F(Clone, CtrlCDuringTheHandshakeCancelsAtOnce) {

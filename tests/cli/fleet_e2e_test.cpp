@@ -115,6 +115,21 @@ TEST_F(Fleet, ReadsOneFilePerPort) {
     EXPECT_EQ((*gotB)[0x123], Pattern(20)[0x123]);
     r = RunQm530({"read", "--port", simA.device, "--port", simB.device, outA});
     EXPECT_EQ(r.exitCode, 2);
+    // One radio under two names, or one file under two names: refused before
+    // any port opens, so no read overwrites another.
+    const std::string link = dir + "/radio-link";
+    std::filesystem::create_symlink(simA.device, link);
+    r = RunQm530({"read", "--port", simA.device, "--port", link, outA, outB});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(Contains(r.err, "name the same device")) << r.err;
+    for (const bool repeat : {false, true}) {
+        std::vector<std::string> args{"read",      "--port", simA.device,        "--port",
+                                      simB.device, outA,     dir + "/./outA.dat"};
+        if (repeat) args.push_back("--repeat");
+        r = RunQm530(args);
+        EXPECT_EQ(r.exitCode, 2) << repeat;
+        EXPECT_TRUE(Contains(r.err, "are the same file")) << r.err;
+    }
     r = RunQm530({"read", "--port", simA.device, "--port", simA.device, outA, outB});
     EXPECT_EQ(r.exitCode, 2);
 }

@@ -395,6 +395,22 @@ TEST_F(ViewTransfer, WithTheTraceOnEveryTransferLeavesATraceAndAFailureNamesIt) 
     EXPECT_TRUE(Has(FileText(files[0]), "read 0x")) << FileText(files[0]);
 }
 
+TEST_F(ViewTransfer, AnInterruptedWriteSaysTheRadioMustBeWrittenAgain) {
+    sim::Fault hangUp;
+    hangUp.kind = sim::FaultKind::kHangUp;
+    hangUp.block = 5;
+    StartRadio(RadioMemory(), hangUp);
+    OpenView(radio->DevicePath());
+    view->OnCommand(ui::cmd::kWrite);
+    RunWithOk();
+    EXPECT_EQ(view->LastTransfer().messageId, 61454);
+    EXPECT_TRUE(view->LastTransfer().PartlyWritten());
+    ASSERT_EQ(env->services.boxes.size(), 2u);
+    EXPECT_TRUE(env->services.boxes[1].text.contains(
+        QStringLiteral("part of the old and part of the new configuration")))
+        << env->services.boxes[1].text.toStdString();
+}
+
 TEST_F(ViewTransfer, CancelWhileASilentRadioIsAwaitedEndsAtOnceWithoutAPrompt) {
     sim::PseudoTerminal silent;
     ASSERT_TRUE(silent.Open().ok());

@@ -152,3 +152,30 @@ TEST(BandText, LimitsAndLists) {
 
 }  // namespace
 }  // namespace qm530
+
+namespace qm530 {
+namespace {
+
+// What is stored is what was typed: a comma between digits is the decimal
+// point, anything else after the number is refused.
+TEST_F(CellCommit, ACommaIsTheDecimalPointAndOtherTextIsRefused) {
+    for (const auto& [typed, shown] :
+         {std::pair{"145,525", "145.52500"}, std::pair{" 145,5 ", "145.50000"},
+          std::pair{"145.1250004", "145.12500"}}) {
+        EXPECT_FALSE(Commit(1, 1, typed).rejected()) << typed;
+        EXPECT_EQ(table.Cell(1, 1), shown) << typed;
+    }
+    for (const char* typed : {"145 5", "145;5", "145,5,0", "145.5,0", "145MHz", "145,"}) {
+        EXPECT_EQ(Commit(1, 1, typed).messageId, msg::kStepError) << typed;
+        EXPECT_EQ(table.Cell(1, 1), "") << typed;
+    }
+    // No number at all, or one outside the band, stays out of range.
+    EXPECT_EQ(Commit(1, 1, "abc").messageId, msg::kOutOfRange);
+    EXPECT_EQ(Commit(1, 1, "0x91").messageId, msg::kOutOfRange);
+    Commit(1, 1, "145");
+    EXPECT_EQ(Commit(1, 2, "146,52").messageId, 0);
+    EXPECT_EQ(table.Cell(1, 2), "146.52000");
+}
+
+}  // namespace
+}  // namespace qm530

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -158,6 +160,72 @@ TEST(AtomicFile, ReplacesContentKeepsModeAndLeavesNoTemporaryFiles) {
     const std::string cmd = "test $(ls -A " + dir + " | wc -l) -eq 1";
     EXPECT_EQ(std::system(cmd.c_str()), 0);
     EXPECT_FALSE(WriteFileAtomically(dir + "/no/such/dir/f", "x"));
+}
+
+}  // namespace
+}  // namespace qm530
+
+namespace qm530 {
+namespace {
+
+// What is no radio image says so when it is read, and is never cut or
+// replaced by a save.
+TEST(DatFile, FilesThatAreNoRadioImagesSayWhy) {
+    const ScratchDir scratch;
+    const std::string dir = scratch;
+
+    const std::string json = dir + "/config.json";
+    WriteBytes(
+        json, "{\n  \"model\": \"QM-520\",\n  \"channels\": [" + std::string(1500, ' ') + "]\n}\n");
+    const Result<DatFile> config = ReadDatFile(json);
+    ASSERT_FALSE(config);
+    EXPECT_EQ(config.status().messageId(), openfail::kJson);
+    EXPECT_NE(config.detail().find("import --format json"), std::string::npos);
+
+    const std::string longer = dir + "/long.dat";
+    WriteBytes(longer, std::string(1100, '\x22'));
+    const Result<DatFile> read = ReadDatFile(longer);
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(read->Longer());
+    EXPECT_EQ(read->size, 1100u);
+    const Status cut = SaveDatFile(longer, RadioImage::Default());
+    EXPECT_FALSE(cut);
+    EXPECT_EQ(cut.messageId(), savefail::kLonger);
+    EXPECT_EQ(ReadWholeFile(longer)->size(), 1100u);
+    EXPECT_TRUE(SaveDatFile(longer, RadioImage::Default(), /*overLonger=*/true));
+    EXPECT_EQ(ReadWholeFile(longer)->size(), 1024u);
+
+    // A FIFO is refused at once instead of waiting for a writer; so is a
+    // device that reads as endless zeros.
+    const std::string fifo = dir + "/fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/zero"), dir}) {
+        EXPECT_EQ(ReadDatFile(path).status().messageId(), openfail::kNotAFile) << path;
+    }
+    const std::string loop = dir + "/loop.dat";
+    ASSERT_EQ(::symlink((dir + "/loop2.dat").c_str(), loop.c_str()), 0);
+    ASSERT_EQ(::symlink(loop.c_str(), (dir + "/loop2.dat").c_str()), 0);
+    EXPECT_EQ(ReadDatFile(loop).status().messageId(), openfail::kLinkLoop);
+    EXPECT_EQ(OpenFailureSentence(ReadDatFile(loop).status(), UiLanguage::English),
+              "The symbolic links of this name point at each other in a loop.");
+
+    // A save never puts a regular file in the place of anything else.
+    const Status overFifo = SaveDatFile(fifo, RadioImage::Default());
+    EXPECT_FALSE(overFifo);
+    EXPECT_NE(overFifo.detail().find("not a regular file"), std::string::npos);
+    struct stat st {};
+    ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_NE(WriteFileAtomically(loop, "x").detail().find("loop of symbolic links"),
+              std::string::npos);
+    if (::geteuid() == 0) {
+        // A device node, made here rather than trying /dev/null itself.
+        const std::string node = dir + "/null";
+        ASSERT_EQ(::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+        EXPECT_FALSE(WriteFileAtomically(node, "%PDF"));
+        ASSERT_EQ(::lstat(node.c_str(), &st), 0);
+        EXPECT_TRUE(S_ISCHR(st.st_mode));
+    }
 }
 
 }  // namespace

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "model/result.h"
+
+namespace qm530 {
+
+// An advisory lock on a document file for one read-modify-write: every
+// editing command of the tool and the desktop program's save take it, so
+// that two of them never interleave and lose an update. Released when the
+// object goes. A file that does not exist yet is not locked.
+class FileLock {
+  public:
+    FileLock() = default;
+    FileLock(FileLock&& other) noexcept;
+    FileLock& operator=(FileLock&& other) noexcept;
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    ~FileLock();
+
+    // Waits up to `waitMs` for the lock; then fails, saying the file is busy.
+    static Result<FileLock> Take(const std::string& path, int waitMs = kDefaultWaitMs);
+
+    static constexpr int kDefaultWaitMs = 3000;
+
+  private:
+    explicit FileLock(int handle) : handle_(handle) {}
+    int handle_ = -1;
+};
+
+}  // namespace qm530
