@@ -1,7 +1,5 @@
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <optional>
@@ -35,37 +33,41 @@ Status CheckStart(std::string_view start, bool json) {
 // Reads IN (or standard input for "-") up to kMaxChannelListBytes.
 Result<std::string> ReadInput(Context& ctx, const std::string& path, bool json) {
     const bool standardInput = path == "-";
-    const int fd = standardInput ? 0 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        PrintError(ctx.err, "import: " + path + ": cannot open the file for reading");
-        return Status::Exit(exitcode::kFailed);
+    std::ifstream file;
+    if (!standardInput) {
+        file.open(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::binary);
+        if (!file) {
+            PrintError(ctx.err, "import: " + path + ": cannot open the file for reading");
+            return Status::Exit(exitcode::kFailed);
+        }
     }
+    std::istream& in = standardInput ? std::cin : file;
     std::string text;
     bool started = false;
     Status status = Status::Ok();
     char buffer[65536];
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
+        in.read(buffer, sizeof buffer);
+        const std::streamsize n = in.gcount();
+        if (in.bad()) {
             status = Status::Fail("read error");
             break;
         }
         if (n > 0) text.append(buffer, static_cast<std::size_t>(n));
-        if (!started && (n == 0 || text.find_first_of("\r\n") != std::string::npos ||
+        const bool ended = n == 0 || in.eof();
+        if (!started && (ended || text.find_first_of("\r\n") != std::string::npos ||
                          text.size() >= sizeof buffer)) {
             started = true;
             status = CheckStart(text, json);
             if (!status) break;
         }
-        if (n == 0) break;
+        if (ended) break;
         if (text.size() > kMaxChannelListBytes) {
             status = Status::Fail("longer than " + std::to_string(kMaxChannelListBytes >> 20) +
                                   " MiB; no channel list is that long");
             break;
         }
     }
-    if (!standardInput) ::close(fd);
     if (status) return text;
     PrintError(ctx.err, "import: " + path + ": " + status.detail() + "; nothing imported");
     return Status::Exit(exitcode::kFailed);

@@ -7,7 +7,7 @@
 
 #include "config/data_dirs.h"
 #include "config/exe_dir.h"
-#include "config/win_text.h"
+#include "model/win_text.h"
 
 namespace qm530::config {
 

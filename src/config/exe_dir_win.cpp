@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "config/exe_dir.h"
-#include "config/win_text.h"
+#include "model/win_text.h"
 
 namespace qm530::config {
 

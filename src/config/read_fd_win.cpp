@@ -3,7 +3,7 @@
 #include <sys/stat.h>
 
 #include "config/read_fd.h"
-#include "config/win_text.h"
+#include "model/win_text.h"
 
 namespace qm530::config {
 

@@ -4,25 +4,14 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "model/atomic_file.h"
+#include "model/win_text.h"
 
 namespace qm530 {
 
 namespace {
-
-std::wstring Wide(const std::string& text) {
-    if (text.empty()) return {};
-    const int size =
-        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                          size);
-    return wide;
-}
 
 std::string ErrorText(DWORD error) {
     char* buffer = nullptr;
@@ -48,7 +37,7 @@ std::string BaseNameOf(const std::string& path) {
 }
 
 DWORD Attributes(const std::string& path) {
-    return ::GetFileAttributesW(Wide(path).c_str());
+    return ::GetFileAttributesW(WideOfUtf8(path).c_str());
 }
 
 bool IsReadOnlyFile(const std::string& path) {
@@ -68,24 +57,28 @@ bool WriteAndFlush(HANDLE file, const std::string& data) {
     return ::FlushFileBuffers(file) != 0;
 }
 
-}  // namespace
-
-std::string WriteTargetOf(const std::string& path) {
-    std::error_code ec;
-    const auto resolved = std::filesystem::canonical(std::filesystem::u8path(path), ec);
-    if (ec) return path;
-    const std::u8string text = resolved.u8string();
-    return std::string(text.begin(), text.end());
+// A write replaces only a regular file, or makes a new one: a folder or a
+// device under the name is refused.
+Status CheckReplaceable(const std::string& requested, const std::string& path) {
+    const DWORD a = Attributes(path);
+    if (a == INVALID_FILE_ATTRIBUTES) return Status::Ok();
+    if ((a & FILE_ATTRIBUTE_DIRECTORY) != 0) return Status::Fail(requested + ": is a directory");
+    if ((a & FILE_ATTRIBUTE_DEVICE) != 0)
+        return Status::Fail(requested + ": not a regular file; it is not replaced");
+    return Status::Ok();
 }
+
+}  // namespace
 
 Status WriteFileAtomically(const std::string& requested, const std::string& data) {
     const std::string path = WriteTargetOf(requested);
+    if (Status s = CheckReplaceable(requested, path); !s) return s;
     if (IsReadOnlyFile(path)) return Status::Fail(requested + ": the file is read-only");
     const std::string dir = DirectoryOf(path);
     const std::string tmp = dir + "/." + BaseNameOf(path) + ".tmp" +
                             std::to_string(::GetCurrentProcessId()) + "-" +
                             std::to_string(::GetTickCount64());
-    HANDLE file = ::CreateFileW(Wide(tmp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    HANDLE file = ::CreateFileW(WideOfUtf8(tmp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return Status::Fail(path + ": cannot create a temporary file in " + dir + ": " +
@@ -95,13 +88,13 @@ Status WriteFileAtomically(const std::string& requested, const std::string& data
     const DWORD writeError = ::GetLastError();
     ::CloseHandle(file);
     if (!written) {
-        ::DeleteFileW(Wide(tmp).c_str());
+        ::DeleteFileW(WideOfUtf8(tmp).c_str());
         return Status::Fail(path + ": write error: " + ErrorText(writeError));
     }
-    if (!::MoveFileExW(Wide(tmp).c_str(), Wide(path).c_str(),
+    if (!::MoveFileExW(WideOfUtf8(tmp).c_str(), WideOfUtf8(path).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = ::GetLastError();
-        ::DeleteFileW(Wide(tmp).c_str());
+        ::DeleteFileW(WideOfUtf8(tmp).c_str());
         return Status::Fail(path + ": cannot replace the file: " + ErrorText(error));
     }
     return Status::Ok();
@@ -124,8 +117,8 @@ Status CheckWritable(const std::string& requested) {
 }
 
 Status RewriteFileInPlace(const std::string& path, const std::string& data) {
-    HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = ::CreateFileW(WideOfUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return Status::Fail(path +
                             ": cannot open the file for writing: " + ErrorText(::GetLastError()));
@@ -134,16 +127,6 @@ Status RewriteFileInPlace(const std::string& path, const std::string& data) {
     const DWORD error = ::GetLastError();
     ::CloseHandle(file);
     return ok ? Status::Ok() : Status::Fail(path + ": write error: " + ErrorText(error));
-}
-
-Status ReadWholeFile(const std::string& path, std::string& data) {
-    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
-    if (!in) return Status::Fail(path + ": cannot open the file for reading");
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) return Status::Fail(path + ": read error");
-    data = buffer.str();
-    return Status::Ok();
 }
 
 }  // namespace qm530

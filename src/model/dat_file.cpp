@@ -1,10 +1,6 @@
 #include "model/dat_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <filesystem>
 #include <string_view>
 
 #include "model/atomic_file.h"
@@ -25,49 +21,12 @@ bool LooksLikeJson(std::string_view head) {
     return true;
 }
 
-Status OpenFailure(const std::string& path, int err) {
-    switch (err) {
-        case ENOENT:
-        case ENOTDIR:
-            return Status::Fail(path + ": no such file", openfail::kMissing);
-        case ELOOP:
-            return Status::Fail(path + ": a loop of symbolic links", openfail::kLinkLoop);
-        default:
-            return Status::Fail(path + ": cannot open the file for reading", openfail::kUnreadable);
-    }
-}
-
-// Reads up to `want` bytes; fewer only at the end of the file.
-ssize_t ReadUpTo(int fd, char* data, std::size_t want) {
-    std::size_t got = 0;
-    while (got < want) {
-        const ssize_t n = ::read(fd, data + got, want - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return -1;
-        if (n == 0) break;
-        got += static_cast<std::size_t>(n);
-    }
-    return static_cast<ssize_t>(got);
-}
-
 }  // namespace
 
 Result<DatFile> ReadDatFile(const std::string& path) {
-    // Non-blocking, so that a FIFO is refused instead of waiting for a writer.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return OpenFailure(path, errno);
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) return OpenFailure(path, errno);
-    if (!S_ISREG(st.st_mode))
-        return Status::Fail(path + ": not a regular file", openfail::kNotAFile);
-    std::string head(kImageSize, '\0');
-    const ssize_t got = ReadUpTo(fd, head.data(), head.size());
-    if (got < 0) return Status::Fail(path + ": read error", openfail::kReadError);
-    head.resize(static_cast<std::size_t>(got));
+    const Result<FileHead> read = ReadFileHead(path, kImageSize);
+    if (!read) return read.status();
+    const std::string& head = read->bytes;
     if (LooksLikeJson(head)) {
         return Status::Fail(path +
                                 ": this is a JSON configuration, not a radio image; bring it "
@@ -76,13 +35,13 @@ Result<DatFile> ReadDatFile(const std::string& path) {
                             openfail::kJson);
     }
     if (head.size() < kImageSize) {
-        return Status::Fail(
-            path + ": the file holds " + std::to_string(got) + " bytes; a radio image needs 1024",
-            openfail::kTooShort);
+        return Status::Fail(path + ": the file holds " + std::to_string(head.size()) +
+                                " bytes; a radio image needs 1024",
+                            openfail::kTooShort);
     }
     DatFile file;
     for (std::size_t i = 0; i < kImageSize; ++i) file.image[i] = static_cast<std::uint8_t>(head[i]);
-    file.size = static_cast<std::uintmax_t>(st.st_size);
+    file.size = read->size;
     return file;
 }
 
@@ -133,10 +92,12 @@ std::string OpenFailureSentence(const Status& failure, UiLanguage lang) {
 }
 
 Status SaveDatFile(const std::string& path, const RadioImage& image, bool overLonger) {
-    struct stat st {};
-    if (!overLonger && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-        static_cast<std::uintmax_t>(st.st_size) > kImageSize) {
-        return Status::Fail(path + ": the file holds " + std::to_string(st.st_size) +
+    const std::filesystem::path name(std::u8string(path.begin(), path.end()));
+    std::error_code ec;
+    const std::uintmax_t size =
+        std::filesystem::is_regular_file(name, ec) ? std::filesystem::file_size(name, ec) : 0;
+    if (!overLonger && !ec && size > kImageSize) {
+        return Status::Fail(path + ": the file holds " + std::to_string(size) +
                                 " bytes, more than a radio image (1024); saving would cut it "
                                 "(--force saves all the same, or save to a new .dat file)",
                             savefail::kLonger);

@@ -3,25 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include "model/file_head.h"
 #include "model/language.h"
 #include "model/radio_image.h"
 #include "model/result.h"
 #include "model/status.h"
 
 namespace qm530 {
-
-// Why a file cannot be opened as a radio image. A failed LoadDatFile carries
-// one of these as its message id: the Status's detail is the line the
-// command-line tool prints, OpenFailureSentence the one the desktop shows.
-namespace openfail {
-constexpr int kMissing = 101;     // no such file (or a link to nothing)
-constexpr int kNotAFile = 103;    // a folder, a FIFO, a device node ...
-constexpr int kUnreadable = 104;  // may not be read
-constexpr int kTooShort = 105;    // fewer than 1024 bytes
-constexpr int kReadError = 106;   // the read itself failed
-constexpr int kJson = 107;        // the tool's own JSON configuration
-constexpr int kLinkLoop = 108;    // symbolic links that point at each other
-}  // namespace openfail
 
 // A .dat file as read: its first 1024 bytes and how long the whole file is.
 struct DatFile {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "model/result.h"
@@ -25,8 +26,9 @@ class FileLock {
     static constexpr int kDefaultWaitMs = 3000;
 
   private:
-    explicit FileLock(int handle) : handle_(handle) {}
-    int handle_ = -1;
+    // A file descriptor on POSIX, a HANDLE on Windows; -1 when none.
+    explicit FileLock(std::intptr_t handle) : handle_(handle) {}
+    std::intptr_t handle_ = -1;
 };
 
 }  // namespace qm530

@@ -18,14 +18,14 @@ FileLock::FileLock(FileLock&& other) noexcept : handle_(std::exchange(other.hand
 
 FileLock& FileLock::operator=(FileLock&& other) noexcept {
     if (this != &other) {
-        if (handle_ >= 0) ::close(handle_);
+        if (handle_ >= 0) ::close(static_cast<int>(handle_));
         handle_ = std::exchange(other.handle_, -1);
     }
     return *this;
 }
 
 FileLock::~FileLock() {
-    if (handle_ >= 0) ::close(handle_);
+    if (handle_ >= 0) ::close(static_cast<int>(handle_));
 }
 
 Result<FileLock> FileLock::Take(const std::string& path, int waitMs) {

@@ -11,6 +11,8 @@
 #include "config/data_dirs.h"
 #include "config/exe_dir.h"
 #include "model/atomic_file.h"
+#include "model/dat_file.h"
+#include "model/file_lock.h"
 #include "model/numbers.h"
 
 namespace qm530::test {
@@ -30,9 +32,9 @@ TEST(WindowsFiles, AnAtomicSaveReplacesAnExistingFileWithAUtf8Name) {
     ASSERT_TRUE(WriteFileAtomically(name, "first"));
     ASSERT_TRUE(WriteFileAtomically(name, "second, longer"));
     EXPECT_EQ(ReadAll(path), "second, longer");
-    std::string back;
-    ASSERT_TRUE(ReadWholeFile(name, back));
-    EXPECT_EQ(back, "second, longer");
+    const Result<std::string> back = ReadWholeFile(name);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, "second, longer");
     // No temporary file is left beside it.
     int files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(".")) {
@@ -43,6 +45,35 @@ TEST(WindowsFiles, AnAtomicSaveReplacesAnExistingFileWithAUtf8Name) {
     EXPECT_TRUE(CheckWritable(name));
     EXPECT_FALSE(CheckWritable("no-such-folder/x.dat"));
     std::filesystem::remove(path);
+}
+
+TEST(WindowsFiles, OnlyARegularFileOpensAsARadioImageAndSaysWhyNot) {
+    const std::string name = "\xE5\xAF\xB9\xE8\xAE\xB2\xE6\x9C\xBA-open.dat";
+    std::filesystem::remove(std::filesystem::u8path(name));
+    EXPECT_EQ(ReadDatFile(name).status().messageId(), openfail::kMissing);
+    ASSERT_TRUE(WriteFileAtomically(name, std::string(2000, '\x5A')));
+    const Result<DatFile> longer = ReadDatFile(name);
+    ASSERT_TRUE(longer);
+    EXPECT_EQ(longer->size, 2000u);
+    EXPECT_EQ(longer->image[1023], 0x5A);
+    EXPECT_EQ(SaveDatFile(name, longer->image).messageId(), savefail::kLonger);
+    std::filesystem::create_directory("a-folder.dat");
+    EXPECT_EQ(ReadDatFile("a-folder.dat").status().messageId(), openfail::kNotAFile);
+    EXPECT_FALSE(WriteFileAtomically("a-folder.dat", "x"));
+    std::filesystem::remove("a-folder.dat");
+    std::filesystem::remove(std::filesystem::u8path(name));
+}
+
+TEST(WindowsFiles, ASecondLockOnADocumentWaitsThenSaysTheFileIsBusy) {
+    const std::string name = "locked.dat";
+    ASSERT_TRUE(WriteFileAtomically(name, std::string(1024, '\0')));
+    Result<FileLock> first = FileLock::Take(name);
+    ASSERT_TRUE(first);
+    const Result<FileLock> second = FileLock::Take(name, 50);
+    EXPECT_EQ(second.status().messageId(), savefail::kBusy);
+    *first = FileLock();
+    EXPECT_TRUE(FileLock::Take(name, 50));
+    std::filesystem::remove(name);
 }
 
 TEST(WindowsFiles, NumbersKeepTheCLocalesRulesInACommaLocale) {

@@ -1,8 +1,8 @@
-#include "config/win_text.h"
+#include "model/win_text.h"
 
 #include <windows.h>
 
-namespace qm530::config {
+namespace qm530 {
 
 std::string Utf8OfWide(const std::wstring& wide) {
     if (wide.empty()) return {};
@@ -24,4 +24,4 @@ std::wstring WideOfUtf8(const std::string& text) {
     return wide;
 }
 
-}  // namespace qm530::config
+}  // namespace qm530
