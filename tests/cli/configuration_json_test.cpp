@@ -36,7 +36,8 @@ TEST(ConfigurationJson, AnExportComesBackByteForByteIntoAnyImage) {
         ExpectRoundTrip(demo, RadioImage::Default(), lang, ini);
         ExpectRoundTrip(demo, RandomImage(random), lang, ini);
         ExpectRoundTrip(RadioImage::Default(), demo, lang, ini);
-        for (int i = 0; i < 40; ++i) ExpectRoundTrip(RandomImage(random), RandomImage(random), lang, ini);
+        for (int i = 0; i < 40; ++i)
+            ExpectRoundTrip(RandomImage(random), RandomImage(random), lang, ini);
     }
 }
 
@@ -66,13 +67,16 @@ TEST(ConfigurationJson, ReadableMembersChangeTheMemoryTheyComeWith) {
 
 TEST(ConfigurationJson, AMemoryThatIsNotSixtyFourHexRowsIsRefused) {
     config::CIniFile ini;
-    const std::string json = cli::ConfigurationJson(RadioImage::Default(), ini, UiLanguage::English);
-    for (const auto& [from, to] : {std::pair<std::string, std::string>{"\"memory\": [\n    \"", "\"memory\": [\n    \"G"},
-                                   {"\"memory\": [\n", "\"memory\": [\n    \"00\",\n"}}) {
+    const std::string json =
+        cli::ConfigurationJson(RadioImage::Default(), ini, UiLanguage::English);
+    for (const auto& [from, to] :
+         {std::pair<std::string, std::string>{"\"memory\": [\n    \"", "\"memory\": [\n    \"G"},
+          {"\"memory\": [\n", "\"memory\": [\n    \"00\",\n"}}) {
         std::string bad = json;
         bad.replace(bad.find(from), from.size(), to);
         RadioImage image = RadioImage::Default();
-        const Status s = cli::ApplyConfigurationJson(bad, ini, std::nullopt, UiLanguage::English, image);
+        const Status s =
+            cli::ApplyConfigurationJson(bad, ini, std::nullopt, UiLanguage::English, image);
         EXPECT_FALSE(s);
         EXPECT_NE(s.detail().find("memory must be"), std::string::npos) << s.detail();
         EXPECT_EQ(image, RadioImage::Default());
