@@ -33,6 +33,8 @@ const char* const kCloneHelp =
     "  --trace FILE  append every byte sent and received, with time stamps in ms and the\n"
     "                step of the transfer, and its outcome to FILE, for support; with\n"
     "                several ports one file each, the port's name before the extension\n"
+    "Every read that completes (read, verify, write --verify) also keeps the radio's\n"
+    "memory as a backup in the user's data folder; 'qm530 backups' lists them.\n"
     "A progress bar shows on a terminal, one line per port when there are several, and\n"
     "several ports or --repeat end with a table: port, radio identification, result,\n"
     "seconds. Ctrl-C cancels every port at its next step, closes the ports and leaves\n"
