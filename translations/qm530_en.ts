@@ -75,6 +75,49 @@
     </message>
 </context>
 <context>
+    <name>qm530::app::CBackupsDlg</name>
+    <message>
+        <source>Open Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No radio has been read yet: there are no backups in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backups of the radios read, newest first, in %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qm530::app::CLanguageDlg</name>
     <message>
         <source>Language</source>
@@ -499,6 +542,32 @@ Transfer Trace</source>
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the backup of a radio read as a new document
+Open Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Before Writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the radio and keep a backup of its memory before every Write
+Back Up Before Writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is taken off the list of recent files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qm530::app::CNavigationBar</name>
@@ -692,6 +761,21 @@ Transfer Trace</source>
     </message>
     <message>
         <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm530::editor::CProgramView</name>
+    <message>
+        <source>Reading the radio for the backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To write without a backup, turn off Setup &gt; Back Up Before Writing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing to the radio</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

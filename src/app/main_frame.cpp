@@ -42,6 +42,9 @@ CMainFrame::CMainFrame(ui::AppContext& ctx, QWidget* parent) : QMainWindow(paren
             &CMainFrame::UpdateCommandUI);
     connect(&ctx_.events, &ui::ShellEvents::ModifiedChanged, this,
             &CMainFrame::UpdateModifiedMarks);
+    connect(&ctx_.events, &ui::ShellEvents::StatusMessage, this, [this](const QString& text) {
+        if (messagePane_) messagePane_->setText(text);
+    });
     ctx_.activeView = [this]() -> QWidget* { return ActiveView(); };
 }
 
@@ -133,6 +136,9 @@ void CMainFrame::UpdateCommandUI() {
     actions_[ui::cmd::kViewToolbar]->setChecked(toolBar_ && !toolBar_->isHidden());
     actions_[ui::cmd::kViewStatusBar]->setChecked(!statusBar()->isHidden());
     actions_[ui::cmd::kTransferTrace]->setChecked(ctx_.TransferTrace());
+    actions_[ui::cmd::kBackupBeforeWrite]->setChecked(ctx_.BackupBeforeWrite());
+    for (QAction* recent : recentFiles_)
+        recent->setEnabled(ui::CommandEnabled(ui::cmd::kFileRecent1, false, state));
     UpdateEditCommands();
     UpdateModifiedMarks();
     // A waiting progress window must not start a second transfer.

@@ -18,11 +18,13 @@
 #include "editor/channel_editor.h"
 #include "editor/channel_grid.h"
 #include "editor/program_view_commands.h"
+#include "link/backup_store.h"
 #include "link/com_setup_dlg.h"
 #include "link/gui_transfer_host.h"
 #include "link/process_dlg.h"
 #include "link/traced_port.h"
 #include "link/transfer_setup.h"
+#include "model/messages.h"
 #include "model/program_doc.h"
 #include "print/print_renderer.h"
 #include "settings/model_band_sync.h"
@@ -215,16 +217,30 @@ void CProgramView::RunTransfer() {
     RadioImage compared = doc_->Image;
     link::GuiTransferHost host(ctx_, processDlg_.data(), std::move(hooks), this);
 
+    // Every read that completes is kept as a backup.
+    const link::BackupStore backups = link::BackupStore::InUserDataDir(ctx_.UserDataDir);
     link::TransferSetup setup = link::TransferSetup::ForPort(PortName, &ctx_.theIni);
     setup.makePort = portFactory_;
+    setup.backups = &backups;
     std::ofstream traceFile;
     const std::string tracePath = OpenTraceFile(traceFile);
     if (!tracePath.empty()) setup.trace = &traceFile;
-    setup.traceHeading =
-        std::string(TransferDirection == link::TransferDirection::kWrite ? "write" : "read") +
-        " on port " + PortName;
     host.SetTrace(&traceFile, tracePath);
-    lastTransfer_ = link::RunTransferSetup(setup, compare ? compared : doc_->Image, host).result;
+    // A write with Setup > Back Up Before Writing on reads the radio first;
+    // nothing is written unless its memory is kept.
+    const bool write = TransferDirection == link::TransferDirection::kWrite;
+    const bool ran = !write || !ctx_.BackupBeforeWrite() || BackUpBeforeWrite(setup, tracePath);
+    if (ran) {
+        setup.traceHeading = std::string(write ? "write" : "read") + " on port " + PortName;
+        const link::TransferReport report =
+            link::RunTransferSetup(setup, compare ? compared : doc_->Image, host);
+        lastTransfer_ = report.result;
+        if (!report.backupStatus) {
+            emit ctx_.events.StatusMessage(QString::fromStdString(
+                Say(ctx_.UiLanguage, link::backuptext::kNotKept,
+                    {link::BackupFailure(report.backupStatus, ctx_.UiLanguage)})));
+        }
+    }
     traceFile.close();
 
     if (processDlg_) processDlg_->DestroyWindow();
@@ -232,7 +248,7 @@ void CProgramView::RunTransfer() {
     transferRunning_ = false;
     ctx_.transfers.Leave();
     // A read is one step; a write changes nothing in the document.
-    if (lastTransfer_.direction == link::TransferDirection::kRead && !compare)
+    if (ran && lastTransfer_.direction == link::TransferDirection::kRead && !compare)
         NoteChange(Tr("read from radio", "从对讲机读数据"));
     emit ctx_.events.CommandStateChanged();
     if (compare && lastTransfer_.completed()) ShowComparison(compared, QString());

@@ -13,6 +13,7 @@
 #include "editor/edit_history.h"
 #include "link/port_factory.h"
 #include "link/transfer.h"
+#include "link/transfer_setup.h"
 #include "model/channel_table.h"
 #include "model/status.h"
 #include "print/print_layout.h"
@@ -150,6 +151,11 @@ class CProgramView : public QWidget {
 
   private:
     std::string OpenTraceFile(std::ofstream& file) const;
+    // Before a write (program_view_backup.cpp): reads the radio into an image of its
+    // own, which `setup` keeps as a backup, and says so in the progress
+    // window. True when the write may follow: the read completed and its
+    // backup was kept.
+    bool BackUpBeforeWrite(link::TransferSetup setup, const std::string& tracePath);
     void PrepareTransfer(link::TransferDirection direction, const char* englishTitle,
                          const char* chineseTitle, int steps);
     // The model and band of the image, as a new document or a read sets them;

@@ -15,7 +15,8 @@ constexpr int kProductInfo = 32786;
 constexpr int kChannelInfo = 32787;
 constexpr int kOptionalFeatures = 32788;
 constexpr int kLanguage = 32799;
-constexpr int kTransferTrace = 32820;  // Setup > Transfer Trace, checkable
+constexpr int kTransferTrace = 32820;      // Setup > Transfer Trace, checkable
+constexpr int kBackupBeforeWrite = 32821;  // Setup > Back Up Before Writing, checkable
 
 // File menu.
 constexpr int kFileNew = 57600;
@@ -32,6 +33,10 @@ constexpr int kFilePrintPreview = 57609;
 constexpr int kFileImport = 32804;
 constexpr int kFileExport = 32805;
 constexpr int kFileCompare = 32810;
+constexpr int kFileOpenBackup = 32822;
+// The recent files, numbered 1 to 8 in the File menu.
+constexpr int kFileRecent1 = 57616;
+constexpr int kFileRecentLast = 57623;
 
 // Edit menu: clipboard, undo and the channel order.
 constexpr int kEditClear = 57632;

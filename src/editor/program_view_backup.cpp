@@ -1,0 +1,54 @@
+// Setup > Back Up Before Writing: the radio's memory is read and kept
+// before a Write replaces it.
+#include <QProgressBar>
+
+#include "editor/program_view.h"
+#include "link/backup_store.h"
+#include "link/gui_transfer_host.h"
+#include "link/process_dlg.h"
+#include "model/messages.h"
+#include "ui/app_context.h"
+#include "ui/ui_services.h"
+
+namespace qm530::editor {
+
+bool CProgramView::BackUpBeforeWrite(link::TransferSetup setup, const std::string& tracePath) {
+    const UiLanguage lang = ctx_.UiLanguage;
+    const int writeSteps = processDlg_->Bar()->maximum();
+    processDlg_->SetStepText(tr("Reading the radio for the backup"));
+    processDlg_->SetRange(0, link::kReadProgressSteps);
+
+    // Every message of this read says that nothing has been written.
+    link::GuiTransferHost host(ctx_, processDlg_.data(),
+                               {[] { return link::TransferDirection::kRead; }, nullptr, nullptr},
+                               this);
+    host.SetTrace(setup.trace, tracePath);
+    host.SetNote(QString::fromUtf8(link::backuptext::kReadingForBackup.In(lang)));
+    setup.traceHeading = "read for the backup on port " + PortName;
+    // The 16 bytes a read does not carry are 0xFF in the backup.
+    RadioImage previous = RadioImage::Blank();
+    const link::TransferReport report = link::RunTransferSetup(setup, previous, host);
+    lastTransfer_ = report.result;
+    if (!report.result.completed()) return false;  // said so already, or cancelled
+    if (report.backupPath.empty()) {
+        const QString text =
+            QString::fromStdString(Say(lang, link::backuptext::kWriteWithoutBackup,
+                                       {link::BackupFailure(report.backupStatus, lang)})) +
+            QStringLiteral("\n\n") +
+            tr("To write without a backup, turn off Setup > Back Up Before Writing.");
+        ctx_.services.MessageBox(this, text, QString::fromStdString(ctx_.ApplicationName),
+                                 ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
+        return false;
+    }
+    emit ctx_.events.StatusMessage(QString::fromStdString(
+        Say(lang, link::backuptext::kKeptBeforeWrite, {report.backupPath})));
+
+    if (!processDlg_) return false;
+    processDlg_->SetStepText(tr("Writing to the radio"));
+    processDlg_->SetRange(0, writeSteps);
+    processDlg_->SetPos(0);
+    processDlg_->SetCounterText(QStringLiteral("0"));
+    return true;
+}
+
+}  // namespace qm530::editor
