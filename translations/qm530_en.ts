@@ -116,6 +116,10 @@
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Backups</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qm530::app::CLanguageDlg</name>
@@ -466,16 +470,8 @@ Cut</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Copy the selected channels or cells to the clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -490,10 +486,6 @@ Paste</source>
     <message>
         <source>Clear the selected channels
 Delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move &amp;Up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -543,6 +535,125 @@ Transfer Trace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Using qm530 with a &amp;Screen Reader</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keys and what a screen reader reads where
+Screen Reader</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrange the document windows so they overlap
+Cascade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrange the document windows as tiles that do not overlap
+Tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Product Information</source>
+        <comment>undo step</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional Features</source>
+        <comment>undo step</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Side Key</source>
+        <comment>undo step</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open the file
+%1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save the file
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bring this document window to the front</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;%1</source>
+        <comment>the About item with its letter</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cop&amp;y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;aste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say the whole current channel in one phrase
+Read Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Open &amp;Backup...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -573,6 +684,26 @@ Back Up Before Writing</source>
     <name>qm530::app::CNavigationBar</name>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Product Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional Features</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Side Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navigation</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -620,6 +751,13 @@ Back Up Before Writing</source>
     </message>
 </context>
 <context>
+    <name>qm530::editor::CChannelGrid</name>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qm530::editor::CCompareDlg</name>
     <message>
         <source>Compare</source>
@@ -643,6 +781,10 @@ Back Up Before Writing</source>
     </message>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differences</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -763,9 +905,133 @@ Back Up Before Writing</source>
         <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>First channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows of the channel list</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qm530::editor::CProgramView</name>
+    <message>
+        <source>Read Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read from radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with Radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the file
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of channel %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some cells were not pasted:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cells lie outside the grid and were left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>move down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>insert channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>remove channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a channel list; nothing was imported.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot export to the file
+%1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read complete: %1 channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write complete: %1 channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write failed</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>Reading the radio for the backup</source>
         <translation type="unfinished"></translation>
@@ -776,6 +1042,78 @@ Back Up Before Writing</source>
     </message>
     <message>
         <source>Writing to the radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>a transfer&apos;s result, then more</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm530::editor::ChannelSpeech</name>
+    <message>
+        <source>Channel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>receive %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>transmit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>decode %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>encode %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>high power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>low power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>busy lock on carrier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>busy lock on QT/DQT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, channel %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -857,6 +1195,10 @@ Back Up Before Writing</source>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qm530::link::GuiTransferHost</name>
@@ -932,6 +1274,14 @@ Back Up Before Writing</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1025,6 +1375,13 @@ Back Up Before Writing</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm530::ui::HelpSystem</name>
+    <message>
+        <source>Help</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

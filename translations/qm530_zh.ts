@@ -116,6 +116,10 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Backups</source>
+        <translation>备份</translation>
+    </message>
 </context>
 <context>
     <name>qm530::app::CLanguageDlg</name>
@@ -497,18 +501,10 @@ Cut</source>
 剪切</translation>
     </message>
     <message>
-        <source>&amp;Copy</source>
-        <translation>复制(&amp;C)</translation>
-    </message>
-    <message>
         <source>Copy the selected channels or cells to the clipboard
 Copy</source>
         <translation>把选中的信道或单元格复制到剪贴板
 复制</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
         <source>Paste tab-separated cells at the current cell
@@ -525,10 +521,6 @@ Paste</source>
 Delete</source>
         <translation>清空选中的信道
 删除</translation>
-    </message>
-    <message>
-        <source>Move &amp;Up</source>
-        <translation>上移(&amp;U)</translation>
     </message>
     <message>
         <source>Move the selected channels up one place
@@ -583,6 +575,132 @@ Transfer Trace</source>
 %1</translation>
     </message>
     <message>
+        <source>Documents</source>
+        <translation>文档</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>窗口(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Status Bar</source>
+        <translation>状态栏</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>大写锁定</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>数字锁定</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>滚动锁定</translation>
+    </message>
+    <message>
+        <source>Using qm530 with a &amp;Screen Reader</source>
+        <translation>使用屏幕阅读器操作 qm530(&amp;S)</translation>
+    </message>
+    <message>
+        <source>The keys and what a screen reader reads where
+Screen Reader</source>
+        <translation>按键以及屏幕阅读器在各处读出的内容
+屏幕阅读器</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>层叠(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Arrange the document windows so they overlap
+Cascade</source>
+        <translation>层叠排列文档窗口
+层叠</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>平铺(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Arrange the document windows as tiles that do not overlap
+Tile</source>
+        <translation>平铺排列文档窗口，互不重叠
+平铺</translation>
+    </message>
+    <message>
+        <source>Product Information</source>
+        <comment>undo step</comment>
+        <translation>产品信息</translation>
+    </message>
+    <message>
+        <source>Optional Features</source>
+        <comment>undo step</comment>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <source>Side Key</source>
+        <comment>undo step</comment>
+        <translation>侧键</translation>
+    </message>
+    <message>
+        <source>Cannot open the file
+%1
+%2</source>
+        <translation>无法打开文件
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot save the file
+%1</source>
+        <translation>无法保存文件
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>撤销%1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>重做%1(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>是否保存对 %1 的更改？</translation>
+    </message>
+    <message>
+        <source>Bring this document window to the front</source>
+        <translation>把此文档窗口调到最前面</translation>
+    </message>
+    <message>
+        <source>&amp;%1</source>
+        <comment>the About item with its letter</comment>
+        <translation>%1(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y</source>
+        <translation>复制(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>P&amp;aste</source>
+        <translation>粘贴(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Up</source>
+        <translation>上移(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Read Channel</source>
+        <translation>读出信道</translation>
+    </message>
+    <message>
+        <source>Say the whole current channel in one phrase
+Read Channel</source>
+        <translation>用一句话读出当前信道的全部设置
+读出信道</translation>
+    </message>
+    <message>
         <source>Open &amp;Backup...</source>
         <translation>打开备份(&amp;B)...</translation>
     </message>
@@ -616,6 +734,26 @@ Back Up Before Writing</source>
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Product Information</source>
+        <translation>类型设置</translation>
+    </message>
+    <message>
+        <source>Channel Information</source>
+        <translation>信道信息</translation>
+    </message>
+    <message>
+        <source>Optional Features</source>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <source>Side Key</source>
+        <translation>侧键设置</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>导航</translation>
     </message>
 </context>
 <context>
@@ -662,6 +800,13 @@ Back Up Before Writing</source>
     </message>
 </context>
 <context>
+    <name>qm530::editor::CChannelGrid</name>
+    <message>
+        <source>Channels</source>
+        <translation>信道</translation>
+    </message>
+</context>
+<context>
     <name>qm530::editor::CCompareDlg</name>
     <message>
         <source>Compare</source>
@@ -686,6 +831,10 @@ Back Up Before Writing</source>
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>差异</translation>
     </message>
 </context>
 <context>
@@ -805,9 +954,137 @@ Back Up Before Writing</source>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
+    <message>
+        <source>First channel</source>
+        <translation>起始信道</translation>
+    </message>
+    <message>
+        <source>Rows of the channel list</source>
+        <translation>信道列表的各行</translation>
+    </message>
 </context>
 <context>
     <name>qm530::editor::CProgramView</name>
+    <message>
+        <source>Read Data</source>
+        <translation>读数据</translation>
+    </message>
+    <message>
+        <source>Write Data</source>
+        <translation>写数据</translation>
+    </message>
+    <message>
+        <source>read from radio</source>
+        <translation>从对讲机读数据</translation>
+    </message>
+    <message>
+        <source>Scan Info</source>
+        <translation>扫描信息</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>打印预览</translation>
+    </message>
+    <message>
+        <source>Compare with Radio</source>
+        <translation>与对讲机比较</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>比较对象</translation>
+    </message>
+    <message>
+        <source>Cannot read the file
+%1</source>
+        <translation>无法读取文件
+%1</translation>
+    </message>
+    <message>
+        <source>%1 of channel %2</source>
+        <translation>信道%2的%1</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Some cells were not pasted:</source>
+        <translation>以下单元格未粘贴：</translation>
+    </message>
+    <message>
+        <source>%1 cells lie outside the grid and were left out.</source>
+        <translation>%1 个单元格超出表格，未粘贴。</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>move up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>move down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>insert channel</source>
+        <translation>插入信道</translation>
+    </message>
+    <message>
+        <source>remove channel</source>
+        <translation>删除信道</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>%1 is not a channel list; nothing was imported.
+%2</source>
+        <translation>%1 不是信道列表，未导入任何内容。
+%2</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Cannot export to the file
+%1
+%2</source>
+        <translation>无法导出到文件
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Read complete: %1 channels</source>
+        <translation>读数据完成：%1 个信道</translation>
+    </message>
+    <message>
+        <source>Write complete: %1 channels</source>
+        <translation>写数据完成：%1 个信道</translation>
+    </message>
+    <message>
+        <source>Read cancelled</source>
+        <translation>读数据已取消</translation>
+    </message>
+    <message>
+        <source>Write cancelled</source>
+        <translation>写数据已取消</translation>
+    </message>
+    <message>
+        <source>Read failed</source>
+        <translation>读数据失败</translation>
+    </message>
+    <message>
+        <source>Write failed</source>
+        <translation>写数据失败</translation>
+    </message>
     <message>
         <source>Reading the radio for the backup</source>
         <translation>正在读取对讲机以备份</translation>
@@ -819,6 +1096,78 @@ Back Up Before Writing</source>
     <message>
         <source>Writing to the radio</source>
         <translation>正在写入对讲机</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>a transfer&apos;s result, then more</comment>
+        <translation>%1。%2</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::editor::ChannelSpeech</name>
+    <message>
+        <source>Channel %1</source>
+        <translation>信道 %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>receive %1</source>
+        <translation>接收 %1</translation>
+    </message>
+    <message>
+        <source>transmit %1</source>
+        <translation>发射 %1</translation>
+    </message>
+    <message>
+        <source>decode %1</source>
+        <translation>解码 %1</translation>
+    </message>
+    <message>
+        <source>encode %1</source>
+        <translation>编码 %1</translation>
+    </message>
+    <message>
+        <source>high power</source>
+        <translation>高功率</translation>
+    </message>
+    <message>
+        <source>low power</source>
+        <translation>低功率</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>扫描</translation>
+    </message>
+    <message>
+        <source>busy lock on carrier</source>
+        <translation>载波繁忙锁定</translation>
+    </message>
+    <message>
+        <source>busy lock on QT/DQT</source>
+        <translation>QT/DQT繁忙锁定</translation>
+    </message>
+    <message>
+        <source>wide</source>
+        <translation>宽带</translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation>窄带</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>%1, channel %2</source>
+        <translation>%1，信道 %2</translation>
     </message>
 </context>
 <context>
@@ -900,6 +1249,10 @@ Back Up Before Writing</source>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
 </context>
 <context>
     <name>qm530::link::GuiTransferHost</name>
@@ -976,6 +1329,14 @@ Back Up Before Writing</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>Password Error</source>
+        <translation>密码错误</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
     </message>
 </context>
 <context>
@@ -1069,6 +1430,13 @@ Back Up Before Writing</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>qm530::ui::HelpSystem</name>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
     </message>
 </context>
 </TS>

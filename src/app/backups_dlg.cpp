@@ -30,17 +30,16 @@ CBackupsDlg::CBackupsDlg(ui::AppContext& ctx, QWidget* parent) : QDialog(parent)
     backups_ = store.List();
     const QString folder = QDir::toNativeSeparators(QString::fromStdString(store.Folder()));
 
-    heading_ = new QLabel(backups_.empty()
-                              ? tr("No radio has been read yet: there are no backups in %1.")
-                                    .arg(folder)
-                              : tr("The backups of the radios read, newest first, in %1:")
-                                    .arg(folder),
-                          this);
+    heading_ = new QLabel(
+        backups_.empty() ? tr("No radio has been read yet: there are no backups in %1.").arg(folder)
+                         : tr("The backups of the radios read, newest first, in %1:").arg(folder),
+        this);
     heading_->setObjectName(QStringLiteral("Heading"));
     heading_->setWordWrap(true);
 
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("BackupList"));
+    list_->setAccessibleName(tr("Backups"));
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAllColumnsShowFocus(true);
@@ -55,14 +54,15 @@ CBackupsDlg::CBackupsDlg(ui::AppContext& ctx, QWidget* parent) : QDialog(parent)
         item->setText(kPort, QString::fromStdString(backup.port));
         item->setToolTip(kWhen, QDir::toNativeSeparators(QString::fromStdString(backup.path)));
         if (!backup.loaded) {
-            item->setText(kModel, QString::fromStdString(
-                                      OpenFailureSentence(backup.loaded, ctx.UiLanguage)));
+            item->setText(
+                kModel, QString::fromStdString(OpenFailureSentence(backup.loaded, ctx.UiLanguage)));
             continue;
         }
         const settings::ModelAndBand mb =
             settings::ModelAndBandOf(catalog, backup.productType, backup.bandIndex);
-        item->setText(kModel, QString::fromStdString(
-                                  mb.modelKnown ? mb.model : CFormatInt("0x%02X", backup.productType)));
+        item->setText(kModel,
+                      QString::fromStdString(
+                          mb.modelKnown ? mb.model : CFormatInt("0x%02X", backup.productType)));
         item->setText(kBand, QString::fromStdString(
                                  mb.modelKnown ? mb.band : CFormatInt("0x%02X", backup.bandIndex)));
         item->setText(kChannels, QString::number(backup.programmedChannels));

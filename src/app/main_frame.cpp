@@ -42,9 +42,6 @@ CMainFrame::CMainFrame(ui::AppContext& ctx, QWidget* parent) : QMainWindow(paren
             &CMainFrame::UpdateCommandUI);
     connect(&ctx_.events, &ui::ShellEvents::ModifiedChanged, this,
             &CMainFrame::UpdateModifiedMarks);
-    connect(&ctx_.events, &ui::ShellEvents::StatusMessage, this, [this](const QString& text) {
-        if (messagePane_) messagePane_->setText(text);
-    });
     ctx_.activeView = [this]() -> QWidget* { return ActiveView(); };
 }
 
@@ -58,6 +55,7 @@ CMainFrame::~CMainFrame() {
 bool CMainFrame::Create() {
     workspace_ = new CMdiClientWnd(ctx_.ProgramFolder("background.bmp"), this);
     setCentralWidget(workspace_);
+    workspace_->setAccessibleName(tr("Documents"));
     connect(workspace_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
 
     CreateActions();
@@ -126,7 +124,7 @@ void CMainFrame::UpdateCommandUI() {
     if (!edit_) return;
     const ui::ShellState state = State();
     const bool documents = ui::DocumentMenusShown(state);
-    for (QMenu* m : {edit_, program_, setup_}) m->menuAction()->setVisible(documents);
+    for (QMenu* m : {edit_, program_, setup_, window_}) m->menuAction()->setVisible(documents);
     if (documents != filledForDocuments_) FillFileAndHelp(documents);
 
     for (auto& [id, action] : actions_) action->setEnabled(ui::CommandEnabled(id, false, state));

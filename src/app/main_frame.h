@@ -94,6 +94,13 @@ class CMainFrame : public QMainWindow {
     void NextPaneCommand();
     void PrevPaneCommand();
     void HelpCommand();
+    void ScreenReaderHelpCommand();
+    // The Window menu (main_frame_windows.cpp): arrange the shown document
+    // windows; bring document 1 to 9 of the menu to the front, shown again
+    // if it was hidden.
+    void OnWindowCascade();
+    void OnWindowTile();
+    void BringToFront(CChildFrame* frame);
 
     // The settings dialogs on the active document.
     void ShowProductInfo();
@@ -111,7 +118,7 @@ class CMainFrame : public QMainWindow {
     QString CaptionText() const;
     bool AskToSave(CChildFrame* frame);
     bool AskToSaveAll();
-    void NoteDialogEdit(const char* english, const char* chinese);
+    void NoteDialogEdit(const QString& step);
     // Help requests reaching the main window.
     void WinHelp(int contextNumber);
 
@@ -121,8 +128,8 @@ class CMainFrame : public QMainWindow {
     CMdiClientWnd* Workspace() const { return workspace_; }
     QToolBar* ToolBar() const { return toolBar_; }
     QLabel* MessagePane() const { return messagePane_; }
-    // True while the document menu (File, Edit, Program, View, Setup, Help)
-    // is shown, false for the short menu (File, View, Help).
+    // True while the document menu (File, Edit, Program, View, Setup,
+    // Window, Help) is shown, false for the short menu (File, View, Help).
     bool DocumentMenuShown() const;
     // The top-level menus shown now, in order.
     QList<QMenu*> ShownMenus() const;
@@ -148,6 +155,7 @@ class CMainFrame : public QMainWindow {
     void CreateToolBar();
     void CreateStatusBar();
     bool CreateNavigationBar();
+    void FillWindowMenu();
     ui::ShellState State() const;
     QAction* AddAction(int id, const char* text, const char* prompt, QKeyCombination shortcut);
     void RouteToView(int commandId);
@@ -175,6 +183,7 @@ class CMainFrame : public QMainWindow {
     QMenu* program_ = nullptr;
     QMenu* view_ = nullptr;
     QMenu* setup_ = nullptr;
+    QMenu* window_ = nullptr;
     QMenu* help_ = nullptr;
     QAction* aboutShort_ = nullptr;
     QList<QAction*> recentFiles_;  // File > 1 to 8

@@ -62,6 +62,7 @@ void CMainFrame::CreateActions() {
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     addAction(actions_[ui::cmd::kNextPane]);
     addAction(actions_[ui::cmd::kPrevPane]);
+    addAction(actions_[ui::cmd::kSpeakChannel]);
     for (auto& [id, action] : actions_) {
         connect(action, &QAction::hovered, this, [this, action] {
             if (messagePane_) messagePane_->setText(action->statusTip());
@@ -119,6 +120,11 @@ void CMainFrame::CreateMenus() {
     setup_->addAction(actions_[ui::cmd::kTransferTrace]);
     setup_->addAction(actions_[ui::cmd::kBackupBeforeWrite]);
 
+    window_ = menu(tr("&Window"));
+    window_->setObjectName(QStringLiteral("Window"));
+    connect(window_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);
+    FillWindowMenu();
+
     help_ = menu(tr("&Help"));
     help_->setObjectName(QStringLiteral("Help"));
     // Without a document the About item keeps the pack's text.
@@ -134,7 +140,7 @@ void CMainFrame::CreateMenus() {
     // View menu order: View sits between Program and Setup with a document
     // and right after File without one.
     bar->clear();
-    for (QMenu* m : {file_, edit_, program_, view_, setup_, help_}) bar->addMenu(m);
+    for (QMenu* m : {file_, edit_, program_, view_, setup_, window_, help_}) bar->addMenu(m);
 }
 
 void CMainFrame::FillFileAndHelp(bool documents) {
@@ -165,6 +171,7 @@ void CMainFrame::FillFileAndHelp(bool documents) {
 
     help_->clear();
     help_->addAction(actions_[ui::cmd::kHelp]);
+    help_->addAction(actions_[ui::cmd::kHelpScreenReader]);
     help_->addSeparator();
     help_->addAction(documents ? actions_[ui::cmd::kAppAbout] : aboutShort_);
 }
@@ -226,12 +233,15 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setAccessibleName(tr("Status Bar"));
     bar->setSizeGripEnabled(true);
     messagePane_ = new QLabel(tr("Ready"), bar);
     messagePane_->setObjectName(QStringLiteral("MessagePane"));
     bar->addWidget(messagePane_, 1);
+    const QString lockNames[] = {tr("Caps Lock"), tr("Num Lock"), tr("Scroll Lock")};
     for (const char* text : {"CAP", "NUM", "SCRL"}) {
         auto* indicator = new QLabel(QString::fromLatin1(text), bar);
+        indicator->setAccessibleName(lockNames[indicators_.size()]);
         indicator->setObjectName(QString::fromLatin1(text));
         indicator->setFrameShape(QFrame::Panel);
         indicator->setFrameShadow(QFrame::Sunken);
@@ -247,6 +257,7 @@ void CMainFrame::CreateStatusBar() {
     QAction* toggle = actions_[ui::cmd::kViewStatusBar];
     connect(toggle, &QAction::triggered, bar, &QWidget::setVisible);
     toggle->setChecked(true);
+    connect(&ctx_.events, &ui::ShellEvents::Announced, messagePane_, &QLabel::setText);
     connect(bar, &QStatusBar::messageChanged, this, [this](const QString& message) {
         if (message.isEmpty() && messagePane_) messagePane_->setText(tr("Ready"));
     });

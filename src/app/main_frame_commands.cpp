@@ -117,6 +117,24 @@ const ui::CommandDef<CMainFrame> kFrameCommands[] = {
                        "Display help for the current task or command\nHelp"),
      {},
      &CMainFrame::HelpCommand},
+    {ui::cmd::kHelpScreenReader,
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Using qm530 with a &Screen Reader"),
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame",
+                       "The keys and what a screen reader reads where\nScreen Reader"),
+     {},
+     &CMainFrame::ScreenReaderHelpCommand},
+    {ui::cmd::kWindowCascade,
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "&Cascade"),
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame",
+                       "Arrange the document windows so they overlap\nCascade"),
+     {},
+     &CMainFrame::OnWindowCascade},
+    {ui::cmd::kWindowTile,
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "&Tile"),
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame",
+                       "Arrange the document windows as tiles that do not overlap\nTile"),
+     {},
+     &CMainFrame::OnWindowTile},
     // Keys without a menu item.
     {ui::cmd::kNextPane, QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Next Pane"),
      QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Switch to the next window pane\nNext Pane"),
@@ -157,6 +175,10 @@ void CMainFrame::PrevPaneCommand() {
 // the index page when it has none.
 void CMainFrame::HelpCommand() {
     WinHelp(ui::FocusedHelpId(this));
+}
+
+void CMainFrame::ScreenReaderHelpCommand() {
+    WinHelp(ui::cmd::kHelpScreenReader);
 }
 
 }  // namespace qm530::app

@@ -29,7 +29,7 @@ void CMainFrame::ShowProductInfo() {
     }
     settings::CProductInfoDlg dialog(ctx_, target, this);
     ctx_.services.ExecDialog(dialog);
-    NoteDialogEdit("Product Information", "产品信息");
+    NoteDialogEdit(tr("Product Information", "undo step"));
 }
 
 void CMainFrame::ShowOptionalFeatures() {
@@ -37,7 +37,7 @@ void CMainFrame::ShowOptionalFeatures() {
     if (!doc) return;
     settings::COptionalFeaturesDlg dialog(ctx_, doc->Image, this);
     ctx_.services.ExecDialog(dialog);
-    NoteDialogEdit("Optional Features", "可选功能");
+    NoteDialogEdit(tr("Optional Features", "undo step"));
 }
 
 void CMainFrame::ShowSideKey() {
@@ -45,7 +45,7 @@ void CMainFrame::ShowSideKey() {
     if (!doc) return;
     settings::CSideKeyDlg dialog(ctx_, doc->Image, this);
     ctx_.services.ExecDialog(dialog);
-    NoteDialogEdit("Side Key", "侧键");
+    NoteDialogEdit(tr("Side Key", "undo step"));
 }
 
 // Program.ini is written before the new instance starts, and the new

@@ -114,7 +114,7 @@ void CMainFrame::OnFileNew() {
 }
 
 QString CMainFrame::OpenFailureText(const QString& path, const Status& failure) const {
-    return QString::fromUtf8(ctx_.Pick("Cannot open the file\n%1\n%2", "无法打开文件\n%1\n%2"))
+    return tr("Cannot open the file\n%1\n%2")
         .arg(QDir::toNativeSeparators(path),
              QString::fromStdString(OpenFailureSentence(failure, ctx_.UiLanguage)));
 }
@@ -202,8 +202,7 @@ bool SaveTo(ui::AppContext& ctx, CMainFrame& frame, CChildFrame& window, const Q
     const Status status = window.GetDocument()->OnSaveDocument(path.toStdString());
     if (!status) {
         const QString text =
-            QString::fromUtf8(ctx.Pick("Cannot save the file\n%1", "无法保存文件\n%1"))
-                .arg(QDir::toNativeSeparators(path));
+            CMainFrame::tr("Cannot save the file\n%1").arg(QDir::toNativeSeparators(path));
         ctx.services.MessageBox(&frame, text, Caption(ctx), ui::MsgButtons::Ok,
                                 ui::MsgIcon::Exclamation);
         return false;

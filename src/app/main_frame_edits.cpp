@@ -23,22 +23,17 @@ void CMainFrame::UpdateEditCommands() {
     const struct {
         int id;
         const char* plain;
-        const char* english;
-        const char* chinese;
+        QString withStep;
         QString step;
     } items[] = {
-        {ui::cmd::kEditUndo, "&Undo", "&Undo %1", "撤销%1(&U)",
-         stack ? stack->undoText() : QString()},
-        {ui::cmd::kEditRedo, "&Redo", "&Redo %1", "重做%1(&R)",
-         stack ? stack->redoText() : QString()},
+        {ui::cmd::kEditUndo, "&Undo", tr("&Undo %1"), stack ? stack->undoText() : QString()},
+        {ui::cmd::kEditRedo, "&Redo", tr("&Redo %1"), stack ? stack->redoText() : QString()},
     };
     for (const auto& item : items) {
         QAction* action = Action(item.id);
         if (!action) continue;
-        action->setText(
-            item.step.isEmpty()
-                ? ui::CommandText(item.plain)
-                : QString::fromUtf8(ctx_.Pick(item.english, item.chinese)).arg(item.step));
+        action->setText(item.step.isEmpty() ? ui::CommandText(item.plain)
+                                            : item.withStep.arg(item.step));
     }
 }
 
@@ -65,8 +60,7 @@ void CMainFrame::UpdateModifiedMarks() {
 bool CMainFrame::AskToSave(CChildFrame* frame) {
     if (!frame || !frame->GetDocument()->IsModified()) return true;
     const QString name = QString::fromStdString(frame->GetDocument()->Title());
-    const QString text =
-        QString::fromUtf8(ctx_.Pick("Save changes to %1?", "是否保存对 %1 的更改？")).arg(name);
+    const QString text = tr("Save changes to %1?").arg(name);
     const ui::MsgResult answer =
         ctx_.services.MessageBox(this, text, QString::fromStdString(ctx_.ApplicationName),
                                  ui::MsgButtons::SaveDiscardCancel, ui::MsgIcon::Exclamation);
@@ -90,9 +84,8 @@ bool CMainFrame::AskToSaveAll() {
 
 // A settings dialog's OK that changed a byte is one undo step, named after
 // the dialog.
-void CMainFrame::NoteDialogEdit(const char* english, const char* chinese) {
-    if (editor::CProgramView* view = ActiveView())
-        view->NoteChange(QString::fromUtf8(ctx_.Pick(english, chinese)));
+void CMainFrame::NoteDialogEdit(const QString& step) {
+    if (editor::CProgramView* view = ActiveView()) view->NoteChange(step);
 }
 
 }  // namespace qm530::app

@@ -22,18 +22,18 @@ constexpr int kStripWidth = 6;
 constexpr int kGuideMin = 80;
 constexpr int kMinWidth = 11;
 
-constexpr Bilingual kItems[] = {
-    {"Product Information", "类型设置"},
-    kChannelInformation,
-    {"Optional Features", "可选功能"},
-    {"Side Key", "侧键设置"},
+const char* const kItems[] = {
+    QT_TRANSLATE_NOOP("qm530::app::CNavigationBar", "Product Information"),
+    QT_TRANSLATE_NOOP("qm530::app::CNavigationBar", "Channel Information"),
+    QT_TRANSLATE_NOOP("qm530::app::CNavigationBar", "Optional Features"),
+    QT_TRANSLATE_NOOP("qm530::app::CNavigationBar", "Side Key"),
 };
 
 }  // namespace
 
-const char* NavigationItemText(int area, bool chinese) {
-    if (area < 0 || area > 3) return "";
-    return kItems[area].In(chinese ? UiLanguage::Chinese : UiLanguage::English);
+QString NavigationItemText(int area) {
+    if (area < 0 || area > 3) return {};
+    return CNavigationBar::tr(kItems[area]);
 }
 
 CNavigationBar::CNavigationBar(ui::AppContext& ctx, QWidget* frame, QWidget* parent)
@@ -53,6 +53,7 @@ CNavigationBar::CNavigationBar(ui::AppContext& ctx, QWidget* frame, QWidget* par
     tree_ = new QTreeWidget(this);
     tree_->setObjectName(QStringLiteral("NavigationTree"));
     tree_->setProperty("helpId", ui::ctl::kNavigationTree);
+    tree_->setAccessibleName(tr("Navigation"));
     tree_->setFrameShape(QFrame::NoFrame);
     tree_->setHeaderHidden(true);
     tree_->setRootIsDecorated(true);
@@ -61,8 +62,7 @@ CNavigationBar::CNavigationBar(ui::AppContext& ctx, QWidget* frame, QWidget* par
     auto* root = new QTreeWidgetItem(
         tree_, QStringList(QString::fromStdString(ctx_.LanguageValue("Company"))));
     for (int area = 0; area < 4; ++area) {
-        new QTreeWidgetItem(
-            root, QStringList(QString::fromUtf8(NavigationItemText(area, ctx_.Chinese()))));
+        new QTreeWidgetItem(root, QStringList(NavigationItemText(area)));
     }
     root->setExpanded(true);
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CNavigationBar::OnSelectionChanged);
@@ -286,7 +286,7 @@ void CNavigationBar::OnSelectionChanged() {
     int area = -1;
     if (QTreeWidgetItem* item = tree_->itemAt(tree_->viewport()->mapFromGlobal(cursorPos()))) {
         for (int i = 0; i < 4; ++i) {
-            if (item->text(0) == QString::fromUtf8(NavigationItemText(i, ctx_.Chinese()))) area = i;
+            if (item->text(0) == NavigationItemText(i)) area = i;
         }
     }
     QMetaObject::invokeMethod(

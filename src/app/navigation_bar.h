@@ -89,7 +89,7 @@ class CNavigationBar : public QWidget {
     bool reselecting_ = false;
 };
 
-// The four item texts in a language, in tree order.
-const char* NavigationItemText(int area, bool chinese);
+// The four item texts in the interface language, in tree order.
+QString NavigationItemText(int area);
 
 }  // namespace qm530::app

@@ -68,10 +68,10 @@ bool ProgramApp::LoadLanguagePack() {
         packPath = LanguagePackPath(QString::fromStdString(ctx_.DataDir),
                                     QString::fromStdString(ctx_.LanguageName));
     if (!pack_.Load(packPath)) {
-        ctx_.services.MessageBox(
-            nullptr, QString::fromUtf8(ctx_.Pick("Load language DLL fail", "加载语言链接库失败")),
-            QString::fromUtf8(MessageText(msg::kAppTitle, ctx_.UiLanguage)), ui::MsgButtons::Ok,
-            ui::MsgIcon::None);
+        ctx_.services.MessageBox(nullptr,
+                                 QString::fromStdString(Say(ctx_.UiLanguage, kLanguagePackMissing)),
+                                 QString::fromUtf8(MessageText(msg::kAppTitle, ctx_.UiLanguage)),
+                                 ui::MsgButtons::Ok, ui::MsgIcon::None);
         exitCode_ = kExitFailure;
         return false;
     }
@@ -116,8 +116,15 @@ bool ProgramApp::CreateMainWindow(const QStringList& arguments) {
 // for it (a value that is no number counts as 0).
 void ProgramApp::FinishMainWindow() {
     ctx_.ApplicationName = ctx_.LanguageValue("Company");
+    // The About item of the document menu takes About Title, with the letter
+    // A for the keyboard.
     if (QAction* about = mainFrame_->Action(ui::cmd::kAppAbout)) {
-        about->setText(QString::fromStdString(ctx_.LanguageValue("About Title")));
+        const QString title = QString::fromStdString(ctx_.LanguageValue("About Title"));
+        about->setText(title.isEmpty()
+                           ? title
+                           : QCoreApplication::translate("qm530::app::CMainFrame", "&%1",
+                                                         "the About item with its letter")
+                                 .arg(title));
     }
     if (CAtoi(ctx_.theIni.GetValue("Setup", "ShowLang", "")) == 0) {
         if (QAction* language = mainFrame_->Action(ui::cmd::kLanguage)) {

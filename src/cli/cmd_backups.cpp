@@ -45,8 +45,8 @@ void PrintJson(std::ostream& out, const std::vector<link::BackupEntry>& entries,
             << ", \"path\": " << JsonQuote(e.path) << ", \"time\": " << JsonQuote(e.DateTime())
             << ", \"port\": " << JsonQuote(e.port);
         if (e.loaded) {
-            out << ", \"model\": " << JsonQuote(shown.model) << ", \"band\": "
-                << JsonQuote(shown.band) << ", \"model_byte\": " << e.productType
+            out << ", \"model\": " << JsonQuote(shown.model)
+                << ", \"band\": " << JsonQuote(shown.band) << ", \"model_byte\": " << e.productType
                 << ", \"band_byte\": " << e.bandIndex << ", \"channels\": " << e.programmedChannels;
         } else {
             out << ", \"model\": null, \"band\": null, \"model_byte\": null, \"band_byte\": null, "
@@ -75,8 +75,8 @@ void PrintText(std::ostream& out, const std::vector<link::BackupEntry>& entries,
 }
 
 int RunBackups(Context& ctx) {
-    auto prepared = PrepareArgs(ctx, "backups",
-                                {{"--json", false}, {"--path", false}, {"--ini", true}}, 0, 0);
+    auto prepared =
+        PrepareArgs(ctx, "backups", {{"--json", false}, {"--path", false}, {"--ini", true}}, 0, 0);
     if (!prepared) return prepared.status().exitCode();
     const Args& args = *prepared;
     const link::BackupStore store = link::BackupStore::InUserDataDir(config::CurrentUserDataDir());

@@ -11,6 +11,8 @@
 
 #include "editor/cell_editors.h"
 #include "editor/channel_grid.h"
+#include "editor/channel_grid_model.h"
+#include "editor/channel_phrase.h"
 #include "model/cell_commit.h"
 #include "model/messages.h"
 #include "model/tones.h"
@@ -64,6 +66,7 @@ void CChannelEditor::FirstUpdate() {
     if (editors_) return;
     toneTable_ = FillToneTable(ctx_.UiLanguage);
     grid_->SetForeColorFixed(QColor::fromRgb(kFixedTextRgb));
+    grid_->Model()->SetLanguage(ctx_.UiLanguage);
     editors_ = std::make_unique<CellEditors>(grid_->viewport(), font());
     for (QWidget* editor : editors_->All()) editor->installEventFilter(this);
     editors_->FillLists(toneTable_, ctx_.UiLanguage);
@@ -127,6 +130,12 @@ void CChannelEditor::ShowCellEditor() {
         // The list opens below the cell.
         editor->setGeometry(cell);
     }
+    // A screen reader names the editor by its column and channel (a list
+    // on Linux is named by its entry, so the description says it too).
+    const QString name = ChannelSpeech::EditorName(
+        QString::fromStdString(grid_->TextMatrix(0, grid_->Col())), grid_->Row());
+    editor->setAccessibleName(name);
+    editor->setAccessibleDescription(name);
     editor->show();
     editor->setFocus(Qt::OtherFocusReason);
     grid_->viewport()->repaint();

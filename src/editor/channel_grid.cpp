@@ -16,6 +16,7 @@ CChannelGrid::CChannelGrid(ChannelTable& table, QWidget* parent)
     : QTableView(parent), table_(table), model_(new ChannelGridModel(table, this)) {
     setObjectName(QStringLiteral("Grid1000"));
     setProperty("helpId", ui::ctl::kGrid);
+    setAccessibleName(tr("Channels"));
     setModel(model_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Whole channels are selected through their numbers, Shift and Ctrl
@@ -56,6 +57,15 @@ void CChannelGrid::SetCurrentCell(int row, int column) {
 }
 
 void CChannelGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    if (!current.isValid()) {
+        // A screen reader may ask the table for its current cell at any
+        // moment (Qt's tables have crashed under one without it): the cell
+        // that was current stays so.
+        QTableView::currentChanged(current, previous);
+        selectionModel()->setCurrentIndex(model_->index(row_ - 1, col_ - 1),
+                                          QItemSelectionModel::NoUpdate);
+        return;
+    }
     const bool moved =
         current.isValid() && (current.row() + 1 != row_ || current.column() + 1 != col_);
     if (moved) emit LeaveCell();

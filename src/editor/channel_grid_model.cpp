@@ -2,6 +2,8 @@
 
 #include <QBrush>
 
+#include "editor/channel_phrase.h"
+
 namespace qm530::editor {
 
 ChannelGridModel::ChannelGridModel(ChannelTable& table, QObject* parent)
@@ -24,6 +26,12 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             return QString::fromStdString(table_.Cell(row, column));
+        // A screen reader says "empty" rather than nothing, and can tell
+        // the cell's column and channel.
+        case Qt::AccessibleTextRole:
+            return ChannelSpeech::Cell(table_.Cell(row, column));
+        case Qt::AccessibleDescriptionRole:
+            return ChannelSpeech::EditorName(QString::fromStdString(table_.Cell(0, column)), row);
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(alignment_[column]);
         case Qt::BackgroundRole:
@@ -40,6 +48,14 @@ QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, 
         case Qt::DisplayRole:
             return QString::fromStdString(horizontal ? table_.Cell(0, section + 1)
                                                      : table_.Cell(section + 1, 0));
+        // A row header is read as "Channel N", its description the whole
+        // channel in one phrase.
+        case Qt::AccessibleTextRole:
+            if (horizontal) return {};
+            return ChannelSpeech::RowName(section + 1);
+        case Qt::AccessibleDescriptionRole:
+            if (horizontal) return {};
+            return ChannelSpeech::Phrase(table_, section + 1, lang_);
         case Qt::ForegroundRole:
             return QBrush(fixedColor_);
         case Qt::TextAlignmentRole:

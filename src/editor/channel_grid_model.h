@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "model/channel_table.h"
+#include "model/language.h"
 
 namespace qm530::editor {
 
@@ -24,6 +25,9 @@ class ChannelGridModel : public QAbstractTableModel {
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The language of the table's words, for what a screen reader says.
+    void SetLanguage(UiLanguage lang) { lang_ = lang; }
 
     // Text colour of the fixed cells (header row and label column).
     void SetFixedTextColor(const QColor& color);
@@ -49,6 +53,7 @@ class ChannelGridModel : public QAbstractTableModel {
     QColor fixedColor_{Qt::black};
     std::array<Qt::Alignment, kTableCols> alignment_;
     CellSet highlighted_;
+    UiLanguage lang_ = UiLanguage::English;
 };
 
 }  // namespace qm530::editor

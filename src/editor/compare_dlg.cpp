@@ -51,6 +51,7 @@ CCompareDlg::CCompareDlg(const settings::ImageDiff& diff, UiLanguage lang, const
 
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("Differences"));
+    list_->setAccessibleName(tr("Differences"));
     heading->setBuddy(list_);
     if (diff.Equal()) {
         heading->setText(tr("&Document compared with %1:").arg(other));

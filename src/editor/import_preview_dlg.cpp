@@ -35,6 +35,7 @@ CImportPreviewDlg::CImportPreviewDlg(ui::AppContext& ctx, const ChannelList& lis
     byLocation_->setChecked(true);
     start_ = new QSpinBox(this);
     start_->setObjectName(QStringLiteral("StartChannel"));
+    start_->setAccessibleName(tr("First channel"));
     start_->setRange(1, kChannelCount);
     start_->setEnabled(false);
     clearOthers_ = new QCheckBox(tr("&Clear the channels the file does not name"), this);
@@ -42,6 +43,7 @@ CImportPreviewDlg::CImportPreviewDlg(ui::AppContext& ctx, const ChannelList& lis
 
     rows_ = new QTableWidget(0, kColumnCount, this);
     rows_->setObjectName(QStringLiteral("ImportRows"));
+    rows_->setAccessibleName(tr("Rows of the channel list"));
     QStringList headers{tr("Line"), tr("Channel"), tr("What changes")};
     for (int c = 1; c < kTableCols; ++c) headers << QString::fromStdString(table.Cell(0, c));
     rows_->setHorizontalHeaderLabels(headers);

@@ -29,6 +29,7 @@
 #include "print/print_renderer.h"
 #include "settings/model_band_sync.h"
 #include "settings/scan_info_dlg.h"
+#include "ui/announce.h"
 #include "ui/app_context.h"
 #include "ui/command_ids.h"
 #include "ui/command_state.h"
@@ -163,22 +164,20 @@ bool CProgramView::OnCommand(int commandId) {
 }
 
 void CProgramView::OnRead() {
-    PrepareTransfer(link::TransferDirection::kRead, "Read Data", "读数据",
-                    link::kReadProgressSteps);
+    PrepareTransfer(link::TransferDirection::kRead, tr("Read Data"), link::kReadProgressSteps);
 }
 
 void CProgramView::OnWrite() {
-    PrepareTransfer(link::TransferDirection::kWrite, "Write Data", "写数据",
-                    link::kWriteProgressSteps);
+    PrepareTransfer(link::TransferDirection::kWrite, tr("Write Data"), link::kWriteProgressSteps);
 }
 
 // Sets the direction and shows the progress window; the transfer starts
 // with its OK. While the window is open, only direction and title change.
-void CProgramView::PrepareTransfer(link::TransferDirection direction, const char* englishTitle,
-                                   const char* chineseTitle, int steps) {
+void CProgramView::PrepareTransfer(link::TransferDirection direction, const QString& title,
+                                   int steps) {
     TransferDirection = direction;
     compareRead_ = false;
-    processDlg_->TransferTitle = QString::fromUtf8(ctx_.Pick(englishTitle, chineseTitle));
+    processDlg_->TransferTitle = title;
     if (processDlg_->Exists()) return;
     processDlg_->Create(window());
     processDlg_->SetRange(0, steps);
@@ -229,16 +228,18 @@ void CProgramView::RunTransfer() {
     // A write with Setup > Back Up Before Writing on reads the radio first;
     // nothing is written unless its memory is kept.
     const bool write = TransferDirection == link::TransferDirection::kWrite;
-    const bool ran = !write || !ctx_.BackupBeforeWrite() || BackUpBeforeWrite(setup, tracePath);
+    std::optional<QString> backupNote = QString();
+    if (write && ctx_.BackupBeforeWrite()) backupNote = BackUpBeforeWrite(setup, tracePath);
+    const bool ran = backupNote.has_value();
     if (ran) {
         setup.traceHeading = std::string(write ? "write" : "read") + " on port " + PortName;
         const link::TransferReport report =
             link::RunTransferSetup(setup, compare ? compared : doc_->Image, host);
         lastTransfer_ = report.result;
         if (!report.backupStatus) {
-            emit ctx_.events.StatusMessage(QString::fromStdString(
+            *backupNote = QString::fromStdString(
                 Say(ctx_.UiLanguage, link::backuptext::kNotKept,
-                    {link::BackupFailure(report.backupStatus, ctx_.UiLanguage)})));
+                    {link::BackupFailure(report.backupStatus, ctx_.UiLanguage)}));
         }
     }
     traceFile.close();
@@ -249,8 +250,12 @@ void CProgramView::RunTransfer() {
     ctx_.transfers.Leave();
     // A read is one step; a write changes nothing in the document.
     if (ran && lastTransfer_.direction == link::TransferDirection::kRead && !compare)
-        NoteChange(Tr("read from radio", "从对讲机读数据"));
+        NoteChange(tr("read from radio"));
     emit ctx_.events.CommandStateChanged();
+    // Where the backup went, or why none was kept, is said with the result.
+    const QString note = backupNote.value_or(QString());
+    if (!compare) AnnounceTransferResult(note);
+    if (compare && !note.isEmpty()) ui::Announce(ctx_, note);
     if (compare && lastTransfer_.completed()) ShowComparison(compared, QString());
 }
 
@@ -288,7 +293,7 @@ void CProgramView::OnScanInfo() {
     GridToImage();
     settings::CScanInfoDlg dialog(ctx_, doc_->Image, this);
     ctx_.services.ExecDialog(dialog);
-    NoteChange(Tr("Scan Info", "扫描信息"));
+    NoteChange(tr("Scan Info"));
 }
 // What the printout shows: the grid's texts as they stand, the image's
 // radio-wide settings, and the owner text of the language section.
@@ -328,7 +333,7 @@ void CProgramView::OnFilePrint() {
 void CProgramView::OnFilePrintPreview() {
     const print::PrintData data = PrintDataNow();
     QPrintPreviewDialog preview(&ctx_.Printer(), this);
-    preview.setWindowTitle(QString::fromUtf8(ctx_.Pick("Print Preview", "打印预览")));
+    preview.setWindowTitle(tr("Print Preview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&data](QPrinter* printer) { print::PrintDocument(*printer, data); });
     ctx_.services.ExecDialog(preview);

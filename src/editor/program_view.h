@@ -7,6 +7,7 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -148,16 +149,19 @@ class CProgramView : public QWidget {
     void OnMoveDown();
     void OnInsertChannel();
     void OnRemoveChannel();
+    // The whole current channel in one phrase, where a screen reader reads it.
+    void OnSpeakChannel();
 
   private:
     std::string OpenTraceFile(std::ofstream& file) const;
-    // Before a write (program_view_backup.cpp): reads the radio into an image of its
-    // own, which `setup` keeps as a backup, and says so in the progress
-    // window. True when the write may follow: the read completed and its
-    // backup was kept.
-    bool BackUpBeforeWrite(link::TransferSetup setup, const std::string& tracePath);
-    void PrepareTransfer(link::TransferDirection direction, const char* englishTitle,
-                         const char* chineseTitle, int steps);
+    // Before a write (program_view_backup.cpp): reads the radio into an
+    // image of its own, which `setup` keeps as a backup, and names the step
+    // in the progress window. When the read completed and its backup was
+    // kept, the sentence that says where, and the write may follow;
+    // otherwise nothing, and LastTransfer() tells how the write ended.
+    std::optional<QString> BackUpBeforeWrite(link::TransferSetup setup,
+                                             const std::string& tracePath);
+    void PrepareTransfer(link::TransferDirection direction, const QString& title, int steps);
     // The model and band of the image, as a new document or a read sets them;
     // `fromImage`: the image's own bytes win even for a new document (undo).
     void ApplyModelAndBand(bool fromImage = false);
@@ -172,9 +176,10 @@ class CProgramView : public QWidget {
     void ShowRefusal(const Status& status);
     void ShowFileMessage(const QString& text);
     void ShowGridMenu(const QPoint& position);
-    QString Tr(const char* english, const char* chinese) const;
     void ShowComparison(const RadioImage& other, const QString& otherName);
     void ClearComparison();
+    // Says how the transfer ended, followed by `addition` when not empty.
+    void AnnounceTransferResult(const QString& addition = {});
 
     CProgramDoc* doc_;
     ui::AppContext& ctx_;

@@ -12,7 +12,8 @@
 
 namespace qm530::editor {
 
-bool CProgramView::BackUpBeforeWrite(link::TransferSetup setup, const std::string& tracePath) {
+std::optional<QString> CProgramView::BackUpBeforeWrite(link::TransferSetup setup,
+                                                       const std::string& tracePath) {
     const UiLanguage lang = ctx_.UiLanguage;
     const int writeSteps = processDlg_->Bar()->maximum();
     processDlg_->SetStepText(tr("Reading the radio for the backup"));
@@ -28,27 +29,29 @@ bool CProgramView::BackUpBeforeWrite(link::TransferSetup setup, const std::strin
     // The 16 bytes a read does not carry are 0xFF in the backup.
     RadioImage previous = RadioImage::Blank();
     const link::TransferReport report = link::RunTransferSetup(setup, previous, host);
+    // Until the write runs, this read is how the Write command ends.
     lastTransfer_ = report.result;
-    if (!report.result.completed()) return false;  // said so already, or cancelled
+    lastTransfer_.direction = link::TransferDirection::kWrite;
+    if (!report.result.completed()) return std::nullopt;  // said so already, or cancelled
     if (report.backupPath.empty()) {
+        const std::string why = link::BackupFailure(report.backupStatus, lang);
+        lastTransfer_.outcome = link::TransferOutcome::kFailed;
+        lastTransfer_.detail = why;
         const QString text =
-            QString::fromStdString(Say(lang, link::backuptext::kWriteWithoutBackup,
-                                       {link::BackupFailure(report.backupStatus, lang)})) +
+            QString::fromStdString(Say(lang, link::backuptext::kWriteWithoutBackup, {why})) +
             QStringLiteral("\n\n") +
             tr("To write without a backup, turn off Setup > Back Up Before Writing.");
         ctx_.services.MessageBox(this, text, QString::fromStdString(ctx_.ApplicationName),
                                  ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
-        return false;
+        return std::nullopt;
     }
-    emit ctx_.events.StatusMessage(QString::fromStdString(
-        Say(lang, link::backuptext::kKeptBeforeWrite, {report.backupPath})));
-
-    if (!processDlg_) return false;
+    if (!processDlg_) return std::nullopt;
     processDlg_->SetStepText(tr("Writing to the radio"));
     processDlg_->SetRange(0, writeSteps);
     processDlg_->SetPos(0);
     processDlg_->SetCounterText(QStringLiteral("0"));
-    return true;
+    return QString::fromStdString(
+        Say(lang, link::backuptext::kKeptBeforeWrite, {report.backupPath}));
 }
 
 }  // namespace qm530::editor

@@ -67,18 +67,18 @@ const ui::CommandDef<CProgramView> kViewCommands[] = {
      QT_TRANSLATE_NOOP("qm530::app::CMainFrame",
                        "Cut the selected channels or cells to the clipboard\nCut"),
      Qt::CTRL | Qt::Key_X, &CProgramView::OnCut},
-    {ui::cmd::kEditCopy, QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "&Copy"),
+    {ui::cmd::kEditCopy, QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Cop&y"),
      QT_TRANSLATE_NOOP("qm530::app::CMainFrame",
                        "Copy the selected channels or cells to the clipboard\nCopy"),
      Qt::CTRL | Qt::Key_C, &CProgramView::OnCopy},
-    {ui::cmd::kEditPaste, QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "&Paste"),
+    {ui::cmd::kEditPaste, QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "P&aste"),
      QT_TRANSLATE_NOOP("qm530::app::CMainFrame",
                        "Paste tab-separated cells at the current cell\nPaste"),
      Qt::CTRL | Qt::Key_V, &CProgramView::OnPaste},
     {ui::cmd::kEditClear, QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "&Delete"),
      QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Clear the selected channels\nDelete"),
      QKeyCombination(Qt::Key_Delete), &CProgramView::OnDelete},
-    {ui::cmd::kMoveUp, QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Move &Up"),
+    {ui::cmd::kMoveUp, QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Mo&ve Up"),
      QT_TRANSLATE_NOOP("qm530::app::CMainFrame",
                        "Move the selected channels up one place\nMove Up"),
      Qt::CTRL | Qt::Key_Up, &CProgramView::OnMoveUp},
@@ -94,6 +94,11 @@ const ui::CommandDef<CProgramView> kViewCommands[] = {
      QT_TRANSLATE_NOOP("qm530::app::CMainFrame",
                        "Remove the current channel; the later channels shift up\nRemove Channel"),
      Qt::ALT | Qt::Key_Delete, &CProgramView::OnRemoveChannel},
+    // A key without a menu item.
+    {ui::cmd::kSpeakChannel, QT_TRANSLATE_NOOP("qm530::app::CMainFrame", "Read Channel"),
+     QT_TRANSLATE_NOOP("qm530::app::CMainFrame",
+                       "Say the whole current channel in one phrase\nRead Channel"),
+     Qt::CTRL | Qt::Key_I, &CProgramView::OnSpeakChannel},
 };
 
 }  // namespace

@@ -21,18 +21,18 @@ void CProgramView::OnCompare() {
     if (ctx_.services.ExecDialog(source) != QDialog::Accepted) return;
     if (source.WithRadio()) {
         // The read starts with the progress window's OK, as Program > Read.
-        PrepareTransfer(link::TransferDirection::kRead, "Compare with Radio", "与对讲机比较",
+        PrepareTransfer(link::TransferDirection::kRead, tr("Compare with Radio"),
                         link::kReadProgressSteps);
         compareRead_ = true;
         return;
     }
     const QString path =
-        ctx_.services.GetOpenFileName(this, Tr("Compare With", "比较对象"), ui::FileKind::Image);
+        ctx_.services.GetOpenFileName(this, tr("Compare With"), ui::FileKind::Image);
     if (path.isEmpty()) return;
     const Result<RadioImage> other = LoadDatFile(path.toStdString());
     if (!other) {
         const QString text =
-            Tr("Cannot read the file\n%1", "无法读取文件\n%1").arg(QDir::toNativeSeparators(path)) +
+            tr("Cannot read the file\n%1").arg(QDir::toNativeSeparators(path)) +
             QStringLiteral("\n\n") +
             QString::fromStdString(OpenFailureSentence(other.status(), ctx_.UiLanguage));
         ctx_.services.MessageBox(this, text, QString::fromStdString(ctx_.ApplicationName),

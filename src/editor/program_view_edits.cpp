@@ -22,10 +22,6 @@
 
 namespace qm530::editor {
 
-QString CProgramView::Tr(const char* english, const char* chinese) const {
-    return QString::fromUtf8(ctx_.Pick(english, chinese));
-}
-
 DocState CProgramView::CurrentState() const {
     DocState state{doc_->Image, table_};
     qm530::GridToImage(table_, state.image);
@@ -71,7 +67,7 @@ void CProgramView::RestoreState(const DocState& state) {
 
 void CProgramView::OnCellCommitted(int row, int column) {
     const QString name = QString::fromStdString(table_.Cell(0, column));
-    NoteChange(Tr("%1 of channel %2", "信道%2的%1").arg(name).arg(row));
+    NoteChange(tr("%1 of channel %2").arg(name).arg(row));
 }
 
 void CProgramView::OnUndo() {
@@ -131,17 +127,16 @@ void CProgramView::OnPaste() {
     table_ = plan.result;
     editor_->TableRefilled();
     editor_->Grid()->Refresh();
-    NoteChange(Tr("paste", "粘贴"));
+    NoteChange(tr("paste"));
     if (plan.refusals.empty() && plan.outside == 0) return;
-    QString message = Tr("Some cells were not pasted:", "以下单元格未粘贴：");
+    QString message = tr("Some cells were not pasted:");
     for (const CellRefusal& refusal : plan.refusals) {
         message += QStringLiteral("\n") + QString::fromStdString(refusal.cell) +
                    QStringLiteral(": ") + QString::fromStdString(refusal.reason);
     }
     if (plan.outside > 0) {
-        message += QStringLiteral("\n") + Tr("%1 cells lie outside the grid and were left out.",
-                                             "%1 个单元格超出表格，未粘贴。")
-                                              .arg(plan.outside);
+        message += QStringLiteral("\n") +
+                   tr("%1 cells lie outside the grid and were left out.").arg(plan.outside);
     }
     ctx_.services.MessageBox(this, message, QString::fromStdString(ctx_.ApplicationName),
                              ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
@@ -168,7 +163,7 @@ void CProgramView::ApplyOrder(const ChannelOrder& order, const QString& what) {
 void CProgramView::OnDelete() {
     const Result<ChannelOrder> order = PlanClear(SelectedChannels(), ctx_.UiLanguage);
     if (!order) return ShowRefusal(order.status());
-    ApplyOrder(*order, Tr("delete", "删除"));
+    ApplyOrder(*order, tr("delete"));
 }
 
 // The selected channels move one place; the channel next to them takes the
@@ -182,7 +177,7 @@ void CProgramView::MoveSelection(int step) {
     const Result<ChannelOrder> order =
         PlanMove(neighbour, step < 0 ? last : first, ctx_.UiLanguage);
     if (!order) return ShowRefusal(order.status());
-    ApplyOrder(*order, step < 0 ? Tr("move up", "上移") : Tr("move down", "下移"));
+    ApplyOrder(*order, step < 0 ? tr("move up") : tr("move down"));
     CChannelGrid* grid = editor_->Grid();
     const int column = grid->Col();
     grid->SetCurrentCell(grid->Row() + step, column);
@@ -204,13 +199,13 @@ void CProgramView::OnInsertChannel() {
     const Result<ChannelOrder> order =
         PlanInsert(doc_->Image, editor_->Grid()->Row(), ctx_.UiLanguage);
     if (!order) return ShowRefusal(order.status());
-    ApplyOrder(*order, Tr("insert channel", "插入信道"));
+    ApplyOrder(*order, tr("insert channel"));
 }
 
 void CProgramView::OnRemoveChannel() {
     const Result<ChannelOrder> order = PlanRemove(editor_->Grid()->Row(), ctx_.UiLanguage);
     if (!order) return ShowRefusal(order.status());
-    ApplyOrder(*order, Tr("remove channel", "删除信道"));
+    ApplyOrder(*order, tr("remove channel"));
 }
 
 // The grid's context menu: the Edit menu's channel commands.

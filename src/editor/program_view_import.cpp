@@ -27,18 +27,17 @@ void CProgramView::ShowFileMessage(const QString& text) {
 void CProgramView::OnImport() {
     CommitCellEdit();
     const QString path =
-        ctx_.services.GetOpenFileName(this, Tr("Import", "导入"), ui::FileKind::ChannelList);
+        ctx_.services.GetOpenFileName(this, tr("Import"), ui::FileKind::ChannelList);
     if (path.isEmpty()) return;
     const QString shown = QDir::toNativeSeparators(path);
     const Result<std::string> text = ReadWholeFile(path.toStdString());
     if (!text) {
-        ShowFileMessage(Tr("Cannot read the file\n%1", "无法读取文件\n%1").arg(shown));
+        ShowFileMessage(tr("Cannot read the file\n%1").arg(shown));
         return;
     }
     const Result<ChannelList> read = ReadChannelList(*text, ctx_.UiLanguage);
     if (!read) {
-        ShowFileMessage(Tr("%1 is not a channel list; nothing was imported.\n%2",
-                           "%1 不是信道列表，未导入任何内容。\n%2")
+        ShowFileMessage(tr("%1 is not a channel list; nothing was imported.\n%2")
                             .arg(shown, QString::fromStdString(read.detail())));
         return;
     }
@@ -51,7 +50,7 @@ void CProgramView::OnImport() {
     editor_->TableRefilled();
     editor_->Grid()->Refresh();
     GridToImage();
-    NoteChange(Tr("import", "导入"));
+    NoteChange(tr("import"));
 }
 
 // The channels as the grid shows them, an open cell editor's text included.
@@ -61,13 +60,13 @@ void CProgramView::OnExport() {
     const QString name = document.completeBaseName() + QStringLiteral(".csv");
     const QString proposed =
         document.path() == QStringLiteral(".") ? name : document.dir().filePath(name);
-    const QString path = ctx_.services.GetSaveFileName(this, Tr("Export", "导出"), proposed,
-                                                       ui::FileKind::ChannelList);
+    const QString path =
+        ctx_.services.GetSaveFileName(this, tr("Export"), proposed, ui::FileKind::ChannelList);
     if (path.isEmpty()) return;
     if (const Status status = WriteFileAtomically(path.toStdString(), ChannelListCsv(table_));
         !status) {
         ShowFileMessage(
-            Tr("Cannot export to the file\n%1\n%2", "无法导出到文件\n%1\n%2")
+            tr("Cannot export to the file\n%1\n%2")
                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(status.detail())));
     }
 }

@@ -30,6 +30,8 @@ CProcessDlg::CProcessDlg(QWidget* parent) : QDialog(parent) {
     stepText_->hide();
     bar_ = new QProgressBar(this);
     bar_->setObjectName(QStringLiteral("Progress1001"));
+    // A screen reader hears the bar by name and follows its value.
+    bar_->setAccessibleName(tr("Progress"));
     bar_->setTextVisible(false);
     bar_->setFixedHeight(16);
     counter_ = new QLabel(QStringLiteral("0"), this);

@@ -21,6 +21,10 @@ constexpr int kCaution = 61458;
 constexpr int kAppTitle = 57344;
 }  // namespace msg
 
+// The one text the desktop program shows before a language pack is loaded:
+// that its pack could not be loaded.
+inline constexpr Bilingual kLanguagePackMissing{"Load language DLL fail", "加载语言链接库失败"};
+
 // The text of a string-table message in the language; nullptr for an unknown id.
 const char* MessageText(int id, UiLanguage lang = UiLanguage::English);
 

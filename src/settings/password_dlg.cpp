@@ -64,8 +64,7 @@ void CPasswordDlg::accept() {
         QDialog::accept();
         return;
     }
-    ctx_.services.MessageBox(this, QString::fromUtf8(ctx_.Pick("Password Error", "密码错误")),
-                             QString::fromUtf8(ctx_.Pick("Error", "错误")), ui::MsgButtons::Ok,
+    ctx_.services.MessageBox(this, tr("Password Error"), tr("Error"), ui::MsgButtons::Ok,
                              ui::MsgIcon::None);
     edit_->setFocus(Qt::OtherFocusReason);
 }

@@ -47,10 +47,6 @@ struct AppContext {
     std::function<QWidget*()> activeView;
 
     bool Chinese() const { return UiLanguage == qm530::UiLanguage::Chinese; }
-    // A text picked by the interface language.
-    const char* Pick(const char* english, const char* chinese) const {
-        return Chinese() ? chinese : english;
-    }
     // Value of a key of the language section.
     std::string LanguageValue(const std::string& key) const;
     // The one printer that printing, print preview and Print Setup share.

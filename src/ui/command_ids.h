@@ -15,8 +15,13 @@ constexpr int kProductInfo = 32786;
 constexpr int kChannelInfo = 32787;
 constexpr int kOptionalFeatures = 32788;
 constexpr int kLanguage = 32799;
-constexpr int kTransferTrace = 32820;      // Setup > Transfer Trace, checkable
-constexpr int kBackupBeforeWrite = 32821;  // Setup > Back Up Before Writing, checkable
+constexpr int kTransferTrace = 32820;  // Setup > Transfer Trace, checkable
+// A key of the channel view: the current channel as one phrase, where a
+// screen reader reads it.
+constexpr int kSpeakChannel = 32821;
+// Help > Using qm530 with a Screen Reader.
+constexpr int kHelpScreenReader = 32822;
+constexpr int kBackupBeforeWrite = 32823;  // Setup > Back Up Before Writing, checkable
 
 // File menu.
 constexpr int kFileNew = 57600;
@@ -33,7 +38,7 @@ constexpr int kFilePrintPreview = 57609;
 constexpr int kFileImport = 32804;
 constexpr int kFileExport = 32805;
 constexpr int kFileCompare = 32810;
-constexpr int kFileOpenBackup = 32822;
+constexpr int kFileOpenBackup = 32824;
 // The recent files, numbered 1 to 8 in the File menu.
 constexpr int kFileRecent1 = 57616;
 constexpr int kFileRecentLast = 57623;
@@ -56,6 +61,12 @@ constexpr int kAppExit = 57665;
 constexpr int kHelp = 57670;
 constexpr int kNextPane = 57680;  // F6
 constexpr int kPrevPane = 57681;  // Shift+F6
+
+// Window menu: arrange the document windows, bring one to the front.
+constexpr int kWindowCascade = 57650;
+constexpr int kWindowTile = 57651;
+constexpr int kWindowFirstDocument = 65280;  // documents 1 to 9: this id plus 0 to 8
+constexpr int kWindowDocuments = 9;
 
 // View menu.
 constexpr int kViewToolbar = 59392;

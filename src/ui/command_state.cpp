@@ -11,6 +11,9 @@ bool AllowedDuringTransfer(int id) {
         case cmd::kViewStatusBar:
         case cmd::kControlBar:
         case cmd::kHelp:
+        case cmd::kHelpScreenReader:
+        case cmd::kWindowCascade:
+        case cmd::kWindowTile:
         case cmd::kNextPane:
         case cmd::kPrevPane:
             return true;
@@ -41,6 +44,9 @@ bool EnabledIgnoringTransfer(int id, bool viewCommand, const ShellState& state) 
         case cmd::kBackupBeforeWrite:
         case cmd::kFileOpenBackup:
             return state.dataFolder;
+        case cmd::kWindowCascade:
+        case cmd::kWindowTile:
+            return state.documentWindows;
         default:
             return true;
     }

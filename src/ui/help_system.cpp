@@ -1,5 +1,6 @@
 #include "ui/help_system.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -65,8 +66,7 @@ void HelpSystem::ShowHelpTopic(int contextNumber) {
         window_->setOpenExternalLinks(true);
         window_->resize(640, 480);
     }
-    window_->setWindowTitle(helpFileName_ == "chHelp" ? QStringLiteral("帮助")
-                                                      : QStringLiteral("Help"));
+    window_->setWindowTitle(QCoreApplication::translate("qm530::ui::HelpSystem", "Help"));
     window_->setSource(url);
     if (url.hasFragment()) window_->scrollToAnchor(url.fragment());
     window_->show();

@@ -18,9 +18,8 @@ class ShellEvents : public QObject {
     void PortChosen(const QString& portName);
     // A document became modified or unmodified (edit, undo, save).
     void ModifiedChanged();
-    // One line for the status bar: what happened that needs no message box
-    // (where a read's backup went, why none was kept).
-    void StatusMessage(const QString& text);
+    // A text for the status bar that a screen reader should hear (ui::Announce).
+    void Announced(const QString& text);
 };
 
 }  // namespace qm530::ui

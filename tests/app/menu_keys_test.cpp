@@ -61,7 +61,8 @@ TEST_F(MenuKeys, AltFAndAltHOpenAtTheFirstPressInBothStates) {
     // The short File menu keeps only what works without a document.
     EXPECT_EQ(Items("File"),
               QStringList({"&New", "&Open...", "-", "P&rint Setup...", "-", "E&xit"}));
-    EXPECT_EQ(Items("Help"), QStringList({"&Help Topics", "-", "&About Program..."}));
+    EXPECT_EQ(Items("Help"), QStringList({"&Help Topics", "Using qm530 with a &Screen Reader", "-",
+                                          "&About Program..."}));
     frame->OnFileNew();
     QApplication::processEvents();
     EXPECT_TRUE(frame->DocumentMenuShown());
@@ -69,7 +70,8 @@ TEST_F(MenuKeys, AltFAndAltHOpenAtTheFirstPressInBothStates) {
               QStringList({"&New", "&Open...", "&Close", "&Save", "Save &As...", "Co&mpare...", "-",
                            "&Import...", "&Export...", "-", "&Print...", "Print Pre&view",
                            "P&rint Setup...", "-", "E&xit"}));
-    EXPECT_EQ(Items("Help"), QStringList({"&Help Topics", "-", "About QM530"}));
+    EXPECT_EQ(Items("Help"), QStringList({"&Help Topics", "Using qm530 with a &Screen Reader", "-",
+                                          "&About QM530"}));
     // The toolbar keeps its buttons in both states.
     EXPECT_TRUE(frame->Action(ui::cmd::kAppAbout)->isVisible());
     EXPECT_TRUE(frame->Action(ui::cmd::kFileSave)->isVisible());

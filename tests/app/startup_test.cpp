@@ -50,8 +50,9 @@ TEST(StartUp, EnglishStartsWithNewDocumentAndDocumentMenu) {
 
     QStringList menus;
     for (QMenu* m : frame->ShownMenus()) menus << m->title();
-    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&Program", "&View", "&Setup", "&Help"}));
-    EXPECT_EQ(frame->Action(ui::cmd::kAppAbout)->text(), QStringLiteral("About QM530"));
+    EXPECT_EQ(menus,
+              QStringList({"&File", "&Edit", "&Program", "&View", "&Setup", "&Window", "&Help"}));
+    EXPECT_EQ(frame->Action(ui::cmd::kAppAbout)->text(), QStringLiteral("&About QM530"));
     EXPECT_TRUE(MenuHasCommand(SetupMenu(frame), ui::cmd::kLanguage));
     // The tree in the language of the run.
     QTreeWidgetItem* root = frame->NavigationBar()->RootItem();
@@ -67,7 +68,7 @@ TEST(StartUp, ChineseUsesChinesePackTextsAndHelp) {
     EXPECT_EQ(h.ctx.UiLanguage, UiLanguage::Chinese);
     EXPECT_EQ(h.ctx.help.HelpFileName(), "chHelp");
     EXPECT_EQ(h.Frame()->ShownMenus().front()->title(), QStringLiteral("文件(&F)"));
-    EXPECT_EQ(h.Frame()->Action(ui::cmd::kAppAbout)->text(), QStringLiteral("关于 QM530"));
+    EXPECT_EQ(h.Frame()->Action(ui::cmd::kAppAbout)->text(), QStringLiteral("关于 QM530(&A)"));
     QTreeWidgetItem* root = h.Frame()->NavigationBar()->RootItem();
     EXPECT_EQ(root->child(1)->text(0), QStringLiteral("信道信息"));
     EXPECT_EQ(h.Frame()->ActiveDocument()->Title(), "信道信息");

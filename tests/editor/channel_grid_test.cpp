@@ -403,7 +403,7 @@ TEST_F(CellEditing, GridToImageCommitsTheOpenEditorFirst) {
 }
 
 TEST(CellEditingChinese, NewChannelsTakeChineseDefaultsAndNonAsciiTextIsRejected) {
-    ViewEnv env(UiLanguage::Chinese);
+    ViewEnv env(UiLanguage::Chinese, ViewIni(), false);
     env.Open(ImageOfModel(0, 0));
     ClickCell(env.Grid(), 1, 1);
     Type(QStringLiteral("145.125"));

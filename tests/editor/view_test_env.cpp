@@ -23,8 +23,8 @@ std::string ViewIni(const std::string& extra) {
            "[Chinese]\nCompany=QM530 写频软件\nAppName=QM530 写频软件\n";
 }
 
-ViewEnv::ViewEnv(UiLanguage lang, const std::string& iniText)
-    : ctx(ini, services, std::make_unique<config::MemoryRegistry>()) {
+ViewEnv::ViewEnv(UiLanguage lang, const std::string& iniText, bool withPack)
+    : pack(lang, withPack), ctx(ini, services, std::make_unique<config::MemoryRegistry>()) {
     registry = static_cast<config::MemoryRegistry*>(ctx.registry.get());
     const std::string path = dir.filePath(QStringLiteral("Program.ini")).toStdString();
     std::ofstream(path) << iniText;

@@ -15,6 +15,7 @@
 #include "editor/program_view.h"
 #include "model/program_doc.h"
 #include "model/radio_image.h"
+#include "support/gui_fixture.h"
 #include "ui/app_context.h"
 #include "ui/scripted_ui_services.h"
 
@@ -32,7 +33,9 @@ std::string ViewIni(const std::string& extra = "");
 
 class ViewEnv {
   public:
-    explicit ViewEnv(UiLanguage lang = UiLanguage::English, const std::string& iniText = ViewIni());
+    // `withPack` false leaves the language pack out.
+    explicit ViewEnv(UiLanguage lang = UiLanguage::English, const std::string& iniText = ViewIni(),
+                     bool withPack = true);
     ~ViewEnv();
 
     // A view on `image`, shown in a window of its own, after its first update.
@@ -43,6 +46,7 @@ class ViewEnv {
     editor::CellEditors* Editors() const;
     const std::string& Cell(int row, int column) const { return view->Table().Cell(row, column); }
 
+    PackOf pack;
     QTemporaryDir dir;
     config::CIniFile ini;
     ui::ScriptedUiServices services;

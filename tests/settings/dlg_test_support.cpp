@@ -27,7 +27,8 @@ const char* const kTestIni =
 
 DialogEnv::DialogEnv(const std::string& iniText, UiLanguage lang,
                      std::unique_ptr<config::Registry> registry)
-    : ctx(ini, services,
+    : pack(lang),
+      ctx(ini, services,
           registry ? std::move(registry) : std::make_unique<config::MemoryRegistry>()) {
     const std::string path = dir.filePath(QStringLiteral("Program.ini")).toStdString();
     std::ofstream(path) << iniText;

@@ -14,6 +14,7 @@
 
 #include "config/ini_file.h"
 #include "config/registry.h"
+#include "support/gui_fixture.h"
 #include "ui/app_context.h"
 #include "ui/scripted_ui_services.h"
 
@@ -28,6 +29,7 @@ class DialogEnv {
     explicit DialogEnv(const std::string& iniText = kTestIni, UiLanguage lang = UiLanguage::English,
                        std::unique_ptr<config::Registry> registry = nullptr);
 
+    PackOf pack;
     config::CIniFile ini;
     ui::ScriptedUiServices services;
     ui::AppContext ctx;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/language_pack.h"
 #include "config/ini_file.h"
 #include "ui/app_context.h"
 #include "ui/scripted_ui_services.h"
@@ -28,7 +29,13 @@ QApplication& App() {
 
 class PasswordDlg : public ::testing::TestWithParam<UiLanguage> {
   protected:
-    PasswordDlg() { ctx.UiLanguage = GetParam(); }
+    PasswordDlg() {
+        ctx.UiLanguage = GetParam();
+        // The dialog's texts come from the language pack, as in the program.
+        pack.Load(QStringLiteral(QM530_BIN_DIR "/") + (GetParam() == UiLanguage::Chinese
+                                                           ? QStringLiteral("Chinese.rcc")
+                                                           : QStringLiteral("English.rcc")));
+    }
 
     // Types into the code field as a user would and presses Enter.
     void Enter(const QString& text) {
@@ -40,6 +47,7 @@ class PasswordDlg : public ::testing::TestWithParam<UiLanguage> {
     }
 
     QApplication& app = App();
+    app::LanguagePack pack;
     config::CIniFile ini;
     ui::ScriptedUiServices services;
     ui::AppContext ctx{ini, services, std::make_unique<config::MemoryRegistry>()};

@@ -101,6 +101,13 @@ bool Harness::Start(const QStringList& arguments, bool answerPassword) {
     return app::RunStartUp(*app, arguments);
 }
 
+PackOf::PackOf(UiLanguage lang, bool load) {
+    if (!load) return;
+    pack_.Load(QStringLiteral(QM530_BIN_DIR "/") + (lang == UiLanguage::Chinese
+                                                        ? QStringLiteral("Chinese.rcc")
+                                                        : QStringLiteral("English.rcc")));
+}
+
 void Click(QWidget* parent, const char* buttonName) {
     auto* button = parent->findChild<QPushButton*>(QString::fromLatin1(buttonName));
     ASSERT_NE(button, nullptr) << buttonName;

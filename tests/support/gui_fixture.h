@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "app/language_pack.h"
 #include "app/main_frame.h"
 #include "app/program_app.h"
 #include "config/ini_file.h"
@@ -65,6 +66,17 @@ class Harness {
     ui::AppContext ctx;
     config::MemoryRegistry* registry;
     std::unique_ptr<app::ProgramApp> app;
+};
+
+// The build's language pack of `lang`, loaded while it lives: widgets made
+// meanwhile show the texts the program shows in that language. With `load`
+// false nothing is loaded: the widgets show their source texts.
+class PackOf {
+  public:
+    explicit PackOf(UiLanguage lang, bool load = true);
+
+  private:
+    app::LanguagePack pack_;
 };
 
 // Clicks a button of a dialog found by object name.

@@ -75,5 +75,18 @@ TEST(CommandState, ARunningTransferHoldsBackAllButTheHarmlessCommands) {
         EXPECT_FALSE(CommandEnabled(id, true, s)) << id;
 }
 
+TEST(CommandState, TheWindowMenuArrangesAnyOpenDocumentEvenDuringATransfer) {
+    ShellState s = NoDocument();
+    EXPECT_FALSE(CommandEnabled(cmd::kWindowCascade, false, s));
+    EXPECT_FALSE(CommandEnabled(cmd::kWindowTile, false, s));
+    s.documentWindows = true;  // hidden documents count: the menu brings them back
+    EXPECT_TRUE(CommandEnabled(cmd::kWindowCascade, false, s));
+    s = Editing();
+    s.transferRunning = true;
+    EXPECT_TRUE(CommandEnabled(cmd::kWindowTile, false, s));
+    EXPECT_TRUE(CommandEnabled(cmd::kHelpScreenReader, false, s));
+    EXPECT_FALSE(CommandEnabled(cmd::kSpeakChannel, true, s));
+}
+
 }  // namespace
 }  // namespace qm530::ui
