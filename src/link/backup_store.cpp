@@ -79,8 +79,8 @@ std::string BackupEntry::DateTime() const {
 std::optional<BackupName> ParseBackupName(const std::string& fileName) {
     constexpr std::size_t kStampSize = 15;  // YYYYMMDD-HHMMSS
     const std::string extension = ".dat";
-    if (fileName.size() < kStampSize + 2 + extension.size() ||
-        !fileName.ends_with(extension) || fileName[kStampSize] != '-')
+    if (fileName.size() < kStampSize + 2 + extension.size() || !fileName.ends_with(extension) ||
+        fileName[kStampSize] != '-')
         return std::nullopt;
     BackupName name;
     name.stamp = fileName.substr(0, kStampSize);
@@ -181,7 +181,8 @@ void BackupStore::Prune(const std::string& keepPath) const {
 }
 
 std::vector<BackupEntry> BackupStore::List() const {
-    std::vector<BackupEntry> entries = folder_.empty() ? std::vector<BackupEntry>() : Named(folder_);
+    std::vector<BackupEntry> entries =
+        folder_.empty() ? std::vector<BackupEntry>() : Named(folder_);
     std::sort(entries.begin(), entries.end(),
               [](const BackupEntry& a, const BackupEntry& b) { return Older(b, a); });
     for (BackupEntry& entry : entries) {
