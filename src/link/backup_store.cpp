@@ -37,8 +37,10 @@ bool IsTag(const std::string& text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), IsTagChar);
 }
 
+// A folder name ends with a separator; either kind counts, as the platform
+// may give either.
 std::string WithSlash(std::string dir) {
-    if (!dir.empty() && dir.back() != '/') dir += '/';
+    if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';
     return dir;
 }
 
