@@ -105,13 +105,14 @@ int RunBackups(Context& ctx) {
 Command BackupsCommand() {
     return {"backups", "list the backups of the radios read",
             "Usage: qm530 backups [--json] [--path] [--ini PATH]\n"
-            "Lists the backups, newest first: every read that completes, in the desktop\n"
-            "program or with 'qm530 read', 'verify' or 'write --verify' and '--backup',\n"
-            "keeps the radio's memory as a .dat file in $XDG_DATA_HOME/qm530/backups/\n"
-            "(default ~/.local/share/qm530/backups/), named by the date, the time and the\n"
-            "port: 20250501-140322-COM1.dat. The newest 500 are kept. Each line shows the\n"
-            "date and time, the port, the model and band and the number of programmed\n"
-            "channels. A backup is an ordinary .dat file: every command opens it.\n"
+            "Lists the backups, newest first. Every read that completes, in the desktop\n"
+            "program or with 'qm530 read', 'verify', 'diff port:PORT', 'write --verify' or\n"
+            "'write --backup', keeps the radio's memory as a .dat file in\n"
+            "$XDG_DATA_HOME/qm530/backups/ (default ~/.local/share/qm530/backups/), named\n"
+            "by the date, the time and the port: 20250501-140322-COM1.dat. The newest 500\n"
+            "are kept. Each line shows the date and time, the port, the model and band and\n"
+            "the number of programmed channels. A backup is an ordinary .dat file: every\n"
+            "command opens it.\n"
             "  --json        one JSON array of backups, newest first, empty when none\n"
             "  --path        print the backup folder and nothing else\n"
             "  --ini PATH    settings file naming the models (default: the program's own)\n",

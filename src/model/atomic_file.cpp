@@ -150,7 +150,11 @@ Status WriteFileAtomically(const std::string& requested, const std::string& data
     // An unnamed file first: until it is complete and on disk nothing of it
     // shows in the directory, so a process killed meanwhile leaves nothing.
     // It gets a temporary name only for the moment of the rename.
+#ifdef O_TMPFILE
     const int fd = ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+#else
+    const int fd = -1;  // a system without unnamed files
+#endif
     if (fd >= 0) {
         const Status filled = Fill(fd, mode, data, path);
         if (!filled) {

@@ -30,10 +30,10 @@ namespace {
 class FileHistory : public ::testing::Test {
   protected:
     FileHistory()
-        : h(ProgramIni("English", "Type2=QM-530\nField2=136 - 174MHz|400 - 480MHz\n[Ports]\n"
-                                  "COM1=virtual:" +
-                                      scratch.filePath(QStringLiteral("radio.dat")).toStdString() +
-                                      "\n")) {}
+        : h(ProgramIni("English",
+                       "Type2=QM-530\nField2=136 - 174MHz|400 - 480MHz\n[Ports]\n"
+                       "COM1=virtual:" +
+                           scratch.filePath(QStringLiteral("radio.dat")).toStdString() + "\n")) {}
     void SetUp() override {
         ASSERT_TRUE(h.Start());
         frame = h.Frame();
@@ -167,8 +167,8 @@ TEST_F(FileHistory, RecentFilesAreNumberedByKeysAndAMissingOneIsTakenOff) {
     // Alt+F, 3: the oldest comes back first.
     QStringList menu = FileMenu(Qt::Key_3);
     EXPECT_EQ(menu.filter(QRegularExpression(QStringLiteral("^&\\d "))),
-              QStringList({QStringLiteral("&1 ") + QString(c).replace(QStringLiteral("&"),
-                                                                        QStringLiteral("&&")),
+              QStringList({QStringLiteral("&1 ") +
+                               QString(c).replace(QStringLiteral("&"), QStringLiteral("&&")),
                            QStringLiteral("&2 ") + b, QStringLiteral("&3 ") + a}));
     EXPECT_EQ(frame->ActiveDocument()->PathName(), a.toStdString());
     EXPECT_EQ(Recent(), QStringList({a, c, b}));

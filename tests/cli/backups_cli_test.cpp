@@ -102,9 +102,9 @@ TEST_F(Backups, AReadIsKeptAndListed) {
 
     r = RunQm530({"backups", "--json"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_TRUE(Contains(r.out, "\"file\": \"" + kept[0] + "\", \"path\": \"" + folder +
-                                    kept[0] + "\", \"time\": \"" + when + "\", \"port\": \"" +
-                                    port + "\", \"model\": \"QM-530\", \"band\": \"400 - 480MHz\""))
+    EXPECT_TRUE(Contains(r.out, "\"file\": \"" + kept[0] + "\", \"path\": \"" + folder + kept[0] +
+                                    "\", \"time\": \"" + when + "\", \"port\": \"" + port +
+                                    "\", \"model\": \"QM-530\", \"band\": \"400 - 480MHz\""))
         << r.out;
     EXPECT_TRUE(Contains(r.out, "\"channels\": 3, \"problem\": \"\"}")) << r.out;
 
@@ -179,9 +179,10 @@ TEST_F(Backups, WriteBackupWritesNothingWithoutABackup) {
 
     CliResult r = RunQm530({"write", "--port", sim.device, in, "--backup"});
     EXPECT_EQ(r.exitCode, 1) << r.err;
-    EXPECT_TRUE(Contains(r.err, "qm530: write: The radio was read, but its backup could not be "
-                                "kept (cannot make the folder " +
-                                folder))
+    EXPECT_TRUE(Contains(r.err,
+                         "qm530: write: The radio was read, but its backup could not be "
+                         "kept (cannot make the folder " +
+                             folder))
         << r.err;
     EXPECT_TRUE(Contains(r.err, "so nothing was written to it. Leave out --backup")) << r.err;
     EXPECT_FALSE(fs::exists(saved));
@@ -199,8 +200,9 @@ TEST_F(Backups, WriteBackupWritesNothingWithoutABackup) {
     fs::remove(dataHome + "/qm530");
     r = RunQm530({"write", "--port", failing.device, in, "--backup"});
     EXPECT_EQ(r.exitCode, 5) << r.err;
-    EXPECT_TRUE(Contains(r.err, "qm530: write: The radio is read for the backup before writing; "
-                                "nothing has been written to it."))
+    EXPECT_TRUE(Contains(r.err,
+                         "qm530: write: The radio is read for the backup before writing; "
+                         "nothing has been written to it."))
         << r.err;
     EXPECT_FALSE(fs::exists(saved));
     EXPECT_TRUE(Kept().empty());

@@ -108,9 +108,10 @@ TEST_F(ViewBackup, AWriteKeepsWhatTheRadioHeldFirstAndNamesEachStep) {
     // Then the document went into the radio.
     EXPECT_EQ(radio->Memory()[0x250], 0x33);
     ASSERT_FALSE(announced.isEmpty());
-    EXPECT_EQ(announced.back(),
-              QStringLiteral("Write complete: 0 channels. The radio's previous memory is kept in ") +
-                  QString::fromStdString(kept[0].path) + QStringLiteral("."));
+    EXPECT_EQ(
+        announced.back(),
+        QStringLiteral("Write complete: 0 channels. The radio's previous memory is kept in ") +
+            QString::fromStdString(kept[0].path) + QStringLiteral("."));
 
     // The next window starts without a step line.
     view->OnCommand(ui::cmd::kRead);

@@ -18,9 +18,10 @@ namespace fs = std::filesystem;
 class Backups : public ::testing::Test {
   protected:
     void SetUp() override {
-        root = fs::path(::testing::TempDir()) /
-               ("qm530-backups-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        root =
+            fs::path(::testing::TempDir()) /
+            ("qm530-backups-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root);
         folder = (root / "data" / "backups").string() + "/";
     }
@@ -142,17 +143,17 @@ TEST_F(Backups, TheNewestAreKeptAndNeverTheNewOneRemoved) {
     std::ofstream(folder + "notes.txt") << "mine";
 
     ASSERT_TRUE(store.Keep(RadioImage::Default(), "COM1", Moment(30)));
-    EXPECT_EQ(Names(), (std::vector<std::string>{"20250501-140350-COM1.dat",
-                                                 "20250501-140330-COM1.dat",
-                                                 "20250501-140303-COM2.dat"}));
+    EXPECT_EQ(Names(),
+              (std::vector<std::string>{"20250501-140350-COM1.dat", "20250501-140330-COM1.dat",
+                                        "20250501-140303-COM2.dat"}));
     EXPECT_FALSE(fs::exists(older));
     EXPECT_TRUE(fs::exists(folder + "notes.txt"));
 
     // A clock set back: the new backup is the oldest by its name, and stays.
     ASSERT_TRUE(store.Keep(RadioImage::Default(), "COM1", Moment(0)));
-    EXPECT_EQ(Names(), (std::vector<std::string>{"20250501-140350-COM1.dat",
-                                                 "20250501-140330-COM1.dat",
-                                                 "20250501-140300-COM1.dat"}));
+    EXPECT_EQ(Names(),
+              (std::vector<std::string>{"20250501-140350-COM1.dat", "20250501-140330-COM1.dat",
+                                        "20250501-140300-COM1.dat"}));
 }
 
 TEST_F(Backups, AnInterruptedWriteLeftBehindGoesWithTheNextBackup) {
