@@ -7,7 +7,6 @@
 #include <fstream>
 
 #include "model/dat_file.h"
-#include "model/messages.h"
 
 namespace qm530::test {
 namespace {
@@ -187,9 +186,7 @@ TEST_F(Backups, AFolderThatCannotBeUsedSaysWhy) {
     const Result<std::string> blocked = store.Keep(RadioImage::Default(), "COM1", Moment());
     ASSERT_FALSE(blocked);
     EXPECT_NE(blocked.detail().find(folder), std::string::npos) << blocked.detail();
-    EXPECT_EQ(Say(UiLanguage::English, link::backuptext::kNotKept,
-                  {link::BackupFailure(blocked.status(), UiLanguage::English)}),
-              "No backup of this read was kept: " + blocked.detail());
+    EXPECT_EQ(link::BackupFailure(blocked.status(), UiLanguage::Chinese), blocked.detail());
 }
 
 }  // namespace
