@@ -75,6 +75,53 @@
     </message>
 </context>
 <context>
+    <name>qm530::app::CBackupsDlg</name>
+    <message>
+        <source>Open Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No radio has been read yet: there are no backups in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backups of the radios read, newest first, in %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qm530::app::CLanguageDlg</name>
     <message>
         <source>Language</source>
@@ -146,7 +193,7 @@ Close</source>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Save</translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>Save the active document
@@ -611,6 +658,32 @@ Read Channel</source>
 holds %2 bytes, more than a radio image (1024 bytes): only its first 1024 bytes are shown. Save does not write over it; use Save As to save the channels to a new .dat file.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the backup of a radio read as a new document
+Open Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Before Writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the radio and keep a backup of its memory before every Write
+Back Up Before Writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is taken off the list of recent files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qm530::app::CNavigationBar</name>
@@ -971,6 +1044,23 @@ and the program&apos;s own settings are used.</source>
     </message>
     <message>
         <source>Write failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the radio for the backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To write without a backup, turn off Setup &gt; Back Up Before Writing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing to the radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>a transfer&apos;s result, then more</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -75,6 +75,53 @@
     </message>
 </context>
 <context>
+    <name>qm530::app::CBackupsDlg</name>
+    <message>
+        <source>Open Backup</source>
+        <translation>打开备份</translation>
+    </message>
+    <message>
+        <source>No radio has been read yet: there are no backups in %1.</source>
+        <translation>尚未读取过对讲机：%1 中没有备份。</translation>
+    </message>
+    <message>
+        <source>The backups of the radios read, newest first, in %1:</source>
+        <translation>已读取对讲机的备份（最新的在前），位于 %1：</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation>日期和时间</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>频段</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>信道数</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>qm530::app::CLanguageDlg</name>
     <message>
         <source>Language</source>
@@ -659,6 +706,34 @@ holds %2 bytes, more than a radio image (1024 bytes): only its first 1024 bytes 
         <translation>%1
 有 %2 字节，比对讲机数据（1024 字节）长：只显示其前 1024 字节。“保存”不会覆盖它；请用“另存为”把信道保存到新的 .dat 文件。</translation>
     </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>打开备份(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Open the backup of a radio read as a new document
+Open Backup</source>
+        <translation>把读取对讲机时保留的备份作为新文档打开
+打开备份</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Before Writing</source>
+        <translation>写入前备份(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Read the radio and keep a backup of its memory before every Write
+Back Up Before Writing</source>
+        <translation>每次写数据前先读取对讲机并备份其内存
+写入前备份</translation>
+    </message>
+    <message>
+        <source>It is taken off the list of recent files.</source>
+        <translation>已将其从最近文件列表中移除。</translation>
+    </message>
+    <message>
+        <source>Backup %1</source>
+        <translation>备份 %1</translation>
+    </message>
 </context>
 <context>
     <name>qm530::app::CNavigationBar</name>
@@ -1026,6 +1101,23 @@ and the program&apos;s own settings are used.</source>
     <message>
         <source>Write failed</source>
         <translation>写数据失败</translation>
+    </message>
+    <message>
+        <source>Reading the radio for the backup</source>
+        <translation>正在读取对讲机以备份</translation>
+    </message>
+    <message>
+        <source>To write without a backup, turn off Setup &gt; Back Up Before Writing.</source>
+        <translation>如需不备份直接写入，请关闭“设置 &gt; 写入前备份”。</translation>
+    </message>
+    <message>
+        <source>Writing to the radio</source>
+        <translation>正在写入对讲机</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>a transfer&apos;s result, then more</comment>
+        <translation>%1。%2</translation>
     </message>
 </context>
 <context>

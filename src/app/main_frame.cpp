@@ -134,6 +134,9 @@ void CMainFrame::UpdateCommandUI() {
     actions_[ui::cmd::kViewToolbar]->setChecked(toolBar_ && !toolBar_->isHidden());
     actions_[ui::cmd::kViewStatusBar]->setChecked(!statusBar()->isHidden());
     actions_[ui::cmd::kTransferTrace]->setChecked(ctx_.TransferTrace());
+    actions_[ui::cmd::kBackupBeforeWrite]->setChecked(ctx_.BackupBeforeWrite());
+    for (QAction* recent : recentFiles_)
+        recent->setEnabled(ui::CommandEnabled(ui::cmd::kFileRecent1, false, state));
     UpdateEditCommands();
     UpdateModifiedMarks();
     // A waiting progress window must not start a second transfer.

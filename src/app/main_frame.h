@@ -81,6 +81,12 @@ class CMainFrame : public QMainWindow {
     void OnLanguage();
     // Turns Setup > Transfer Trace on or off.
     void OnTransferTrace();
+    // Turns Setup > Back Up Before Writing on or off.
+    void OnBackupBeforeWrite();
+    // File > Open Backup: the chosen backup as a new, untitled document.
+    void OnFileOpenBackup();
+    // File > 1 to 8: opens a recent file; a missing one leaves the list.
+    void OpenRecentFile(int index);
     // Handlers of the command table that take no result.
     void SaveCommand();
     void SaveAsCommand();
@@ -144,6 +150,8 @@ class CMainFrame : public QMainWindow {
     void CreateActions();
     void CreateMenus();
     void FillFileAndHelp(bool documents);
+    // The recent files' items of the File menu, from the registry.
+    void UpdateRecentFiles();
     void CreateToolBar();
     void CreateStatusBar();
     bool CreateNavigationBar();
@@ -156,6 +164,11 @@ class CMainFrame : public QMainWindow {
     void OnNavigationItem(int itemIndex);
     void MoveFocusToPane(int step);
     QString OpenFailureText(const QString& path, const Status& failure) const;
+    // Opens a .dat file in a new document window without telling the user
+    // why it cannot be opened.
+    Status OpenFile(const QString& path);
+    // A file opened or saved goes first in the recent files.
+    void NoteRecentFile(const QString& path);
 
     ui::AppContext& ctx_;
     CMdiClientWnd* workspace_ = nullptr;
@@ -173,6 +186,8 @@ class CMainFrame : public QMainWindow {
     QMenu* window_ = nullptr;
     QMenu* help_ = nullptr;
     QAction* aboutShort_ = nullptr;
+    QList<QAction*> recentFiles_;  // File > 1 to 8
+    QAction* recentSeparator_ = nullptr;
     bool filledForDocuments_ = false;
     QPointer<CChildFrame> active_;
     bool hiding_ = false;

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDir>
 #include <QDockWidget>
 #include <QGuiApplication>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include "app/main_frame.h"
 #include "app/main_frame_commands.h"
 #include "app/navigation_bar.h"
+#include "config/recent_files.h"
 #include "editor/program_view_commands.h"
 #include "ui/app_context.h"
 #include "ui/command_ids.h"
@@ -44,8 +46,18 @@ void CMainFrame::CreateActions() {
         connect(action, &QAction::triggered, this, [this, id] { RouteToView(id); });
     }
     for (int id : {ui::cmd::kViewToolbar, ui::cmd::kViewStatusBar, ui::cmd::kControlBar,
-                   ui::cmd::kTransferTrace})
+                   ui::cmd::kTransferTrace, ui::cmd::kBackupBeforeWrite})
         actions_[id]->setCheckable(true);
+    for (int i = 0; i < config::kRecentFileCount; ++i) {
+        auto* recent = new QAction(this);
+        recent->setData(ui::cmd::kFileRecent1 + i);
+        recent->setObjectName(QStringLiteral("RecentFile%1").arg(i + 1));
+        connect(recent, &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
+        connect(recent, &QAction::hovered, this, [this, recent] {
+            if (messagePane_) messagePane_->setText(recent->statusTip());
+        });
+        recentFiles_.push_back(recent);
+    }
     actions_[ui::cmd::kEditRedo]->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     addAction(actions_[ui::cmd::kNextPane]);
@@ -106,6 +118,7 @@ void CMainFrame::CreateMenus() {
     setup_->addAction(actions_[ui::cmd::kLanguage]);
     setup_->addSeparator();
     setup_->addAction(actions_[ui::cmd::kTransferTrace]);
+    setup_->addAction(actions_[ui::cmd::kBackupBeforeWrite]);
 
     window_ = menu(tr("&Window"));
     window_->setObjectName(QStringLiteral("Window"));
@@ -135,6 +148,7 @@ void CMainFrame::FillFileAndHelp(bool documents) {
     file_->clear();
     file_->addAction(actions_[ui::cmd::kFileNew]);
     file_->addAction(actions_[ui::cmd::kFileOpen]);
+    file_->addAction(actions_[ui::cmd::kFileOpenBackup]);
     if (documents) {
         for (int id :
              {ui::cmd::kFileClose, ui::cmd::kFileSave, ui::cmd::kFileSaveAs, ui::cmd::kFileCompare})
@@ -149,14 +163,37 @@ void CMainFrame::FillFileAndHelp(bool documents) {
         file_->addAction(actions_[ui::cmd::kFilePrintPreview]);
     }
     file_->addAction(actions_[ui::cmd::kFilePrintSetup]);
+    recentSeparator_ = file_->addSeparator();
+    file_->addActions(recentFiles_);
     file_->addSeparator();
     file_->addAction(actions_[ui::cmd::kAppExit]);
+    UpdateRecentFiles();
 
     help_->clear();
     help_->addAction(actions_[ui::cmd::kHelp]);
     help_->addAction(actions_[ui::cmd::kHelpScreenReader]);
     help_->addSeparator();
     help_->addAction(documents ? actions_[ui::cmd::kAppAbout] : aboutShort_);
+}
+
+void CMainFrame::UpdateRecentFiles() {
+    const std::vector<std::string> paths = config::RecentFiles(*ctx_.registry);
+    for (int i = 0; i < recentFiles_.size(); ++i) {
+        QAction* recent = recentFiles_[i];
+        const auto index = static_cast<std::size_t>(i);
+        recent->setVisible(index < paths.size());
+        if (index >= paths.size()) continue;
+        const QString path = QDir::toNativeSeparators(QString::fromStdString(paths[index]));
+        // Long paths keep their end, which names the file.
+        constexpr int kShown = 60;
+        const QString shown =
+            path.size() > kShown ? QStringLiteral("...") + path.right(kShown - 3) : path;
+        QString text = shown;
+        text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        recent->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(text));
+        recent->setStatusTip(path);
+    }
+    if (recentSeparator_) recentSeparator_->setVisible(!paths.empty());
 }
 
 void CMainFrame::CreateToolBar() {

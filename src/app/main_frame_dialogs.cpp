@@ -74,4 +74,10 @@ void CMainFrame::OnTransferTrace() {
     UpdateCommandUI();
 }
 
+// Setup > Back Up Before Writing: the same for the backup a Write makes first.
+void CMainFrame::OnBackupBeforeWrite() {
+    ctx_.SetBackupBeforeWrite(!ctx_.BackupBeforeWrite());
+    UpdateCommandUI();
+}
+
 }  // namespace qm530::app

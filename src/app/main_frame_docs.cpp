@@ -1,12 +1,15 @@
-// The document life cycle of the main frame: New, Open, Save, Save As,
-// Close and bringing a hidden document window back.
+// The document life cycle of the main frame: New, Open, Open Backup, the
+// recent files, Save, Save As, Close and bringing a hidden document window
+// back.
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/backups_dlg.h"
 #include "app/child_frame.h"
 #include "app/main_frame.h"
 #include "app/mdi_client.h"
 #include "config/ini_file.h"
+#include "config/recent_files.h"
 #include "editor/program_view.h"
 #include "model/dat_file.h"
 #include "model/messages.h"
@@ -116,13 +119,9 @@ QString CMainFrame::OpenFailureText(const QString& path, const Status& failure) 
              QString::fromStdString(OpenFailureSentence(failure, ctx_.UiLanguage)));
 }
 
-bool CMainFrame::OpenDocumentFile(const QString& path) {
+Status CMainFrame::OpenFile(const QString& path) {
     auto doc = std::make_unique<CProgramDoc>();
-    if (const Status opened = doc->OnOpenDocument(path.toStdString()); !opened) {
-        ctx_.services.MessageBox(this, OpenFailureText(path, opened), Caption(ctx_),
-                                 ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
-        return false;
-    }
+    if (Status opened = doc->OnOpenDocument(path.toStdString()); !opened) return opened;
     // The window that was active is asked to close, which hides it.
     if (CChildFrame* previous = ActiveDocumentWindow()) HideDocumentWindow(previous);
     const std::uintmax_t size = doc->FileSize();
@@ -136,12 +135,61 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
         ctx_.services.MessageBox(this, text, Caption(ctx_), ui::MsgButtons::Ok,
                                  ui::MsgIcon::Information);
     }
-    return true;
+    NoteRecentFile(path);
+    return Status::Ok();
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path) {
+    const Status opened = OpenFile(path);
+    if (!opened) {
+        ctx_.services.MessageBox(this, OpenFailureText(path, opened), Caption(ctx_),
+                                 ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
+    }
+    return opened.ok();
 }
 
 void CMainFrame::OnFileOpen() {
     const QString path = ctx_.services.GetOpenFileName(this, tr("Open"), ui::FileKind::Image);
     if (!path.isEmpty()) OpenDocumentFile(path);
+}
+
+void CMainFrame::NoteRecentFile(const QString& path) {
+    config::AddRecentFile(*ctx_.registry, path.toStdString());
+    UpdateRecentFiles();
+}
+
+void CMainFrame::OpenRecentFile(int index) {
+    const std::vector<std::string> paths = config::RecentFiles(*ctx_.registry);
+    if (index < 0 || static_cast<std::size_t>(index) >= paths.size()) return;
+    const std::string& chosen = paths[static_cast<std::size_t>(index)];
+    const QString path = QString::fromStdString(chosen);
+    const Status opened = OpenFile(path);
+    if (opened) return;
+    QString text = OpenFailureText(path, opened);
+    if (opened.messageId() == openfail::kMissing) {
+        config::RemoveRecentFile(*ctx_.registry, chosen);
+        UpdateRecentFiles();
+        text += QStringLiteral("\n\n") + tr("It is taken off the list of recent files.");
+    }
+    ctx_.services.MessageBox(this, text, Caption(ctx_), ui::MsgButtons::Ok,
+                             ui::MsgIcon::Exclamation);
+}
+
+void CMainFrame::OnFileOpenBackup() {
+    CBackupsDlg dialog(ctx_, this);
+    if (ctx_.services.ExecDialog(dialog) != QDialog::Accepted || !dialog.Chosen()) return;
+    const link::BackupEntry backup = *dialog.Chosen();
+    auto doc = std::make_unique<CProgramDoc>();
+    const Status opened = doc->OnOpenCopy(
+        backup.path, tr("Backup %1").arg(QString::fromStdString(backup.DateTime())).toStdString(),
+        backup.fileName);
+    if (!opened) {
+        ctx_.services.MessageBox(this, OpenFailureText(QString::fromStdString(backup.path), opened),
+                                 Caption(ctx_), ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
+        return;
+    }
+    if (CChildFrame* previous = ActiveDocumentWindow()) HideDocumentWindow(previous);
+    AddDocumentWindow(std::move(doc));
 }
 
 void CMainFrame::OnFileClose() {
@@ -185,7 +233,10 @@ bool CMainFrame::OnFileSave() {
     CChildFrame* window = ActiveDocumentWindow();
     if (!window) return false;
     if (!window->GetDocument()->CanSaveInPlace()) return OnFileSaveAs();
-    return SaveTo(ctx_, *this, *window, QString::fromStdString(window->GetDocument()->PathName()));
+    const QString path = QString::fromStdString(window->GetDocument()->PathName());
+    if (!SaveTo(ctx_, *this, *window, path)) return false;
+    NoteRecentFile(path);
+    return true;
 }
 
 bool CMainFrame::OnFileSaveAs() {
@@ -194,8 +245,9 @@ bool CMainFrame::OnFileSaveAs() {
     const QString proposed = QString::fromStdString(window->GetDocument()->ProposedName());
     const QString path =
         ctx_.services.GetSaveFileName(this, tr("Save As"), proposed, ui::FileKind::Image);
-    if (path.isEmpty()) return false;
-    return SaveTo(ctx_, *this, *window, path);
+    if (path.isEmpty() || !SaveTo(ctx_, *this, *window, path)) return false;
+    NoteRecentFile(path);
+    return true;
 }
 
 }  // namespace qm530::app

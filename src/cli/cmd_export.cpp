@@ -60,7 +60,10 @@ Command ExportCommand() {
             "OUT - writes to standard output. 'qm530 import' reads the file back.\n"
             "  --format json  the whole configuration instead: model and band, the 16\n"
             "                 channels as the grid shows them (fields of 'qm530 set') and\n"
-            "                 every setting by the names and words of 'qm530 options'\n"
+            "                 every setting by the names and words of 'qm530 options',\n"
+            "                 and the whole memory in hex, so that 'qm530 import --format\n"
+            "                 json' brings back the same bytes (edits of the readable\n"
+            "                 members are applied on top of it)\n"
             "  --lang en|zh   language of the words in the JSON text (default en)\n"
             "  --ini PATH     settings file naming the models and bands (JSON only)\n",
             RunExport};

@@ -12,7 +12,7 @@ const std::vector<Command>& Commands() {
         NewCommand(),      ChannelsCommand(), SetCommand(),   MoveCommand(),    SwapCommand(),
         ClearCommand(),    InfoCommand(),     TonesCommand(), OptionsCommand(), OptionCommand(),
         ExportCommand(),   ImportCommand(),   ReadCommand(),  WriteCommand(),   VerifyCommand(),
-        SimulateCommand(), PortsCommand(),    DiffCommand(),
+        SimulateCommand(), PortsCommand(),    DiffCommand(),  BackupsCommand(),
 #ifdef QM530_HAVE_PRINT
         PrintCommand(),
 #endif

@@ -23,6 +23,7 @@ Command VerifyCommand();
 Command SimulateCommand();
 Command PortsCommand();
 Command DiffCommand();
+Command BackupsCommand();
 #ifdef QM530_HAVE_PRINT
 Command PrintCommand();  // needs Qt
 #endif

@@ -71,6 +71,9 @@ Status ApplyChannel(const JsonValue& ch, std::size_t position, ChannelTable& tab
         const JsonValue* v = ch.Find(fields[i].name);
         if (v == nullptr) continue;
         const int column = fields[i].column;
+        // A field that shows this text already is left as it is, whatever
+        // the memory under it holds.
+        if (v->text == table.Cell(n, column)) continue;
         // Nothing can be set on an empty row; an empty rx empties the channel.
         if (column != col::kRx && !table.IsProgrammed(n)) continue;
         if (column != col::kRx && column != col::kTx) {
@@ -84,6 +87,66 @@ Status ApplyChannel(const JsonValue& ch, std::size_t position, ChannelTable& tab
                 label + ": " + fields[i].name + "=" + Abbreviated(v->text) + ": " +
                 (typed ? std::string(MessageText(out.messageId, lang)) : typed.detail()));
         }
+    }
+    return Status::Ok();
+}
+
+// The memory as 64 rows of 16 bytes in hex, the way a hex dump shows it.
+constexpr std::size_t kMemoryRowBytes = 16;
+
+std::string MemoryRow(const RadioImage& image, std::size_t row) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    for (std::size_t i = row * kMemoryRowBytes; i < (row + 1) * kMemoryRowBytes; ++i) {
+        text += kDigits[image[i] >> 4];
+        text += kDigits[image[i] & 0x0F];
+    }
+    return text;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// The "memory" member back into an image.
+Result<RadioImage> MemoryOf(const JsonValue& memory) {
+    const std::size_t rows = kImageSize / kMemoryRowBytes;
+    const Status wrong =
+        Status::Fail("memory must be an array of " + std::to_string(rows) + " strings of " +
+                     std::to_string(2 * kMemoryRowBytes) + " hex digits");
+    if (memory.kind != JsonValue::Kind::Array || memory.items.size() != rows) return wrong;
+    RadioImage image;
+    for (std::size_t row = 0; row < rows; ++row) {
+        const JsonValue& line = memory.items[row];
+        if (line.kind != JsonValue::Kind::String || line.text.size() != 2 * kMemoryRowBytes)
+            return wrong;
+        for (std::size_t i = 0; i < kMemoryRowBytes; ++i) {
+            const int high = HexDigit(line.text[2 * i]);
+            const int low = HexDigit(line.text[2 * i + 1]);
+            if (high < 0 || low < 0) return wrong;
+            image[row * kMemoryRowBytes + i] = static_cast<std::uint8_t>(high * 16 + low);
+        }
+    }
+    return image;
+}
+
+// Sets the settings that differ from what the session shows, in their
+// listing order, so that priority comes before the priority channel and
+// revert it resets. A setting that already shows the value is left alone,
+// so that a dialog nothing changes in does not store its fields again.
+Status SetDifferingOptions(const JsonValue& options, settings::SettingsSession& session,
+                           UiLanguage lang, const RadioImage& image) {
+    const settings::SettingsSession other(
+        image, lang == UiLanguage::English ? UiLanguage::Chinese : UiLanguage::English);
+    for (const std::string& name : settings::SettingsSession::Names()) {
+        const JsonValue* v = options.Find(name);
+        if (v == nullptr || v->text == session.Shown(name) || v->text == other.Shown(name))
+            continue;
+        if (const Status set = session.Set(name, v->text); !set)
+            return Status::Fail("options: " + set.detail());
     }
     return Status::Ok();
 }
@@ -127,7 +190,12 @@ std::string ConfigurationJson(const RadioImage& image, const config::CIniFile& i
         out += "    " + JsonQuote(names[i]) + ": " + JsonQuote(session.Shown(names[i])) +
                (i + 1 < names.size() ? ",\n" : "\n");
     }
-    out += "  }\n}\n";
+    out += "  },\n  \"memory\": [\n";
+    for (std::size_t row = 0; row < kImageSize / kMemoryRowBytes; ++row) {
+        out += "    \"" + MemoryRow(image, row) + "\"" +
+               (row + 1 < kImageSize / kMemoryRowBytes ? ",\n" : "\n");
+    }
+    out += "  ]\n}\n";
     return out;
 }
 
@@ -143,12 +211,18 @@ Status ApplyConfigurationJson(std::string_view text, const config::CIniFile& ini
     }
     for (const auto& [name, value] : doc.members) {
         (void)value;
-        if (name != "model" && name != "band" && name != "channels" && name != "options") {
+        if (name != "model" && name != "band" && name != "channels" && name != "options" &&
+            name != "memory") {
             return Status::Fail("unknown member '" + name +
-                                "'; members are model, band, channels, options");
+                                "'; members are model, band, channels, options, memory");
         }
     }
     RadioImage result = image;
+    if (const JsonValue* memory = doc.Find("memory")) {
+        const Result<RadioImage> base = MemoryOf(*memory);
+        if (!base) return base.status();
+        result = *base;
+    }
     if (const JsonValue* m = doc.Find("model")) {
         if (Status s =
                 ByteOf(*m, "model", settings::ModelList(catalog), result[addr::kProductType]);
@@ -195,20 +269,9 @@ Status ApplyConfigurationJson(std::string_view text, const config::CIniFile& ini
                 return Status::Fail("options: " + name + " must be a string");
             }
         }
-        // The settings go in their listing order, so that priority comes
-        // before the priority channel and revert it resets.
-        // A setting that already shows the value is left alone, so that a
-        // dialog nothing changes in does not store its fields again.
         settings::SettingsSession session(result, lang);
-        const settings::SettingsSession other(
-            result, lang == UiLanguage::English ? UiLanguage::Chinese : UiLanguage::English);
-        for (const std::string& name : settings::SettingsSession::Names()) {
-            const JsonValue* v = options->Find(name);
-            if (v == nullptr || v->text == session.Shown(name) || v->text == other.Shown(name))
-                continue;
-            if (const Status set = session.Set(name, v->text); !set)
-                return Status::Fail("options: " + set.detail());
-        }
+        if (const Status set = SetDifferingOptions(*options, session, lang, result); !set)
+            return set;
         if (const Status stored = session.Store(result); !stored)
             return Status::Fail("options: " + stored.detail());
     }

@@ -13,6 +13,8 @@
 #include "cli/fleet_display.h"
 #include "cli/radio_log.h"
 #include "cli/text_table.h"
+#include "config/data_dirs.h"
+#include "link/backup_store.h"
 #include "link/port_name.h"
 #include "link/transfer_setup.h"
 #include "model/messages.h"
@@ -88,14 +90,15 @@ class FleetHost : public link::TransferHost {
 
 // The set-up of a transfer on `port`; Ctrl-C ends a read that is waiting for
 // the radio at once. A port that waits for a radio notices a missing one
-// sooner.
-link::TransferSetup SetupOf(const ClonePort& port, bool waiting) {
+// sooner. A completed read goes into `backups` (may be null).
+link::TransferSetup SetupOf(const ClonePort& port, bool waiting, const link::BackupStore* backups) {
     link::TransferSetup setup;
     setup.portName = port.name;
     setup.device = port.device;
     setup.makePort = port.makePort;
     if (waiting) setup.timeoutsUntilHandshake = kWaitingTimeouts;
     setup.cancel = CancelOnSignals::Event();
+    setup.backups = backups;
     return setup;
 }
 
@@ -133,6 +136,7 @@ struct PortRun::Shared {
     FleetOptions options;
     bool labelled;
     FleetDisplay& display;
+    link::BackupStore backups;
 };
 
 FleetOptions FleetOptionsOf(const Args& args) {
@@ -190,7 +194,7 @@ std::string PortRun::TakeText(std::ostringstream& s) {
 }
 
 int PortRun::Transfer(link::TransferDirection direction, const std::string& label,
-                      RadioImage& image) {
+                      RadioImage& image, bool forBackup) {
     const ClonePort& port = Port();
     const bool waiting = shared_.options.repeat && firstTransfer_;
     firstTransfer_ = false;
@@ -198,10 +202,15 @@ int PortRun::Transfer(link::TransferDirection direction, const std::string& labe
         TracePathOfPort(shared_.options.tracePath, port.name, shared_.ports.size());
     const std::string what =
         std::string(direction == link::TransferDirection::kWrite ? "write" : "read") +
-        (label == "Verifying" ? " (verify)" : "") + " on port " + port.name;
+        (label == "Verifying" ? " (verify)"
+         : forBackup          ? " for the backup"
+                              : "") +
+        " on port " + port.name;
+    backupPath_.clear();
+    backupStatus_ = Status::Ok();
     for (;;) {
         const Clock::time_point attemptStart = Clock::now();
-        link::TransferSetup setup = SetupOf(port, waiting);
+        link::TransferSetup setup = SetupOf(port, waiting, &shared_.backups);
         std::ostringstream trace;
         if (!tracePath.empty()) setup.trace = &trace;
         setup.traceHeading = what;
@@ -233,6 +242,12 @@ int PortRun::Transfer(link::TransferDirection direction, const std::string& labe
             std::ofstream file(tracePath, std::ios::app);
             file << trace.str();
             if (!file) PrintError(Err(), tracePath + ": cannot write the trace");
+        }
+        backupPath_ = report.backupPath;
+        backupStatus_ = report.backupStatus;
+        if (!backupStatus_ && !forBackup) {
+            PrintError(Err(), Say(UiLanguage::English, link::backuptext::kNotKept,
+                                  {link::BackupFailure(backupStatus_, UiLanguage::English)}));
         }
         return Report(result, declined);
     }
@@ -317,7 +332,7 @@ bool PortRun::RadioAnswers() {
     RadioImage scratch = RadioImage::Blank();
     FleetHost host(link::TransferDirection::kRead, "", shared_.display, index_, 0,
                    FleetHost::Mode::kProbe);
-    return link::RunTransferSetup(SetupOf(Port(), true), scratch, host).handshakeConfirmed;
+    return link::RunTransferSetup(SetupOf(Port(), true, nullptr), scratch, host).handshakeConfirmed;
 }
 
 std::string IdentificationText(const std::vector<std::uint8_t>& ident) {
@@ -350,7 +365,9 @@ class Fleet {
           job_(job),
           labelled_(ports.size() > 1 || options.repeat),
           display_(ctx.out, ctx.err, Names(ports), labelled_ && StderrIsTerminal()),
-          shared_{ctx, ports, options, labelled_, display_},
+          shared_{ctx,      ports,
+                  options,  labelled_,
+                  display_, link::BackupStore::InUserDataDir(config::CurrentUserDataDir())},
           log_(options.logPath),
           codes_(ports.size(), exitcode::kOk) {}
 

@@ -9,6 +9,7 @@
 
 #include "cli/clone_common.h"
 #include "link/transfer.h"
+#include "model/status.h"
 
 namespace qm530::cli {
 
@@ -49,8 +50,12 @@ class PortRun {
 
     // One read or write. The first transfer of a radio in --repeat waits for
     // a radio to answer. Prints any failure to Err() and returns the exit
-    // code, 0 when the transfer completed.
-    int Transfer(link::TransferDirection direction, const std::string& label, RadioImage& image);
+    // code, 0 when the transfer completed. A completed read is kept in the
+    // user's backup folder; when it cannot be kept, one line says why,
+    // except for a read made for the backup before a write (`forBackup`),
+    // whose command decides what to say.
+    int Transfer(link::TransferDirection direction, const std::string& label, RadioImage& image,
+                 bool forBackup = false);
     // Reads the radio back and compares every address a write carries and a
     // read returns. Prints the differences; returns 0 when all match.
     int Verify(const RadioImage& expected, const std::string& fileName);
@@ -61,6 +66,9 @@ class PortRun {
     // What went wrong, in a few words, for the summary and the log.
     std::string reason;
     const std::vector<std::uint8_t>& Identification() const { return ident_; }
+    // The backup of the last completed read, or (empty path) why none was kept.
+    const std::string& BackupPath() const { return backupPath_; }
+    const Status& BackupStatus() const { return backupStatus_; }
     bool ReachedRadio() const { return reachedRadio_; }
     std::string TakeOut() { return TakeText(out_); }
     std::string TakeErr() { return TakeText(err_); }
@@ -75,6 +83,8 @@ class PortRun {
     bool firstTransfer_ = true;
     bool reachedRadio_ = false;
     std::vector<std::uint8_t> ident_;
+    std::string backupPath_;
+    Status backupStatus_;
     std::ostringstream out_;
     std::ostringstream err_;
 };

@@ -123,8 +123,11 @@ void CChannelEditor::ShowCellEditor() {
     if (!editors_) return;
     QWidget* editor = editors_->EditorForColumn(grid_->Col());
     const QRect cell = grid_->CellRect();
+    editRow_ = grid_->Row();
+    editCol_ = grid_->Col();
+    loadedText_ = QString::fromStdString(grid_->Text());
     if (QLineEdit* edit = editors_->EditBoxForColumn(grid_->Col())) {
-        edit->setText(QString::fromStdString(grid_->Text()));
+        edit->setText(loadedText_);
         edit->setGeometry(cell);
         edit->selectAll();
     } else {
@@ -148,6 +151,17 @@ bool CChannelEditor::CommitCellEdit() {
     const int column = grid_->Col();
     if (!editors_->IsVisible(column)) return false;
     QWidget* editor = editors_->EditorForColumn(column);
+    // An editor laid over another cell, or a frequency the user did not
+    // change, writes nothing: moving through a channel never alters it (a
+    // stored frequency outside the band stays until the user edits it).
+    const bool elsewhere = row != editRow_ || column != editCol_;
+    const bool untouched = editors_->EditBoxForColumn(column) != nullptr &&
+                           editors_->EditorText(column) == loadedText_;
+    if (elsewhere || untouched) {
+        if (editor->hasFocus()) grid_->setFocus(Qt::OtherFocusReason);
+        editor->hide();
+        return false;
+    }
     const CommitOutcome outcome = CommitCellText(
         table_, row, column, editors_->EditorText(column).toStdString(), band_(), ctx_.UiLanguage);
     grid_->RefreshRow(row);

@@ -79,6 +79,11 @@ class CChannelEditor : public QWidget {
     CChannelGrid* grid_;
     std::unique_ptr<CellEditors> editors_;
     std::vector<std::string> toneTable_;
+    // The cell the open editor was laid over, and the text it was given
+    // there: a commit writes only into that cell, and only what was typed.
+    int editRow_ = 0;
+    int editCol_ = 0;
+    QString loadedText_;
 };
 
 // The font of the channel view: "Times New Roman" 9 pt, or the closest

@@ -18,15 +18,18 @@
 #include "editor/channel_editor.h"
 #include "editor/channel_grid.h"
 #include "editor/program_view_commands.h"
+#include "link/backup_store.h"
 #include "link/com_setup_dlg.h"
 #include "link/gui_transfer_host.h"
 #include "link/process_dlg.h"
 #include "link/traced_port.h"
 #include "link/transfer_setup.h"
+#include "model/messages.h"
 #include "model/program_doc.h"
 #include "print/print_renderer.h"
 #include "settings/model_band_sync.h"
 #include "settings/scan_info_dlg.h"
+#include "ui/announce.h"
 #include "ui/app_context.h"
 #include "ui/command_ids.h"
 #include "ui/command_state.h"
@@ -213,16 +216,32 @@ void CProgramView::RunTransfer() {
     RadioImage compared = doc_->Image;
     link::GuiTransferHost host(ctx_, processDlg_.data(), std::move(hooks), this);
 
+    // Every read that completes is kept as a backup.
+    const link::BackupStore backups = link::BackupStore::InUserDataDir(ctx_.UserDataDir);
     link::TransferSetup setup = link::TransferSetup::ForPort(PortName, &ctx_.theIni);
     setup.makePort = portFactory_;
+    setup.backups = &backups;
     std::ofstream traceFile;
     const std::string tracePath = OpenTraceFile(traceFile);
     if (!tracePath.empty()) setup.trace = &traceFile;
-    setup.traceHeading =
-        std::string(TransferDirection == link::TransferDirection::kWrite ? "write" : "read") +
-        " on port " + PortName;
     host.SetTrace(&traceFile, tracePath);
-    lastTransfer_ = link::RunTransferSetup(setup, compare ? compared : doc_->Image, host).result;
+    // A write with Setup > Back Up Before Writing on reads the radio first;
+    // nothing is written unless its memory is kept.
+    const bool write = TransferDirection == link::TransferDirection::kWrite;
+    std::optional<QString> backupNote = QString();
+    if (write && ctx_.BackupBeforeWrite()) backupNote = BackUpBeforeWrite(setup, tracePath);
+    const bool ran = backupNote.has_value();
+    if (ran) {
+        setup.traceHeading = std::string(write ? "write" : "read") + " on port " + PortName;
+        const link::TransferReport report =
+            link::RunTransferSetup(setup, compare ? compared : doc_->Image, host);
+        lastTransfer_ = report.result;
+        if (!report.backupStatus) {
+            *backupNote = QString::fromStdString(
+                Say(ctx_.UiLanguage, link::backuptext::kNotKept,
+                    {link::BackupFailure(report.backupStatus, ctx_.UiLanguage)}));
+        }
+    }
     traceFile.close();
 
     if (processDlg_) processDlg_->DestroyWindow();
@@ -230,12 +249,16 @@ void CProgramView::RunTransfer() {
     transferRunning_ = false;
     ctx_.transfers.Leave();
     // A read is one step; a write changes nothing in the document.
-    if (lastTransfer_.direction == link::TransferDirection::kRead && !compare)
+    if (ran && lastTransfer_.direction == link::TransferDirection::kRead && !compare)
         NoteChange(tr("read from radio"));
     emit ctx_.events.CommandStateChanged();
-    if (!compare) AnnounceTransferResult();
+    // Where the backup went, or why none was kept, is said with the result.
+    const QString note = backupNote.value_or(QString());
+    if (!compare) AnnounceTransferResult(note);
+    if (compare && !note.isEmpty()) ui::Announce(ctx_, note);
     if (compare && lastTransfer_.completed()) ShowComparison(compared, QString());
-    if (lastTransfer_.PartlyWritten()) {
+    // A backup read that failed has written nothing.
+    if (ran && lastTransfer_.PartlyWritten()) {
         ctx_.services.MessageBox(this,
                                  QString::fromStdString(link::PartlyWrittenText(ctx_.UiLanguage)),
                                  QString::fromStdString(ctx_.ApplicationName), ui::MsgButtons::Ok,

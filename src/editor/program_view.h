@@ -7,12 +7,14 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "editor/edit_history.h"
 #include "link/port_factory.h"
 #include "link/transfer.h"
+#include "link/transfer_setup.h"
 #include "model/channel_table.h"
 #include "model/status.h"
 #include "print/print_layout.h"
@@ -152,6 +154,13 @@ class CProgramView : public QWidget {
 
   private:
     std::string OpenTraceFile(std::ofstream& file) const;
+    // Before a write (program_view_backup.cpp): reads the radio into an
+    // image of its own, which `setup` keeps as a backup, and names the step
+    // in the progress window. When the read completed and its backup was
+    // kept, the sentence that says where, and the write may follow;
+    // otherwise nothing, and LastTransfer() tells how the write ended.
+    std::optional<QString> BackUpBeforeWrite(link::TransferSetup setup,
+                                             const std::string& tracePath);
     void PrepareTransfer(link::TransferDirection direction, const QString& title, int steps);
     // The model and band of the image, as a new document or a read sets them;
     // `fromImage`: the image's own bytes win even for a new document (undo).
@@ -169,7 +178,8 @@ class CProgramView : public QWidget {
     void ShowGridMenu(const QPoint& position);
     void ShowComparison(const RadioImage& other, const QString& otherName);
     void ClearComparison();
-    void AnnounceTransferResult();
+    // Says how the transfer ended, followed by `addition` when not empty.
+    void AnnounceTransferResult(const QString& addition = {});
 
     CProgramDoc* doc_;
     ui::AppContext& ctx_;

@@ -13,7 +13,7 @@ namespace qm530::editor {
 // How a Read or Write ended, in words a screen reader speaks: the number of
 // channels the radio now holds, or that it was cancelled or failed (the
 // failure's own message has been shown already).
-void CProgramView::AnnounceTransferResult() {
+void CProgramView::AnnounceTransferResult(const QString& addition) {
     const bool read = lastTransfer_.direction == link::TransferDirection::kRead;
     QString text;
     if (lastTransfer_.completed()) {
@@ -28,6 +28,8 @@ void CProgramView::AnnounceTransferResult() {
     } else {
         text = read ? tr("Read failed") : tr("Write failed");
     }
+    if (!addition.isEmpty())
+        text = tr("%1. %2", "a transfer's result, then more").arg(text, addition);
     ui::Announce(ctx_, text);
 }
 

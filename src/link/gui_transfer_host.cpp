@@ -51,15 +51,19 @@ QString GuiTransferHost::TraceNote() const {
                .arg(QString::fromStdString(tracePath_));
 }
 
+QString GuiTransferHost::Note() const {
+    return note_.isEmpty() ? QString() : QStringLiteral("\n\n") + note_;
+}
+
 void GuiTransferHost::ShowMessage(int messageId, const std::string& detail) {
-    ctx_.services.MessageBox(messageParent_.data(), MessageText(messageId, detail) + TraceNote(),
-                             QString::fromStdString(ctx_.ApplicationName), ui::MsgButtons::Ok,
-                             ui::MsgIcon::Exclamation);
+    ctx_.services.MessageBox(
+        messageParent_.data(), MessageText(messageId, detail) + Note() + TraceNote(),
+        QString::fromStdString(ctx_.ApplicationName), ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
 }
 
 bool GuiTransferHost::AskRetry(const std::string&) {
     return ctx_.services.MessageBox(
-               messageParent_.data(), ui::StringTable(msg::kCommError) + TraceNote(),
+               messageParent_.data(), ui::StringTable(msg::kCommError) + Note() + TraceNote(),
                QString::fromStdString(ctx_.ApplicationName), ui::MsgButtons::RetryCancel,
                ui::MsgIcon::Exclamation) == ui::MsgResult::Retry;
 }

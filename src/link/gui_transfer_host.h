@@ -56,14 +56,20 @@ class GuiTransferHost : public link::TransferHost {
     // "A trace of this transfer is in PATH." on a paragraph of its own, or
     // nothing without a trace.
     QString TraceNote() const;
+    // A paragraph added to every message and question of this transfer
+    // (before the trace note): what the transfer is for.
+    void SetNote(const QString& note) { note_ = note; }
 
   private:
+    QString Note() const;
+
     ui::AppContext& ctx_;
     QPointer<CProcessDlg> progress_;
     ViewHooks hooks_;
     QPointer<QWidget> messageParent_;
     std::ostream* trace_ = nullptr;
     std::string tracePath_;
+    QString note_;
 };
 
 }  // namespace qm530::link

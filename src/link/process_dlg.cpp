@@ -10,6 +10,14 @@
 
 namespace qm530::link {
 
+namespace {
+
+// The window's height, and what the step line adds to it.
+constexpr int kHeight = 124;
+constexpr int kStepHeight = 30;
+
+}  // namespace
+
 CProcessDlg::CProcessDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ProcessDialog"));
     setWindowTitle(tr("Process"));
@@ -17,6 +25,9 @@ CProcessDlg::CProcessDlg(QWidget* parent) : QDialog(parent) {
                    Qt::WindowCloseButtonHint);
     setModal(false);
 
+    stepText_ = new QLabel(this);
+    stepText_->setObjectName(QStringLiteral("StepText"));
+    stepText_->hide();
     bar_ = new QProgressBar(this);
     bar_->setObjectName(QStringLiteral("Progress1001"));
     // A screen reader hears the bar by name and follows its value.
@@ -46,9 +57,10 @@ CProcessDlg::CProcessDlg(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(36, 28, 36, 20);
     layout->setSpacing(18);
+    layout->addWidget(stepText_);
     layout->addWidget(bar_);
     layout->addLayout(buttons);
-    setFixedSize(340, 124);
+    setFixedSize(340, kHeight);
 }
 
 void CProcessDlg::Create(QWidget* owner) {
@@ -57,6 +69,7 @@ void CProcessDlg::Create(QWidget* owner) {
     SetPos(0);
     SetStep(1);
     SetCounterText(QStringLiteral("0"));
+    SetStepText(QString());
     setWindowTitle(TransferTitle);
     CancelRequested = false;
     started_ = false;
@@ -120,6 +133,12 @@ int CProcessDlg::StepIt() {
 
 void CProcessDlg::SetCounterText(const QString& text) {
     counter_->setText(text);
+}
+
+void CProcessDlg::SetStepText(const QString& text) {
+    stepText_->setText(text);
+    stepText_->setVisible(!text.isEmpty());
+    setFixedSize(340, text.isEmpty() ? kHeight : kHeight + kStepHeight);
 }
 
 // OK: the transfer starts; the window stays open with OK disabled.

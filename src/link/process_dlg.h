@@ -51,8 +51,13 @@ class CProcessDlg : public QDialog {
     int StepIt();
     int Pos() const { return position_; }
     void SetCounterText(const QString& text);
+    // A line above the bar that says which step of the transfer runs
+    // ("Reading the radio for the backup"); hidden while empty. Creation
+    // empties it.
+    void SetStepText(const QString& text);
 
     QProgressBar* Bar() const { return bar_; }
+    QLabel* StepLabel() const { return stepText_; }
     QLabel* Counter() const { return counter_; }
     QPushButton* OkButton() const { return ok_; }
     QPushButton* CancelButton() const { return cancel_; }
@@ -71,6 +76,7 @@ class CProcessDlg : public QDialog {
   private:
     void UpdateOk();
 
+    QLabel* stepText_;
     QProgressBar* bar_;
     QLabel* counter_;
     QPushButton* ok_;

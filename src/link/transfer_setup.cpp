@@ -1,5 +1,9 @@
 #include "link/transfer_setup.h"
 
+#include <ctime>
+#include <optional>
+
+#include "link/backup_store.h"
 #include "link/port_name.h"
 #include "link/traced_port.h"
 
@@ -8,11 +12,13 @@ namespace qm530::link {
 namespace {
 
 // Passes every call on to the program's host; notes the handshake and gives
-// the port its ordinary time limits once the radio has confirmed it.
+// the port its ordinary time limits once the radio has confirmed it; takes
+// the image of a completed read for its backup.
 class SetupHost : public TransferHost {
   public:
-    SetupHost(TransferHost& inner, SerialPort& port, const TransferSetup& setup)
-        : inner_(inner), port_(port), setup_(setup) {}
+    SetupHost(TransferHost& inner, SerialPort& port, const TransferSetup& setup,
+              const RadioImage& image)
+        : inner_(inner), port_(port), setup_(setup), image_(image) {}
 
     TransferDirection Direction() override { return inner_.Direction(); }
     void ImageAboutToBeSent() override { inner_.ImageAboutToBeSent(); }
@@ -21,7 +27,10 @@ class SetupHost : public TransferHost {
         if (setup_.timeoutsUntilHandshake) port_.SetTimeouts(PortTimeouts{});
         inner_.HandshakeConfirmed();
     }
-    void ImageReceivedComplete() override { inner_.ImageReceivedComplete(); }
+    void ImageReceivedComplete() override {
+        if (setup_.backups != nullptr) received_ = image_;
+        inner_.ImageReceivedComplete();
+    }
     void ShowMessage(int messageId, const std::string& detail) override {
         inner_.ShowMessage(messageId, detail);
     }
@@ -33,12 +42,15 @@ class SetupHost : public TransferHost {
     bool Waiting() override { return inner_.Waiting(); }
 
     bool Confirmed() const { return confirmed_; }
+    const std::optional<RadioImage>& Received() const { return received_; }
 
   private:
     TransferHost& inner_;
     SerialPort& port_;
     const TransferSetup& setup_;
+    const RadioImage& image_;
     bool confirmed_ = false;
+    std::optional<RadioImage> received_;
 };
 
 }  // namespace
@@ -59,11 +71,21 @@ TransferReport RunTransferSetup(const TransferSetup& setup, RadioImage& image, T
 
     TracedPort traced(*port, setup.trace);
     traced.Begin(setup.traceHeading, setup.device);
-    SetupHost setupHost(host, *port, setup);
+    SetupHost setupHost(host, *port, setup, image);
     report.result = RunTransfer(setup.device, traced, image, setupHost);
     traced.End(report.result);
     report.handshakeConfirmed = setupHost.Confirmed();
     report.identification = traced.Identification();
+    // After the port is closed: the backup never slows the transfer.
+    if (setupHost.Received() && report.result.completed()) {
+        Result<std::string> kept =
+            setup.backups->Keep(*setupHost.Received(), setup.portName, std::time(nullptr));
+        if (kept) {
+            report.backupPath = *kept;
+        } else {
+            report.backupStatus = kept.status();
+        }
+    }
     return report;
 }
 

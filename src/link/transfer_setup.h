@@ -9,6 +9,7 @@
 #include "link/port_factory.h"
 #include "link/transfer.h"
 #include "model/radio_image.h"
+#include "model/status.h"
 
 namespace qm530::config {
 class CIniFile;
@@ -16,6 +17,7 @@ class CIniFile;
 
 namespace qm530::link {
 
+class BackupStore;
 class CancelEvent;
 
 // Everything one transfer needs besides its host and its image: the port as
@@ -36,6 +38,8 @@ struct TransferSetup {
     const CancelEvent* cancel = nullptr;  // ends a waiting read at once
     std::ostream* trace = nullptr;        // every call and byte, when not null
     std::string traceHeading;             // "write on port COM1"
+    // Where a completed read is kept as a backup; null: nowhere.
+    const BackupStore* backups = nullptr;
 };
 
 // How a transfer ended, with what the set-up learnt on the way.
@@ -44,11 +48,18 @@ struct TransferReport {
     bool handshakeConfirmed = false;
     // The radio's identification from the handshake, empty when none came.
     std::vector<std::uint8_t> identification;
+    // After a completed read with a backup store: the file the image was
+    // kept in, or (empty path) why it could not be kept. Ok otherwise.
+    std::string backupPath;
+    Status backupStatus;
 };
 
 // Runs one transfer from start to end: makes the port for the device,
 // wraps it in the trace, runs the engine on `image` with `host`, and closes
 // the trace's section with the outcome. The port is closed when it returns.
+// A read that completes is then kept in `setup.backups` as the radio sent
+// it (before the host's ImageReceivedComplete could change the image); a
+// backup that cannot be kept never fails the read.
 TransferReport RunTransferSetup(const TransferSetup& setup, RadioImage& image, TransferHost& host);
 
 }  // namespace qm530::link

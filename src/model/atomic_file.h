@@ -11,7 +11,10 @@ namespace qm530 {
 // renames it over `path`. On any failure the old file is left as it was and
 // the temporary file is removed. An existing file keeps its permissions; a
 // symbolic link stays a link and its target is replaced; a file the user may
-// not write is refused.
+// not write is refused. A write that is killed leaves the old or the new
+// file whole, and at most a temporary file ".NAME.tmpXXXXXX", which the
+// next write of the same file removes (where the system allows, the data
+// is written to an unnamed file, so that normally none is left at all).
 Status WriteFileAtomically(const std::string& path, const std::string& data);
 
 // Whether WriteFileAtomically could write `path` now: its directory exists

@@ -1,5 +1,7 @@
-// Atomic saves on POSIX systems: a temporary file beside the target, flushed
-// to disk and renamed over it.
+// Atomic saves on POSIX systems: an unnamed temporary file beside the
+// target (a named one where the system has none), flushed to disk and
+// renamed over it.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <vector>
 
 #include "model/atomic_file.h"
@@ -14,6 +17,9 @@
 namespace qm530 {
 
 namespace {
+
+// The characters mkstemp puts after a temporary file's prefix.
+constexpr std::size_t kTemporarySuffix = 6;
 
 std::string ErrnoText(int err) {
     return std::strerror(err);
@@ -66,6 +72,80 @@ Status CheckReplaceable(const std::string& requested, const std::string& path) {
     return Status::Ok();
 }
 
+// The temporary files a write of a file leaves are named
+// ".NAME.tmpXXXXXX" beside it. One that is there when the next write of
+// the same file starts was left by a write that was killed between naming
+// its file and renaming it: the next write removes it.
+void RemoveLeftovers(const std::string& dir, const std::string& prefix) {
+    DIR* d = ::opendir(dir.c_str());
+    if (d == nullptr) return;
+    while (const dirent* entry = ::readdir(d)) {
+        const std::string name = entry->d_name;
+        if (name.size() == prefix.size() + kTemporarySuffix &&
+            name.compare(0, prefix.size(), prefix) == 0)
+            ::unlinkat(::dirfd(d), name.c_str(), 0);
+    }
+    ::closedir(d);
+}
+
+// The permissions of the file written: those of the file it replaces, else
+// what the umask leaves of rw for everybody.
+mode_t ModeFor(const std::string& path) {
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0) return old.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Sets the permissions, writes the data and flushes it to disk.
+Status Fill(int fd, mode_t mode, const std::string& data, const std::string& path) {
+    const char* what = nullptr;
+    if (::fchmod(fd, mode) != 0) {
+        what = "cannot set permissions";
+    } else if (!WriteAll(fd, data)) {
+        what = "write error";
+    } else if (::fsync(fd) != 0) {
+        what = "cannot flush to disk";
+    }
+    if (what == nullptr) return Status::Ok();
+    return Status::Fail(path + ": " + what + ": " + ErrnoText(errno));
+}
+
+// Gives the unnamed file `fd` a free name `prefix` + 6 characters; the name,
+// or empty when the system cannot name it (no /proc, say).
+std::string LinkUnnamed(int fd, const std::string& prefix) {
+    static constexpr char kChars[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device random;
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = prefix;
+        for (std::size_t i = 0; i < kTemporarySuffix; ++i)
+            name += kChars[random() % (sizeof kChars - 1)];
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return name;
+        if (errno != EEXIST) return {};
+    }
+    return {};
+}
+
+// Renames the complete temporary file over `path` and makes the rename
+// durable; the temporary file goes when that fails.
+Status RenameIntoPlace(const std::string& tmp, const std::string& path, const std::string& dir) {
+    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(tmp.c_str());
+        return Status::Fail(path + ": cannot replace the file: " + ErrnoText(err));
+    }
+    const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
+    return Status::Ok();
+}
+
 }  // namespace
 
 Status WriteFileAtomically(const std::string& requested, const std::string& data) {
@@ -73,51 +153,51 @@ Status WriteFileAtomically(const std::string& requested, const std::string& data
     if (Status s = CheckReplaceable(requested, path); !s) return s;
     if (IsReadOnlyFile(path)) return Status::Fail(requested + ": the file is read-only");
     const std::string dir = DirectoryOf(path);
-    std::string tmpl = dir + "/." + BaseNameOf(path) + ".tmpXXXXXX";
+    const std::string prefix = "." + BaseNameOf(path) + ".tmp";
+    RemoveLeftovers(dir, prefix);
+    const mode_t mode = ModeFor(path);
+
+    // An unnamed file first: until it is complete and on disk nothing of it
+    // shows in the directory, so a process killed meanwhile leaves nothing.
+    // It gets a temporary name only for the moment of the rename.
+#ifdef O_TMPFILE
+    const int fd = ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+#else
+    const int fd = -1;  // a system without unnamed files
+#endif
+    if (fd >= 0) {
+        const Status filled = Fill(fd, mode, data, path);
+        if (!filled) {
+            ::close(fd);
+            return filled;
+        }
+        const std::string tmp = LinkUnnamed(fd, dir + "/" + prefix);
+        ::close(fd);
+        if (!tmp.empty()) return RenameIntoPlace(tmp, path, dir);
+        // No way to name it on this system: write a named file instead.
+    }
+
+    std::string tmpl = dir + "/" + prefix + "XXXXXX";
     std::vector<char> name(tmpl.begin(), tmpl.end());
     name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) {
+    const int named = ::mkstemp(name.data());
+    if (named < 0) {
         return Status::Fail(path + ": cannot create a temporary file in " + dir + ": " +
                             ErrnoText(errno));
     }
     const std::string tmp(name.data());
-
-    struct stat old {};
-    mode_t mode = 0666;
-    if (::stat(path.c_str(), &old) == 0) {
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
-    }
-
-    auto fail = [&](const std::string& what) {
-        const int err = errno;
-        ::close(fd);
+    const Status filled = Fill(named, mode, data, path);
+    if (!filled) {
+        ::close(named);
         ::unlink(tmp.c_str());
-        return Status::Fail(path + ": " + what + ": " + ErrnoText(err));
-    };
-    if (::fchmod(fd, mode) != 0) return fail("cannot set permissions");
-    if (!WriteAll(fd, data)) return fail("write error");
-    if (::fsync(fd) != 0) return fail("cannot flush to disk");
-    if (::close(fd) != 0) {
+        return filled;
+    }
+    if (::close(named) != 0) {
         const int err = errno;
         ::unlink(tmp.c_str());
         return Status::Fail(path + ": write error: " + ErrnoText(err));
     }
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(tmp.c_str());
-        return Status::Fail(path + ": cannot replace the file: " + ErrnoText(err));
-    }
-    const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
-    }
-    return Status::Ok();
+    return RenameIntoPlace(tmp, path, dir);
 }
 
 Status CheckWritable(const std::string& requested) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 
 #include "model/atomic_file.h"
@@ -57,6 +58,33 @@ bool WriteAndFlush(HANDLE file, const std::string& data) {
     return ::FlushFileBuffers(file) != 0;
 }
 
+// The temporary files a write of a file leaves are named
+// ".NAME.tmpXXXXXX" beside it. One that is there when the next write of the
+// same file starts was left by a write that was killed before its move: the
+// next write removes it.
+void RemoveLeftovers(const std::string& dir, const std::string& prefix) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search =
+        ::FindFirstFileW(WideOfUtf8(dir + "/" + prefix + "??????").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    const std::wstring wanted = WideOfUtf8(prefix);
+    do {
+        const std::wstring name = found.cFileName;
+        if (name.size() == wanted.size() + 6 && name.compare(0, wanted.size(), wanted) == 0)
+            ::DeleteFileW((WideOfUtf8(dir) + L"/" + name).c_str());
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+}
+
+std::string RandomSuffix() {
+    static constexpr char kChars[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device random;
+    std::string suffix;
+    for (int i = 0; i < 6; ++i) suffix += kChars[random() % (sizeof kChars - 1)];
+    return suffix;
+}
+
 // A write replaces only a regular file, or makes a new one: a folder or a
 // device under the name is refused.
 Status CheckReplaceable(const std::string& requested, const std::string& path) {
@@ -75,11 +103,16 @@ Status WriteFileAtomically(const std::string& requested, const std::string& data
     if (Status s = CheckReplaceable(requested, path); !s) return s;
     if (IsReadOnlyFile(path)) return Status::Fail(requested + ": the file is read-only");
     const std::string dir = DirectoryOf(path);
-    const std::string tmp = dir + "/." + BaseNameOf(path) + ".tmp" +
-                            std::to_string(::GetCurrentProcessId()) + "-" +
-                            std::to_string(::GetTickCount64());
-    HANDLE file = ::CreateFileW(WideOfUtf8(tmp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::string prefix = "." + BaseNameOf(path) + ".tmp";
+    RemoveLeftovers(dir, prefix);
+    std::string tmp;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        tmp = dir + "/" + prefix + RandomSuffix();
+        file = ::CreateFileW(WideOfUtf8(tmp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) break;
+    }
     if (file == INVALID_HANDLE_VALUE) {
         return Status::Fail(path + ": cannot create a temporary file in " + dir + ": " +
                             ErrorText(::GetLastError()));

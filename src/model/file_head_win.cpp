@@ -41,7 +41,8 @@ Result<FileHead> ReadFileHead(const std::string& path, std::size_t want) {
     if (::GetFileType(file) != FILE_TYPE_DISK)
         return Status::Fail(path + ": not a regular file", openfail::kNotAFile);
     LARGE_INTEGER size{};
-    if (!::GetFileSizeEx(file, &size)) return Status::Fail(path + ": read error", openfail::kReadError);
+    if (!::GetFileSizeEx(file, &size))
+        return Status::Fail(path + ": read error", openfail::kReadError);
     FileHead head;
     head.size = static_cast<std::uintmax_t>(size.QuadPart);
     head.bytes.assign(want, '\0');

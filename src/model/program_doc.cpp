@@ -27,6 +27,17 @@ Status CProgramDoc::OnOpenDocument(const std::string& path) {
     return Status::Ok();
 }
 
+Status CProgramDoc::OnOpenCopy(const std::string& path, std::string title,
+                               std::string proposedName) {
+    Result<RadioImage> loaded = LoadDatFile(path);
+    if (!loaded) return loaded.status();
+    Image = *loaded;
+    pathName_.clear();
+    title_ = std::move(title);
+    untitledName_ = std::move(proposedName);
+    return Status::Ok();
+}
+
 Status CProgramDoc::OnSaveDocument(const std::string& path) {
     // Not while the command-line tool is changing the same file.
     const Result<FileLock> lock = FileLock::Take(path);

@@ -43,6 +43,10 @@ class CProgramDoc {
     // its file name. On failure nothing changes and the Status says why
     // (OpenFailureSentence).
     Status OnOpenDocument(const std::string& path);
+    // Loads a .dat file as a copy: the document stays untitled (Save asks
+    // for a name and proposes `proposedName`) and is titled `title`. For a
+    // backup, which a Save must not overwrite. Failures as OnOpenDocument.
+    Status OnOpenCopy(const std::string& path, std::string title, std::string proposedName);
     // Saves the image atomically; on success the path name and title follow.
     Status OnSaveDocument(const std::string& path);
 

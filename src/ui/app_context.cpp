@@ -27,6 +27,7 @@ std::string AppContext::ProgramFolder(const std::string& name) const {
 
 namespace {
 constexpr const char* kTransferTraceValue = "TransferTrace";
+constexpr const char* kBackupBeforeWriteValue = "BackupBeforeWrite";
 }  // namespace
 
 bool AppContext::TransferTrace() const {
@@ -35,6 +36,14 @@ bool AppContext::TransferTrace() const {
 
 void AppContext::SetTransferTrace(bool on) {
     registry->WriteDword(kTransferTraceValue, on ? 1 : 0);
+}
+
+bool AppContext::BackupBeforeWrite() const {
+    return !UserDataDir.empty() && registry->ReadDword(kBackupBeforeWriteValue, 1) != 0;
+}
+
+void AppContext::SetBackupBeforeWrite(bool on) {
+    registry->WriteDword(kBackupBeforeWriteValue, on ? 1 : 0);
 }
 
 std::string AppContext::TraceFolder() const {

@@ -61,6 +61,11 @@ struct AppContext {
     void SetTransferTrace(bool on);
     // UserDataDir + "traces/".
     std::string TraceFolder() const;
+    // Setup > Back Up Before Writing, kept in the registry, on until the
+    // user turns it off: whether a Write first reads the radio and keeps
+    // its memory as a backup. Never on without a data folder.
+    bool BackupBeforeWrite() const;
+    void SetBackupBeforeWrite(bool on);
 
   private:
     std::unique_ptr<QPrinter> printer_;

@@ -21,6 +21,7 @@ constexpr int kTransferTrace = 32820;  // Setup > Transfer Trace, checkable
 constexpr int kSpeakChannel = 32821;
 // Help > Using qm530 with a Screen Reader.
 constexpr int kHelpScreenReader = 32822;
+constexpr int kBackupBeforeWrite = 32823;  // Setup > Back Up Before Writing, checkable
 
 // File menu.
 constexpr int kFileNew = 57600;
@@ -37,6 +38,10 @@ constexpr int kFilePrintPreview = 57609;
 constexpr int kFileImport = 32804;
 constexpr int kFileExport = 32805;
 constexpr int kFileCompare = 32810;
+constexpr int kFileOpenBackup = 32824;
+// The recent files, numbered 1 to 8 in the File menu.
+constexpr int kFileRecent1 = 57616;
+constexpr int kFileRecentLast = 57623;
 
 // Edit menu: clipboard, undo and the channel order.
 constexpr int kEditClear = 57632;

@@ -41,6 +41,8 @@ bool EnabledIgnoringTransfer(int id, bool viewCommand, const ShellState& state) 
         case cmd::kSideKey:
             return state.activeDocument;
         case cmd::kTransferTrace:
+        case cmd::kBackupBeforeWrite:
+        case cmd::kFileOpenBackup:
             return state.dataFolder;
         case cmd::kWindowCascade:
         case cmd::kWindowTile:

@@ -9,7 +9,7 @@ struct ShellState {
     bool activeDocument = false;   // a document window is the active one
     bool activeView = false;       // ... and has its view
     bool transferRunning = false;
-    bool dataFolder = false;  // the user's data folder is known (transfer traces)
+    bool dataFolder = false;  // the user's data folder is known (traces, backups)
     bool canUndo = false;     // the active view's undo list
     bool canRedo = false;
 };

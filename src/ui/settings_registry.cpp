@@ -41,6 +41,22 @@ void SettingsRegistry::WriteDword(const std::string& name, std::uint32_t value) 
     settings.sync();
 }
 
+std::string SettingsRegistry::ReadText(const std::string& name, const std::string& preset) const {
+    QSettings settings = Open(ini_);
+    const QVariant value = settings.value(QString::fromStdString(name));
+    return value.isValid() ? value.toString().toStdString() : preset;
+}
+
+void SettingsRegistry::WriteText(const std::string& name, const std::string& value) {
+    QSettings settings = Open(ini_);
+    if (value.empty()) {
+        settings.remove(QString::fromStdString(name));
+    } else {
+        settings.setValue(QString::fromStdString(name), QString::fromStdString(value));
+    }
+    settings.sync();
+}
+
 std::string SettingsRegistry::FileName() const {
     return Open(ini_).fileName().toStdString();
 }

@@ -17,6 +17,8 @@ class SettingsRegistry : public config::Registry {
     explicit SettingsRegistry(const config::CIniFile& ini) : ini_(ini) {}
     std::uint32_t ReadDword(const std::string& name, std::uint32_t preset) const override;
     void WriteDword(const std::string& name, std::uint32_t value) override;
+    std::string ReadText(const std::string& name, const std::string& preset) const override;
+    void WriteText(const std::string& name, const std::string& value) override;
 
     // The file the values of the current AppName live in.
     std::string FileName() const;

@@ -152,6 +152,7 @@ TEST_P(Accessibility, EveryWindowAndDialogNamesWhatAPersonCanReach) {
         {"Com Setup", Qt::Key_S, Qt::Key_C},
         {"Language", Qt::Key_S, Qt::Key_L},
         {"Print Setup", Qt::Key_F, Qt::Key_R},
+        {"Open Backup", Qt::Key_F, Qt::Key_B},
         {"About", Qt::Key_H, Qt::Key_A},
     };
     for (const auto& dialog : dialogs) {

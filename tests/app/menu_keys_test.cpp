@@ -59,17 +59,17 @@ TEST_F(MenuKeys, AltFAndAltHOpenAtTheFirstPressInBothStates) {
         }
     }
     // The short File menu keeps only what works without a document.
-    EXPECT_EQ(Items("File"),
-              QStringList({"&New", "&Open...", "-", "P&rint Setup...", "-", "E&xit"}));
+    EXPECT_EQ(Items("File"), QStringList({"&New", "&Open...", "Open &Backup...", "-",
+                                          "P&rint Setup...", "-", "E&xit"}));
     EXPECT_EQ(Items("Help"), QStringList({"&Help Topics", "Using qm530 with a &Screen Reader", "-",
                                           "&About Program..."}));
     frame->OnFileNew();
     QApplication::processEvents();
     EXPECT_TRUE(frame->DocumentMenuShown());
     EXPECT_EQ(Items("File"),
-              QStringList({"&New", "&Open...", "&Close", "&Save", "Save &As...", "Co&mpare...", "-",
-                           "&Import...", "&Export...", "-", "&Print...", "Print Pre&view",
-                           "P&rint Setup...", "-", "E&xit"}));
+              QStringList({"&New", "&Open...", "Open &Backup...", "&Close", "&Save", "Save &As...",
+                           "Co&mpare...", "-", "&Import...", "&Export...", "-", "&Print...",
+                           "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
     EXPECT_EQ(Items("Help"), QStringList({"&Help Topics", "Using qm530 with a &Screen Reader", "-",
                                           "&About QM530"}));
     // The toolbar keeps its buttons in both states.
@@ -99,7 +99,8 @@ TEST_F(MenuKeys, F1OnAHighlightedItemOpensItsCommandsTopic) {
 }
 
 TEST_F(MenuKeys, SetupTransferTraceTogglesForThisUser) {
-    EXPECT_EQ(Items("Setup"), QStringList({"&Com Setup", "&Language", "-", "&Transfer Trace"}));
+    EXPECT_EQ(Items("Setup"), QStringList({"&Com Setup", "&Language", "-", "&Transfer Trace",
+                                           "&Back Up Before Writing"}));
     QAction* trace = frame->Action(ui::cmd::kTransferTrace);
     ASSERT_TRUE(trace->isCheckable());
     for (bool on : {true, false}) {
@@ -123,6 +124,35 @@ TEST_F(MenuKeys, SetupTransferTraceTogglesForThisUser) {
     h.ctx.UserDataDir.clear();
     frame->UpdateCommandUI();
     EXPECT_FALSE(trace->isEnabled());
+}
+
+TEST_F(MenuKeys, SetupBackUpBeforeWritingIsOnUntilTurnedOff) {
+    QAction* backup = frame->Action(ui::cmd::kBackupBeforeWrite);
+    ASSERT_TRUE(backup->isCheckable());
+    EXPECT_TRUE(backup->isChecked());
+    EXPECT_FALSE(h.registry->Has("BackupBeforeWrite"));
+    for (bool on : {false, true}) {
+        QMenu* setup = PressMnemonic(Qt::Key_S);
+        ASSERT_NE(setup, nullptr);
+        QTest::keyClick(setup, Qt::Key_B);
+        QApplication::processEvents();
+        EXPECT_EQ(h.registry->ReadDword("BackupBeforeWrite", 9), on ? 1u : 0u);
+        EXPECT_EQ(h.ctx.BackupBeforeWrite(), on);
+        EXPECT_EQ(backup->isChecked(), on);
+    }
+    QMenu* setup = PressMnemonic(Qt::Key_S);
+    ASSERT_NE(setup, nullptr);
+    setup->setActiveAction(backup);
+    QTest::keyClick(setup, Qt::Key_F1);
+    EXPECT_EQ(h.ctx.help.LastTarget(), QStringLiteral("setup.html#t32823"));
+    CloseMenus();
+    // Without a data folder no backup can be kept: off, and File > Open
+    // Backup has nothing to open.
+    h.ctx.UserDataDir.clear();
+    frame->UpdateCommandUI();
+    EXPECT_FALSE(backup->isEnabled());
+    EXPECT_FALSE(backup->isChecked());
+    EXPECT_FALSE(frame->Action(ui::cmd::kFileOpenBackup)->isEnabled());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -35,6 +36,20 @@ inline std::string MakeTempDir() {
     const char* d = ::mkdtemp(tmpl);
     return d ? d : "/tmp";
 }
+
+// The tool keeps a backup of every read in the user's data folder: every
+// test program gives it a folder of its own, removed at the end (a test may
+// still point XDG_DATA_HOME elsewhere).
+inline const std::string& TestDataHome() {
+    static const std::string* const dir = [] {
+        auto* path = new std::string(MakeTempDir());
+        ::setenv("XDG_DATA_HOME", path->c_str(), 1);
+        std::atexit([] { std::filesystem::remove_all(TestDataHome()); });
+        return path;
+    }();
+    return *dir;
+}
+[[maybe_unused]] inline const bool kTestDataHomeSet = !TestDataHome().empty();
 
 inline std::string CliPath() {
     return std::string(QM530_BIN_DIR) + "/qm530";

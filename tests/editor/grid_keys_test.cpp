@@ -7,13 +7,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "editor/cell_editors.h"
 #include "editor/channel_editor.h"
 #include "editor/channel_grid.h"
 #include "editor/program_view.h"
+#include "model/cell_commit.h"
 #include "model/channel_table.h"
+#include "model/dat_file.h"
 #include "model/program_doc.h"
 #include "support/frame_fixture.h"
 
@@ -152,6 +155,69 @@ TEST_F(GridKeys, UndoRedoAndPasteReachTheDocumentFromAnOpenEditor) {
     Key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
               "146.52000\t146.52000\n147.50000\t\n");
+}
+
+// Opens a file whose channel 4 holds 150.00000 under the band 400 - 470MHz,
+// as an image read from a radio of another band does.
+class GridKeysOutOfBand : public GridKeys {
+  protected:
+    void SetUp() override {
+        GridKeys::SetUp();
+        ASSERT_TRUE(dir.isValid());
+        RadioImage image = RadioImage::Default();
+        image[addr::kBandIndex] = 1;
+        ChannelTable table;
+        ASSERT_FALSE(CommitCellText(table, 4, col::kRx, "150", kRecordLimits, UiLanguage::English)
+                         .rejected());
+        GridToImage(table, image);
+        path = dir.filePath(QStringLiteral("other-band.dat")).toStdString();
+        ASSERT_TRUE(SaveDatFile(path, image));
+        ASSERT_TRUE(frame->OpenDocumentFile(QString::fromStdString(path)));
+        view = frame->ActiveView();
+        grid = view->Editor()->Grid();
+        QApplication::processEvents();
+        ASSERT_EQ(Table().Cell(4, col::kRx), "150.00000");
+    }
+    QTemporaryDir dir;
+    std::string path;
+};
+
+TEST_F(GridKeysOutOfBand, MovingThroughAChannelNeverChangesItOrTheNextOne) {
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Tab, Qt::Key_Return}) {
+        Click(4, 1);
+        ASSERT_TRUE(RxEdit()->isVisible());
+        ASSERT_EQ(RxEdit()->text().toStdString(), "150.00000");
+        Key(key);
+        EXPECT_TRUE(h.services.boxes.empty()) << h.services.boxes.front().text.toStdString();
+        ExpectEditorOnItsCell("after the key");
+        Key(Qt::Key_Return);  // commits whatever the editor now shows
+        EXPECT_EQ(Table().Cell(4, col::kRx), "150.00000");
+        EXPECT_EQ(Table().Cell(5, col::kRx), "");
+        EXPECT_EQ(Table().Cell(3, col::kRx), "");
+    }
+    EXPECT_FALSE(frame->ActiveDocument()->IsModified());
+    Key(Qt::Key_S, Qt::ControlModifier);
+    const Result<RadioImage> saved = LoadDatFile(path);
+    ASSERT_TRUE(saved);
+    ChannelTable table;
+    RadioImage copy = *saved;
+    ImageToGrid(copy, table, UiLanguage::English);
+    EXPECT_EQ(table.Cell(4, col::kRx), "150.00000");
+    EXPECT_FALSE(table.IsProgrammed(5));
+}
+
+TEST_F(GridKeysOutOfBand, ATypedValueIsCheckedAndNeverFollowsTheCursor) {
+    Click(4, 1);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("151"));
+    Key(Qt::Key_Down);
+    // The typed value outside the band is refused, as before; the channel
+    // it was typed on is emptied, and the next one keeps its own text.
+    ASSERT_EQ(h.services.boxes.size(), 1u);
+    EXPECT_TRUE(h.services.boxes[0].text.startsWith(QStringLiteral("Out of range")));
+    EXPECT_EQ(Table().Cell(4, col::kRx), "");
+    ExpectEditorOnItsCell("after the refusal");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Table().Cell(5, col::kRx), "");
 }
 
 // Typed in the grid as a person types it.

@@ -16,6 +16,7 @@
 #include "editor/channel_grid_model.h"
 #include "editor/compare_dlg.h"
 #include "editor/program_view.h"
+#include "link/backup_store.h"
 #include "link/process_dlg.h"
 #include "model/channel_table.h"
 #include "model/dat_file.h"
@@ -207,6 +208,13 @@ TEST_F(Compare, TheRadioIsReadIntoAnImageOfItsOwn) {
     EXPECT_EQ(Marked(), QStringList{kRxMark});
     EXPECT_EQ(view->Table().Cell(3, col::kRx), "145.12500");
     EXPECT_EQ(view->UndoStack()->count(), 0);
+    // The radio's memory is kept as a backup like that of any read.
+    const std::vector<link::BackupEntry> kept =
+        link::BackupStore::InUserDataDir(h.ctx.UserDataDir).List();
+    ASSERT_EQ(kept.size(), 1u);
+    const Result<RadioImage> backup = LoadDatFile(kept[0].path);
+    ASSERT_TRUE(backup);
+    EXPECT_EQ((*backup)[0x30], other[0x30]);
 
     // A Read afterwards is a read into the document again.
     frame->Action(ui::cmd::kRead)->trigger();

@@ -237,6 +237,7 @@ TEST_F(ViewEdits, CtrlDownMovesTheWholeRecordAndItsScanBit) {
     SetScanAddBit(image, 3, false);
     SetScanAddBit(image, 9, true);
     view->ImageToGrid();
+    view->MarkSaved();  // as a file just opened
     const RadioImage before = Image();
     ASSERT_EQ(before[ChannelRecordAddress(2) + 14], 0x5A);
 

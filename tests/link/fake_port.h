@@ -69,7 +69,10 @@ class FakeHost : public link::TransferHost {
     link::TransferDirection Direction() override;
     void ImageAboutToBeSent() override { log_.push_back("image-to-send"); }
     void HandshakeConfirmed() override { log_.push_back("handshake-confirmed"); }
-    void ImageReceivedComplete() override { log_.push_back("image-received"); }
+    void ImageReceivedComplete() override {
+        log_.push_back("image-received");
+        if (onImageReceived) onImageReceived();
+    }
     void ShowMessage(int messageId, const std::string& detail) override;
     bool AskRetry(const std::string& detail) override;
     void Progress(int position) override;
@@ -85,6 +88,7 @@ class FakeHost : public link::TransferHost {
     std::vector<int> progress;
     int pumps = 0;
     int cancelAtPump = 0;  // 0: never
+    std::function<void()> onImageReceived;
 
   private:
     CallLog& log_;

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "config/ini_file.h"
 #include "fake_port.h"
+#include "link/backup_store.h"
 #include "link/cancel_event.h"
+#include "model/dat_file.h"
 #include "model/messages.h"
 
 namespace qm530::test {
@@ -110,6 +113,43 @@ TEST(TransferSetup, APortThatDoesNotOpenEndsTheTraceWithTheFailure) {
     EXPECT_EQ(rig.host.messages, std::vector<int>{msg::kPortOpenFailed});
     EXPECT_NE(trace.str().find("outcome    failed after 0 blocks: 61453"), std::string::npos)
         << trace.str();
+}
+
+TEST(TransferSetup, OnlyACompletedReadIsKeptAndAsTheRadioSentIt) {
+    const std::string folder = ::testing::TempDir() + "qm530-setup-backups/";
+    std::filesystem::remove_all(folder);
+    const link::BackupStore store(folder);
+
+    SetupRig read(TransferDirection::kRead);
+    read.setup.backups = &store;
+    // The program changes the image once it has it; the backup does not.
+    read.host.onImageReceived = [&] { read.image[addr::kProductType] = 0x42; };
+    const link::TransferReport report = read.Run();
+    ASSERT_TRUE(report.result.completed());
+    EXPECT_TRUE(report.backupStatus);
+    EXPECT_EQ(report.backupPath.rfind(folder, 0), 0u) << report.backupPath;
+    EXPECT_TRUE(report.backupPath.ends_with("-COM2.dat")) << report.backupPath;
+    const Result<RadioImage> kept = LoadDatFile(report.backupPath);
+    ASSERT_TRUE(kept);
+    RadioImage sent = read.image;
+    sent[addr::kProductType] = read.radio.Memory()[addr::kProductType];
+    EXPECT_EQ(*kept, sent);
+
+    // A write, a read that fails and a read that is cancelled keep nothing.
+    SetupRig write(TransferDirection::kWrite);
+    write.setup.backups = &store;
+    EXPECT_TRUE(write.Run().backupPath.empty());
+    SetupRig failed(TransferDirection::kRead);
+    failed.setup.backups = &store;
+    failed.openStatus = Status::Fail("/dev/ttyTEST: no such device", msg::kPortOpenFailed);
+    EXPECT_TRUE(failed.Run().backupPath.empty());
+    SetupRig cancelled(TransferDirection::kRead);
+    cancelled.setup.backups = &store;
+    cancelled.host.cancelAtPump = 200;
+    EXPECT_EQ(cancelled.Run().result.outcome, link::TransferOutcome::kCancelled);
+    EXPECT_EQ(store.List().size(), 1u);
+
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -3,10 +3,12 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "model/atomic_file.h"
 #include "model/dat_file.h"
@@ -160,6 +162,26 @@ TEST(AtomicFile, ReplacesContentKeepsModeAndLeavesNoTemporaryFiles) {
     const std::string cmd = "test $(ls -A " + dir + " | wc -l) -eq 1";
     EXPECT_EQ(std::system(cmd.c_str()), 0);
     EXPECT_FALSE(WriteFileAtomically(dir + "/no/such/dir/f", "x"));
+}
+
+TEST(AtomicFile, TheNextWriteRemovesWhatAnInterruptedWriteOfTheSameFileLeft) {
+    const ScratchDir scratch;
+    const std::string dir = scratch;
+    const std::string path = dir + "/radio.dat";
+    WriteBytes(path, "old");
+    // What a write killed between naming its file and the rename leaves.
+    WriteBytes(dir + "/.radio.dat.tmpAb12Cd", "half");
+    // Not the leftovers of this file: kept.
+    WriteBytes(dir + "/.other.dat.tmpAb12Cd", "other");
+    WriteBytes(dir + "/.radio.dat.tmpAb12Cd7", "longer");
+    ASSERT_TRUE(WriteFileAtomically(path, "new"));
+    EXPECT_EQ(*ReadWholeFile(path), "new");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{".other.dat.tmpAb12Cd", ".radio.dat.tmpAb12Cd7",
+                                               "radio.dat"}));
 }
 
 }  // namespace
