@@ -2,6 +2,11 @@
 # entry for the desktop program, an uninstaller listed under Apps, and .dat
 # files opened by the desktop program. Silent with /S, as Windows' software
 # deployment expects.
+
+# A 64-bit installer: the programs are 64-bit, and a 64-bit Wine without its
+# 32-bit part (Debian's wine64 alone) runs nothing else.
+set(CPACK_NSIS_EXECUTABLE ${CMAKE_CURRENT_SOURCE_DIR}/makensis-amd64)
+
 set(CPACK_NSIS_PACKAGE_NAME "QM530 Programming Tool")
 set(CPACK_NSIS_DISPLAY_NAME "QM530 Programming Tool ${PROJECT_VERSION}")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
