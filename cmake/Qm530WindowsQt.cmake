@@ -46,8 +46,22 @@ foreach(path IN LISTS QM530_MINGW_DLLS)
         VERBATIM)
     list(APPEND runtime_outputs ${QM530_BIN_DIR}/${name})
 endforeach()
+# The tests live in tests/, away from the program folder: Wine finds the DLLs
+# in bin/ through the runner's --dll-dir. Qt looks for its plugins beside the
+# program (QT_PLUGIN_PATH did not make it load them there), so they are
+# copied beside the tests too.
+foreach(file IN LISTS QM530_QT_PLUGINS QM530_QT_TEST_FILES)
+    if(NOT file MATCHES "^plugins/")
+        continue()
+    endif()
+    string(REGEX REPLACE "^plugins/" "" place ${file})
+    add_custom_command(
+        OUTPUT ${CMAKE_BINARY_DIR}/tests/${place}
+        COMMAND ${CMAKE_COMMAND} -E copy ${QT6_INSTALL_PREFIX}/${file} ${CMAKE_BINARY_DIR}/tests/${place}
+        DEPENDS ${QT6_INSTALL_PREFIX}/${file}
+        VERBATIM)
+    list(APPEND runtime_outputs ${CMAKE_BINARY_DIR}/tests/${place})
+endforeach()
 add_custom_target(qm530_windows_runtime ALL DEPENDS ${runtime_outputs})
 
-# The tests live in tests/, away from the program folder: Wine finds the DLLs
-# and Qt its plugins in bin/ through the runner's --dll-dir.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine-run --dll-dir ${QM530_BIN_DIR})
