@@ -28,14 +28,14 @@ void Check(bool condition) {
     if (!condition) std::abort();
 }
 
-void LookUp(const config::CIniFile& ini, const std::string& section, const std::string& key) {
+void LookUp(const CIniFile& ini, const std::string& section, const std::string& key) {
     const std::string value = ini.GetValue(section, key, " default ");
     for (int index = -1; index < 3; ++index) {
         (void)ini.GetListItem(section, key, index, '|');
         (void)ini.GetListItem(section, key, index, ',');
     }
-    (void)config::CIniFile::SplitList(value, '|');
-    (void)config::CIniFile::SplitList(key, '=');
+    (void)CIniFile::SplitList(value, '|');
+    (void)CIniFile::SplitList(key, '=');
     (void)ini.GetValue(key);
 }
 
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool noCase = size == 0 || (data[0] & 1) == 0;
     const std::string path = qm530::fuzz::WriteScratchFile("fuzz.ini", bytes);
 
-    config::CIniFile ini;
+    CIniFile ini;
     Check(ini.Load(path, false, noCase, false).ok());
 
     std::vector<std::string> sections{""};
@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string written = ReadFile(path);
 
     // Read it back and add one entry: the file must grow by exactly that entry.
-    config::CIniFile again;
+    CIniFile again;
     Check(again.Load(path, false, noCase, false).ok());
     const std::vector<std::string> before = again.GetSectionNames();
     bool hasProbe = false;

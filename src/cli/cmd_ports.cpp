@@ -82,8 +82,10 @@ void PrintText(std::ostream& out, const std::vector<link::SerialDevice>& devices
     }
     if (devices.empty()) {
         out << "No serial device found. Plug in the programming cable (a USB cable shows up\n"
-               "as /dev/ttyUSB0 or /dev/ttyACM0 a moment later) and run 'qm530 ports' again;\n"
-               "if it still does not show, try another USB socket or cable.\n";
+               "as "
+            << link::NewCableAppearance()
+            << " a moment later) and run 'qm530 ports'\n"
+               "again; if it still does not show, try another USB socket or cable.\n";
     }
     const std::vector<link::UnlistedPort> unlisted = link::UnlistedPorts(devices, &ini);
     for (int n = 1; n <= link::kComPortCount; ++n) {

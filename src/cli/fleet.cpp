@@ -16,6 +16,7 @@
 #include "config/data_dirs.h"
 #include "link/backup_store.h"
 #include "link/port_name.h"
+#include "link/serial_devices.h"
 #include "link/transfer_setup.h"
 #include "model/messages.h"
 
@@ -283,7 +284,8 @@ int PortRun::Report(const link::TransferResult& result, bool declined) {
             PrintError(Err(), "port " + port.name +
                                   " names no device: the COM names are COM1 to COM999 (the "
                                   "desktop program offers COM1 to COM4), or give a device "
-                                  "path such as /dev/ttyUSB0");
+                                  "path such as " +
+                                  link::ExampleDevicePath());
         } else if (port.device != port.name) {
             const std::string key = "COM" + std::to_string(n);
             const std::string device = port.device.empty() ? "no device" : port.device;

@@ -166,4 +166,12 @@ int FindSerialDevice(const std::vector<SerialDevice>& devices, const std::string
     return -1;
 }
 
+std::string NewCableAppearance() {
+    return "/dev/ttyUSB0 or /dev/ttyACM0";
+}
+
+std::string ExampleDevicePath() {
+    return "/dev/ttyUSB0";
+}
+
 }  // namespace qm530::link

@@ -55,4 +55,11 @@ std::vector<UnlistedPort> UnlistedPorts(const std::vector<SerialDevice>& devices
 int FindSerialDevice(const std::vector<SerialDevice>& devices, const std::string& root,
                      const std::string& path);
 
+// How a newly plugged USB cable shows up on this system, to end "a USB
+// cable shows up as ..." ("/dev/ttyUSB0 or /dev/ttyACM0"; on Windows a new
+// COM port in the Device Manager).
+std::string NewCableAppearance();
+// A device path such as a port may name on this system.
+std::string ExampleDevicePath();
+
 }  // namespace qm530::link

@@ -11,20 +11,11 @@
 #include "link/pnp_ports.h"
 #include "link/port_name.h"
 #include "link/serial_devices.h"
+#include "model/win_text.h"
 
 namespace qm530::link {
 
 namespace {
-
-std::string Utf8(const std::wstring& wide) {
-    if (wide.empty()) return {};
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size,
-                          nullptr, nullptr);
-    return text;
-}
 
 // A string property of the device (the first string of a list).
 std::string Property(HDEVINFO set, SP_DEVINFO_DATA& device, DWORD property) {
@@ -33,7 +24,7 @@ std::string Property(HDEVINFO set, SP_DEVINFO_DATA& device, DWORD property) {
                                              reinterpret_cast<BYTE*>(buffer), sizeof buffer - 2,
                                              nullptr))
         return {};
-    return Utf8(buffer);
+    return Utf8OfWide(buffer);
 }
 
 // "PortName" of the device's own registry key: the COM name it has.
@@ -47,7 +38,7 @@ std::string PortNameOf(HDEVINFO set, SP_DEVINFO_DATA& device) {
     if (::RegQueryValueExW(key, L"PortName", nullptr, &type, reinterpret_cast<BYTE*>(buffer),
                            &size) == ERROR_SUCCESS &&
         type == REG_SZ)
-        name = Utf8(buffer);
+        name = Utf8OfWide(buffer);
     ::RegCloseKey(key);
     // Only COM ports: the Ports class also holds printer ports (LPT1).
     return ComPortNumber(name) > 0 ? name : std::string();
@@ -108,6 +99,14 @@ int FindSerialDevice(const std::vector<SerialDevice>& devices, const std::string
             return static_cast<int>(i);
     }
     return -1;
+}
+
+std::string NewCableAppearance() {
+    return "a new COM port (see the Ports list of the Device Manager)";
+}
+
+std::string ExampleDevicePath() {
+    return "\\\\.\\COM10";
 }
 
 }  // namespace qm530::link

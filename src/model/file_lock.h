@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/dat_file.h"
 #include "model/result.h"
 
 namespace qm530 {
@@ -26,6 +27,13 @@ class FileLock {
     static constexpr int kDefaultWaitMs = 3000;
 
   private:
+    // The refusal when another program holds the lock past the wait.
+    static Status Busy(const std::string& path) {
+        return Status::Fail(path +
+                                ": the file is busy: another program is changing it; try "
+                                "again in a moment",
+                            savefail::kBusy);
+    }
     // A file descriptor on POSIX, a HANDLE on Windows; -1 when none.
     explicit FileLock(std::intptr_t handle) : handle_(handle) {}
     std::intptr_t handle_ = -1;

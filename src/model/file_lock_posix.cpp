@@ -37,10 +37,7 @@ Result<FileLock> FileLock::Take(const std::string& path, int waitMs) {
         while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             if (errno != EWOULDBLOCK && errno != EINTR) return FileLock();  // no locks here
             if (std::chrono::steady_clock::now() >= deadline) {
-                return Status::Fail(path +
-                                        ": the file is busy: another program is changing it; "
-                                        "try again in a moment",
-                                    savefail::kBusy);
+                return Busy(path);
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }

@@ -64,10 +64,7 @@ Result<FileLock> FileLock::Take(const std::string& path, int waitMs) {
                              MAXDWORD, &whole)) {
             if (::GetLastError() != ERROR_LOCK_VIOLATION) return FileLock();  // no locks here
             if (std::chrono::steady_clock::now() >= deadline) {
-                return Status::Fail(path +
-                                        ": the file is busy: another program is changing it; "
-                                        "try again in a moment",
-                                    savefail::kBusy);
+                return Busy(path);
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }

@@ -12,7 +12,6 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
-#include <deque>
 #include <utility>
 
 namespace qm530::sim {
@@ -129,24 +128,25 @@ void VirtualRadio::Store() {
     options_.onMemoryStored(Memory());
 }
 
-void VirtualRadio::Serve() {
-    // The radio stands for hardware that keeps its timing whatever the PC
-    // does: wake up on time (no timer slack) and, where the system allows
-    // it, ahead of ordinary processes. The thread sleeps between bytes.
+namespace {
+
+// The radio stands for hardware that keeps its timing whatever the PC does:
+// wake up on time (no timer slack) and, where the system allows it, ahead of
+// ordinary processes. The thread sleeps between bytes.
+void KeepHardwareTiming() {
     ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     sched_param param{};
     param.sched_priority = 1;
     if (::pthread_setschedparam(::pthread_self(), SCHED_RR, &param) != 0) {
         ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), -10);
     }
-    struct Pending {
-        std::uint8_t byte;
-        Nanos due;  // when the byte counts as received
-    };
-    std::deque<Pending> pending;
-    Nanos lastArrival = 0;
-    Nanos lastReceived = 0;
-    const int master = pty_.MasterFd();
+}
+
+}  // namespace
+
+void VirtualRadio::Serve() {
+    KeepHardwareTiming();
+    line_ = LineState{};
     for (;;) {
         bool inFrame = false;
         bool programming = false;
@@ -162,75 +162,90 @@ void VirtualRadio::Serve() {
         // Wait for input, the next byte's arrival or a stale frame's end.
         // Idle, the radio looks now and then whether the program that had
         // the port went away without releasing it.
-        const Nanos wait = !pending.empty() ? pending.front().due - Now()
-                           : inFrame        ? lastReceived + kFrameTimeout - Now()
-                                            : kStaleCheck;
-        pollfd fds[2] = {{master, POLLIN, 0}, {wakeFd_, POLLIN, 0}};
+        const Nanos wait = !line_.pending.empty() ? line_.pending.front().due - Now()
+                           : inFrame              ? line_.lastReceived + kFrameTimeout - Now()
+                                                  : kStaleCheck;
+        pollfd fds[2] = {{pty_.MasterFd(), POLLIN, 0}, {wakeFd_, POLLIN, 0}};
         const timespec ts = Span(wait);
         const int r = ::ppoll(fds, 2, &ts, nullptr);
         if (r < 0 && errno != EINTR) return;
         if (r > 0 && fds[1].revents != 0) return;
-        {
-            // A program that closed the port cleared the flag itself; one that
-            // was killed leaves it to the radio. Either way the line dropped:
-            // what it had not read yet, and what was still to come, is gone.
-            const bool exclusive = pty_.Exclusive();
-            if ((portWasExclusive_ && !exclusive) || pty_.ClearStaleExclusive()) {
-                pending.clear();
-                pty_.DropUnread();
-                std::lock_guard<std::mutex> lock(mutex_);
-                protocol_.LineDropped();
-            }
-            portWasExclusive_ = pty_.Exclusive();
-        }
+        NoticeReleasedPort();
         if (r > 0 && fds[0].revents != 0) {
-            std::uint8_t buffer[256];
-            const ssize_t k = ::read(master, buffer, sizeof buffer);
-            const Nanos now = Now();
-            if (k > 0) {
-                for (ssize_t i = 0; i < k; ++i) {
-                    const Nanos due = pace ? std::max(now, lastArrival) + kByteTime : now;
-                    lastArrival = due;
-                    pending.push_back({buffer[i], due});
-                }
-                lastReceived = now;
-            } else if (k == 0 || (errno != EAGAIN && errno != EINTR)) {
-                // No program has the port open (any more).
-                pending.clear();
-                {
-                    std::lock_guard<std::mutex> lock(mutex_);
-                    protocol_.LineDropped();
-                }
-                if (!SleepUntil(Now() + kIdlePoll)) return;
-                continue;
+            switch (ReadInput(pace)) {
+                case Input::kRead:
+                    break;
+                case Input::kNobodyThere:
+                    if (!SleepUntil(Now() + kIdlePoll)) return;
+                    continue;
             }
         }
-        if (pending.empty() && inFrame && Now() - lastReceived >= kFrameTimeout) {
+        if (line_.pending.empty() && inFrame && Now() - line_.lastReceived >= kFrameTimeout) {
             std::lock_guard<std::mutex> lock(mutex_);
             protocol_.FrameTimeout();
         }
-        while (!pending.empty() && pending.front().due <= Now()) {
-            const std::uint8_t byte = pending.front().byte;
-            const Nanos arrived = pending.front().due;
-            pending.pop_front();
-            RadioAction action;
-            bool paceReply = options_.pace;
-            {
-                std::lock_guard<std::mutex> lock(mutex_);
-                paceReply = paceReply || !protocol_.Programming();
-                action = protocol_.Receive(byte);
-            }
-            if (action.hangUp) {
-                pty_.Close();
-                hungUp_ = true;
-                return;
-            }
-            // Stored before the acknowledge leaves, so that the file is
-            // complete by the time the writing program finishes.
-            if (action.writeCompleted) Store();
-            if (!action.reply.empty() && !Send(action.reply, arrived, paceReply)) return;
-        }
+        if (!AnswerArrivedBytes()) return;
     }
+}
+
+// A program that closed the port cleared the flag itself; one that was
+// killed leaves it to the radio. Either way the line dropped: what it had
+// not read yet, and what was still to come, is gone.
+void VirtualRadio::NoticeReleasedPort() {
+    const bool exclusive = pty_.Exclusive();
+    if ((portWasExclusive_ && !exclusive) || pty_.ClearStaleExclusive()) {
+        line_.pending.clear();
+        pty_.DropUnread();
+        std::lock_guard<std::mutex> lock(mutex_);
+        protocol_.LineDropped();
+    }
+    portWasExclusive_ = pty_.Exclusive();
+}
+
+VirtualRadio::Input VirtualRadio::ReadInput(bool pace) {
+    std::uint8_t buffer[256];
+    const ssize_t k = ::read(pty_.MasterFd(), buffer, sizeof buffer);
+    const Nanos now = Now();
+    if (k > 0) {
+        for (ssize_t i = 0; i < k; ++i) {
+            const Nanos due = pace ? std::max(now, line_.lastArrival) + kByteTime : now;
+            line_.lastArrival = due;
+            line_.pending.push_back({buffer[i], due});
+        }
+        line_.lastReceived = now;
+    } else if (k == 0 || (errno != EAGAIN && errno != EINTR)) {
+        // No program has the port open (any more).
+        line_.pending.clear();
+        std::lock_guard<std::mutex> lock(mutex_);
+        protocol_.LineDropped();
+        return Input::kNobodyThere;
+    }
+    return Input::kRead;
+}
+
+bool VirtualRadio::AnswerArrivedBytes() {
+    while (!line_.pending.empty() && line_.pending.front().due <= Now()) {
+        const std::uint8_t byte = line_.pending.front().byte;
+        const Nanos arrived = line_.pending.front().due;
+        line_.pending.pop_front();
+        RadioAction action;
+        bool paceReply = options_.pace;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            paceReply = paceReply || !protocol_.Programming();
+            action = protocol_.Receive(byte);
+        }
+        if (action.hangUp) {
+            pty_.Close();
+            hungUp_ = true;
+            return false;
+        }
+        // Stored before the acknowledge leaves, so that the file is
+        // complete by the time the writing program finishes.
+        if (action.writeCompleted) Store();
+        if (!action.reply.empty() && !Send(action.reply, arrived, paceReply)) return false;
+    }
+    return true;
 }
 
 }  // namespace qm530::sim

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -49,7 +50,26 @@ class VirtualRadio {
 
   private:
     using Nanos = long long;
+    // What the serving thread knows of the line.
+    struct LineState {
+        struct Pending {
+            std::uint8_t byte;
+            Nanos due;  // when the byte counts as received
+        };
+        std::deque<Pending> pending;
+        Nanos lastArrival = 0;
+        Nanos lastReceived = 0;
+    };
+    enum class Input { kRead, kNobodyThere };
+
     void Serve();
+    // Drops what the line held when the program that had the port let go.
+    void NoticeReleasedPort();
+    // Takes what the program sent into the pending bytes.
+    Input ReadInput(bool pace);
+    // Answers every pending byte that has arrived; false when the radio
+    // stops serving (hung up or stopped).
+    bool AnswerArrivedBytes();
     // Sends a reply, when paced byte by byte at the line's speed, starting
     // once the request's last byte has arrived at `start`; false when
     // stopped meanwhile.
@@ -68,6 +88,7 @@ class VirtualRadio {
     mutable std::mutex mutex_;
     RadioProtocol protocol_;
     Nanos lineFreeAt_ = 0;  // when the last byte sent has arrived on the line
+    LineState line_;        // the serving thread's alone
 };
 
 }  // namespace qm530::sim

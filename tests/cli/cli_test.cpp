@@ -275,6 +275,9 @@ TEST_F(Cli, FilesThatAreNoRadioImagesAreRefusedWithTheReason) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"new", fifo}, {"export", file, fifo}, {"print", file, "--pdf", fifo}}) {
         r = RunQm530(args);
+        // A tool built without Qt has no print command.
+        if (args[0] == "print" && r.err.find("unknown command 'print'") != std::string::npos)
+            continue;
         EXPECT_EQ(r.exitCode, 1) << args[0];
         EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
         EXPECT_TRUE(std::filesystem::is_fifo(fifo)) << args[0];

@@ -93,8 +93,11 @@ TEST_F(Fleet, SeveralPortsAtOnceWithFaults) {
     EXPECT_TRUE(Contains(r.err, "qm530: " + nak.device + ": Program Interrupt")) << r.err;
     EXPECT_TRUE(Contains(r.out, good2.device + ": The radio matches")) << r.out;
 
-    // Without the silent radio the interrupted one comes first.
-    const CliResult r2 = RunQm530({"write", "--port", good1.device, "--port", hangup.device, file});
+    // Without the silent radio the interrupted one comes first. A radio that
+    // hung up serves no more: a fresh one stands in its place.
+    Simulator hangupAgain(dir, {"--no-pace", "--fault", "hangup:5"});
+    const CliResult r2 =
+        RunQm530({"write", "--port", good1.device, "--port", hangupAgain.device, file});
     EXPECT_EQ(r2.exitCode, 5) << r2.out << r2.err;
 }
 

@@ -22,7 +22,7 @@ class Backups : public ::testing::Test {
             ("qm530-backups-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root);
-        folder = (root / "data" / "backups").string() + "/";
+        folder = (root / "data").string() + "/backups/";  // as the store joins it
     }
     void TearDown() override { fs::remove_all(root); }
 
