@@ -3,8 +3,11 @@
 
 # -O2 as the Linux build: GCC 12 warns falsely about std::string copies at -O3.
 set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "Release flags" FORCE)
-# Self-contained programs: the C and C++ runtimes and winpthreads linked in.
-add_link_options(-static)
+# Self-contained programs: the C and C++ runtimes and winpthreads linked in;
+# not with Qt, whose DLLs bring the shared runtime (cmake/Qm530WindowsQt.cmake).
+if(NOT QM530_WITH_QT)
+    add_link_options(-static)
+endif()
 # Windows 10 and later: the console's escape sequences, CancelIoEx.
 add_compile_definitions(_WIN32_WINNT=0x0A00 WINVER=0x0A00)
 

@@ -49,6 +49,7 @@ add_custom_command(
     VERBATIM)
 
 # One pack per language: <Language>.rcc with the translations and pictures.
+# Compressed with zlib, which every Qt reads (Qt for Windows has no zstd).
 function(qm530_language_pack language qm qt_qm extra_depends)
     set(qrc ${CMAKE_CURRENT_BINARY_DIR}/${language}.qrc)
     set(entries "    <file alias=\"qm530.qm\">${qm}</file>\n")
@@ -66,7 +67,7 @@ function(qm530_language_pack language qm qt_qm extra_depends)
     endforeach()
     add_custom_command(
         OUTPUT ${QM530_BIN_DIR}/${language}.rcc
-        COMMAND Qt6::rcc --binary ${qrc} -o ${QM530_BIN_DIR}/${language}.rcc
+        COMMAND Qt6::rcc --binary --compress-algo zlib ${qrc} -o ${QM530_BIN_DIR}/${language}.rcc
         DEPENDS ${depends} ${qrc}
         COMMENT "Building the language pack ${language}.rcc"
         VERBATIM)
@@ -77,22 +78,7 @@ qm530_language_pack(English ${CMAKE_CURRENT_BINARY_DIR}/qm530_en.qm "" "")
 qm530_language_pack(Chinese ${CMAKE_CURRENT_BINARY_DIR}/qm530_zh.qm
     "${qt_translations_dir}/qtbase_zh_CN.qm" ${QM530_TS_CHECK})
 
-# Help pages, English and Chinese, each with the topic map.
-set(help_outputs)
-foreach(pair "en;enHelp" "zh;chHelp")
-    list(GET pair 0 src)
-    list(GET pair 1 dst)
-    file(GLOB pages CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/help/${src}/*)
-    foreach(page IN LISTS pages ITEMS ${PROJECT_SOURCE_DIR}/help/topics.map)
-        get_filename_component(name ${page} NAME)
-        add_custom_command(
-            OUTPUT ${QM530_BIN_DIR}/${dst}/${name}
-            COMMAND ${CMAKE_COMMAND} -E copy ${page} ${QM530_BIN_DIR}/${dst}/${name}
-            DEPENDS ${page}
-            VERBATIM)
-        list(APPEND help_outputs ${QM530_BIN_DIR}/${dst}/${name})
-    endforeach()
-endforeach()
+include(help_pages.cmake)
 
 add_custom_target(qm530_program_files ALL
     DEPENDS

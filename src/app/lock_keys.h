@@ -23,9 +23,9 @@ class LockKeySource {
 };
 
 // The source of the window system the program runs on ("xcb": the XKB
-// indicators of the X display, when the program was built with them).
-// Null where the states cannot be read (offscreen, Wayland, a build
-// without X11).
+// indicators of the X display, when the program was built with them;
+// "windows": the Windows keyboard state). Null where the states cannot be
+// read (offscreen, Wayland, a build without X11).
 std::unique_ptr<LockKeySource> MakeLockKeySource(const std::string& platformName);
 
 }  // namespace qm530::app

@@ -1,6 +1,8 @@
 #include "support/gui_fixture.h"
 
 #include <QTest>
+#include <filesystem>
+#include <system_error>
 
 #include "app/language_pack.h"
 
@@ -64,8 +66,13 @@ ProgramDir::ProgramDir(const std::string& programIni, bool withPacks, bool withH
         ini.write(programIni.data(), static_cast<qint64>(programIni.size()));
 }
 
+// A copy, not a link: on Windows QFile::link makes an Explorer shortcut
+// (a .lnk file), which the program would not follow.
 void ProgramDir::Link(const QString& fromBin, const QString& as) const {
-    QFile::link(QStringLiteral(QM530_BIN_DIR "/") + fromBin, File(as));
+    std::error_code error;
+    std::filesystem::copy(std::filesystem::path(QM530_BIN_DIR) / fromBin.toStdU16String(),
+                          File(as).toStdU16String(), std::filesystem::copy_options::recursive,
+                          error);
 }
 
 QByteArray ProgramDir::ReadProgramIni() const {

@@ -40,6 +40,7 @@ class ProgramDir {
     explicit ProgramDir(const std::string& programIni, bool withPacks = true, bool withHelp = true);
     std::string Path() const { return dir_.path().toStdString() + "/"; }
     QString File(const QString& name) const { return dir_.filePath(name); }
+    // Puts bin/FROMBIN (a file or a folder) into the folder as AS.
     void Link(const QString& fromBin, const QString& as) const;
     QByteArray ReadProgramIni() const;
 

@@ -1,15 +1,13 @@
+// The lock keys on X11: the XKB indicators of the X display.
 #include "app/lock_keys.h"
 
-#ifdef QM530_HAVE_XKB
 // The X headers define macros (Bool, Status, None ...): nothing of the
 // program is included after them.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
-#endif
 
 namespace qm530::app {
 
-#ifdef QM530_HAVE_XKB
 namespace {
 
 // A connection of its own to the X display, asked for the named indicators
@@ -62,14 +60,9 @@ class XkbLockKeySource : public LockKeySource {
 };
 
 }  // namespace
-#endif
 
 std::unique_ptr<LockKeySource> MakeLockKeySource(const std::string& platformName) {
-#ifdef QM530_HAVE_XKB
     if (platformName == "xcb") return XkbLockKeySource::Open();
-#else
-    (void)platformName;
-#endif
     return nullptr;
 }
 
