@@ -213,10 +213,10 @@ bool SaveTo(ui::AppContext& ctx, CMainFrame& frame, CChildFrame& window, const Q
     if (!status) {
         QString text =
             CMainFrame::tr("Cannot save the file\n%1").arg(QDir::toNativeSeparators(path));
-        if (status.messageId() != 0) {
-            text += QLatin1Char('\n') +
-                    QString::fromStdString(OpenFailureSentence(status, ctx.UiLanguage));
-        }
+        // Why: in the language where the reason is known, else as the
+        // system said it.
+        const std::string why = OpenFailureSentence(status, ctx.UiLanguage);
+        if (!why.empty()) text += QLatin1Char('\n') + QString::fromStdString(why);
         ctx.services.MessageBox(&frame, text, Caption(ctx), ui::MsgButtons::Ok,
                                 ui::MsgIcon::Exclamation);
         return false;

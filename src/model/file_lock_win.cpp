@@ -1,8 +1,14 @@
-// FileLock on Windows: LockFileEx on the file itself. File names are UTF-8.
+// FileLock on Windows: a named mutex that stands for the file. A lock on the
+// file itself (LockFileEx, or only an open handle) would keep the save from
+// replacing the file, since Windows does not rename over an open file. The
+// mutex is named after the file's final path, so every name of one file (a
+// link, another case, a relative path) takes the same lock. File names are
+// UTF-8.
 #include <windows.h>
 
-#include <chrono>
-#include <thread>
+#include <cstdint>
+#include <cwctype>
+#include <string>
 #include <utility>
 
 #include "model/dat_file.h"
@@ -18,22 +24,45 @@ HANDLE HandleOf(std::intptr_t handle) {
 }
 
 void Release(std::intptr_t handle) {
-    if (handle != -1) ::CloseHandle(HandleOf(handle));  // closing drops the lock
+    if (handle == -1) return;
+    ::ReleaseMutex(HandleOf(handle));
+    ::CloseHandle(HandleOf(handle));
 }
 
-// The volume and file index: the same for two handles of one file.
-bool SameFile(HANDLE a, HANDLE b) {
-    BY_HANDLE_FILE_INFORMATION ia{};
-    BY_HANDLE_FILE_INFORMATION ib{};
-    return ::GetFileInformationByHandle(a, &ia) && ::GetFileInformationByHandle(b, &ib) &&
-           ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
-           ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
+// The path the file's name stands for in the end, in lower case (Windows
+// file names ignore case); empty when there is no such file.
+std::wstring FinalPathOf(const std::string& path) {
+    const HANDLE file = ::CreateFileW(WideOfUtf8(path).c_str(), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::wstring final(1024, L'\0');
+    DWORD n = ::GetFinalPathNameByHandleW(file, final.data(), static_cast<DWORD>(final.size()),
+                                          FILE_NAME_NORMALIZED);
+    if (n >= final.size()) {
+        final.resize(n + 1);
+        n = ::GetFinalPathNameByHandleW(file, final.data(), static_cast<DWORD>(final.size()),
+                                        FILE_NAME_NORMALIZED);
+    }
+    ::CloseHandle(file);
+    if (n == 0 || n >= final.size()) return WideOfUtf8(path);
+    final.resize(n);
+    for (wchar_t& c : final) c = static_cast<wchar_t>(std::towlower(c));
+    return final;
 }
 
-HANDLE OpenShared(const std::wstring& name) {
-    return ::CreateFileW(name.c_str(), GENERIC_READ,
-                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+// A mutex name for the path: paths may be longer than a name and hold
+// backslashes, which names may not, so the name carries a hash of it.
+std::wstring MutexName(const std::wstring& finalPath) {
+    std::uint64_t hash = 14695981039346656037ull;  // 64-bit FNV-1a
+    for (const wchar_t c : finalPath) {
+        hash ^= static_cast<std::uint16_t>(c);
+        hash *= 1099511628211ull;
+    }
+    wchar_t hex[17];
+    for (int i = 15; i >= 0; --i, hash >>= 4) hex[i] = L"0123456789abcdef"[hash & 0xF];
+    hex[16] = L'\0';
+    return std::wstring(L"Local\\qm530-file-") + hex;
 }
 
 }  // namespace
@@ -53,28 +82,20 @@ FileLock::~FileLock() {
 }
 
 Result<FileLock> FileLock::Take(const std::string& path, int waitMs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
-    const std::wstring name = WideOfUtf8(path);
-    for (;;) {
-        HANDLE file = OpenShared(name);
-        if (file == INVALID_HANDLE_VALUE) return FileLock();  // nothing there to lock yet
-        FileLock lock(reinterpret_cast<std::intptr_t>(file));
-        OVERLAPPED whole{};
-        while (!::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD,
-                             MAXDWORD, &whole)) {
-            if (::GetLastError() != ERROR_LOCK_VIOLATION) return FileLock();  // no locks here
-            if (std::chrono::steady_clock::now() >= deadline) {
-                return Busy(path);
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        // A save replaces the file: the lock counts only on the file that
-        // the name stands for now.
-        HANDLE named = OpenShared(name);
-        if (named == INVALID_HANDLE_VALUE) continue;
-        const bool same = SameFile(file, named);
-        ::CloseHandle(named);
-        if (same) return lock;
+    const std::wstring final = FinalPathOf(path);
+    if (final.empty()) return FileLock();  // nothing there to lock yet
+    const HANDLE mutex = ::CreateMutexW(nullptr, FALSE, MutexName(final).c_str());
+    if (mutex == nullptr) return FileLock();  // no locks here
+    switch (::WaitForSingleObject(mutex, static_cast<DWORD>(waitMs))) {
+        case WAIT_OBJECT_0:
+        case WAIT_ABANDONED:  // its holder ended without letting go
+            return FileLock(reinterpret_cast<std::intptr_t>(mutex));
+        case WAIT_TIMEOUT:
+            ::CloseHandle(mutex);
+            return Busy(path);
+        default:
+            ::CloseHandle(mutex);
+            return FileLock();
     }
 }
 

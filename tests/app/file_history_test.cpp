@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -147,6 +148,23 @@ TEST_F(FileHistory, AWriteKeepsTheRadioFirstAndOpenBackupOpensAReadByteForByte) 
     QTest::keyClick(Focus(), Qt::Key_S, Qt::ControlModifier);
     ASSERT_FALSE(h.services.saveProposals.empty());
     EXPECT_EQ(h.services.saveProposals.back(), QString::fromStdString(kept[0].fileName));
+}
+
+// A save that fails says why, and the file does not join the recent files.
+TEST_F(FileHistory, ASaveThatFailsSaysWhy) {
+    const QString a = WriteDat(scratch.filePath(QStringLiteral("a.dat")), 1024);
+    h.services.openAnswers = {a};
+    FileMenu(Qt::Key_O);
+    const QString nowhere = scratch.filePath(QStringLiteral("no-folder/b.dat"));
+    h.services.saveAnswers = {nowhere};
+    FileMenu(Qt::Key_A);  // Save As
+    ASSERT_FALSE(h.services.boxes.empty());
+    const QStringList lines = h.services.boxes.back().text.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 3) << h.services.boxes.back().text.toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("Cannot save the file"));
+    EXPECT_EQ(lines[1], QDir::toNativeSeparators(nowhere));
+    EXPECT_TRUE(lines[2].contains(QStringLiteral("no-folder"))) << lines[2].toStdString();
+    EXPECT_EQ(Recent(), QStringList{a});
 }
 
 TEST_F(FileHistory, RecentFilesAreNumberedByKeysAndAMissingOneIsTakenOff) {

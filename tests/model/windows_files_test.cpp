@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "config/data_dirs.h"
 #include "config/exe_dir.h"
@@ -64,15 +65,27 @@ TEST(WindowsFiles, OnlyARegularFileOpensAsARadioImageAndSaysWhyNot) {
     std::filesystem::remove(std::filesystem::u8path(name));
 }
 
-TEST(WindowsFiles, ASecondLockOnADocumentWaitsThenSaysTheFileIsBusy) {
+// The lock is held by the process that edits the document; another
+// process (here another thread, as the lock is the process's alone per
+// thread) waits, then hears that the file is busy, under any name of it.
+TEST(WindowsFiles, ALockedDocumentIsSavedAndASecondLockSaysTheFileIsBusy) {
     const std::string name = "locked.dat";
     ASSERT_TRUE(WriteFileAtomically(name, std::string(1024, '\0')));
     Result<FileLock> first = FileLock::Take(name);
     ASSERT_TRUE(first);
-    const Result<FileLock> second = FileLock::Take(name, 50);
-    EXPECT_EQ(second.status().messageId(), savefail::kBusy);
+    // The holder saves over its document, twice: the lock is not in the way.
+    EXPECT_TRUE(WriteFileAtomically(name, std::string(1024, '\1')));
+    EXPECT_TRUE(WriteFileAtomically(name, std::string(1024, '\2')));
+    EXPECT_EQ(ReadWholeFile(name).value(), std::string(1024, '\2'));
+    const auto takeElsewhere = [](const std::string& path) {
+        Status taken;
+        std::thread([&] { taken = FileLock::Take(path, 50).status(); }).join();
+        return taken;
+    };
+    EXPECT_EQ(takeElsewhere(name).messageId(), savefail::kBusy);
+    EXPECT_EQ(takeElsewhere(".\\LOCKED.DAT").messageId(), savefail::kBusy);
     *first = FileLock();
-    EXPECT_TRUE(FileLock::Take(name, 50));
+    EXPECT_TRUE(takeElsewhere(name));
     std::filesystem::remove(name);
 }
 
