@@ -88,10 +88,7 @@ class Accessibility : public ::testing::TestWithParam<const char*> {
         grid = view->Editor()->Grid();
         QApplication::processEvents();
     }
-    QWidget* Focus() const {
-        QWidget* focus = QApplication::focusWidget();
-        return focus ? focus : frame;
-    }
+    QWidget* Focus() const { return FocusIn(frame); }
     bool Chinese() const { return QString::fromLatin1(GetParam()) == QStringLiteral("Chinese"); }
     // Alt+<menu letter>, then the item's letter, as a person types them.
     void MenuKeys(Qt::Key menu, Qt::Key item) {

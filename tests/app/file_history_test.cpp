@@ -36,19 +36,13 @@ class FileHistory : public ::testing::Test {
                        "COM1=virtual:" +
                            scratch.filePath(QStringLiteral("radio.dat")).toStdString() + "\n")) {}
     void SetUp() override {
-        ASSERT_TRUE(h.Start());
-        frame = h.Frame();
-        frame->showNormal();
-        QApplication::setActiveWindow(frame);
-        QApplication::processEvents();
+        frame = h.StartShown();
+        ASSERT_NE(frame, nullptr);
     }
     void TearDown() override {
         while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
     }
-    QWidget* Focus() const {
-        QWidget* focus = QApplication::focusWidget();
-        return focus ? focus : frame;
-    }
+    QWidget* Focus() const { return FocusIn(frame); }
     // Alt+F, then `item`, as a person types them; the File menu as it showed.
     QStringList FileMenu(Qt::Key item) {
         QApplication::setActiveWindow(frame);

@@ -66,19 +66,13 @@ class Keyboard : public ::testing::TestWithParam<const char*> {
   protected:
     Keyboard() : h(ProgramIni(GetParam())) {}
     void SetUp() override {
-        ASSERT_TRUE(h.Start());
-        frame = h.Frame();
-        frame->showNormal();
-        QApplication::setActiveWindow(frame);
-        QApplication::processEvents();
+        frame = h.StartShown();
+        ASSERT_NE(frame, nullptr);
     }
     void TearDown() override {
         while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
     }
-    QWidget* Focus() const {
-        QWidget* focus = QApplication::focusWidget();
-        return focus ? focus : frame;
-    }
+    QWidget* Focus() const { return FocusIn(frame); }
     QMenu* OpenMenu(Qt::Key key) {
         QApplication::setActiveWindow(frame);
         QTest::keyClick(Focus(), key, Qt::AltModifier);

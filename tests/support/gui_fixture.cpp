@@ -108,6 +108,20 @@ bool Harness::Start(const QStringList& arguments, bool answerPassword) {
     return app::RunStartUp(*app, arguments);
 }
 
+app::CMainFrame* Harness::StartShown() {
+    if (!Start()) return nullptr;
+    app::CMainFrame* frame = Frame();
+    frame->showNormal();
+    QApplication::setActiveWindow(frame);
+    QApplication::processEvents();
+    return frame;
+}
+
+QWidget* FocusIn(QWidget* window) {
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus : window;
+}
+
 PackOf::PackOf(UiLanguage lang, bool load) {
     if (!load) return;
     pack_.Load(QStringLiteral(QM530_BIN_DIR "/") + (lang == UiLanguage::Chinese

@@ -60,6 +60,9 @@ class Harness {
     bool Start(const QStringList& arguments = {}, bool answerPassword = true);
 
     app::CMainFrame* Frame() const { return app ? app->MainFrame() : nullptr; }
+    // Start() with the main window then shown and active, as a person has
+    // it; null when start-up ended the program.
+    app::CMainFrame* StartShown();
 
     ProgramDir dir;
     config::CIniFile ini;
@@ -81,6 +84,9 @@ class PackOf {
 };
 
 // Clicks a button of a dialog found by object name.
+// Where a key typed now goes: the focus widget, else `window`.
+QWidget* FocusIn(QWidget* window);
+
 void Click(QWidget* parent, const char* buttonName);
 
 // A .dat file of `size` bytes, byte i = i % 251.
