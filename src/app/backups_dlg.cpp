@@ -46,6 +46,7 @@ CBackupsDlg::CBackupsDlg(ui::AppContext& ctx, QWidget* parent) : QDialog(parent)
     list_->setColumnCount(kColumns);
     list_->setHeaderLabels(
         {tr("Date and Time"), tr("Port"), tr("Model"), tr("Band"), tr("Channels")});
+    list_->headerItem()->setTextAlignment(kChannels, Qt::AlignRight | Qt::AlignVCenter);
     heading_->setBuddy(list_);
     const settings::ProductCatalog catalog = settings::ProductCatalog::Of(ctx.theIni);
     for (const link::BackupEntry& backup : backups_) {
