@@ -31,6 +31,14 @@ Status RewriteFileInPlace(const std::string& path, const std::string& data);
 // rather than the link itself; `path` when it does not exist yet.
 std::string WriteTargetOf(const std::string& path);
 
+// The names of a write's temporary files, the same on every system: the
+// file NAME's are ".NAME.tmp" (TemporaryPrefix of "NAME") followed by six
+// letters and digits (RandomTemporarySuffix). IsTemporaryName tells such a
+// name, found beside the file, from any other.
+std::string TemporaryPrefix(const std::string& baseName);
+std::string RandomTemporarySuffix();
+bool IsTemporaryName(const std::string& name, const std::string& prefix);
+
 // Reads a whole file. Fails when it cannot be opened or read.
 Result<std::string> ReadWholeFile(const std::string& path);
 

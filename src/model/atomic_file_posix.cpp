@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <random>
 #include <vector>
 
 #include "model/atomic_file.h"
@@ -17,9 +16,6 @@
 namespace qm530 {
 
 namespace {
-
-// The characters mkstemp puts after a temporary file's prefix.
-constexpr std::size_t kTemporarySuffix = 6;
 
 std::string ErrnoText(int err) {
     return std::strerror(err);
@@ -81,9 +77,7 @@ void RemoveLeftovers(const std::string& dir, const std::string& prefix) {
     if (d == nullptr) return;
     while (const dirent* entry = ::readdir(d)) {
         const std::string name = entry->d_name;
-        if (name.size() == prefix.size() + kTemporarySuffix &&
-            name.compare(0, prefix.size(), prefix) == 0)
-            ::unlinkat(::dirfd(d), name.c_str(), 0);
+        if (IsTemporaryName(name, prefix)) ::unlinkat(::dirfd(d), name.c_str(), 0);
     }
     ::closedir(d);
 }
@@ -115,14 +109,9 @@ Status Fill(int fd, mode_t mode, const std::string& data, const std::string& pat
 // Gives the unnamed file `fd` a free name `prefix` + 6 characters; the name,
 // or empty when the system cannot name it (no /proc, say).
 std::string LinkUnnamed(int fd, const std::string& prefix) {
-    static constexpr char kChars[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device random;
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = prefix;
-        for (std::size_t i = 0; i < kTemporarySuffix; ++i)
-            name += kChars[random() % (sizeof kChars - 1)];
+        const std::string name = prefix + RandomTemporarySuffix();
         if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
             return name;
         if (errno != EEXIST) return {};
@@ -153,7 +142,7 @@ Status WriteFileAtomically(const std::string& requested, const std::string& data
     if (Status s = CheckReplaceable(requested, path); !s) return s;
     if (IsReadOnlyFile(path)) return Status::Fail(requested + ": the file is read-only");
     const std::string dir = DirectoryOf(path);
-    const std::string prefix = "." + BaseNameOf(path) + ".tmp";
+    const std::string prefix = TemporaryPrefix(BaseNameOf(path));
     RemoveLeftovers(dir, prefix);
     const mode_t mode = ModeFor(path);
 

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
 
 #include "model/atomic_file.h"
@@ -67,22 +66,11 @@ void RemoveLeftovers(const std::string& dir, const std::string& prefix) {
     const HANDLE search =
         ::FindFirstFileW(WideOfUtf8(dir + "/" + prefix + "??????").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return;
-    const std::wstring wanted = WideOfUtf8(prefix);
     do {
-        const std::wstring name = found.cFileName;
-        if (name.size() == wanted.size() + 6 && name.compare(0, wanted.size(), wanted) == 0)
-            ::DeleteFileW((WideOfUtf8(dir) + L"/" + name).c_str());
+        if (IsTemporaryName(Utf8OfWide(found.cFileName), prefix))
+            ::DeleteFileW((WideOfUtf8(dir) + L"/" + found.cFileName).c_str());
     } while (::FindNextFileW(search, &found));
     ::FindClose(search);
-}
-
-std::string RandomSuffix() {
-    static constexpr char kChars[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device random;
-    std::string suffix;
-    for (int i = 0; i < 6; ++i) suffix += kChars[random() % (sizeof kChars - 1)];
-    return suffix;
 }
 
 // A write replaces only a regular file, or makes a new one: a folder or a
@@ -103,12 +91,12 @@ Status WriteFileAtomically(const std::string& requested, const std::string& data
     if (Status s = CheckReplaceable(requested, path); !s) return s;
     if (IsReadOnlyFile(path)) return Status::Fail(requested + ": the file is read-only");
     const std::string dir = DirectoryOf(path);
-    const std::string prefix = "." + BaseNameOf(path) + ".tmp";
+    const std::string prefix = TemporaryPrefix(BaseNameOf(path));
     RemoveLeftovers(dir, prefix);
     std::string tmp;
     HANDLE file = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
-        tmp = dir + "/" + prefix + RandomSuffix();
+        tmp = dir + "/" + prefix + RandomTemporarySuffix();
         file = ::CreateFileW(WideOfUtf8(tmp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) break;
