@@ -257,8 +257,7 @@ void CProgramView::RunTransfer() {
     if (!compare) AnnounceTransferResult(note);
     if (compare && !note.isEmpty()) ui::Announce(ctx_, note);
     if (compare && lastTransfer_.completed()) ShowComparison(compared, QString());
-    // A backup read that failed has written nothing.
-    if (ran && lastTransfer_.PartlyWritten()) {
+    if (lastTransfer_.PartlyWritten()) {
         ctx_.services.MessageBox(this,
                                  QString::fromStdString(link::PartlyWrittenText(ctx_.UiLanguage)),
                                  QString::fromStdString(ctx_.ApplicationName), ui::MsgButtons::Ok,

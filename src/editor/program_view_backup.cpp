@@ -29,9 +29,11 @@ std::optional<QString> CProgramView::BackUpBeforeWrite(link::TransferSetup setup
     // The 16 bytes a read does not carry are 0xFF in the backup.
     RadioImage previous = RadioImage::Blank();
     const link::TransferReport report = link::RunTransferSetup(setup, previous, host);
-    // Until the write runs, this read is how the Write command ends.
+    // Until the write runs, this read is how the Write command ends: a
+    // write that sent no block yet.
     lastTransfer_ = report.result;
     lastTransfer_.direction = link::TransferDirection::kWrite;
+    lastTransfer_.blocksDone = 0;
     if (!report.result.completed()) return std::nullopt;  // said so already, or cancelled
     if (report.backupPath.empty()) {
         const std::string why = link::BackupFailure(report.backupStatus, lang);
