@@ -52,14 +52,14 @@ std::string ProgramIni(const char* language, const std::string& extraSetup, bool
 
 ProgramDir::ProgramDir(const std::string& programIni, bool withPacks, bool withHelp) {
     if (withPacks) {
-        Link(QStringLiteral("English.rcc"), QStringLiteral("English.rcc"));
-        Link(QStringLiteral("Chinese.rcc"), QStringLiteral("Chinese.rcc"));
+        CopyFromBin(QStringLiteral("English.rcc"), QStringLiteral("English.rcc"));
+        CopyFromBin(QStringLiteral("Chinese.rcc"), QStringLiteral("Chinese.rcc"));
     }
-    Link(QStringLiteral("title.ico"), QStringLiteral("title.ico"));
-    Link(QStringLiteral("background.bmp"), QStringLiteral("background.bmp"));
+    CopyFromBin(QStringLiteral("title.ico"), QStringLiteral("title.ico"));
+    CopyFromBin(QStringLiteral("background.bmp"), QStringLiteral("background.bmp"));
     if (withHelp) {
-        Link(QStringLiteral("enHelp"), QStringLiteral("enHelp"));
-        Link(QStringLiteral("chHelp"), QStringLiteral("chHelp"));
+        CopyFromBin(QStringLiteral("enHelp"), QStringLiteral("enHelp"));
+        CopyFromBin(QStringLiteral("chHelp"), QStringLiteral("chHelp"));
     }
     QFile ini(File(QStringLiteral("Program.ini")));
     if (ini.open(QIODevice::WriteOnly))
@@ -68,7 +68,7 @@ ProgramDir::ProgramDir(const std::string& programIni, bool withPacks, bool withH
 
 // A copy, not a link: on Windows QFile::link makes an Explorer shortcut
 // (a .lnk file), which the program would not follow.
-void ProgramDir::Link(const QString& fromBin, const QString& as) const {
+void ProgramDir::CopyFromBin(const QString& fromBin, const QString& as) const {
     std::error_code error;
     std::filesystem::copy(std::filesystem::path(QM530_BIN_DIR) / fromBin.toStdU16String(),
                           File(as).toStdU16String(), std::filesystem::copy_options::recursive,

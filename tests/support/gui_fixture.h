@@ -41,7 +41,7 @@ class ProgramDir {
     std::string Path() const { return dir_.path().toStdString() + "/"; }
     QString File(const QString& name) const { return dir_.filePath(name); }
     // Puts bin/FROMBIN (a file or a folder) into the folder as AS.
-    void Link(const QString& fromBin, const QString& as) const;
+    void CopyFromBin(const QString& fromBin, const QString& as) const;
     QByteArray ReadProgramIni() const;
 
   private:
